@@ -1,0 +1,48 @@
+// Loading every sheet into the surfaces, and the copy that every screen is made of.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "platform/display.h"
+#include "platform/graphics.h"
+#include "platform/host/headless.h"
+#include "platform/source_rects.h"
+#include "platform/working_folder.h"
+
+namespace {
+
+struct Setup {
+    host::Headless host;
+    Setup() {
+        PrepareWorkingFolder(std::filesystem::temp_directory_path() / "vexmoor-bench", VEXMOOR_MODULE_DIR);
+        host::Install(&host);
+        InitDirectDraw();
+        WriteSourceRects();
+    }
+};
+
+Setup& Shared() {
+    static Setup setup;
+    return setup;
+}
+
+void LoadAllGraphics(benchmark::State& state) {
+    Shared();
+    for (auto _ : state) LoadGraphics();
+}
+BENCHMARK(LoadAllGraphics)->Unit(benchmark::kMillisecond);
+
+void KeyedTileCopy(benchmark::State& state) {
+    Shared();
+    LoadGraphics();
+    int32_t x = 0;
+    for (auto _ : state) {
+        BltFast(BackSurface, x, 100, WallTiles[1327], TileRect, kBltKeyed);
+        x = (x + 32) % 608;
+    }
+}
+BENCHMARK(KeyedTileCopy);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,203 @@
+#include "headless.h"
+
+#include <zlib.h>
+
+#include <cstdio>
+
+#include "surface.h"
+
+namespace host {
+namespace {
+
+constexpr int32_t kShift = 16;
+constexpr uint64_t kIdlePollLimit = 2'000'000;
+constexpr uint64_t kIdleTimeLimitUs = 600'000'000;  // ten virtual minutes
+
+// The key that types a character on a US layout, and whether Shift is needed.
+bool KeyForChar(char ch, int32_t& key, bool& shift) {
+    static constexpr std::string_view kPlain = ";=,-./`[\\]'";
+    static constexpr std::string_view kShifted = ":+<_>?~{|}\"";
+    static constexpr int32_t kPunctKeys[] = {186, 187, 188, 189, 190, 191, 192, 219, 220, 221, 222};
+    static constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
+    shift = false;
+    if (ch >= 'a' && ch <= 'z') return key = ch - 'a' + 'A', true;
+    if (ch >= 'A' && ch <= 'Z') return key = ch, shift = true, true;
+    if ((ch >= '0' && ch <= '9') || ch == ' ') return key = ch, true;
+    if (auto i = kPlain.find(ch); i != std::string_view::npos) return key = kPunctKeys[i], true;
+    if (auto i = kShifted.find(ch); i != std::string_view::npos)
+        return key = kPunctKeys[i], shift = true, true;
+    if (auto i = kShiftedDigits.find(ch); i != std::string_view::npos)
+        return key = '0' + int32_t(i), shift = true, true;
+    return false;
+}
+
+void PutBe32(std::vector<uint8_t>& out, uint32_t v) {
+    for (int i = 3; i >= 0; --i) out.push_back(uint8_t(v >> (8 * i)));
+}
+
+void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& data) {
+    PutBe32(out, uint32_t(data.size()));
+    size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    PutBe32(out, uint32_t(crc32(0, out.data() + start, uInt(out.size() - start))));
+}
+
+}  // namespace
+
+Headless& Headless::Add(Step step, int32_t a, int32_t b) {
+    steps_.push_back({step, a, b});
+    idlePolls_ = 0;
+    return *this;
+}
+
+Headless& Headless::Press(int32_t key) { return Add(Step::Press, key); }
+Headless& Headless::Release(int32_t key) { return Add(Step::Release, key); }
+Headless& Headless::Hold(int32_t key, int32_t polls) {
+    return Add(Step::Press, key).Add(Step::ReleaseAfterPolls, key, polls);
+}
+Headless& Headless::Wait(int32_t polls) { return Add(Step::Wait, polls); }
+Headless& Headless::MoveMouse(int32_t x, int32_t y) { return Add(Step::Move, x, y); }
+Headless& Headless::Click(int32_t x, int32_t y, int32_t button) { return MoveMouse(x, y).Tap(button); }
+Headless& Headless::LoseFocus() { return Add(Step::Focus, kMsgKillFocus); }
+Headless& Headless::GainFocus() { return Add(Step::Focus, kMsgSetFocus); }
+
+Headless& Headless::Type(std::string_view text) {
+    for (char ch : text) {
+        int32_t key = 0;
+        bool shift = false;
+        if (!KeyForChar(ch, key, shift)) throw std::invalid_argument("Type: no key for a character");
+        if (shift) Press(kShift);
+        Tap(key);
+        if (shift) Release(kShift);
+    }
+    return *this;
+}
+
+// Runs the script up to the next step that must wait for the program.
+void Headless::Pump() {
+    while (next_ < steps_.size()) {
+        Entry& e = steps_[next_];
+        const int32_t k = e.a & 0xFF;
+        switch (e.step) {
+            case Step::Press:
+                down_[k] = true;
+                seenDown_[k] = false;
+                break;
+            case Step::Release:
+                if (down_[k] && !seenDown_[k]) return;
+                down_[k] = false;
+                break;
+            case Step::ReleaseAfterPolls:
+            case Step::Wait: {
+                int32_t polls = e.step == Step::Wait ? e.a : e.b;
+                if (waitLeft_ < 0) waitLeft_ = polls;
+                if (waitLeft_ > 0) {
+                    --waitLeft_;
+                    return;
+                }
+                waitLeft_ = -1;
+                if (e.step == Step::ReleaseAfterPolls) down_[k] = false;
+                break;
+            }
+            case Step::Move:
+                cursor_ = {e.a, e.b};
+                break;
+            case Step::Focus:
+                queue_.push_back(Message(e.a));
+                break;
+        }
+        ++next_;
+        if (next_ == steps_.size()) scriptEndUs_ = nowUs_;
+    }
+    ++idlePolls_;
+    if (idlePolls_ > kIdlePollLimit || nowUs_ - scriptEndUs_ > kIdleTimeLimitUs) {
+        idlePolls_ = 0;
+        throw ScriptEnded(std::string("the script is used up while \"") + screen_ + "\" waits for input");
+    }
+}
+
+bool Headless::OpenWindow(const char* title) {
+    windowTitle = title;
+    return true;
+}
+
+bool Headless::KeyDown(int32_t key) {
+    Pump();
+    if (key <= 0 || key > 255) return false;
+    if (down_[key]) seenDown_[key] = true;
+    return down_[key];
+}
+
+Point Headless::Cursor() {
+    Pump();
+    return cursor_;
+}
+
+bool Headless::PeekMessage(Message& message) {
+    Pump();
+    if (queue_.empty()) return false;
+    message = queue_.front();
+    queue_.pop_front();
+    return true;
+}
+
+void Headless::PostMessage(Message message) {
+    posted.push_back(message);
+    queue_.push_back(message);
+}
+
+uint32_t Headless::Ticks() {
+    nowUs_ += 1000;  // every reading of the clock costs a virtual millisecond
+    return uint32_t(nowUs_ / 1000);
+}
+
+void Headless::Present(const Surface& front) {
+    ++flips;
+    nowUs_ += 16'667;
+    Frame f{front.width, front.height, {front.pixels.get(), front.pixels.get() + size_t(front.width) * front.height}};
+    frames.push_back(std::move(f));
+    while (frames.size() > framesKept) frames.pop_front();
+}
+
+void Headless::PlayWave(std::string_view name, const uint8_t*, size_t) {
+    effects.emplace_back(name);
+}
+
+void Headless::TextDrawn(std::string_view text, int32_t x, int32_t y, int32_t colour) {
+    texts.push_back({std::string(text), x, y, colour});
+}
+
+bool Headless::WritePng(const std::string& path) const {
+    if (frames.empty()) return false;
+    const Frame& f = frames.back();
+    std::vector<uint8_t> raw;
+    raw.reserve(size_t(f.height) * (1 + 3 * size_t(f.width)));
+    for (int32_t y = 0; y < f.height; ++y) {
+        raw.push_back(0);
+        for (int32_t x = 0; x < f.width; ++x) {
+            uint16_t p = f.At(x, y);
+            raw.push_back(uint8_t(((p >> 11) & 31) * 255 / 31));
+            raw.push_back(uint8_t(((p >> 5) & 63) * 255 / 63));
+            raw.push_back(uint8_t((p & 31) * 255 / 31));
+        }
+    }
+    uLongf packedSize = compressBound(uLong(raw.size()));
+    std::vector<uint8_t> packed(packedSize);
+    if (compress2(packed.data(), &packedSize, raw.data(), uLong(raw.size()), 6) != Z_OK) return false;
+    packed.resize(packedSize);
+    std::vector<uint8_t> header;
+    PutBe32(header, uint32_t(f.width));
+    PutBe32(header, uint32_t(f.height));
+    header.insert(header.end(), {8, 2, 0, 0, 0});
+    std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    PutChunk(out, "IHDR", header);
+    PutChunk(out, "IDAT", packed);
+    PutChunk(out, "IEND", {});
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    bool ok = std::fwrite(out.data(), 1, out.size(), file) == out.size();
+    return std::fclose(file) == 0 && ok;
+}
+
+}  // namespace host

@@ -1,0 +1,107 @@
+// The headless back end: a scripted input timeline, a virtual clock, every flip captured,
+// and a watchdog that ends a run whose script is used up while the program still waits.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host.h"
+
+namespace host {
+
+// Thrown from an input query when the script has run out and the program keeps waiting.
+class ScriptEnded : public std::runtime_error {
+public:
+    explicit ScriptEnded(const std::string& what) : std::runtime_error(what) {}
+};
+
+struct TextRecord {
+    std::string text;
+    int32_t x, y, colour;
+};
+
+struct Frame {
+    int32_t width = 0, height = 0;
+    std::vector<uint16_t> pixels;
+    uint16_t At(int32_t x, int32_t y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+};
+
+class Headless final : public Backend {
+public:
+    // Script steps, run in order as the program polls its input. Key codes are virtual keys;
+    // 1 and 2 are the mouse buttons.
+    Headless& Press(int32_t key);
+    // Up again once the program has seen it down.
+    Headless& Release(int32_t key);
+    Headless& Tap(int32_t key) { return Press(key).Release(key); }
+    // Down for n input polls, whether or not the program looks.
+    Headless& Hold(int32_t key, int32_t polls);
+    Headless& Wait(int32_t polls);
+    Headless& MoveMouse(int32_t x, int32_t y);
+    Headless& Click(int32_t x, int32_t y, int32_t button = 1);
+    // Taps the keys of a text on a US layout, with Shift where needed.
+    Headless& Type(std::string_view text);
+    Headless& LoseFocus();
+    Headless& GainFocus();
+
+    bool ScriptDone() const { return next_ >= steps_.size(); }
+    uint64_t NowMs() const { return nowUs_ / 1000; }
+
+    // Observations.
+    bool refuseDisplay = false;
+    uint32_t flips = 0;
+    bool cursorShown = true;
+    std::deque<Frame> frames;  // the most recent flips, newest last
+    size_t framesKept = 16;
+    std::vector<TextRecord> texts;
+    std::vector<std::string> effects;  // names as played; "default" for the system's sound
+    std::vector<Message> posted;        // messages the program posted to itself
+
+    bool WritePng(const std::string& path) const;  // the newest frame
+
+    bool OpenWindow(const char* title) override;
+    void CloseWindow() override {}
+    void ShowCursor(bool shown) override { cursorShown = shown; }
+    bool OpenDisplay() override { return !refuseDisplay; }
+    void CloseDisplay() override {}
+    bool KeyDown(int32_t key) override;
+    Point Cursor() override;
+    bool PeekMessage(Message& message) override;
+    void PostMessage(Message message) override;
+    uint32_t Ticks() override;
+    void Idle() override {}
+    void Present(const Surface& front) override;
+    void FrontChanged(const Surface&) override {}
+    void PlayWave(std::string_view name, const uint8_t* data, size_t size) override;
+    void TextDrawn(std::string_view text, int32_t x, int32_t y, int32_t colour) override;
+    void SetScreen(const char* name) override { screen_ = name; }
+
+    std::string windowTitle;
+
+private:
+    enum class Step : uint8_t { Press, Release, ReleaseAfterPolls, Wait, Move, Focus };
+    struct Entry {
+        Step step;
+        int32_t a = 0, b = 0;
+    };
+    void Pump();
+    Headless& Add(Step step, int32_t a = 0, int32_t b = 0);
+
+    std::vector<Entry> steps_;
+    size_t next_ = 0;
+    int32_t waitLeft_ = -1;
+    bool down_[256] = {};
+    bool seenDown_[256] = {};
+    Point cursor_;
+    std::deque<Message> queue_;
+    uint64_t nowUs_ = 10'000'000;
+    uint64_t idlePolls_ = 0;
+    uint64_t scriptEndUs_ = nowUs_;
+    const char* screen_ = "no screen";
+};
+
+}  // namespace host

@@ -1,0 +1,72 @@
+// The host layer: window, display, input, clock and sound effects of the platform,
+// behind one interface with two back ends (SDL2 for play, headless for tests).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+struct Surface;
+
+namespace host {
+
+// Window messages, as the modal loops take and dispatch them.
+enum Message : uint32_t {
+    kMsgNone = 0,
+    kMsgCreate,
+    kMsgDestroy,
+    kMsgKillFocus,
+    kMsgSetFocus,
+    kMsgPaint,
+    kMsgClose,
+    kMsgQuit,
+};
+
+struct Point {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    virtual bool OpenWindow(const char* title) = 0;
+    virtual void CloseWindow() = 0;
+    virtual void ShowCursor(bool shown) = 0;
+    // The 640 x 480 x 16 display; fails when the display cannot be had.
+    virtual bool OpenDisplay() = 0;
+    virtual void CloseDisplay() = 0;
+
+    // Input queries pump pending events first, so a wait for a release always ends.
+    virtual bool KeyDown(int32_t virtualKey) = 0;
+    virtual Point Cursor() = 0;
+    virtual bool PeekMessage(Message& message) = 0;
+    virtual void PostMessage(Message message) = 0;
+
+    virtual uint32_t Ticks() = 0;
+    // Nothing to do for a moment: a screen waiting for input must not burn a core.
+    virtual void Idle() = 0;
+
+    // Shows the front surface and waits for the display (about 60 frames a second).
+    virtual void Present(const Surface& front) = 0;
+    // Something was drawn straight onto the front surface: it shows without a flip.
+    virtual void FrontChanged(const Surface& front) = 0;
+
+    // A whole WAVE file, played under its resource name ("default" for the system sound).
+    // A new effect cuts off the one playing.
+    virtual void PlayWave(std::string_view name, const uint8_t* data, size_t size) = 0;
+
+    // A text was drawn; the headless back end keeps a record for tests.
+    virtual void TextDrawn(std::string_view text, int32_t x, int32_t y, int32_t colour) {
+        (void)text, (void)x, (void)y, (void)colour;
+    }
+
+    // Which screen is polling; the headless back end names it when its script has run out.
+    virtual void SetScreen(const char* name) { (void)name; }
+};
+
+void Install(Backend* backend);
+Backend& Get();
+
+}  // namespace host

@@ -1,0 +1,37 @@
+// The modal-loop convention: every screen polls the cursor, one window message, and its
+// hit tests, each of which waits for the release of what hit it.
+#pragma once
+
+#include <cstdint>
+
+#include "display.h"
+#include "host/host.h"
+
+extern host::Point CursorPos;
+extern host::Message Msg;
+extern uint32_t MessagePending;
+extern uint32_t SkipNextRedraw;
+
+// Steps 1 to 3 of a loop pass: the cursor, one message dispatched to the window, and the
+// screen redrawn when a focus regain rebuilt the surfaces.
+bool TakeLoopMessage(const char* screen);
+template <class Draw>
+void LoopPass(const char* screen, Draw&& draw) {
+    if (TakeLoopMessage(screen) && RedrawNeeded) {
+        draw();
+        RedrawNeeded = 0;
+    }
+}
+
+// Down now (0 is no key; 1 and 2 are the mouse buttons).
+bool KeyDown(int32_t key);
+
+int ButtonClicked(int16_t x, int16_t y, int16_t widthUnits, int16_t hotkey1, int16_t hotkey2, int16_t mouseButton,
+                  int16_t sound);
+int AreaClicked(int16_t x, int16_t y, int16_t width, int16_t height, int16_t hotkey, int16_t mouseButton,
+                uint32_t waitRelease, int16_t sound);
+int KeyPressed(int16_t key, uint32_t waitRelease, uint32_t silent, int16_t sound);
+void Delay(uint32_t milliseconds);
+void WaitMoveKeyRelease(int16_t dx, int16_t dy);
+void FillScreenWithTile(int16_t tile);
+int IsEven(int16_t n);

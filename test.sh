@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
+# and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/setup.sh
+ensure_packages || exit 1
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXMOOR_SANITIZE=ON -DVEXMOOR_BENCH=ON >/dev/null
+cmake --build build/asan
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+cd build/asan
+ctest --output-on-failure --timeout 300 -j "$(nproc)"

@@ -1,0 +1,149 @@
+// Hit tests, key waits, delays and the focus protocol, driven through scripted input.
+#include "platform/input.h"
+
+#include "platform/graphics.h"
+#include "platform/source_rects.h"
+#include "tests/support/headless_test.h"
+
+namespace {
+
+class InputTest : public HeadlessTest {
+protected:
+    // Loop passes polling one hit test until the script is used up; the number of hits.
+    template <class Poll>
+    int HitsUntilScriptDone(Poll&& poll) {
+        int hits = 0;
+        Run([&] {
+            while (!host.ScriptDone()) {
+                TakeLoopMessage("hit test");
+                hits += poll();
+            }
+        });
+        return hits;
+    }
+};
+
+TEST_F(InputTest, ButtonEdgesAreInclusive) {
+    struct Case {
+        int32_t x, y;
+        int hits;
+    } cases[] = {{100, 50, 1}, {140, 65, 1}, {99, 50, 0}, {141, 50, 0}, {100, 66, 0}, {100, 49, 0}};
+    for (const Case& c : cases) {
+        host.MoveMouse(c.x, c.y).Hold(1, 20);
+        EXPECT_EQ(HitsUntilScriptDone([] { return ButtonClicked(100, 50, 4, 0, 0, 1, 1); }), c.hits)
+            << "click at " << c.x << "," << c.y;
+    }
+}
+
+TEST_F(InputTest, AreaEdgesHotkeysAndTheOtherButton) {
+    auto area = [] { return AreaClicked(10, 20, 20, 20, 'K', 1, 1, 4); };
+    host.MoveMouse(30, 40).Hold(1, 10);
+    EXPECT_EQ(HitsUntilScriptDone(area), 1);
+    host.MoveMouse(31, 40).Hold(1, 10);
+    EXPECT_EQ(HitsUntilScriptDone(area), 0);
+    host.MoveMouse(15, 25).Hold(2, 10);  // the right button on a left-button area
+    EXPECT_EQ(HitsUntilScriptDone(area), 0);
+    host.MoveMouse(600, 400).Hold('K', 10);  // the hotkey far from the area
+    EXPECT_EQ(HitsUntilScriptDone(area), 1);
+    EXPECT_EQ(host.effects, (std::vector<std::string>{"Info", "Info"}));
+}
+
+TEST_F(InputTest, HeldKeyAndButtonActOnceAndWaitForBoth) {
+    // The hotkey goes down while the button is held over the widget; the test returns once,
+    // only after both are up.
+    host.MoveMouse(105, 55).Press(1).Press('O').Wait(50).Release(1).Wait(50).Release('O').Wait(20);
+    EXPECT_EQ(HitsUntilScriptDone([] { return ButtonClicked(100, 50, 4, 'O', 0, 1, 1); }), 1);
+    EXPECT_EQ(host.effects, std::vector<std::string>{"Click"});
+}
+
+TEST_F(InputTest, KeyPressedSoundsAndSilentDelay) {
+    host.Tap('A').Tap('B');
+    uint64_t loud = 0, silent = 0;
+    Run([&] {
+        uint64_t t0 = host.NowMs();
+        EXPECT_EQ(KeyPressed('A', 1, 0, 2), 1);
+        loud = host.NowMs() - t0;
+        t0 = host.NowMs();
+        EXPECT_EQ(KeyPressed('B', 1, 1, 2), 1);
+        silent = host.NowMs() - t0;
+    });
+    EXPECT_GE(silent, loud + 50);
+    EXPECT_EQ(host.effects, std::vector<std::string>{"read"});
+    EXPECT_EQ(KeyPressed(0, 1, 0, 1), 0);
+}
+
+TEST_F(InputTest, MessageDuringAWaitIsTakenInTheNextPass) {
+    OpenDisplay();
+    host.Press('X').Wait(3).LoseFocus().Release('X');
+    uint32_t pendingAfterHit = 9;
+    Run([&] {
+        EXPECT_EQ(TakeLoopMessage("wait"), false);
+        EXPECT_EQ(KeyPressed('X', 1, 0, 0), 1);
+        pendingAfterHit = MessagePending;
+        EXPECT_EQ(SurfacesLost, 0u);
+        EXPECT_EQ(TakeLoopMessage("wait"), true);
+    });
+    EXPECT_EQ(pendingAfterHit, 0u);
+    EXPECT_EQ(SurfacesLost, 1u);
+}
+
+TEST_F(InputTest, FocusLossAndRegainRebuildTheSurfaces) {
+    OpenDisplay();
+    const uint16_t glyphPixel = BigGlyphs[40]->pixels[5 * 10 + 4];
+    host.LoseFocus().LoseFocus().GainFocus().GainFocus();
+    int draws = 0;
+    auto draw = [&] { ++draws; };
+    Run([&] {
+        LoopPass("focus", draw);
+        EXPECT_EQ(SurfacesLost, 1u);
+        EXPECT_EQ(BackSurface, nullptr);
+        EXPECT_EQ(OffscreenSurfaceCount(), 0);
+        EXPECT_FALSE(BltFast(BackSurface, 0, 0, WallTiles[1], TileRect, kBltOpaque));  // harmless while lost
+        FillScreenWithTile(1327);
+        EXPECT_EQ(Flip(), false);
+        LoopPass("focus", draw);  // a second loss changes nothing
+        EXPECT_EQ(SurfacesLost, 1u);
+        LoopPass("focus", draw);
+        EXPECT_EQ(SurfacesLost, 0u);
+        EXPECT_EQ(draws, 1);
+        EXPECT_EQ(RedrawNeeded, 0u);
+        LoopPass("focus", draw);  // a gain without a loss raises no redraw
+        EXPECT_EQ(draws, 1);
+    });
+    ASSERT_EQ(OffscreenSurfaceCount(), kOffscreenSurfaceCount);
+    EXPECT_EQ(BigGlyphs[40]->pixels[5 * 10 + 4], glyphPixel);
+}
+
+TEST_F(InputTest, DelayAndMoveKeyRelease) {
+    Run([&] {
+        uint64_t t0 = host.NowMs();
+        Delay(250);
+        EXPECT_GE(host.NowMs() - t0, 250u);
+        EXPECT_LE(host.NowMs() - t0, 252u);
+        host.Press(37).Press(104).Wait(5).Release(37).Release(104);
+        SkipNextRedraw = 0;
+        WaitMoveKeyRelease(-1, -1);
+        EXPECT_TRUE(host.ScriptDone());
+    });
+    EXPECT_EQ(SkipNextRedraw, 1u);
+}
+
+TEST_F(InputTest, AWaitThatNeverEndsFailsInsteadOfHanging) {
+    host.Press('Q');
+    bool ended = false;
+    try {
+        KeyPressed('Q', 1, 0, 0);
+    } catch (const host::ScriptEnded& e) {
+        ended = std::string(e.what()).find("used up") != std::string::npos;
+    }
+    EXPECT_TRUE(ended);
+}
+
+TEST(IsEven, SignedNumbers) {
+    EXPECT_EQ(IsEven(-3), 0);
+    EXPECT_EQ(IsEven(-4), 1);
+    EXPECT_EQ(IsEven(0), 1);
+    EXPECT_EQ(IsEven(32767), 0);
+}
+
+}  // namespace

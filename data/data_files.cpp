@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "data/campaign_tables.h"
@@ -11,6 +12,7 @@
 #include "data/options.h"
 #include "data/skill_bonus.h"
 #include "data/text_field.h"
+#include "platform/files.h"
 
 OptionsRecord Options{50, 2, 1, 0, 3, 0, 0, 0};
 std::array<MonsterRecord, kMonsterCount> MonsterTable{};
@@ -252,7 +254,15 @@ uint32_t LoadDataFile(DataFile file) {
     return 1;
 }
 
+void CreateModFolders() {
+    for (const char* folder : {"Mod/GameData", "Mod/LevelData", "Mod/SaveGames"}) {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(ResolvePath(folder), ec)) std::filesystem::create_directories(folder, ec);
+    }
+}
+
 void LoadDataFiles() {
+    CreateModFolders();
     for (int f = 0; f < kDataFileCount; ++f) LoadDataFile(static_cast<DataFile>(f));
 }
 

@@ -30,7 +30,9 @@ const char* DataFilePath(DataFile file);
 uint32_t SaveDataFile(DataFile file);
 uint32_t WriteDefaultDataFile(DataFile file);
 uint32_t LoadDataFile(DataFile file);
-// Every file in the order of start-up.
+// Mod/GameData, Mod/LevelData and Mod/SaveGames, where missing.
+void CreateModFolders();
+// The folders, then every file in the order of start-up.
 void LoadDataFiles();
 // A file's bytes into its table as a load does: a short image fills only the leading
 // bytes, a long one's tail is ignored; texts are cut to their fields.

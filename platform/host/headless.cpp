@@ -67,6 +67,7 @@ Headless& Headless::Type(std::string_view text) {
         int32_t key = 0;
         bool shift = false;
         if (!KeyForChar(ch, key, shift)) throw std::invalid_argument("Type: no key for a character");
+        Wait(1);  // so that a doubled letter is two presses
         if (shift) Press(kShift);
         Tap(key);
         if (shift) Release(kShift);

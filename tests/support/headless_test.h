@@ -26,6 +26,12 @@ protected:
         }
     }
 
+    // Input as a person gives it: the mouse rests a whole loop pass before the button goes
+    // down (a pass reads the cursor once), and a key is up for a moment before it goes down
+    // again. A key or button that the program never reads must be held, not tapped.
+    void ClickAt(int32_t x, int32_t y, int32_t button = 1) { host.MoveMouse(x, y).Wait(100).Tap(button); }
+    void TapKey(int32_t key) { host.Wait(1).Tap(key); }
+
     host::Headless host;
     std::filesystem::path folder;
 

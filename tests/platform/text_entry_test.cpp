@@ -1,16 +1,16 @@
 // Text entry through scripted keys: the cursor, insertion, lengths, Esc, Tab and the names.
 #include "platform/text_entry.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
-#include "platform/display.h"
 #include "tests/support/headless_test.h"
 
 namespace {
 
 constexpr int16_t kX = 100, kY = 50;  // characters start at (110, 56)
-constexpr int kEnter = 13, kEsc = 27, kTab = 9, kLeftAlt = 164;
+constexpr int kEnter = 13, kEsc = 27, kTab = 9;
 
 class TextEntryTest : public HeadlessTest {
 protected:
@@ -19,168 +19,88 @@ protected:
         OpenDisplay();
         HeroNameCounter = 0;
     }
-    // Runs one entry over text; the result of EnterText.
-    int32_t Enter(std::span<char> text, int16_t minLen, int16_t maxLen, uint32_t allowEsc = 0,
-                  uint32_t randomName = 0, int16_t context = -1) {
+    // Types the keys (text, or a key code), then one entry over text; its result.
+    int32_t Enter(std::span<char> text, std::initializer_list<std::variant<const char*, int>> keys, int16_t minLen,
+                  int16_t maxLen, uint32_t allowEsc = 0, uint32_t randomName = 0, int16_t context = -1) {
+        Keys(keys);
         int32_t result = -1;
         Run([&] { result = EnterText(kX, kY, text, minLen, maxLen, allowEsc, randomName, context, 0, 3, 200); });
         EXPECT_TRUE(host.ScriptDone());
         return result;
     }
     char text[64] = {};
-    void Set(const char* s) { std::strncpy(text, s, sizeof text); }
 };
 
-TEST_F(TextEntryTest, CursorStartsUnderTheMouseAndTypingInserts) {
-    struct Case {
-        int32_t mouseX;
-        const char* result;
-    } cases[] = {{0, "XAldin"}, {kX + 10 + 6 * 2 + 3, "AlXdin"}, {639, "AldinX"}};
-    for (const Case& c : cases) {
-        Set("Aldin");
-        host.MoveMouse(c.mouseX, 300).Type("X");
-        TapKey(kEnter);
-        Enter(text, 1, 12);
-        EXPECT_STREQ(text, c.result) << "mouse at " << c.mouseX;
+TEST_F(TextEntryTest, CursorUnderTheMouseAndEditingKeys) {
+    for (auto [mouseX, result] : {std::pair{0, "XAldin"}, {kX + 10 + 6 * 2 + 3, "AlXdin"}, {639, "AldinX"}}) {
+        std::strcpy(text, "Aldin");
+        host.MoveMouse(mouseX, 300);
+        Enter(text, {"X", kEnter}, 1, 12);
+        EXPECT_STREQ(text, result) << "mouse at " << mouseX;
     }
-    // An empty text ignores the mouse.
-    Set("");
-    host.MoveMouse(639, 300).Type("ab");
-    TapKey(kEnter);
-    Enter(text, 1, 12);
-    EXPECT_STREQ(text, "ab");
-}
-
-TEST_F(TextEntryTest, EditingKeys) {
-    Set("abc");
-    host.MoveMouse(639, 0);
-    TapKey(8);    // Backspace at the end: "ab"
-    TapKey(36);   // Home
-    host.Type("x");
-    TapKey(39);   // Right, past the 'a'
-    TapKey(8);    // "xb"
-    TapKey(100);  // numeric-pad 4 moves left
-    host.Type("y");
-    TapKey(35);   // End
-    host.Type("z");
-    TapKey(kEnter);
-    Enter(text, 1, 12);
+    // Backspace, Home, Right, numeric-pad Left, End; then Delete empties the field.
+    std::strcpy(text, "abc");
+    Enter(text, {8, 36, "x", 39, 8, 100, "y", 35, "z", kEnter}, 1, 12);
     EXPECT_STREQ(text, "yxbz");
-
-    host.MoveMouse(0, 0);
-    TapKey(46);  // Delete empties the field
-    host.Type("q");
-    TapKey(kEnter);
-    Enter(text, 1, 12);
+    Enter(text, {46, "q", kEnter}, 1, 12);
     EXPECT_STREQ(text, "q");
 }
 
 TEST_F(TextEntryTest, KeyMapWithShift) {
-    host.Type("Hi, A!%()?:<>\"';=-. 7");
-    host.Type("@#&*");  // Shift with these digits gives nothing
-    host.Hold(97, 5);   // neither do the numeric-pad digits
-    TapKey(kEnter);
-    char wide[64] = {};
-    Enter(wide, 0, 61);
-    EXPECT_STREQ(wide, "Hi, A!%()?:<>\"';=-. 7");
+    host.Hold(97, 5);  // numeric-pad digits give nothing; neither do Shift with 2, 3, 7, 8
+    Enter(text, {"Hi, A!%()?:<>\"';=-. 7", "@#&*", kEnter}, 0, 61);
+    EXPECT_STREQ(text, "Hi, A!%()?:<>\"';=-. 7");
 }
 
 TEST_F(TextEntryTest, LengthsAreBounded) {
-    // Twelve characters fit a field of twelve; the thirteenth is ignored.
-    host.Type("abcdefghijklm");
-    TapKey(kEnter);
-    Enter(text, 1, 12);
+    Enter(text, {"abcdefghijklm", kEnter}, 1, 12);
     EXPECT_STREQ(text, "abcdefghijkl");
-
-    // A maximum of 80 is 61.
     char big[100] = {};
-    host.Type(std::string(65, 'w'));
-    TapKey(kEnter);
-    Enter(big, 1, 80);
+    Enter(big, {std::string(65, 'w').c_str(), kEnter}, 1, 80);  // 80 is 61
     EXPECT_EQ(std::strlen(big), 61u);
-
-    // The caller's own size bounds what is written back.
+    Enter(big, {kEnter}, 1, 61);  // a full buffer comes back whole
+    EXPECT_EQ(std::string(big), std::string(61, 'w'));
     char small[8] = {};
-    host.Type("abcdefghij");
-    TapKey(kEnter);
-    Enter(small, 1, 12);
+    Enter(small, {"abcdefghij", kEnter}, 1, 12);  // the caller's size bounds the copy
     EXPECT_STREQ(small, "abcdefg");
-
-    // A 61-character text comes back whole.
-    std::memset(big, 'k', 61);
-    big[61] = '\0';
-    host.MoveMouse(0, 0);
-    TapKey(kEnter);
-    Enter(big, 1, 61);
-    EXPECT_EQ(std::string(big), std::string(61, 'k'));
 }
 
 TEST_F(TextEntryTest, EnterNeedsTheMinimumAndEscOnlyWhenAllowed) {
-    host.Type("ab");
-    TapKey(kEnter);  // too short: only a click
-    host.Hold(kEsc, 5);  // not allowed
-    host.Type("c");
-    TapKey(kEnter);
-    Enter(text, 3, 12);
+    host.Hold(kEsc, 5);
+    Enter(text, {"ab", kEnter, "c", kEnter}, 3, 12);
     EXPECT_STREQ(text, "abc");
-
     // Esc gives the text back exactly, whatever was typed.
-    Set("Aldin\0junk");
-    std::memcpy(text + 6, "junk", 5);
-    host.MoveMouse(639, 0);
-    TapKey(46);
-    host.Type("Zed");
-    TapKey(kEsc);
-    Enter(text, 1, 12, 1);
-    EXPECT_STREQ(text, "Aldin");
-    EXPECT_STREQ(text + 6, "junk");
+    std::memcpy(text, "Aldin\0junk", 11);
+    Enter(text, {46, "Zed", kEsc}, 1, 12, 1);
+    EXPECT_EQ(std::string(text, 11), std::string("Aldin\0junk", 11));
 }
 
 TEST_F(TextEntryTest, TabLeavesOrGivesNamesButNotWithAlt) {
-    host.Type("ab").Press(kLeftAlt).Hold(kTab, 5).Release(kLeftAlt);  // Alt+Tab does nothing
-    TapKey(kTab);
-    EXPECT_EQ(Enter(text, 5, 12), 1);
+    host.Press(164).Hold(kTab, 5).Release(164);  // Alt+Tab does nothing
+    EXPECT_EQ(Enter(text, {"ab", kTab}, 5, 12), 1);
     EXPECT_STREQ(text, "ab");
-
     // The male names follow one another across calls and fields.
-    TapKey(kTab);
-    TapKey(kEnter);
-    EXPECT_EQ(Enter(text, 1, 12, 1, 1), 0);
+    EXPECT_EQ(Enter(text, {kTab, kEnter}, 1, 12, 1, 1), 0);
     EXPECT_STREQ(text, "Ulric");
-    for (int i = 0; i < 3; ++i) TapKey(kTab);
-    TapKey(kEnter);
-    Enter(text, 1, 12, 1, 1);
+    Enter(text, {kTab, kTab, kTab, kEnter}, 1, 12, 1, 1);
     EXPECT_STREQ(text, "Leoric");
-    EXPECT_EQ(HeroNameCounter, 4);
-}
-
-TEST_F(TextEntryTest, NameCounterWrapLeavesAnEmptyConsistentField) {
+    // The wrap of the counter leaves an empty, consistent field.
     HeroNameCounter = 19;
-    TapKey(kTab);  // "Banon"
-    TapKey(kTab);  // the wrap: no name
-    host.Type("Bo");
-    TapKey(kEnter);
-    Enter(text, 1, 12, 1, 1);
+    Enter(text, {kTab, kTab, "Bo", kEnter}, 1, 12, 1, 1);
     EXPECT_STREQ(text, "Bo");
     EXPECT_EQ(HeroNameCounter, 0);
 }
 
 TEST_F(TextEntryTest, FocusRegainRedrawsTheScreenBehind) {
-    struct Case {
-        int16_t context;
-        const char* marker;  // a text the screen behind draws
-    } cases[] = {{1, "PAGE 4 of 4"}, {3, "Save Character"}, {4, "Answer"}};
-    for (const Case& c : cases) {
+    for (auto [context, marker] : {std::pair{1, "PAGE 4 of 4"}, {3, "Save Character"}, {4, ""}}) {
         host.texts.clear();
-        Set("Ab");
+        std::strcpy(text, "Ab");
         host.MoveMouse(639, 0).LoseFocus().Wait(200).GainFocus().Wait(200);  // one message a pass
-        TapKey(kEnter);
         const uint32_t flips = host.flips;
-        Enter(text, 1, 12, 0, 0, c.context);
-        bool found = false;
-        for (const auto& t : host.texts) found |= t.text == c.marker;
-        EXPECT_EQ(found, c.context != 4) << "context " << c.context;  // answering shows a field, no buttons
-        EXPECT_EQ(host.flips, flips + 1) << "context " << c.context;
+        Enter(text, {kEnter}, 1, 12, 0, 0, int16_t(context));
+        EXPECT_EQ(host.flips, flips + 1) << "context " << context;
+        const bool drawn = std::any_of(host.texts.begin(), host.texts.end(), [&](auto& t) { return t.text == marker; });
+        EXPECT_EQ(drawn, *marker != '\0') << "context " << context;
         EXPECT_EQ(host.texts.back().text, "Ab");  // the text drawn again over it
     }
 }

@@ -43,7 +43,7 @@ public:
     Headless& Wait(int32_t polls);
     Headless& MoveMouse(int32_t x, int32_t y);
     Headless& Click(int32_t x, int32_t y, int32_t button = 1);
-    // Taps the keys of a text on a US layout, with Shift where needed.
+    // Taps the keys of a text on a US layout, with Shift where needed, a loop pass apart.
     Headless& Type(std::string_view text);
     Headless& LoseFocus();
     Headless& GainFocus();
@@ -59,7 +59,7 @@ public:
     size_t framesKept = 16;
     std::vector<TextRecord> texts;
     std::vector<std::string> effects;  // names as played; "default" for the system's sound; file paths
-    std::vector<std::string> mediaCommands;
+    std::vector<std::string> mediaCommands;  // the music's command strings, as sent
     std::vector<Message> posted;        // messages the program posted to itself
 
     bool WritePng(const std::string& path) const;  // the newest frame

@@ -88,7 +88,16 @@ void Headless::Pump() {
                 seenDown_[k] = false;
                 break;
             case Step::Release:
-                if (down_[k] && !seenDown_[k]) return;
+                if (down_[k] && !seenDown_[k]) {
+                    // A key the program never reads would hold the script up for ever.
+                    if (++unreadPolls_ > kIdlePollLimit) {
+                        unreadPolls_ = 0;
+                        throw ScriptEnded("\"" + std::string(screen_) + "\" never read key " + std::to_string(k) +
+                                          " that the script waits to release");
+                    }
+                    return;
+                }
+                unreadPolls_ = 0;
                 down_[k] = false;
                 break;
             case Step::ReleaseAfterPolls:

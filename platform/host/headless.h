@@ -103,6 +103,7 @@ private:
     std::deque<Message> queue_;
     uint64_t nowUs_ = 10'000'000;
     uint64_t idlePolls_ = 0;
+    uint64_t unreadPolls_ = 0;
     uint64_t scriptEndUs_ = nowUs_;
     const char* screen_ = "no screen";
 };

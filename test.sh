@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
-# and runs every test.
+# runs every test, then the bounded fuzz runs (VEXMOOR_SKIP_FUZZ=1 leaves them out).
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/setup.sh
@@ -9,5 +9,9 @@ cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXMOOR_SA
 cmake --build build/asan
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-cd build/asan
-ctest --output-on-failure --timeout 300 -j "$(nproc)"
+status=0
+(cd build/asan && ctest --output-on-failure --timeout 300 -j "$(nproc)") || status=$?
+if [ "${VEXMOOR_SKIP_FUZZ:-0}" != 1 ]; then
+    scripts/fuzz.sh || status=1
+fi
+exit $status

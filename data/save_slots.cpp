@@ -32,16 +32,20 @@ uint32_t CreateSaveList() {
     return WriteSaveList();
 }
 
+void ReadSaveListImage(std::span<const uint8_t> bytes) {
+    // A list cut short reads as free slots beyond its end.
+    SaveList = SaveListRecord{};
+    if (!bytes.empty()) std::memcpy(&SaveList, bytes.data(), std::min(bytes.size(), sizeof SaveList));
+    TerminateField(SaveList.SaveSlotName);
+}
+
 void LoadSaveList() {
     std::vector<uint8_t> bytes;
     if (!ReadWholeFile(kSaveListPath, bytes)) {
         CreateSaveList();
         return;
     }
-    // A list cut short reads as free slots beyond its end.
-    SaveList = SaveListRecord{};
-    if (!bytes.empty()) std::memcpy(&SaveList, bytes.data(), std::min(bytes.size(), sizeof SaveList));
-    TerminateField(SaveList.SaveSlotName);
+    ReadSaveListImage(bytes);
 }
 
 uint32_t SaveNewCharacter() {

@@ -32,6 +32,8 @@ bool SlotIsUsed(int16_t slot);
 // Reads the slot list; when there is none, an empty one is made and written.
 void LoadSaveList();
 uint32_t CreateSaveList();
+// The list from SaveList.dat's bytes.
+void ReadSaveListImage(std::span<const uint8_t> bytes);
 // 1 when SaveList.dat was written whole.
 uint32_t WriteSaveList();
 // The first save of a new hero into the lowest free slot, which becomes the current slot.

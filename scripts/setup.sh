@@ -1,5 +1,5 @@
 # Sourced by play.sh and test.sh: installs the Debian packages the build needs.
-PACKAGES="g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-mixer-dev libfreetype-dev xfonts-base zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev"
+PACKAGES="g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-mixer-dev libfreetype-dev xfonts-base zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev"
 
 missing_packages() {
     local p missing=""

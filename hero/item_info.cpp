@@ -7,6 +7,9 @@
 #include "hero/item_names.h"
 #include "hero/item_types.h"
 #include "hero/item_value.h"
+#include "hero/toolkit_calls.h"
+#include "platform/display.h"
+#include "platform/source_rects.h"
 
 namespace {
 
@@ -81,7 +84,33 @@ std::string_view SingleItemLine(int16_t item) {
     }
 }
 
+void DrawLines(int16_t x, const ItemText& t) {
+    for (int i = 0; i < t.count; ++i)
+        if (!t.lines[i].text.empty()) DrawSmallText(x, t.lines[i].y, t.lines[i].text, t.lines[i].colour);
+}
+
 }  // namespace
+
+int WriteItemNotes(int16_t type, int16_t item, int16_t x, int16_t y, int16_t X, int16_t Y) {
+    ItemText t;
+    const int count = ItemNoteLines(type, item, y, X, Y, t);
+    DrawLines(x, t);
+    return count;
+}
+
+void ShowItemInfo(int16_t x, int16_t y, int16_t item, int16_t X, int16_t Y, uint32_t curseKnown,
+                  int16_t drawBackground, int16_t showSell, int16_t showPrice, int16_t percent,
+                  int16_t rechargeMode) {
+    if (drawBackground) {
+        // The scroll is widened to 217 pixels by its own rolled ends.
+        BltFast(BackSurface, x, y, MediumScroll, MediumScrollRect, kBltKeyed);
+        BltFast(BackSurface, x - 20, y, MediumScroll, MediumScrollLeftRect, kBltKeyed);
+        BltFast(BackSurface, x + 160, y, MediumScroll, MediumScrollRightRect, kBltKeyed);
+    }
+    ItemText t;
+    ItemInfoLines(y, item, X, Y, curseKnown, showSell, showPrice, percent, rechargeMode, t);
+    DrawLines(static_cast<int16_t>(x + kItemInfoTextInset), t);
+}
 
 void ItemInfoLines(int16_t y, int16_t item, int16_t X, int16_t Y, uint32_t curseKnown, int16_t showSell,
                    int16_t showPrice, int16_t percent, int16_t rechargeMode, ItemText& out) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "hero/item_info.h"
 #include "tests/hero/hero_test.h"
@@ -164,6 +165,24 @@ TEST_F(ItemNamesTest, PanelOfWeaponsQuestItemsAndWands) {
     ItemText shop;
     ItemInfoLines(120, 263, 2, 5, 0, 0, 1, 150, 0, shop);
     EXPECT_EQ(Texts(shop).back(), "Buy: 300 Gp");  // 150% of 200
+}
+
+TEST_F(ItemNamesTest, PanelAndNotesAreDrawnWhereTheirLinesSay) {
+    OpenDisplay();
+    Item(25, 12, 0, "Ruby");
+    ShowItemInfo(100, 120, 25, 2, 0, 0, 1, 1, 1, -1, 0);
+    auto at = [&](const std::string& text) {
+        for (const host::TextRecord& r : host.texts)
+            if (r.text == text) return std::make_tuple(r.x, r.y, r.colour);
+        return std::make_tuple(-1, -1, -1);
+    };
+    EXPECT_EQ(at("Flawless Ruby"), std::make_tuple(110, 150, 182));
+    EXPECT_EQ(at("Type: Gemstone"), std::make_tuple(110, 174, 0));
+    EXPECT_EQ(at("A precious gemstone!"), std::make_tuple(110, 189, 0));
+    EXPECT_EQ(at("Buy: 225 Gp"), std::make_tuple(110, 219, 0));
+    host.texts.clear();
+    EXPECT_EQ(WriteItemNotes(25, 400, 50, 60, 0, 0), 1);
+    EXPECT_EQ(at("and disarm traps!"), std::make_tuple(50, 75, 0));
 }
 
 }  // namespace

@@ -1,0 +1,60 @@
+// The painters of the individual sheets; BuildSheets puts their results into the pack.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "draw.h"
+#include "pack.h"
+
+namespace art {
+
+// VFONT from the bitmap fonts in fontDir; prints an error and exits when they cannot be read.
+Image BuildFontSheet(const std::string& fontDir);
+
+// The 160 UiIcons pieces, 20 x 20 each, key-coloured where transparent.
+std::vector<Image> BuildUiIcons();
+
+Image BuildBoxSheet();     // VBOX
+Image BuildModuleSheet();  // VMODULE
+
+// Scrolls and full pages.
+Image BuildSmallScroll();   // VLSCROLL
+Image BuildMediumScroll();  // VMSCROLL
+Image BuildBigScroll();     // VBSCROLL
+Image BuildLongScroll();    // VLONGSCROLL
+Image BuildSlate();         // VSLATE, the play screen
+Image BuildSlate2();        // VSLATE2, behind books and editors
+Image BuildDeathPage();     // VDEAD
+Image BuildHeroScreen();    // VCHAR
+Image BuildBook();          // VBOOK
+Image BuildHeroFigure();    // VMAN
+Image BuildCreditPicture(); // VCREDIT
+
+// Numbered stand-ins for the tile and picture sets.
+Image BuildWallSheet();      // VWALL
+Image BuildMiniWallSheet();  // VMINIWALL
+Image BuildMonsterSheet();   // VMONST
+Image BuildEquipSheet();     // VEQUIP
+Image BuildCustomSheet();    // the module's custom.bmp
+
+// A numbered stand-in picture of the given size; hue by the hundred of the number.
+void DrawPlaceholder(Image& img, int x, int y, int w, int h, int number, int family);
+uint32_t PlaceholderColour(int number, int family);
+
+// Shared scenery for the large pictures.
+void PaintParchment(Image& img, int x, int y, int w, int h, uint32_t seed, float darkness = 0.0f);
+void PaintStoneWall(Image& img, int x, int y, int w, int h, uint32_t seed, Col base, int blockW, int blockH);
+void PaintWood(Image& img, int x, int y, int w, int h, uint32_t seed, Col base, bool vertical);
+// A gilt-edged dark frame band around a rectangle (inside the rectangle, `width` pixels).
+void PaintFrame(Image& img, int x, int y, int w, int h, int width);
+
+// Colours of the fonts, which the widget art has to agree with.
+namespace fontcol {
+constexpr uint32_t kSmallBlack = 0x100C08;
+constexpr uint32_t kSmallRed = 0xA01410;
+constexpr uint32_t kSmallBlue = 0x14309C;
+constexpr uint32_t kSmallGreen = 0x186A1C;
+}  // namespace fontcol
+
+}  // namespace art

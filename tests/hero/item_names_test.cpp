@@ -50,7 +50,6 @@ TEST_F(ItemNamesTest, BonusesChargesAndCurses) {
     Item(140, 47, 0, "Device");
     EXPECT_EQ(Name(300, 2, 1, 0), "Sword +1/+2");
     EXPECT_EQ(Name(300, 0, 0, 0), "Sword");
-    EXPECT_EQ(Name(300, 0, 3, 0), "Sword +3/+0");
     EXPECT_EQ(Name(15, 10, 0, 0), "Ring of Mind +10%");
     EXPECT_EQ(Name(11, -3, 0, 0), "Acid Ring + 3");
     EXPECT_EQ(Name(15, -3, 0, 0), "Ring of Mind + 3%");
@@ -81,7 +80,6 @@ TEST_F(ItemNamesTest, NotesOfRingsWandsAndWeapons) {
     EXPECT_EQ(empty.lines[0].colour, kPlainText);
     EXPECT_EQ(empty.lines[1].colour, kWarningText);
     EXPECT_EQ(Texts(Notes(18, 263, 4, 5)), (Lines{"Elect damage (1x1)!", "Damage: 4d8", "Charges: 5"}));
-    EXPECT_EQ(Texts(Notes(18, 261, 2, 3)), (Lines{"Acid Damage (3x3)!", "Damage: 2d6", "Charges: 3"}));
 
     ItemRecord& axe = Item(300, 1);
     axe.ItemDamage[0] = 2;
@@ -109,14 +107,11 @@ TEST_F(ItemNamesTest, NoteLinesAndTheirCount) {
     EXPECT_EQ(Texts(skull), (Lines{"Worthless trash!", "The skull appears somewhat", "gracile."}));
     EXPECT_EQ(count, 4);
     EXPECT_EQ(Find(skull, "gracile.")->y, 160);
-    Notes(34, 0, 0, 0, &count);
-    EXPECT_EQ(count, 0);
 
     Item(91, 7).ItemArmourBonus = 2;
     EXPECT_EQ(Texts(Notes(7, 91, 1, 0)), (Lines{"Armour Points: 3", "Water Walk power!"}));
     EXPECT_EQ(Texts(Notes(41, 100, 0, 0)), (Lines{"Attacking Slimes take", "damage equal to your level!"}));
     EXPECT_EQ(Texts(Notes(47, 142, 40, 0)), (Lines{"Creates Magic barrier", "Hit Points: 40"}));
-    EXPECT_EQ(Texts(Notes(22, 257, 0, 0)), (Lines{"Ammunition for crossbows!", "Amount: 0"}));
 }
 
 TEST_F(ItemNamesTest, PanelOfACursedRing) {

@@ -1,7 +1,11 @@
 #include "data/level_number_dialog.h"
 
 #include "data/level.h"
-#include "data/toolkit_standin.h"
+#include "platform/fonts.h"
+#include "platform/message_boxes.h"
+#include "platform/number_entry.h"
+#include "platform/text_entry.h"
+#include "platform/widgets.h"
 #include "platform/display.h"
 #include "platform/input.h"
 #include "platform/source_rects.h"

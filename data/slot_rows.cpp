@@ -2,7 +2,11 @@
 
 #include "data/save_slots.h"
 #include "data/text_field.h"
-#include "data/toolkit_standin.h"
+#include "platform/fonts.h"
+#include "platform/message_boxes.h"
+#include "platform/number_entry.h"
+#include "platform/text_entry.h"
+#include "platform/widgets.h"
 #include "platform/display.h"
 #include "platform/input.h"
 #include "platform/source_rects.h"

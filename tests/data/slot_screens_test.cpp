@@ -111,7 +111,9 @@ TEST_F(SlotScreensTest, SavingIntoAnotherHerosSlotMovesTheGameThere) {
     GameState.CurrentLevelNumber = 1;
     GameState.CurrentSaveSlot = 0;
     GameState.HeroLevel = 12;
-    host.Tap('3').Wait(2).Tap('S').Wait(2).Tap(46).Type("Mine").Tap(13).Wait(2).Tap(13);
+    host.Tap('3').Wait(2).Tap('S').Wait(2);
+    for (int i = 0; i < 5; ++i) host.Tap(46).Wait(2);  // the cursor starts at the field's left end
+    host.Type("Mine").Tap(13).Wait(20).Tap(13);
     uint32_t result = 0;
     Run([&] { result = RunSaveSlotScreen(); });
     EXPECT_EQ(result, 1u);

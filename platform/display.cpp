@@ -5,7 +5,7 @@
 
 #include "frontend/title.h"
 #include "graphics.h"
-#include "sound.h"
+#include "music.h"
 
 struct DisplayObject {
     std::unique_ptr<Surface> front;

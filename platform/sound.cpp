@@ -1,5 +1,8 @@
 #include "sound.h"
 
+#include <filesystem>
+
+#include "files.h"
 #include "host/host.h"
 #include "resources.h"
 
@@ -13,5 +16,8 @@ void PlaySoundEffect(std::string_view name) {
     host::Get().PlayWave("default", wave.data, wave.size);
 }
 
-// No tune can be playing until the music player exists.
-void StopTune() {}
+void PlaySoundFile(const std::string& path) {
+    const std::string found = ResolvePath(path);
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(found, ec)) host::Get().PlayWaveFile(found);
+}

@@ -12,6 +12,8 @@ namespace {
 constexpr int32_t kShift = 16;
 constexpr uint64_t kIdlePollLimit = 2'000'000;
 constexpr uint64_t kIdleTimeLimitUs = 600'000'000;  // ten virtual minutes
+// Between two typed keys: longer than a loop pass that reads every key, as a person types.
+constexpr int32_t kTypingPolls = 200;
 
 // The key that types a character on a US layout, and whether Shift is needed.
 bool KeyForChar(char ch, int32_t& key, bool& shift) {
@@ -67,6 +69,7 @@ Headless& Headless::Type(std::string_view text) {
         int32_t key = 0;
         bool shift = false;
         if (!KeyForChar(ch, key, shift)) throw std::invalid_argument("Type: no key for a character");
+        Wait(kTypingPolls);
         if (shift) Press(kShift);
         Tap(key);
         if (shift) Release(kShift);
@@ -85,7 +88,16 @@ void Headless::Pump() {
                 seenDown_[k] = false;
                 break;
             case Step::Release:
-                if (down_[k] && !seenDown_[k]) return;
+                if (down_[k] && !seenDown_[k]) {
+                    // A key the program never reads would hold the script up for ever.
+                    if (++unreadPolls_ > kIdlePollLimit) {
+                        unreadPolls_ = 0;
+                        throw ScriptEnded("\"" + std::string(screen_) + "\" never read key " + std::to_string(k) +
+                                          " that the script waits to release");
+                    }
+                    return;
+                }
+                unreadPolls_ = 0;
                 down_[k] = false;
                 break;
             case Step::ReleaseAfterPolls:

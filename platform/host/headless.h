@@ -43,7 +43,7 @@ public:
     Headless& Wait(int32_t polls);
     Headless& MoveMouse(int32_t x, int32_t y);
     Headless& Click(int32_t x, int32_t y, int32_t button = 1);
-    // Taps the keys of a text on a US layout, with Shift where needed.
+    // Taps the keys of a text on a US layout, with Shift where needed, a loop pass apart.
     Headless& Type(std::string_view text);
     Headless& LoseFocus();
     Headless& GainFocus();
@@ -58,7 +58,8 @@ public:
     std::deque<Frame> frames;  // the most recent flips, newest last
     size_t framesKept = 16;
     std::vector<TextRecord> texts;
-    std::vector<std::string> effects;  // names as played; "default" for the system's sound
+    std::vector<std::string> effects;  // names as played; "default" for the system's sound; file paths
+    std::vector<std::string> mediaCommands;  // the music's command strings, as sent
     std::vector<Message> posted;        // messages the program posted to itself
 
     bool WritePng(const std::string& path) const;  // the newest frame
@@ -77,6 +78,8 @@ public:
     void Present(const Surface& front) override;
     void FrontChanged(const Surface&) override {}
     void PlayWave(std::string_view name, const uint8_t* data, size_t size) override;
+    void PlayWaveFile(const std::string& path) override { effects.push_back(path); }
+    void MediaCommand(std::string_view command) override { mediaCommands.emplace_back(command); }
     void TextDrawn(std::string_view text, int32_t x, int32_t y, int32_t colour) override;
     void SetScreen(const char* name) override { screen_ = name; }
 
@@ -100,6 +103,7 @@ private:
     std::deque<Message> queue_;
     uint64_t nowUs_ = 10'000'000;
     uint64_t idlePolls_ = 0;
+    uint64_t unreadPolls_ = 0;
     uint64_t scriptEndUs_ = nowUs_;
     const char* screen_ = "no screen";
 };

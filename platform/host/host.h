@@ -1,9 +1,10 @@
-// The host layer: window, display, input, clock and sound effects of the platform,
+// The host layer: window, display, input, clock, sound effects and music of the platform,
 // behind one interface with two back ends (SDL2 for play, headless for tests).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 struct Surface;
@@ -56,6 +57,11 @@ public:
     // A whole WAVE file, played under its resource name ("default" for the system sound).
     // A new effect cuts off the one playing.
     virtual void PlayWave(std::string_view name, const uint8_t* data, size_t size) = 0;
+    // A WAVE file that exists, played like an effect.
+    virtual void PlayWaveFile(const std::string& path) = 0;
+    // One media command string of the music ("open music/tune3.mp3 alias currtune", ...).
+    // Results are never looked at; a command that fails does nothing.
+    virtual void MediaCommand(std::string_view command) = 0;
 
     // A text was drawn; the headless back end keeps a record for tests.
     virtual void TextDrawn(std::string_view text, int32_t x, int32_t y, int32_t colour) {

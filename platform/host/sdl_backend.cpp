@@ -8,6 +8,8 @@
 #include <map>
 #include <string>
 
+#include "media_command.h"
+#include "platform/files.h"
 #include "sdl_keymap.h"
 #include "surface.h"
 
@@ -21,7 +23,10 @@ constexpr uint64_t kFrameUs = 16'667;
 class SdlBackend final : public Backend {
 public:
     ~SdlBackend() override {
+        CloseTune();
+        if (audioOpen_) Mix_HaltChannel(-1);
         for (auto& [name, chunk] : chunks_) Mix_FreeChunk(chunk);
+        if (fileChunk_) Mix_FreeChunk(fileChunk_);
         if (audioOpen_) Mix_CloseAudio();
         CloseDisplay();
         CloseWindow();
@@ -138,7 +143,47 @@ public:
         Mix_PlayChannel(0, chunk, 0);
     }
 
+    void PlayWaveFile(const std::string& path) override {
+        if (!audioOpen_) return;
+        Mix_HaltChannel(0);
+        if (fileChunk_) Mix_FreeChunk(fileChunk_);
+        fileChunk_ = Mix_LoadWAV(path.c_str());
+        if (fileChunk_) Mix_PlayChannel(0, fileChunk_, 0);
+    }
+
+    // The media interpreter: one mp3 at a time; CD audio is not played.
+    void MediaCommand(std::string_view command) override {
+        if (!audioOpen_) return;
+        const MediaAction action = ParseMediaCommand(command);
+        switch (action.kind) {
+            case MediaAction::kOpen:
+                if (!tune_) tune_ = Mix_LoadMUS(ResolvePath(action.path).c_str());
+                break;
+            case MediaAction::kPlayLooped:
+                if (tune_) Mix_PlayMusic(tune_, -1);
+                break;
+            case MediaAction::kVolume:
+                if (tune_) Mix_VolumeMusic(action.volume * MIX_MAX_VOLUME / 1000);
+                break;
+            case MediaAction::kStop:
+                if (tune_) Mix_HaltMusic();
+                break;
+            case MediaAction::kClose:
+                CloseTune();
+                break;
+            case MediaAction::kNothing:
+                break;
+        }
+    }
+
 private:
+    void CloseTune() {
+        if (!tune_) return;
+        Mix_HaltMusic();
+        Mix_FreeMusic(tune_);
+        tune_ = nullptr;
+    }
+
     static uint64_t NowUs() { return SDL_GetPerformanceCounter() * 1'000'000 / SDL_GetPerformanceFrequency(); }
 
     void Show(const Surface& front) {
@@ -207,6 +252,8 @@ private:
     SDL_Texture* texture_ = nullptr;
     bool audioOpen_ = false;
     std::map<std::string, Mix_Chunk*> chunks_;
+    Mix_Chunk* fileChunk_ = nullptr;
+    Mix_Music* tune_ = nullptr;
     bool down_[256] = {};
     Point cursor_;
     std::deque<Message> queue_;

@@ -139,6 +139,17 @@ TEST_F(InputTest, AWaitThatNeverEndsFailsInsteadOfHanging) {
     EXPECT_TRUE(ended);
 }
 
+TEST_F(InputTest, AKeyTheProgramNeverReadsFailsInsteadOfHanging) {
+    host.Tap('Z');
+    bool ended = false;
+    try {
+        while (true) TakeLoopMessage("never reads Z");
+    } catch (const host::ScriptEnded& e) {
+        ended = std::string(e.what()).find("never read key 90") != std::string::npos;
+    }
+    EXPECT_TRUE(ended);
+}
+
 TEST(IsEven, SignedNumbers) {
     EXPECT_EQ(IsEven(-3), 0);
     EXPECT_EQ(IsEven(-4), 1);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
+#include <variant>
 
 #include "platform/host/headless.h"
 
@@ -23,6 +25,21 @@ protected:
             f();
         } catch (const host::ScriptEnded& e) {
             ADD_FAILURE() << e.what();
+        }
+    }
+
+    // Input as a person gives it: the mouse rests a whole loop pass before the button goes
+    // down (a pass reads the cursor once), and a key is up for a moment before it goes down
+    // again. A key or button that the program never reads must be held, not tapped.
+    void ClickAt(int32_t x, int32_t y, int32_t button = 1) { host.MoveMouse(x, y).Wait(100).Tap(button); }
+    void TapKey(int32_t key) { host.Wait(100).Tap(key); }
+    // Typed texts and tapped key codes, in order.
+    void Keys(std::initializer_list<std::variant<const char*, int>> keys) {
+        for (const auto& k : keys) {
+            if (const char* const* typed = std::get_if<const char*>(&k))
+                host.Type(*typed);
+            else
+                TapKey(std::get<int>(k));
         }
     }
 

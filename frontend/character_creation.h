@@ -1,0 +1,5 @@
+// Character creation.
+#pragma once
+
+// The name page; always flips.
+void DrawCreationPage4();

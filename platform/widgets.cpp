@@ -1,0 +1,80 @@
+#include "widgets.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "display.h"
+#include "fonts.h"
+#include "source_rects.h"
+
+std::array<char, 12> TextScratch{};
+
+namespace {
+constexpr int16_t kFieldLeft = 0, kFieldMiddle = 1, kFieldRight = 2;
+constexpr int16_t kCheckEmpty = 3, kCheckTicked = 4;
+constexpr int16_t kButtonLeft = 5, kButtonMiddle = 6, kButtonRight = 7;
+constexpr int16_t kDividerPiece = 10, kPanelFill = 16, kChoiceMarker = 70;
+}  // namespace
+
+void DrawIcon(Surface* dest, int32_t x, int32_t y, int16_t piece) {
+    if (piece < 0 || size_t(piece) >= UiIcons.size()) return;
+    BltFast(dest, x, y, UiIcons[size_t(piece)], IconRect, kBltKeyed);
+}
+
+void DrawPieceRow(Surface* dest, int32_t x, int32_t y, int16_t widthPieces, int16_t left, int16_t middle,
+                  int16_t right) {
+    DrawIcon(dest, x, y, left);
+    int32_t at = x + 20;
+    for (int32_t i = 0; i < widthPieces - 2; ++i, at += 20) DrawIcon(dest, at, y, middle);
+    DrawIcon(dest, at, y, right);
+}
+
+void DrawButton(int16_t x, int16_t y, int16_t widthPieces, std::string_view label) {
+    DrawPieceRow(BackSurface, x, y, widthPieces, kButtonLeft, kButtonMiddle, kButtonRight);
+    label = label.substr(0, label.find('\0'));
+    const int32_t labelX = x + (20 * widthPieces - 6 * int32_t(label.size())) / 2;
+    DrawSmallText(int16_t(labelX), int16_t(y + 6), label, kSmallBlack);
+}
+
+void DrawTextField(int16_t x, int16_t y, int16_t widthPieces, std::string_view text) {
+    DrawPieceRow(BackSurface, x, y, widthPieces, kFieldLeft, kFieldMiddle, kFieldRight);
+    DrawSmallText(int16_t(x + 10), int16_t(y + 6), text, kSmallBlack);
+}
+
+void DrawChoiceField(int16_t x, int16_t y, int16_t widthPieces, std::string_view label) {
+    DrawTextField(x, y, widthPieces, label);
+    DrawIcon(BackSurface, x + 20 * std::max<int32_t>(widthPieces, 2), y, kChoiceMarker);
+}
+
+void DrawCheckBox(int16_t x, int16_t y, uint32_t ticked) {
+    DrawIcon(BackSurface, x, y, ticked ? kCheckTicked : kCheckEmpty);
+}
+
+void DrawDivider(int16_t x, int16_t y, int16_t count) {
+    for (int32_t i = 0; i < count; ++i) DrawIcon(BackSurface, x + 20 * i, y, kDividerPiece);
+}
+
+void DrawPanel(int16_t x, int16_t y, int16_t widthPieces, int16_t heightPieces, int16_t style,
+               std::string_view title) {
+    int32_t row = y;
+    if (style == 0) {
+        DrawPieceRow(BackSurface, x, row, widthPieces, 43, 44, 45);
+    } else {
+        DrawPieceRow(BackSurface, x, row, widthPieces, 60, 61, 62);
+        row += 20;
+        DrawPieceRow(BackSurface, x, row, widthPieces, 63, 64, 65);
+    }
+    const int32_t bottom = y + 20 * (heightPieces - 1);
+    for (row += 20; row < bottom; row += 20) DrawPieceRow(BackSurface, x, row, widthPieces, 48, kPanelFill, 50);
+    DrawPieceRow(BackSurface, x, std::max(row, bottom), widthPieces, 46, 49, 47);
+    if (style != 0) {
+        title = title.substr(0, title.find('\0'));
+        const int32_t titleX = x + 10 * widthPieces - (10 * int32_t(title.size())) / 2;
+        DrawBigText(int16_t(titleX), int16_t(y + 13), title, kBigWhite);
+    }
+}
+
+std::string_view NumberText(int32_t n) {
+    const int length = std::snprintf(TextScratch.data(), TextScratch.size(), "%d", n);
+    return {TextScratch.data(), size_t(length)};
+}

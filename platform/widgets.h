@@ -1,0 +1,29 @@
+// The drawn controls, made of the 20 x 20 pieces of UiIcons. Everything goes into
+// BackSurface, keyed, without a flip.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "host/surface.h"
+
+// A row of pieces: left at x, widthPieces - 2 middles, right after the last (a width below
+// 2 still draws both ends).
+void DrawPieceRow(Surface* dest, int32_t x, int32_t y, int16_t widthPieces, int16_t left, int16_t middle,
+                  int16_t right);
+void DrawIcon(Surface* dest, int32_t x, int32_t y, int16_t piece);
+
+void DrawButton(int16_t x, int16_t y, int16_t widthPieces, std::string_view label);
+void DrawTextField(int16_t x, int16_t y, int16_t widthPieces, std::string_view text);
+void DrawChoiceField(int16_t x, int16_t y, int16_t widthPieces, std::string_view label);
+void DrawCheckBox(int16_t x, int16_t y, uint32_t ticked);
+void DrawDivider(int16_t x, int16_t y, int16_t count);
+// Style 0 plain, any other style with a two-row title bar; heightPieces counts every row.
+void DrawPanel(int16_t x, int16_t y, int16_t widthPieces, int16_t heightPieces, int16_t style,
+               std::string_view title);
+
+// The shared target of number-to-text conversion.
+extern std::array<char, 12> TextScratch;
+// The number in decimal in TextScratch.
+std::string_view NumberText(int32_t n);

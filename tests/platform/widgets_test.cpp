@@ -1,0 +1,89 @@
+// Fonts and the drawn controls: where every piece and text goes.
+#include "platform/widgets.h"
+
+#include "platform/display.h"
+#include "platform/fonts.h"
+#include "tests/support/headless_test.h"
+#include "tests/support/surface_match.h"
+
+namespace {
+
+class WidgetsTest : public HeadlessTest {
+protected:
+    void SetUp() override {
+        HeadlessTest::SetUp();
+        OpenDisplay();
+        Clear(BackSurface);
+    }
+    // The pieces of one row from x, 20 pixels apart. Texts go over pieces, so rows are
+    // checked as drawn with empty texts.
+    void ExpectRow(int32_t x, int32_t y, std::initializer_list<int> pieces) {
+        for (int piece : pieces) {
+            EXPECT_TRUE(Shows(BackSurface, x, y, UiIcons[size_t(piece)])) << "piece " << piece << " at " << x << "," << y;
+            x += 20;
+        }
+    }
+    bool Blank(int32_t x, int32_t y, int32_t w, int32_t h) {
+        for (int32_t r = y; r < y + h; ++r)
+            for (int32_t c = x; c < x + w; ++c)
+                if (BackSurface->Row(r)[c] != 0) return false;
+        return true;
+    }
+};
+
+TEST_F(WidgetsTest, ButtonsFieldsAndTheirTexts) {
+    DrawButton(190, 75, 3, "");
+    DrawButton(300, 75, 1, "");  // a width below 2 still draws both ends
+    DrawChoiceField(100, 300, 3, "");
+    ExpectRow(190, 75, {5, 6, 7});
+    ExpectRow(300, 75, {5, 7});
+    ExpectRow(100, 300, {0, 1, 2, 70});
+    DrawButton(190, 75, 3, "OK");
+    DrawTextField(100, 200, 4, "Name");
+    ASSERT_EQ(host.texts.size(), 2u);
+    EXPECT_EQ(host.texts[0].x, 214);
+    EXPECT_EQ(host.texts[0].y, 81);
+    EXPECT_EQ(host.texts[1].x, 110);
+    EXPECT_EQ(host.texts[1].y, 206);
+}
+
+TEST_F(WidgetsTest, PanelRowsForEachStyle) {
+    DrawPanel(0, 0, 3, 3, 0, "ignored");
+    ExpectRow(0, 0, {43, 44, 45});
+    ExpectRow(0, 20, {48, 16, 50});
+    ExpectRow(0, 40, {46, 49, 47});
+    EXPECT_TRUE(host.texts.empty());
+
+    DrawPanel(100, 100, 4, 4, 1, "");
+    ExpectRow(100, 100, {60, 61, 61, 62});
+    ExpectRow(100, 120, {63, 64, 64, 65});
+    ExpectRow(100, 140, {48, 16, 16, 50});
+    ExpectRow(100, 160, {46, 49, 49, 47});
+    EXPECT_TRUE(Blank(100, 180, 80, 20));
+    DrawPanel(100, 100, 4, 4, 1, "Dice");
+    ASSERT_EQ(host.texts.size(), 1u);
+    EXPECT_EQ(host.texts[0].x, 100 + 40 - 20);
+    EXPECT_EQ(host.texts[0].y, 113);
+    EXPECT_EQ(host.texts[0].colour, 273);
+}
+
+TEST_F(WidgetsTest, SpacesAndForeignCharactersAdvanceWithoutDrawing) {
+    DrawBigText(100, 100, "A b", 91);
+    EXPECT_TRUE(Shows(BackSurface, 100, 100, BigGlyphs['A' - 32 + 91]));
+    EXPECT_TRUE(Blank(110, 100, 10, 18));
+    EXPECT_TRUE(Shows(BackSurface, 120, 100, BigGlyphs['b' - 32 + 91]));
+
+    DrawSmallText(10, 300, "\x01Z{\xE9z", 273);
+    EXPECT_TRUE(Blank(10, 300, 6, 10));
+    EXPECT_TRUE(Shows(BackSurface, 16, 300, SmallGlyphs['Z' - 32 + 273]));
+    EXPECT_TRUE(Blank(22, 300, 12, 10));
+    EXPECT_TRUE(Shows(BackSurface, 34, 300, SmallGlyphs['z' - 32 + 273]));
+    // A fixed field read from a file ends at its zero or at its size.
+    const char field[4] = {'a', 'b', 'c', 'd'};
+    DrawSmallText(0, 0, std::string_view(field, sizeof field), 0);
+    DrawSmallText(0, 0, std::string_view("ab\0cd", 5), 0);
+    EXPECT_EQ(host.texts[2].text, "abcd");
+    EXPECT_EQ(host.texts[3].text, "ab");
+}
+
+}  // namespace

@@ -1,0 +1,22 @@
+// Whether a picture shows at a place of a surface: every pixel of it that is not its key.
+#pragma once
+
+#include <algorithm>
+
+#include "platform/host/surface.h"
+
+inline bool Shows(const Surface* on, int32_t x, int32_t y, const Surface* picture) {
+    if (!on || !picture || x < 0 || y < 0 || x + picture->width > on->width || y + picture->height > on->height)
+        return false;
+    for (int32_t r = 0; r < picture->height; ++r)
+        for (int32_t c = 0; c < picture->width; ++c) {
+            const uint16_t p = picture->Row(r)[c];
+            if (picture->keyed && p == picture->key) continue;
+            if (on->Row(y + r)[x + c] != p) return false;
+        }
+    return true;
+}
+
+inline void Clear(Surface* s, uint16_t value = 0) {
+    if (s) std::fill(s->pixels.get(), s->pixels.get() + size_t(s->width) * size_t(s->height), value);
+}

@@ -2,7 +2,7 @@
 
 #include "data/game_state.h"
 #include "data/skill_bonus.h"
-#include "data/toolkit_standin.h"
+#include "platform/message_boxes.h"
 #include "hero/derived_stats.h"
 
 namespace {

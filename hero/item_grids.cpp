@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "data/toolkit_standin.h"
+#include "platform/message_boxes.h"
 #include "hero/item_types.h"
 
 namespace {

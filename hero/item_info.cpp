@@ -7,7 +7,9 @@
 #include "hero/item_names.h"
 #include "hero/item_types.h"
 #include "hero/item_value.h"
-#include "hero/toolkit_calls.h"
+#include "platform/fonts.h"
+#include "platform/number_entry.h"
+#include "platform/widgets.h"
 #include "platform/display.h"
 #include "platform/source_rects.h"
 

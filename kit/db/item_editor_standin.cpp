@@ -5,7 +5,9 @@
 
 #include "data/item_records.h"
 #include "data/text_field.h"
-#include "hero/toolkit_calls.h"
+#include "platform/fonts.h"
+#include "platform/number_entry.h"
+#include "platform/widgets.h"
 #include "kit/db/item_editor.h"
 #include "platform/display.h"
 #include "platform/input.h"

@@ -35,6 +35,8 @@ public:
 
     bool OpenWindow(const char* title) override {
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+        // Ctrl+C in the terminal ends the program as usual instead of becoming a close request.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
         // Sized to the desktop too, for window managers that ignore the full-screen request.
         SDL_DisplayMode desktop{};

@@ -48,8 +48,10 @@ public:
         window_ = SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_FULLSCREEN_DESKTOP);
         if (!window_) return false;
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-            Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) == 0)
+            Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) == 0) {
             audioOpen_ = true;
+            Mix_Init(MIX_INIT_MP3);  // without a decoder the tunes are silent, as a missing file is
+        }
         return true;
     }
 

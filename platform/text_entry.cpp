@@ -50,15 +50,6 @@ char ShiftedDigit(char digit) {
     }
 }
 
-// The game state carries the hero's sex once the save layout is in; until then, male.
-template <class State>
-int16_t HeroSexOf(const State& state) {
-    if constexpr (requires { state.HeroSex; })
-        return state.HeroSex;
-    else
-        return 0;
-}
-
 void InsertChar(EditState& edit, char ch) {
     for (int16_t i = edit.lastIndex + 1; i > edit.cursor; --i) edit.buffer[size_t(i)] = edit.buffer[size_t(i - 1)];
     edit.buffer[size_t(edit.cursor)] = static_cast<unsigned char>(ch);
@@ -121,7 +112,7 @@ void SetEditBuffer(EditState& edit, std::string_view text) {
 void RandomHeroName(EditState& edit) {
     if (++HeroNameCounter >= 21) HeroNameCounter = 0;
     edit.buffer.fill(kNoChar);
-    if (HeroSexOf(GameState) == 1) {
+    if (GameState.HeroSex == 1) {
         SetEditBuffer(edit, kFemaleNames[size_t(Random15() % 20)]);
     } else if (HeroNameCounter > 0) {
         SetEditBuffer(edit, kMaleNames[size_t(HeroNameCounter - 1)]);

@@ -35,6 +35,8 @@ public:
 
     bool OpenWindow(const char* title) override {
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+        // Ctrl+C in the terminal ends the program as usual instead of becoming a close request.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
         // Sized to the desktop too, for window managers that ignore the full-screen request.
         SDL_DisplayMode desktop{};
@@ -46,8 +48,10 @@ public:
         window_ = SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_FULLSCREEN_DESKTOP);
         if (!window_) return false;
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-            Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) == 0)
+            Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) == 0) {
             audioOpen_ = true;
+            Mix_Init(MIX_INIT_MP3);  // without a decoder the tunes are silent, as a missing file is
+        }
         return true;
     }
 

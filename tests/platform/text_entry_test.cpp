@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "data/game_state.h"
+#include "platform/random.h"
 #include "tests/support/headless_test.h"
 
 namespace {
@@ -89,6 +91,12 @@ TEST_F(TextEntryTest, TabLeavesOrGivesNamesButNotWithAlt) {
     Enter(text, {kTab, kTab, "Bo", kEnter}, 1, 12, 1, 1);
     EXPECT_STREQ(text, "Bo");
     EXPECT_EQ(HeroNameCounter, 0);
+    // A heroine draws from the female names at random: the generator's first 41 picks entry 1.
+    GameState.HeroSex = 1;
+    SeedRandom(1);
+    Enter(text, {kTab, kEnter}, 1, 12, 1, 1);
+    GameState.HeroSex = 0;
+    EXPECT_STREQ(text, "Aileth");
 }
 
 TEST_F(TextEntryTest, FocusRegainRedrawsTheScreenBehind) {

@@ -1,0 +1,9 @@
+// The construction kit's "Map Number:" dialog for saving and loading a level.
+#pragma once
+
+#include <cstdint>
+
+// Mode 0 saves, any other mode loads. The typed number is written to `number` at once;
+// Cancel puts back the number given. 1 only when a level was loaded.
+uint32_t RunLevelNumberDialog(uint32_t mode, int16_t& number);
+void DrawLevelNumberDialog(int16_t number, uint32_t mode);

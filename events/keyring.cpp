@@ -1,0 +1,12 @@
+#include "events/keyring.h"
+
+#include "data/game_state.h"
+
+void AddKeyToKeyring(int16_t item) {
+    for (int16_t& entry : GameState.Keyring) {
+        if (entry == -1) {
+            entry = item;
+            return;
+        }
+    }
+}

@@ -1,0 +1,40 @@
+// The hero's current values, derived from the base values, level, difficulty, tattoos, worn
+// items, afflictions and timed effects. Only RecalcHero writes the derived fields.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+enum StatIndex : int { kCombat, kStrength, kEndurance, kAgility, kDexterity, kWillpower, kPerception };
+enum SkillIndex : int {
+    kArmsmaster,
+    kAuras,
+    kCurseSkill,
+    kCriticalHit,
+    kDisarmTraps,
+    kDualWeapons,
+    kGemlore,
+    kPickLocks,
+    kPrayer,
+    kResilience,
+    kStealth,
+    kTargeteer,
+};
+
+// Experience needed to leave level L (0..50).
+extern const std::array<int32_t, 51> XpTable;
+// The statistic that caps each skill.
+extern const std::array<int16_t, 12> CapstatTable;
+
+// A timed effect's turn count that means: while its item is worn.
+constexpr int16_t kWhileWorn = 999;
+
+void RecalcHero();
+// X of the amulet when it is that item, else 0.
+int16_t AmuletStatBonus(int16_t item);
+// Sum of X of the rings of that item: which 1 ring 1, 2 ring 2, 3 both.
+int16_t RingBonus(int16_t item, int16_t which);
+// Armour bonus + X of a worn armour piece whose curse is not known; else 0.
+int16_t ArmourPieceDR(int16_t slot);
+// 1 when no weapon is held in the weapon slot and no small weapon in the off hand.
+int IsUnarmed();

@@ -1,0 +1,5 @@
+// The credits page of the title.
+#pragma once
+
+void ShowCredits();
+void DrawCredits();

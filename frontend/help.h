@@ -1,0 +1,5 @@
+// The help page of the title.
+#pragma once
+
+void ShowHelp();
+void DrawHelp();

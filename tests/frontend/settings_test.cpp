@@ -1,0 +1,62 @@
+// The settings screen: changes accepted into Option.dat, Cancel putting back what was there.
+#include "frontend/settings.h"
+
+#include <cstring>
+
+#include "data/data_files.h"
+#include "data/options.h"
+#include "tests/frontend/frontend_test.h"
+
+namespace {
+
+class SettingsTest : public FrontendTest {
+protected:
+    void SetUp() override {
+        FrontendTest::SetUp();
+        OpenDisplay();
+        LoadDataFiles();
+    }
+};
+
+TEST_F(SettingsTest, AcceptWritesTheChangesIntoOptionDat) {
+    ClickAt(185, 200);  // game delay
+    host.Type("75").Wait(1).Tap(13);
+    ClickAt(185, 320);  // difficulty: the fourth row is "Hard"
+    ClickAt(200, 415 + 5);
+    ClickAt(400 + 5, 175 + 5);  // volume: the first row is "Off"
+    ClickAt(420, 215 + 5);
+    ClickAt(475, 225);  // walk sound off
+    ClickAt(475, 250);  // trim title pages on
+    ClickAt(475, 275);  // idle thoughts on, and off again
+    ClickAt(475, 275);
+    TapKey('A');
+    Run([] { RunSettings(); });
+    EXPECT_EQ(FileBytes("Mod/GameData/Option.dat"),
+              (std::vector<uint8_t>{75, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_TRUE(TextShown(host, "Hard"));
+}
+
+TEST_F(SettingsTest, CancelPutsBackTheOptionsHeldOnEntry) {
+    Options.GameDelay = 7;
+    Options.Difficulty = 4;
+    Options.IdleThoughts = 1;
+    ASSERT_EQ(SaveOptionFile(), 1u);
+    const OptionsRecord before = Options;
+    std::filesystem::remove("Mod/GameData/Option.dat");  // gone while the screen is open
+
+    ClickAt(185, 200);
+    host.Type("250").Wait(1).Tap(13);  // above 100
+    ClickAt(475, 275);
+    ClickAt(475, 300);  // CD music hides the volume field
+    host.MoveMouse(405, 180).Wait(100).Hold(1, 3);
+    TapKey(27);
+    Run([] { RunSettings(); });
+
+    EXPECT_TRUE(TextShown(host, "100"));
+    EXPECT_TRUE(TextShown(host, "Set from within windows!"));
+    EXPECT_FALSE(TextShown(host, "Very Soft"));  // the volume list never opened
+    EXPECT_EQ(std::memcmp(&Options, &before, sizeof Options), 0);
+    EXPECT_FALSE(std::filesystem::exists("Mod/GameData/Option.dat"));
+}
+
+}  // namespace

@@ -35,12 +35,34 @@ void DrawPlaceholder(Image& img, int x, int y, int w, int h, int number, int fam
     DrawDigits3x5(img, tx, ty, number, 0xFFFFFF);
 }
 
+namespace {
+
+constexpr int kBackgroundTile = 1327;  // the background of most full screens, behind their texts
+
+// Dark masonry that tiles seamlessly: two courses of blocks, offset by half a block.
+void DrawBackgroundStone(Image& img, int x, int y) {
+    for (int j = 0; j < 32; ++j)
+        for (int i = 0; i < 32; ++i) {
+            const bool mortar = j % 16 == 15 || (j < 16 ? i == 31 : i == 15);
+            uint32_t h = uint32_t(i * 73856093u) ^ uint32_t(j * 19349663u);
+            h = (h ^ (h >> 13)) * 0x5BD1E995u;
+            const int grain = int((h >> 24) % 9) - 4;
+            const int v = mortar ? 22 : 52 + grain + (j % 16 == 0 ? 10 : 0);
+            img.Set(x + i, y + j, uint32_t(v) << 16 | uint32_t(v + 4) << 8 | uint32_t(v + 12));
+        }
+}
+
+}  // namespace
+
 Image BuildWallSheet() {
     Image img(661, 3829, kKeyColour);
     for (int r = 0; r < 116; ++r)
         for (int c = 0; c < 20; ++c) {
             int tile = r < 112 ? 20 * r + c : 2315 + 20 * (r - 112) + c;
-            DrawPlaceholder(img, 33 * c + 1, 33 * r + 1, 32, 32, tile, 0);
+            if (tile == kBackgroundTile)
+                DrawBackgroundStone(img, 33 * c + 1, 33 * r + 1);
+            else
+                DrawPlaceholder(img, 33 * c + 1, 33 * r + 1, 32, 32, tile, 0);
         }
     return img;
 }

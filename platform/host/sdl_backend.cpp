@@ -89,10 +89,10 @@ public:
         Pump();
         if (key <= 0 || key > 255) return false;
         switch (key) {
-            case 16: return down_[160] || down_[161];
-            case 17: return down_[162] || down_[163];
-            case 18: return down_[164] || down_[165];
-            default: return down_[key];
+            case 16: return Read(160) | Read(161);
+            case 17: return Read(162) | Read(163);
+            case 18: return Read(164) | Read(165);
+            default: return Read(key);
         }
     }
 
@@ -210,13 +210,13 @@ private:
                 case SDL_KEYDOWN:
                 case SDL_KEYUP: {
                     int32_t vk = VirtualKeyOfScancode(ev.key.keysym.scancode);
-                    if (vk > 0 && vk < 256) down_[vk] = ev.type == SDL_KEYDOWN;
+                    if (vk > 0 && vk < 256) SetKey(vk, ev.type == SDL_KEYDOWN, now);
                     break;
                 }
                 case SDL_MOUSEBUTTONDOWN:
                 case SDL_MOUSEBUTTONUP: {
                     int vk = ev.button.button == SDL_BUTTON_LEFT ? 1 : ev.button.button == SDL_BUTTON_RIGHT ? 2 : 4;
-                    down_[vk] = ev.type == SDL_MOUSEBUTTONDOWN;
+                    SetKey(vk, ev.type == SDL_MOUSEBUTTONDOWN, now);
                     SetCursor(ev.button.x, ev.button.y);
                     break;
                 }
@@ -226,6 +226,7 @@ private:
                 case SDL_WINDOWEVENT:
                     if (ev.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
                         std::fill(std::begin(down_), std::end(down_), false);
+                        std::fill(std::begin(releaseAtUs_), std::end(releaseAtUs_), uint64_t{0});
                         queue_.push_back(kMsgKillFocus);
                     } else if (ev.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                         queue_.push_back(kMsgSetFocus);
@@ -240,10 +241,35 @@ private:
                     break;
             }
         }
+        for (int vk = 0; vk < 256; ++vk) {
+            if (releaseAtUs_[vk] && (seen_[vk] || now >= releaseAtUs_[vk])) {
+                down_[vk] = false;
+                releaseAtUs_[vk] = 0;
+            }
+        }
         if (frontDirty_ && now >= lastPresentUs_ + 8000) {
             Show(*frontDirty_);
             lastPresentUs_ = now;
             frontDirty_ = nullptr;
+        }
+    }
+
+    bool Read(int32_t vk) {
+        if (down_[vk]) seen_[vk] = true;
+        return down_[vk];
+    }
+
+    // A press released before any loop read it (a quick click between two polls) stays
+    // down until it is read once, or for 50 ms, as a held key would have been seen.
+    void SetKey(int32_t vk, bool down, uint64_t now) {
+        if (down) {
+            down_[vk] = true;
+            seen_[vk] = false;
+            releaseAtUs_[vk] = 0;
+        } else if (down_[vk] && !seen_[vk]) {
+            releaseAtUs_[vk] = now + 50'000;
+        } else {
+            down_[vk] = false;
         }
     }
 
@@ -259,6 +285,8 @@ private:
     Mix_Chunk* fileChunk_ = nullptr;
     Mix_Music* tune_ = nullptr;
     bool down_[256] = {};
+    bool seen_[256] = {};
+    uint64_t releaseAtUs_[256] = {};
     Point cursor_;
     std::deque<Message> queue_;
     bool changed_ = false;

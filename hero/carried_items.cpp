@@ -16,7 +16,8 @@ void ForEachCarriedGrid(F&& f) {
     if (GameState.HasBagOfHolding) f(BagGrid());
 }
 
-bool CellHolds(int16_t cell, int16_t item) { return cell != kNone && InstanceItem(cell) == item; }
+// A cell whose instance is free (or out of the table) holds no item, not an item numbered -1.
+bool CellHolds(int16_t cell, int16_t item) { return item != kNone && cell != kNone && InstanceItem(cell) == item; }
 
 // The last matching cell's instance of one grid, or -1.
 int16_t LastMatch(ItemGrid grid, int16_t item, int16_t skip1, int16_t skip2) {

@@ -33,10 +33,8 @@ TEST_F(CombatSkillBonusTest, ByKindOfAttack) {
     EXPECT_EQ(CombatSkillBonus(0, 7, 0), 0);
     Skills[5] = 0;  // the off-hand penalty is read at 0 too
     EXPECT_EQ(CombatSkillBonus(0, 7, 1), -10);
-}
 
-TEST_F(CombatSkillBonusTest, SkillsPastTwentyReadTheLastEntry) {
-    Skills[0] = 23;  // as a belt and the Gemlore armour can lift a skill
+    Skills[0] = 23;  // past 20, as a belt and the Gemlore armour can lift a skill: the last entry
     Skills[11] = 400;
     Skills[5] = 21;
     EXPECT_EQ(CombatSkillBonus(0, 0, 1), 120 - 30);

@@ -1,5 +1,8 @@
-// The keyring, and the "Summon Item" dialog's rules for food, coins and keys.
+// The keyring, and the "Summon Item" dialog: its rules for food, coins and keys, its arrows,
+// picker and fields.
 #include "hero/summon_item.h"
+
+#include <tuple>
 
 #include "events/keyring.h"
 #include "hero/item_instances.h"
@@ -10,25 +13,15 @@ namespace {
 
 using SummonItemTest = HeroTest;
 
-TEST_F(SummonItemTest, KeysGoToTheFirstFreeEntry) {
-    GameState.Keyring[0] = 300;
-    GameState.Keyring[2] = 301;
-    AddKeyToKeyring(302);
-    AddKeyToKeyring(300);  // a key already on the ring is stored again
-    EXPECT_EQ(GameState.Keyring[1], 302);
-    EXPECT_EQ(GameState.Keyring[3], 300);
-    for (int16_t& k : GameState.Keyring) k = 5;
-    AddKeyToKeyring(303);  // full: nothing stored
-    for (int16_t k : GameState.Keyring) EXPECT_EQ(k, 5);
-}
-
 TEST_F(SummonItemTest, FoodCoinsKeysAndItems) {
     Item(300, 26);  // a key
     Item(301, 29);  // coins
     Item(302, 30);  // food
     Item(176, 30);  // magical food is an item
-    SummonItem(300, 0, 0);
-    EXPECT_EQ(GameState.Keyring[0], 300);
+    GameState.Keyring[0] = 300;
+    GameState.Keyring[2] = 301;
+    SummonItem(300, 0, 0);  // a key already on the ring is stored again, in the first free entry
+    EXPECT_EQ(GameState.Keyring[1], 300);
     SummonItem(301, 0, 500);
     EXPECT_EQ(GameState.HeroGold, 500);
     GameState.HeroFood = 4;
@@ -37,25 +30,16 @@ TEST_F(SummonItemTest, FoodCoinsKeysAndItems) {
     for (const ItemInstance& i : GameState.ItemInstances) ASSERT_EQ(i.ItemNumber, -1);
     SummonItem(302, 0, 9);  // full: the food comes as an item
     SummonItem(176, 0, 1);
-    SummonItem(25, 2, 0);  // a gem goes to the gem bag
     EXPECT_EQ(InstanceItem(GameState.Backpack[0][0]), 302);
     EXPECT_EQ(InstanceItem(GameState.Backpack[1][0]), 176);
-    EXPECT_EQ(GameState.GembagCounts[5], 1);
+
+    for (int16_t& k : GameState.Keyring) k = 5;
+    AddKeyToKeyring(303);  // full: nothing stored
+    for (int16_t k : GameState.Keyring) EXPECT_EQ(k, 5);
 }
 
-}  // namespace
-
-namespace {
-
-class SummonDialogTest : public HeroTest {
-protected:
-    void SetUp() override {
-        HeroTest::SetUp();
-        OpenDisplay();
-    }
-};
-
-TEST_F(SummonDialogTest, ArrowsPickerAndFields) {
+TEST_F(SummonItemTest, ArrowsPickerAndFields) {
+    OpenDisplay();
     Item(3, 34, 0, "Lantern");
     host.Tap('N').Wait(5).Tap('N').Tap('P').Tap('N').Tap('S');
     Run(RunSummonItem);
@@ -69,9 +53,7 @@ TEST_F(SummonDialogTest, ArrowsPickerAndFields) {
     host.Click(245, 310);
     Run(RunSummonItem);
     const ItemInstance& i = GameState.ItemInstances[GameState.Backpack[1][0]];
-    EXPECT_EQ(i.ItemNumber, 2);
-    EXPECT_EQ(i.X, 7);
-    EXPECT_EQ(i.Y, 199);
+    EXPECT_EQ(std::make_tuple(i.ItemNumber, i.X, i.Y), std::make_tuple(2, 7, 199));
 
     host.Click(405, 200).Type("25").Tap(13).Tap(27);  // typed, then left with Esc
     Run(RunSummonItem);

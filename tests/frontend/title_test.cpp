@@ -2,6 +2,8 @@
 // hotkeys, and the exit sequence with its checks.
 #include "frontend/title.h"
 
+#include <tuple>
+
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/save_slots.h"
@@ -80,6 +82,42 @@ TEST_F(TitleTest, TrimmedTitleOverTheMenuPictureAndTheGuardWords) {
     GuardWords = intact;
     EXPECT_EQ(CountShown("Boundry5 Leak!"), 1u);
     EXPECT_FALSE(TextShown(host, "Boundry10 Leak!"));
+}
+
+TEST_F(TitleTest, EveryLabelInPlaceAndEveryButtonOpensItsScreen) {
+    WriteOptions(1);
+    ClickAt(410, 175);  // World Map, far corner of its button
+    TapKey('B');
+    TapKey('M');
+    TapKey('B');
+    ClickAt(230, 182);  // Objective
+    TapKey(27);
+    TapKey('N');
+    TapKey(13);
+    TapKey('S');
+    TapKey(27);
+    ClickAt(410, 285);  // Help Files
+    TapKey('B');
+    TapKey('C');
+    TapKey('B');
+    ClickAt(230, 329);  // Quit, bottom edge of its button
+    RunProgram();
+
+    const struct {
+        const char* label;
+        int32_t x, y;
+    } table[] = {{"    World Map", 230, 160}, {"    Objective", 230, 182}, {"  New Character", 230, 204},
+                 {"Restore Character", 230, 226}, {"    Settings", 230, 248}, {"   Help Files", 230, 270},
+                 {"    Credits", 230, 292}, {"      Quit", 227, 314}};
+    for (const auto& row : table) {
+        const auto at = std::find_if(host.texts.begin(), host.texts.end(),
+                                     [&](const host::TextRecord& t) { return t.text == row.label; });
+        ASSERT_NE(at, host.texts.end()) << row.label;
+        EXPECT_EQ(std::tuple(at->x, at->y, at->colour), std::tuple(row.x, row.y, 455)) << row.label;
+    }
+    EXPECT_EQ(CountShown("Hotkey: C"), 2u);
+    for (const char* page : {"INTRODUCTION:", "not available yet.", "GAME SETTINGS:", "HELP FILES:", "CREDITS:"})
+        EXPECT_EQ(CountShown(page), 1u) << page;
 }
 
 TEST_F(TitleTest, NoWorldMapWhenTheCampaignHasNone) {

@@ -14,6 +14,7 @@ struct CustomCampaignRecord {
     uint32_t EndQuotesEnabled;
 };
 static_assert(sizeof(CustomCampaignRecord) == 104);
+static_assert(offsetof(CustomCampaignRecord, DurwichFastTravel) == 4);
 static_assert(offsetof(CustomCampaignRecord, WorldMapPages) == 8);
 static_assert(offsetof(CustomCampaignRecord, WorldMapName) == 10);
 static_assert(offsetof(CustomCampaignRecord, EndQuotesEnabled) == 100);

@@ -14,6 +14,9 @@ struct ItemInstance {
     uint32_t CurseKnown;
 };
 static_assert(sizeof(ItemInstance) == 12);
+static_assert(offsetof(ItemInstance, X) == 2);
+static_assert(offsetof(ItemInstance, Y) == 4);
+static_assert(offsetof(ItemInstance, Reserved6) == 6);
 static_assert(offsetof(ItemInstance, CurseKnown) == 8);
 
 // An item a script promised while the backpack was full.
@@ -26,6 +29,8 @@ struct PendingItem {
     int16_t Charges;
 };
 static_assert(sizeof(PendingItem) == 12);
+static_assert(offsetof(PendingItem, Item) == 6);
+static_assert(offsetof(PendingItem, Charges) == 10);
 
 struct DamageFloorTimer {
     int16_t X;
@@ -33,6 +38,7 @@ struct DamageFloorTimer {
     int16_t Turns;
 };
 static_assert(sizeof(DamageFloorTimer) == 6);
+static_assert(offsetof(DamageFloorTimer, Turns) == 4);
 
 struct MapNote {
     int16_t Level;  // -1 free entry
@@ -41,6 +47,8 @@ struct MapNote {
     char Text[8];
 };
 static_assert(sizeof(MapNote) == 14);
+static_assert(offsetof(MapNote, Y) == 4);
+static_assert(offsetof(MapNote, Text) == 6);
 
 // A monster, push object, boat or barrier of the current level.
 struct Encounter {
@@ -71,13 +79,27 @@ struct Encounter {
     int16_t Reserved50;
 };
 static_assert(sizeof(Encounter) == 52);
+static_assert(offsetof(Encounter, Extra) == 2);
+static_assert(offsetof(Encounter, Monster) == 4);
+static_assert(offsetof(Encounter, Facing) == 6);
+static_assert(offsetof(Encounter, Hp) == 8);
+static_assert(offsetof(Encounter, HpMax) == 10);
 static_assert(offsetof(Encounter, KillFlag) == 12);
+static_assert(offsetof(Encounter, KilledSetFlag) == 14);
+static_assert(offsetof(Encounter, KilledSetValue) == 18);
 static_assert(offsetof(Encounter, DormantFlag) == 20);
+static_assert(offsetof(Encounter, DormantValue) == 24);
 static_assert(offsetof(Encounter, AttackPenalty) == 26);
+static_assert(offsetof(Encounter, WeakenPercent) == 28);
+static_assert(offsetof(Encounter, Silenced) == 30);
+static_assert(offsetof(Encounter, DefencePenalty) == 32);
+static_assert(offsetof(Encounter, Paralysed) == 34);
 static_assert(offsetof(Encounter, PowerUsed) == 36);
 static_assert(offsetof(Encounter, Reserved38) == 38);
 static_assert(offsetof(Encounter, Active) == 40);
 static_assert(offsetof(Encounter, DisguiseItem) == 44);
+static_assert(offsetof(Encounter, X) == 46);
+static_assert(offsetof(Encounter, Y) == 48);
 static_assert(offsetof(Encounter, Reserved50) == 50);
 
 constexpr int kGameFlagCount = 8000;
@@ -235,6 +257,11 @@ struct GameStateRecord {
 
 static_assert(sizeof(GameStateRecord) == 378076);
 static_assert(offsetof(GameStateRecord, HeroSex) == 16);
+static_assert(offsetof(GameStateRecord, FigureFacesRight) == 18);
+static_assert(offsetof(GameStateRecord, HeroLevel) == 20);
+static_assert(offsetof(GameStateRecord, HeroFood) == 22);
+static_assert(offsetof(GameStateRecord, StatPoints) == 24);
+static_assert(offsetof(GameStateRecord, SkillPoints) == 26);
 static_assert(offsetof(GameStateRecord, HeroXp) == 28);
 static_assert(offsetof(GameStateRecord, BankSavings) == 32);
 static_assert(offsetof(GameStateRecord, HeroGold) == 36);

@@ -6,11 +6,7 @@
 #include "data/level.h"
 #include "data/text_field.h"
 #include "kit/events/level_records.h"
-#include "platform/fonts.h"
 #include "platform/message_boxes.h"
-#include "platform/number_entry.h"
-#include "platform/text_entry.h"
-#include "platform/widgets.h"
 
 LevelRecord CurrentLevel{};
 std::array<std::unique_ptr<EventRecord>, kSquareCount> EventGrid;

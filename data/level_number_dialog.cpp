@@ -2,9 +2,7 @@
 
 #include "data/level.h"
 #include "platform/fonts.h"
-#include "platform/message_boxes.h"
 #include "platform/number_entry.h"
-#include "platform/text_entry.h"
 #include "platform/widgets.h"
 #include "platform/display.h"
 #include "platform/input.h"

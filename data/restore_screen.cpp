@@ -2,13 +2,10 @@
 
 #include "data/save_slots.h"
 #include "data/slot_rows.h"
-#include "platform/fonts.h"
-#include "platform/message_boxes.h"
-#include "platform/number_entry.h"
-#include "platform/text_entry.h"
-#include "platform/widgets.h"
 #include "platform/display.h"
+#include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/message_boxes.h"
 
 void DrawRestoreScreen(int16_t, int16_t selection) {
     DrawSlotScreen("Restore Character", kBigBlack, selection, -1, {"Load", "Delete", "Cancel"},

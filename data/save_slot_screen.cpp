@@ -3,13 +3,11 @@
 #include "data/game_state.h"
 #include "data/save_slots.h"
 #include "data/slot_rows.h"
-#include "platform/fonts.h"
-#include "platform/message_boxes.h"
-#include "platform/number_entry.h"
-#include "platform/text_entry.h"
-#include "platform/widgets.h"
 #include "platform/display.h"
+#include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/message_boxes.h"
+#include "platform/text_entry.h"
 #include "view/play_screen.h"
 
 void DrawSaveSlotScreen(int16_t selection, int16_t namingSlot, uint32_t flip) {

@@ -9,11 +9,7 @@
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/text_field.h"
-#include "platform/fonts.h"
 #include "platform/message_boxes.h"
-#include "platform/number_entry.h"
-#include "platform/text_entry.h"
-#include "platform/widgets.h"
 
 SaveListRecord SaveList{};
 

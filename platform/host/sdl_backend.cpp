@@ -102,10 +102,10 @@ public:
     }
 
     bool PeekMessage(Message& message) override {
-        Pump(true);
+        Pump();
         if (queue_.empty()) {
             // Nothing happened: let the processor rest until an event or a millisecond passes.
-            if (!changed_) SDL_WaitEventTimeout(nullptr, 1);
+            if (!changed_) Rest();
             changed_ = false;
             return false;
         }
@@ -121,7 +121,7 @@ public:
 
     void Idle() override {
         Pump();
-        SDL_WaitEventTimeout(nullptr, 1);
+        Rest();
     }
 
     void Present(const Surface& front) override {
@@ -252,6 +252,12 @@ private:
             lastPresentUs_ = now;
             frontDirty_ = nullptr;
         }
+    }
+
+    // Sleeps until an event or a millisecond passes. A quiet millisecond needs no pump after
+    // it: the next key reads of the pass use the state as it is.
+    void Rest() {
+        if (SDL_WaitEventTimeout(nullptr, 1) == 0) lastPumpUs_ = NowUs();
     }
 
     bool Read(int32_t vk) {

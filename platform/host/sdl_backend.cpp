@@ -199,9 +199,9 @@ private:
     }
 
     // Pumps at most every half millisecond: the loops read dozens of keys a pass.
-    void Pump(bool force = false) {
+    void Pump() {
         const uint64_t now = NowUs();
-        if (!force && now < lastPumpUs_ + 500) return;
+        if (now < lastPumpUs_ + 500) return;
         lastPumpUs_ = now;
         SDL_Event ev;
         while (SDL_PollEvent(&ev)) {

@@ -11,6 +11,11 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 status=0
 (cd build/asan && ctest --output-on-failure --timeout 300 -j "$(nproc)") || status=$?
+# The whole test binary once more in one process, in a shuffled order that can be repeated.
+seed=${VEXMOOR_TEST_SEED:-$(( $(date +%s) % 99999 + 1 ))}
+echo "Whole test binary, shuffled with seed $seed (VEXMOOR_TEST_SEED=$seed repeats it)"
+SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=dummy build/asan/vexmoor_tests --gtest_shuffle --gtest_random_seed="$seed" \
+    --gtest_brief=1 || status=1
 if [ "${VEXMOOR_SKIP_FUZZ:-0}" != 1 ]; then
     scripts/fuzz.sh || status=1
 fi

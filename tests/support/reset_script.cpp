@@ -1,0 +1,4 @@
+#include "script/message_window.h"
+#include "tests/support/global_state.h"
+
+void KeepScriptState() { KeepInitial(MessageLineCount); }

@@ -1,0 +1,3 @@
+#include "tests/support/global_state.h"
+
+void KeepViewState() {}

@@ -13,6 +13,11 @@ void DrawPlay() { DrawPlayScreen(1, 1, 0, -1, -1, 1); }
 
 }  // namespace
 
+uint32_t TestPlayMode = 0;
+uint32_t ShowIdleThought = 0;
+
+int AntimagicExcused(int16_t) { return 0; }
+
 void AdventureLoop() {
     DrawPlayScreen(0, 1, 0, -1, -1, 0);
     ShowMessage(210, 175, "Play is not built yet.", "Esc: title, Ctrl+Q: quit");

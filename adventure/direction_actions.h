@@ -1,0 +1,7 @@
+// Close door, disarm and dig: actions aimed at a neighbouring square.
+#pragma once
+
+#include <cstdint>
+
+// 1 when the TRAP EVENT on (x, y) is armed and the hero has spotted it; no side effect.
+int TrapSpotted(int16_t x, int16_t y);

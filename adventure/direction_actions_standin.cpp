@@ -1,0 +1,3 @@
+#include "direction_actions.h"
+
+int TrapSpotted(int16_t, int16_t) { return 0; }

@@ -1,0 +1,3 @@
+#include "game_options.h"
+
+void DrawGameOptions() {}

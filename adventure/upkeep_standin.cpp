@@ -1,0 +1,3 @@
+#include "upkeep.h"
+
+void FinishStep(int16_t, int16_t) {}

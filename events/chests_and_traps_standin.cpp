@@ -1,0 +1,3 @@
+#include "chests_and_traps.h"
+
+void DrawTrapResult(int16_t, int16_t, int16_t, int16_t) {}

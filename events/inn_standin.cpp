@@ -1,0 +1,3 @@
+#include "inn.h"
+
+void ChooseAura() {}

@@ -1,0 +1,3 @@
+#include "portals.h"
+
+void DigAtDigPortal(int16_t, int16_t, int16_t, int16_t) {}

@@ -1,0 +1,3 @@
+#include "push_objects.h"
+
+int PushObject(int16_t, int16_t, int16_t, int16_t) { return 0; }

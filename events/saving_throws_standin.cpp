@@ -1,0 +1,4 @@
+#include "saving_throws.h"
+
+int RollMindSave() { return 0; }
+int RollBodySave() { return 0; }

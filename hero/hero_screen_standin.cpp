@@ -1,0 +1,3 @@
+#include "hero_screen.h"
+
+void RunHeroScreen(int16_t) {}

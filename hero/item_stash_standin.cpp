@@ -1,0 +1,4 @@
+#include "item_stash.h"
+
+void StripAllItems() {}
+void ReturnStrippedItems() {}

@@ -1,0 +1,5 @@
+// Entering and leaving the undead condition.
+#pragma once
+
+void ApplyUndeadState();
+void ClearUndeadState();

@@ -1,0 +1,3 @@
+#include "module_description.h"
+
+void DrawModuleDescription(int16_t, int16_t, int16_t) {}

@@ -1,0 +1,3 @@
+#include "pick_level.h"
+
+void PickLevel(int16_t, int16_t, int16_t) {}

@@ -1,0 +1,42 @@
+#include "flags.h"
+
+#include "data/game_state.h"
+
+int CompareFlag(int16_t flag, int16_t op, int16_t value) {
+    const int16_t v = GameFlag(flag);
+    switch (op) {
+        case 0: return v > value;
+        case 1: return v < value;
+        case 2: return v >= value;
+        case 3: return v <= value;
+        case 4: return v != value;
+        case 5: return v == value;
+        default: return 0;
+    }
+}
+
+int TestFlagCondition(int16_t flag, int16_t op, int16_t value) {
+    // Numbers below -1 are outside the flag table: they read -1 through the accessor.
+    if (flag == 0 || flag == -1) return 1;
+    return CompareFlag(flag, op, value);
+}
+
+int CheckFlagCondition(int16_t flag, int16_t op, int16_t value) {
+    return flag < 1 ? 1 : CompareFlag(flag, op, value);
+}
+
+int CheckFlagConditionStrict(int16_t flag, int16_t op, int16_t value) {
+    return flag < 1 ? 0 : CompareFlag(flag, op, value);
+}
+
+int ChangeFlag(int16_t flag, int16_t op, int16_t value) {
+    if (flag < 1) return 1;
+    const int16_t v = GameFlag(flag);
+    switch (op) {
+        case 0: SetGameFlag(flag, value); break;
+        case 1: SetGameFlag(flag, int16_t(uint16_t(v) + uint16_t(value))); break;
+        case 2: SetGameFlag(flag, int16_t(uint16_t(v) - uint16_t(value))); break;
+        default: break;
+    }
+    return 0;
+}

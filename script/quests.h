@@ -1,0 +1,7 @@
+// Quest states and the quest lists.
+#pragma once
+
+#include <cstdint>
+
+// Quest q (0..199) to state s (0 inactive, 1 active, 2 complete, 3 cancelled).
+void SetQuestState(int16_t q, int16_t s);

@@ -1,0 +1,3 @@
+#include "script_interpreter.h"
+
+void RunScript(int16_t, int16_t, int16_t) {}

@@ -1,0 +1,4 @@
+// The level's automap with the map notes.
+#pragma once
+
+void MapScreen();

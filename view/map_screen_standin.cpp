@@ -1,0 +1,3 @@
+#include "map_screen.h"
+
+void MapScreen() {}

@@ -1,0 +1,4 @@
+#include "view_info.h"
+
+void ViewRightClickInfo() {}
+void ShowHeroInfo() {}

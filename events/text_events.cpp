@@ -40,7 +40,7 @@ const EventRecord* OpenSign(int16_t x, int16_t y, int& result) {
 
 struct SymbolSign {
     const std::array<Surface*, 40>& pictures;
-    const std::array<std::string_view, 41>& names;
+    std::string_view (*name)(int32_t symbol);
     const uint32_t (&known)[41];
     std::string_view heading;
     std::string_view unknown;
@@ -55,7 +55,7 @@ void RunSymbolEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result, c
         const int16_t n = e->Word[w];
         if (n < 1 || n > 40) continue;  // an empty place, or no symbol at all
         BltFast(BackSurface, 200, row, sign.pictures[size_t(n - 1)], PictureRect, kBltKeyed);
-        DrawSmallText(250, int16_t(row + 10), sign.known[n - 1] ? sign.names[size_t(n)] : sign.unknown, kSmallBlack);
+        DrawSmallText(250, int16_t(row + 10), sign.known[n - 1] ? sign.name(n) : sign.unknown, kSmallBlack);
         row = int16_t(row + 30);
     }
     Flip();
@@ -164,12 +164,12 @@ void ShowQuestChange(int16_t x, int16_t y, int16_t thenBranch, int16_t quest1, i
 
 void RunRuneEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {
     RunSymbolEvent(x, y, dx, dy, result,
-                   {RunePictures, RuneNames, GameState.KnownRunes, "Runes are recorded here:", "Unknown Rune"});
+                   {RunePictures, RuneName, GameState.KnownRunes, "Runes are recorded here:", "Unknown Rune"});
 }
 
 void RunHieroglyphEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {
     RunSymbolEvent(x, y, dx, dy, result,
-                   {HieroglyphPictures, HieroglyphNames, GameState.KnownHieroglyphs,
+                   {HieroglyphPictures, HieroglyphName, GameState.KnownHieroglyphs,
                     "Glyphs are recorded here:", "Unknown Glyph"});
 }
 

@@ -9,9 +9,13 @@
 #include "combat/monster_death.h"
 #include "data/level.h"
 #include "data/monster_records.h"
+#include "hero/derived_stats.h"
+#include "hero/item_instances.h"
+#include "platform/display.h"
 #include "platform/random.h"
 #include "tests/data/texts_shown.h"
 #include "tests/hero/hero_test.h"
+#include "tests/support/surface_match.h"
 #include "view/map_view.h"
 
 class CombatTest : public HeroTest {

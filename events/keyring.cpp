@@ -2,11 +2,12 @@
 
 #include "data/game_state.h"
 
-void AddKeyToKeyring(int16_t item) {
+int AddKeyToKeyring(int16_t item) {
     for (int16_t& entry : GameState.Keyring) {
         if (entry == -1) {
             entry = item;
-            return;
+            return 1;
         }
     }
+    return 0;
 }

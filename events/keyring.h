@@ -3,5 +3,6 @@
 
 #include <cstdint>
 
-// Stores the key in the first free entry; a full ring takes nothing and says nothing.
-void AddKeyToKeyring(int16_t item);
+// Stores the key in the first free entry: 1 stored, 0 when the ring is full (nothing is
+// said).
+int AddKeyToKeyring(int16_t item);

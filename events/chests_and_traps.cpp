@@ -327,7 +327,8 @@ void RunPriseEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
             const EventRecord* now = EventAt(x, y);
             int16_t lineY = int16_t(142 + 12 * (now ? LastEventLine(*now, 0, 9) : -1));
             for (int i = 0; i < 3; ++i) {
-                if (!IsItemNumber(gems.items[i]) || !IsFlagNumber(gems.flags[i]) || GameFlag(gems.flags[i]) != -1)
+                if (gems.items[i] < 1 || !IsItemNumber(gems.items[i]) || !IsFlagNumber(gems.flags[i]) ||
+                    GameFlag(gems.flags[i]) != -1)
                     continue;
                 std::array<char, kItemNameSize> name{};
                 ItemDisplayName(gems.items[i], gems.powers[i], gems.amounts[i], 0, name);

@@ -57,7 +57,7 @@ void DrawTrapPage(int16_t kind, int16_t evaded, int16_t saved, int16_t damage, i
     if (animate) {
         int16_t ox, oy;
         ComputeViewOrigin(ox, oy);
-        BltFast(BackSurface, 16 + 32 * (GameState.HeroX - ox), 16 + 32 * (GameState.HeroY - oy),
+        BltFast(BackSurface, CellPixel(GameState.HeroX - ox), CellPixel(GameState.HeroY - oy),
                 WallTiles[size_t(k.tile)], TileRect, kBltKeyed);
     }
     std::vector<PageLine> lines{{120, k.triggered1}, {132, k.triggered2}};

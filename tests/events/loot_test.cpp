@@ -1,7 +1,8 @@
 // The loot screen, item events, chests with their traps, and the genie lamp.
+#include "events/loot.h"
+
 #include "data/skill_bonus.h"
 #include "events/chests_and_traps.h"
-#include "events/loot.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
 #include "tests/events/event_test.h"
@@ -200,8 +201,9 @@ TEST_F(LootTest, DisarmRewardIsGivenOnce) {
 
 TEST_F(LootTest, PrisedGemsShowTheirNamesAndSetTheirFlagWhenSprung) {
     Item(20, 12, "Ruby");
-    EventRecord& e = Put(5, 5, 1245, {{1, 3}, {2, 1}, {3, 1}, {5, 240}, {6, 20}, {7, 20}, {15, 245}, {16, 0}, {17, 9},
-                                      {18, 241}, {21, 30}});
+    EventRecord& e =
+        Put(5, 5, 1245,
+            {{1, 3}, {2, 1}, {3, 1}, {5, 240}, {6, 20}, {7, 20}, {15, 245}, {16, 0}, {17, 9}, {18, 241}, {21, 30}});
     Text(e, 0, 1, "Two rubies");
     GameState.GameFlags[242] = 1;  // the second gem is gone
     GameState.GameFlags[241] = -1;

@@ -78,9 +78,7 @@ TEST_F(TravelTest, PortalEntryKinds) {
 
 TEST_F(TravelTest, WildPortalArrivesBySideOfApproach) {
     Put(5, 5, 2139, {{6, 1}, {8, 11}, {9, 12}, {10, 13}, {11, 14}, {12, 15}, {13, 16}, {14, 17}, {15, 18}});
-    const struct {
-        int16_t dx, dy, x, y;
-    } cases[] = {{0, 1, 11, 12}, {0, -1, 13, 14}, {-1, 0, 15, 16}, {1, 0, 17, 18}};
+    const struct { int16_t dx, dy, x, y; } cases[] = {{0, 1, 11, 12}, {0, -1, 13, 14}, {-1, 0, 15, 16}, {1, 0, 17, 18}};
     for (const auto& c : cases) {
         host.Wait(5).Tap('G');
         EXPECT_EQ(Bump(5, 5, c.dx, c.dy), 0);
@@ -90,7 +88,7 @@ TEST_F(TravelTest, WildPortalArrivesBySideOfApproach) {
 
 TEST_F(TravelTest, DigPortal) {
     EventRecord& dig = Put(5, 5, 1237, {{1, 0}, {3, 60}, {4, 1}, {6, 7}, {7, 8}});
-    EXPECT_EQ(Bump(5, 5), 1);  // hidden and never dug: walked over
+    EXPECT_EQ(Bump(5, 5), 1);     // hidden and never dug: walked over
     GameState.GameFlags[60] = 0;  // flag 0: dug
     host.Wait(5).Tap('G');
     EXPECT_EQ(Bump(5, 5), 0);

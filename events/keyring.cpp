@@ -11,3 +11,10 @@ int AddKeyToKeyring(int16_t item) {
     }
     return 0;
 }
+
+int KeyringHas(int16_t item) {
+    if (item < 0) return 0;  // a free entry holds -1: it is no key
+    for (int16_t entry : GameState.Keyring)
+        if (entry == item) return 1;
+    return 0;
+}

@@ -66,28 +66,6 @@ TEST_F(MapScreenTest, SeenSquaresOfTheHerosZone) {
     EXPECT_TRUE(Drawn("Back"));
 }
 
-TEST_F(MapScreenTest, MarkersEventPicturesAndBorderArrows) {
-    const int flag = 70;
-    PutEvent(21, 21, 1246, {{4, 0}});                      // an NPC
-    PutEvent(22, 21, 1246, {{4, 0}, {12, 1}});             // hidden from the map
-    PutEvent(23, 21, 1236, {{1, flag}, {2, 5}, {3, 1}});   // a dormant portal still shows
-    PutEvent(24, 21, 1236, {{1, flag}, {2, 5}, {3, 1}, {21, 1}});
-    PutEvent(25, 21, 1235, {{1, 40}});                     // secret door
-    PutEvent(26, 21, 1266, {{1, 41}, {3, flag}});          // crack, unbroken while -1
-    SetAccess(27, 0, 1294);
-    for (int x = 21; x <= 26; ++x) Seen(x, 21);
-    Seen(27, 0);
-    GameState.GameFlags[flag] = -1;
-    DrawAutomap(0);
-    EXPECT_TRUE(MiniAt(21, 21, 1381));
-    EXPECT_TRUE(MiniAt(22, 21, kFloor));
-    EXPECT_TRUE(MiniAt(23, 21, 1382));
-    EXPECT_TRUE(MiniAt(24, 21, kFloor));
-    EXPECT_TRUE(MiniAt(25, 21, 40));
-    EXPECT_TRUE(MiniAt(26, 21, 41));
-    EXPECT_TRUE(Shows(BackSurface, 20 + 8 * 27, 2, MiniWallTiles[1382]));
-}
-
 TEST_F(MapScreenTest, NotesAddedDeletedAndLimited) {
     ClickAt(200, 200);
     Keys({"ab", 13});

@@ -152,7 +152,8 @@ TEST_F(InfoBoxesTest, ButtonHelpFollowsTheLayout) {
     host.texts.clear();
     for (int16_t b = 0; b < kHudButtonCount; ++b) ShowHudButtonHelp(HudButton(b));
     for (const auto& t : host.texts) {
-        if (t.x == 130) EXPECT_LE(t.text.size(), 42u) << t.text;
+        if (t.x != 130) continue;
+        EXPECT_LE(t.text.size(), 42u) << t.text;
     }
 }
 

@@ -1,3 +1,4 @@
+#include "hero/item_use.h"
 #include "tests/support/global_state.h"
 
-void KeepHeroState() {}
+void KeepHeroState() { KeepInitial(ItemInUse); }

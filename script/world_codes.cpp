@@ -1,7 +1,6 @@
 // Codes that change the hero's shape or health, win the game, move the hero, open a shop,
 // and change the world: monsters summoned, changed or removed, the time loop, the reset.
 #include <algorithm>
-#include <array>
 
 #include "adventure/encounters.h"
 #include "adventure/rest.h"
@@ -15,7 +14,6 @@
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
 #include "hero/item_types.h"
-#include "message_window.h"
 #include "platform/message_boxes.h"
 #include "script_codes.h"
 #include "win_game.h"
@@ -166,8 +164,12 @@ void TeleportCode(ScriptRun& run) {
 void AccessShopCode(ScriptRun& run) {
     const auto op = LineOperands(run);
     const EventRecord* e = OnMap(op[0], op[1]) ? EventGrid[size_t(op[0] * 50 + op[1])].get() : nullptr;
-    if (e && e->Word[0] == kShopEvent) RunShop(op[0], op[1]);
-    else ShowMessage(60, 60, "Error! No shop at", "designated coordinates!");
+    if (e && e->Word[0] == kShopEvent) {
+        RunShop(op[0], op[1]);
+        PlayerAnswered(run);
+    } else {
+        ShowMessage(60, 60, "Error! No shop at", "designated coordinates!");
+    }
 }
 
 void SummonMonsterCode(ScriptRun& run) {

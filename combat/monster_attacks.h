@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-// Keeps the hero's hit points within their bounds after damage.
+// Hit points below 1 become 0.
 void ClampHitPoints();
 // The luck charms worn, 0..3.
 int16_t CountLuckCharms();

@@ -2,6 +2,6 @@
 #include "monster_attacks.h"
 
 void ClampHitPoints() {
-    if (GameState.HitPoints > GameState.HitPointsMax) GameState.HitPoints = GameState.HitPointsMax;
+    if (GameState.HitPoints < 1) GameState.HitPoints = 0;
 }
 int16_t CountLuckCharms() { return 0; }

@@ -1,0 +1,3 @@
+#include "hero_ranged.h"
+
+int RunRangedCombat() { return 0; }

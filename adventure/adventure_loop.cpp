@@ -5,8 +5,8 @@
 
 #include "cheat_menu.h"
 #include "combat/activate_skill.h"
-#include "combat/hero_ranged.h"
 #include "combat/monster_turn.h"
+#include "combat/ranged_attack.h"
 #include "combat/wands.h"
 #include "data/campaign_tables.h"
 #include "data/game_state.h"

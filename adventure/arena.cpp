@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <array>
 
+#include "combat/monster_lookup.h"
+#include "combat/monster_path.h"
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/text_field.h"

@@ -1,6 +1,5 @@
 #include "data/game_state.h"
 #include "data/level.h"
-#include "data/monster_records.h"
 #include "encounters.h"
 #include "platform/message_boxes.h"
 
@@ -15,16 +14,6 @@ int16_t PictureSizeClass(int16_t picture) {
     for (const Run& r : runs)
         if (picture <= r.last) return r.sizeClass;
     return 0;
-}
-
-void FootprintSize(int16_t sizeClass, int16_t& width, int16_t& height) {
-    width = sizeClass == 1 || sizeClass == 6 ? 2 : sizeClass == 9 ? 3 : 1;
-    height = sizeClass == 2 || sizeClass == 6 ? 2 : sizeClass == 9 ? 3 : 1;
-}
-
-int16_t MonsterSizeClass(int16_t monster) {
-    if (monster < 0 || monster >= kMonsterCount) return 0;
-    return PictureSizeClass(MonsterTable[size_t(monster)].MonsterPicture);
 }
 
 namespace {
@@ -70,10 +59,4 @@ void MarkFootprint(int16_t x, int16_t y, int16_t sizeClass, int16_t encounter, i
 void ClearEncounterSquares(int16_t encounter) {
     for (int16_t& cell : GameState.MonsterGrid)
         if (cell == encounter) cell = -1;
-}
-
-int16_t EncounterAt(int16_t x, int16_t y) {
-    if (!OnMap(x, y)) return -1;
-    const int16_t e = GameState.MonsterGrid[x * 50 + y];
-    return e >= 0 && e < kEncounterCount ? e : int16_t{-1};
 }

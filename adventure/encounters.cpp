@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "combat/monster_lookup.h"
 #include "combat/monster_death.h"
 #include "data/game_state.h"
 #include "data/level.h"

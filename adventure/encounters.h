@@ -12,27 +12,15 @@ constexpr int16_t kBoatKind = 2;
 constexpr int16_t kMonsterKind = 3;
 constexpr int16_t kBarrierKind = 4;
 
-// Event types that make encounters.
-constexpr int16_t kMonsterEvent = 1247;
-constexpr int16_t kBoatEvent = 1274;
-constexpr int16_t kPushEvent = 1275;
-constexpr int16_t kSpawnEvent = 1333;
-
 // The footprint class of a monster or NPC picture: 0 one square, 1 two wide, 2 two tall,
 // 6 2 x 2, 9 3 x 3. Pictures outside 0..1795 are class 0.
 int16_t PictureSizeClass(int16_t picture);
-// The width and height in squares of a footprint class.
-void FootprintSize(int16_t sizeClass, int16_t& width, int16_t& height);
-// The class of a monster number's picture; 0 for a number outside the table.
-int16_t MonsterSizeClass(int16_t monster);
 // Writes encounter into MonsterGrid on the footprint of class sizeClass anchored (top-left) at
 // (x, y). Squares off the map and squares held by another encounter are left alone; a 3 x 3
 // that does not fit takes only its anchor. With edgeBoxes, each cut is reported in a box.
 void MarkFootprint(int16_t x, int16_t y, int16_t sizeClass, int16_t encounter, int16_t edgeBoxes = 0);
 // Clears every MonsterGrid square of the level that names encounter.
 void ClearEncounterSquares(int16_t encounter);
-// The encounter on (x, y); -1 when none, off the map, or a grid word naming no slot.
-int16_t EncounterAt(int16_t x, int16_t y);
 
 // Clears the list, the grid and the damaging floors, then adds the encounters of the level's
 // MONSTER, PUSH, BOAT and SPAWN events.

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "adventure_loop.h"
+#include "combat/monster_lookup.h"
 #include "data/game_state.h"
 #include "encounters.h"
 #include "platform/display.h"
@@ -42,7 +43,7 @@ bool MonsterInSight() {
     for (int16_t c = 0; c < 13; ++c)
         for (int16_t r = 0; r < 13; ++r) {
             if (SightGrid[c][r] != 1) continue;
-            const int16_t e = EncounterAt(int16_t(ox + c), int16_t(oy + r));
+            const int16_t e = EncounterIndexAt(int16_t(ox + c), int16_t(oy + r));
             if (e != -1 && GameState.EncounterList[e].Kind == kMonsterKind) return true;
         }
     return false;

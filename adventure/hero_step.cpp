@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "combat/monster_lookup.h"
+#include "combat/combat_report.h"
 #include "combat/hero_melee.h"
 #include "combat/monster_death.h"
 #include "data/game_state.h"
@@ -62,11 +64,6 @@ bool BridgeBuilt(int16_t x, int16_t y) {
     return e && e->Word[0] == kBridgeEvent && CheckFlagCondition(e->Word[2], e->Word[3], e->Word[4]);
 }
 
-void PauseAfterReport() {
-    Delay(uint32_t(std::max(0, (5 - GameState.GameSpeed) * 300)));
-    FlushMoveKeys();
-}
-
 }  // namespace
 
 int TryStep(int16_t x, int16_t y, int16_t dx, int16_t dy, int16_t& turnTaken) {
@@ -98,7 +95,7 @@ int TryStep(int16_t x, int16_t y, int16_t dx, int16_t dy, int16_t& turnTaken) {
             pass = 1;
         }
     }
-    if (const int16_t e = EncounterAt(x, y); e != -1) {
+    if (const int16_t e = EncounterIndexAt(x, y); e != -1) {
         turnTaken = 1;
         switch (GameState.EncounterList[e].Kind) {
             case kPushObjectKind: pass = int16_t(PushObject(x, y, dx, dy)); break;
@@ -132,7 +129,7 @@ int TryStep(int16_t x, int16_t y, int16_t dx, int16_t dy, int16_t& turnTaken) {
 }
 
 void BumpAttack(int16_t x, int16_t y) {
-    const int16_t e = EncounterAt(x, y);
+    const int16_t e = EncounterIndexAt(x, y);
     if (e == -1) return;
     const Encounter& enc = GameState.EncounterList[e];
     if (enc.Kind != kMonsterKind || enc.Monster < 0 || enc.Monster >= kMonsterCount) return;
@@ -166,7 +163,8 @@ void QuakeInFear() {
     DrawPlayScreen(0, 1, 0, -1, -1, 0);
     DrawSmallText(465, 120, "You quake in fear!", kSmallBlack);
     Flip();
-    PauseAfterReport();
+    CombatPause();
+    FlushMoveKeys();
 }
 
 void DispelBarrier(int16_t x, int16_t y, int16_t encounter) {
@@ -194,10 +192,10 @@ void DispelBarrier(int16_t x, int16_t y, int16_t encounter) {
 
 void MoveBoat(int16_t x, int16_t y, int16_t dx, int16_t dy, int16_t& pass) {
     if (!OnMap(x, y) || (AccessOf(x, y) != kWaterAccess && AccessOf(x, y) != kChasmAccess)) return;
-    const int16_t there = EncounterAt(x, y);
+    const int16_t there = EncounterIndexAt(x, y);
     if (there != -1 && GameState.EncounterList[there].Kind == kBoatKind) pass = 1;
     const int16_t hx = GameState.HeroX, hy = GameState.HeroY;
-    const int16_t boat = EncounterAt(hx, hy);
+    const int16_t boat = EncounterIndexAt(hx, hy);
     if (boat == -1 || GameState.EncounterList[boat].Kind != kBoatKind) return;
     if ((there != -1 && there != boat) || BridgeBuilt(x, y)) return;
     GameState.MonsterGrid[x * 50 + y] = boat;

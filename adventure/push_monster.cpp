@@ -1,7 +1,8 @@
 // The P button: pushing a monster one square away, into a chasm to its death.
 #include "adventure_loop.h"
+#include "combat/monster_lookup.h"
 #include "combat/monster_death.h"
-#include "combat/monster_movement.h"
+#include "combat/monster_path.h"
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/monster_records.h"
@@ -43,7 +44,7 @@ void PushMonster() {
 }
 
 void PushAt(int16_t x, int16_t y, int16_t dx, int16_t dy) {
-    const int16_t e = EncounterAt(x, y);
+    const int16_t e = EncounterIndexAt(x, y);
     if (e == -1) {
         PlaySoundEffect("no");
         Delay(300);
@@ -61,14 +62,14 @@ void TryPushMonster(int16_t x, int16_t y, int16_t encounter, int16_t dx, int16_t
     if (PictureSizeClass(m.MonsterPicture) != 0) return ShowRefusal(80, 120, "Monster too big!", "");
     // By the table's hit points, not the wounded monster's.
     if (GameState.Stats[kStrength] * 10 < m.MonsterHitPoints) return ShowRefusal(80, 120, "You're not strong enough!", "");
-    if (EncounterAt(int16_t(x + dx), int16_t(y + dy)) != -1) return ShowRefusal(80, 120, "No space behind monster!", "");
+    if (EncounterIndexAt(int16_t(x + dx), int16_t(y + dy)) != -1) return ShowRefusal(80, 120, "No space behind monster!", "");
     MoveMonsterByPush(x, y, encounter, dx, dy);
 }
 
 void MoveMonsterByPush(int16_t x, int16_t y, int16_t encounter, int16_t dx, int16_t dy) {
     const int16_t tx = int16_t(x + dx), ty = int16_t(y + dy);
     const int16_t access = OnMap(tx, ty) ? CurrentLevel.AccessLayer[tx * 50 + ty] : kSolidAccess;
-    const int16_t there = EncounterAt(tx, ty);
+    const int16_t there = EncounterIndexAt(tx, ty);
     if ((access > kUpperHalfAccess && access != 1300) || access == kNoMonsterAccess ||
         (there != -1 && there != encounter) || IsEventBlockingMonster(tx, ty, encounter))
         return ShowRefusal(80, 120, "No room for monster", "to be pushed!");

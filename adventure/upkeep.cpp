@@ -5,7 +5,8 @@
 
 #include "adventure_loop.h"
 #include "cheat_menu.h"
-#include "combat/hero_melee.h"
+#include "combat/monster_lookup.h"
+#include "combat/combat_report.h"
 #include "combat/monster_attacks.h"
 #include "combat/monster_turn.h"
 #include "data/game_state.h"
@@ -43,7 +44,11 @@ struct StepOnEvent {
     void (*run)(int16_t x, int16_t y, int16_t dx, int16_t dy);
 };
 constexpr StepOnEvent kStepOnEvents[] = {
-    {kStepTextEvent, false, [](int16_t x, int16_t y, int16_t dx, int16_t dy) { RunStepTextEvent(x, y, 0, dx, dy); }},
+    {kStepTextEvent, false,
+     [](int16_t x, int16_t y, int16_t dx, int16_t dy) {
+         int shown = 0;
+         RunStepTextEvent(x, y, shown, dx, dy);
+     }},
     {kWildernessCombatEvent, false, RunWildernessCombatEvent},
     {kAutoPilotEvent, false, [](int16_t x, int16_t y, int16_t, int16_t) { RunAutoPilotEvent(x, y); }},
     {kTrapEvent, true, [](int16_t x, int16_t y, int16_t, int16_t) { RunTrapEvent(x, y); }},
@@ -119,7 +124,7 @@ bool SafeFromFall(int16_t x, int16_t y, int16_t access) {
     if (access == kMawAccess && GameState.Hidden && GameState.Skills[kStealth] >= 10) return true;
     const EventRecord* e = EventAt(x, y);
     if (e && e->Word[0] == kBridgeEvent && CheckFlagCondition(e->Word[2], e->Word[3], e->Word[4])) return true;
-    const int16_t boat = EncounterAt(x, y);
+    const int16_t boat = EncounterIndexAt(x, y);
     return boat != -1 && GameState.EncounterList[boat].Kind == kBoatKind;
 }
 

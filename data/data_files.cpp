@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "data/campaign_tables.h"
@@ -14,7 +15,11 @@
 #include "data/text_field.h"
 #include "platform/files.h"
 
-OptionsRecord Options{50, 2, 1, 0, 3, 0, 0, 0};
+namespace {
+constexpr OptionsRecord kDefaultOptions{50, 2, 1, 0, 3, 0, 0, 0};
+}  // namespace
+
+OptionsRecord Options = kDefaultOptions;
 std::array<MonsterRecord, kMonsterCount> MonsterTable{};
 std::array<ItemRecord, kItemCount> ItemTable{};
 std::array<QuestTextRecord, 200> QuestTextTable{};
@@ -65,7 +70,20 @@ void DefaultMonsters() {
     MonsterTable[196].MonsterType = 10;
 }
 
-void DefaultOptions() { Options = OptionsRecord{50, 2, 1, 0, 3, 0, 0, 0}; }
+void DefaultOptions() { Options = kDefaultOptions; }
+
+// A damaged file must not show garbage on the settings screen, nor have Accept write it back.
+void AfterOptions() {
+    OptionsRecord& o = Options;
+    const OptionsRecord& d = kDefaultOptions;
+    if (o.GameDelay < 0 || o.GameDelay > 100) o.GameDelay = d.GameDelay;
+    if (o.Difficulty < 0 || o.Difficulty > 4) o.Difficulty = d.Difficulty;
+    if (o.MusicVolume < 0 || o.MusicVolume > 5) o.MusicVolume = d.MusicVolume;
+    for (uint32_t OptionsRecord::*flag : {&OptionsRecord::WalkSound, &OptionsRecord::TrimTitlePages,
+                                          &OptionsRecord::IdleThoughts, &OptionsRecord::CdMusic}) {
+        if (o.*flag > 1) o.*flag = d.*flag;
+    }
+}
 
 void DefaultItems() {
     Clear(ItemTable);
@@ -207,7 +225,7 @@ DataFileInfo Info(const char* path, T& table, void (*makeDefaults)(), void (*aft
 const DataFileInfo& InfoOf(DataFile file) {
     static const DataFileInfo files[kDataFileCount] = {
         Info("Mod/GameData/Monster.dat", MonsterTable, DefaultMonsters, AfterMonsters),
-        Info("Mod/GameData/Option.dat", Options, DefaultOptions, NothingAfter),
+        Info("Mod/GameData/Option.dat", Options, DefaultOptions, AfterOptions),
         Info("Mod/GameData/Item.dat", ItemTable, DefaultItems, AfterItems),
         Info("Mod/GameData/QuestText.dat", QuestTextTable, DefaultQuestTexts, AfterQuestTexts),
         Info("Mod/GameData/GameIntro.dat", GameIntro, DefaultGameIntro, AfterGameIntro),
@@ -244,20 +262,30 @@ void ReadDataFileImage(DataFile file, std::span<const uint8_t> bytes) {
 }
 
 uint32_t LoadDataFile(DataFile file) {
+    const DataFileInfo& d = InfoOf(file);
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(InfoOf(file).path, bytes)) {
-        WriteDefaultDataFile(file);
-        InfoOf(file).afterLoad();
-        return 0;
+    std::string why;
+    switch (ReadFileBytes(d.path, bytes, &why)) {
+        case FileRead::kRead:
+            ReadDataFileImage(file, bytes);
+            return 1;
+        case FileRead::kMissing:
+            WriteDefaultDataFile(file);
+            break;
+        case FileRead::kUnreadable:
+            // Not missing: the player's file may be worth more than the defaults.
+            ReportUnreadableFile(d.path, why);
+            d.makeDefaults();
+            break;
     }
-    ReadDataFileImage(file, bytes);
-    return 1;
+    d.afterLoad();
+    return 0;
 }
 
 void CreateModFolders() {
     for (const char* folder : {"Mod/GameData", "Mod/LevelData", "Mod/SaveGames"}) {
         std::error_code ec;
-        if (!std::filesystem::is_directory(ResolvePath(folder), ec)) std::filesystem::create_directories(folder, ec);
+        std::filesystem::create_directories(ResolvePath(folder), ec);
     }
 }
 

@@ -26,7 +26,7 @@ constexpr int kDataFileCount = 13;
 const char* DataFilePath(DataFile file);
 // Savers and default builders return 1 when the file was written whole, 0 when the write
 // failed (the file on disk is then as it was). Loaders return 1 when the file was read,
-// 0 when the defaults were built instead.
+// 0 when the defaults were built instead (written to disk only where no file was there).
 uint32_t SaveDataFile(DataFile file);
 uint32_t WriteDefaultDataFile(DataFile file);
 uint32_t LoadDataFile(DataFile file);

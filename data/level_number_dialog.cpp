@@ -6,6 +6,7 @@
 #include "platform/widgets.h"
 #include "platform/display.h"
 #include "platform/input.h"
+#include "platform/message_boxes.h"
 #include "platform/source_rects.h"
 
 void DrawLevelNumberDialog(int16_t number, uint32_t mode) {
@@ -35,9 +36,11 @@ uint32_t RunLevelNumberDialog(uint32_t mode, int16_t& number) {
         }
     }
     if (state != kAct) return 0;
-    if (mode == 0) {
-        SaveLevel(number, 1);
+    if (mode != 0) return LoadLevel(number, 0, 0);
+    // The entry takes up to 999; only 0..129 are level files.
+    if (number < 0 || number >= kLevelCount) {
+        ShowMessage(200, 160, "  No such level: levels", "   are 0 to 129!");
         return 0;
     }
-    return LoadLevel(number, 0, 0);
+    return SaveLevel(number, 1);
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 // Mode 0 saves, any other mode loads. The typed number is written to `number` at once;
-// Cancel puts back the number given. 1 only when a level was loaded.
+// Cancel puts back the number given. 1 when the level was saved or loaded; a number that
+// is no level is refused with a message.
 uint32_t RunLevelNumberDialog(uint32_t mode, int16_t& number);
 void DrawLevelNumberDialog(int16_t number, uint32_t mode);

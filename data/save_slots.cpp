@@ -39,17 +39,27 @@ void ReadSaveListImage(std::span<const uint8_t> bytes) {
     TerminateField(SaveList.SaveSlotName);
 }
 
-void LoadSaveList() {
+uint32_t LoadSaveList() {
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(kSaveListPath, bytes)) {
-        CreateSaveList();
-        return;
+    std::string why;
+    switch (ReadFileBytes(kSaveListPath, bytes, &why)) {
+        case FileRead::kRead:
+            ReadSaveListImage(bytes);
+            return 1;
+        case FileRead::kMissing:
+            CreateSaveList();
+            return 1;
+        case FileRead::kUnreadable:
+            break;
     }
-    ReadSaveListImage(bytes);
+    ReportUnreadableFile(kSaveListPath, why);
+    SaveList = SaveListRecord{};
+    return 0;
 }
 
 uint32_t SaveNewCharacter() {
-    LoadSaveList();
+    // Which slots hold saves is unknown: a new save could land on one of them.
+    if (!LoadSaveList()) return 0;
     int16_t slot = 0;
     while (slot < kSaveSlots && SaveList.SaveSlotUsed[slot] == 1) ++slot;
     if (slot == kSaveSlots) return 0;

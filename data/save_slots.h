@@ -29,15 +29,16 @@ enum class RestoreResult {
 std::string SaveFilePath(int16_t slot);
 bool SlotIsUsed(int16_t slot);
 
-// Reads the slot list; when there is none, an empty one is made and written.
-void LoadSaveList();
+// Reads the slot list; when there is none, an empty one is made and written. 0 when a list
+// is there but cannot be read: the slots show empty and the file is left alone.
+uint32_t LoadSaveList();
 uint32_t CreateSaveList();
 // The list from SaveList.dat's bytes.
 void ReadSaveListImage(std::span<const uint8_t> bytes);
 // 1 when SaveList.dat was written whole.
 uint32_t WriteSaveList();
 // The first save of a new hero into the lowest free slot, which becomes the current slot.
-// 0 when no slot is free or a write failed.
+// 0 when no slot is free, the list cannot be read or a write failed.
 uint32_t SaveNewCharacter();
 // 1 when the game state was written whole to the slot's save file.
 uint32_t SaveGameToSlot(uint32_t showMessage, int16_t slot);

@@ -10,6 +10,7 @@
 #include "platform/fonts.h"
 #include "platform/input.h"
 #include "platform/list_chooser.h"
+#include "platform/message_boxes.h"
 #include "platform/number_entry.h"
 #include "platform/widgets.h"
 
@@ -104,7 +105,8 @@ void RunSettings() {
             }
         }
         if (AreaClicked(470, 390, 70, 20, 13, 1, 1, 1) || KeyPressed('A', 1, 0, 1)) {
-            SaveOptionFile();
+            // A read-only Option.dat is kept; the options hold for this run only.
+            if (!SaveOptionFile()) ShowMessage(160, 155, "   - Save failed! -", "");
             return;
         }
         if (AreaClicked(90, 390, 70, 20, 27, 1, 1, 3) || KeyPressed('C', 1, 0, 3)) {

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "files.h"
+
 namespace fs = std::filesystem;
 
 fs::path WorkingFolderPath() {
@@ -20,10 +22,12 @@ bool PrepareWorkingFolder(const fs::path& folder, const fs::path& module) {
         for (auto it = fs::recursive_directory_iterator(module, walk); !walk && it != fs::recursive_directory_iterator();
              it.increment(walk)) {
             std::error_code op;  // one file that cannot be copied does not stop the others
-            const fs::path target = folder / it->path().lexically_relative(module);
+            // Into the player's spelling of each folder; a file there in any case is the
+            // module's own and hides the built one.
+            const fs::path target = ResolvePath((folder / it->path().lexically_relative(module)).string());
             if (it->is_directory(op)) {
                 fs::create_directories(target, op);
-            } else if (it->is_regular_file(op) && !fs::exists(target, op)) {
+            } else if (it->is_regular_file(op) && !fs::exists(fs::symlink_status(target, op))) {
                 fs::copy_file(it->path(), target, fs::copy_options::skip_existing, op);
             }
         }

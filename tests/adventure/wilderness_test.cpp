@@ -56,7 +56,9 @@ TEST_F(WildernessTest, ABattleBeginsOnTheArena) {
         for (auto [x, y] : {std::pair{i, 19}, {i, 31}, {19, i}, {31, i}}) EXPECT_EQ(Access(x, y), kBorderAccess);
     for (int x = 22; x <= 26; ++x)
         for (int y = 22; y <= 26; ++y)
-            if (GridAt(x, y) != -1) EXPECT_EQ(GameState.EncounterList[GridAt(x, y)].Facing, 3);
+            if (GridAt(x, y) != -1) {
+                EXPECT_EQ(GameState.EncounterList[GridAt(x, y)].Facing, 3);
+            }
     // The road of the map square goes on: narrow arms both ways, the crossing in the middle.
     EXPECT_EQ(std::tuple(Top(25, 19), Top(25, 32), Top(19, 25), Top(32, 25), Top(25, 25)),
               std::tuple(924, 924, 944, 944, 1));

@@ -158,15 +158,15 @@ TEST_F(DataFilesTest, ItemFixUpInMemoryOnly) {
 }
 
 TEST_F(DataFilesTest, ShortAndLongFilesAndUnterminatedTexts) {
-    Options = OptionsRecord{7, 7, 7, 7, 7, 7, 7, 7};
+    Options = OptionsRecord{7, 3, 1, 7, 4, 1, 1, 1};
     WriteBytes("Mod/GameData/Option.dat", {10, 0, 4, 0, 0, 0, 0, 0, 9, 0});
     EXPECT_EQ(LoadOptionFile(), 1u);
     EXPECT_EQ(Options.GameDelay, 10);
     EXPECT_EQ(Options.Difficulty, 4);
     EXPECT_EQ(Options.WalkSound, 0u);
     EXPECT_EQ(Options.Reserved8, 9);
-    EXPECT_EQ(Options.MusicVolume, 7);
-    EXPECT_EQ(Options.CdMusic, 7u);
+    EXPECT_EQ(Options.MusicVolume, 4);
+    EXPECT_EQ(Options.CdMusic, 1u);
 
     std::vector<uint8_t> custom(104 + 50, 'x');  // every text unterminated, a long tail
     WriteBytes("Mod/GameData/Custom.dat", custom);

@@ -15,7 +15,7 @@ inline std::vector<uint8_t> FileBytes(const std::filesystem::path& path) {
 }
 
 inline void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-    std::filesystem::create_directories(path.parent_path());
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }

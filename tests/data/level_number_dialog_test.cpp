@@ -68,8 +68,19 @@ TEST_F(LevelNumberDialogTest, SaveAsksBeforeOverwriting) {
 
     number = 13;
     host.Click(250, 215);
-    EXPECT_EQ(Dialog(0, number), 0u);
+    EXPECT_EQ(Dialog(0, number), 1u);
     EXPECT_TRUE(fs::exists("Mod/LevelData/Level13.dat"));
+}
+
+TEST_F(LevelNumberDialogTest, SaveToANumberThatIsNoLevelIsRefusedAloud) {
+    for (const char* typed : {"130", "999"}) {
+        int16_t number = 12;
+        host.Click(340, 165).Wait(2).Type(typed).Tap(13).Wait(2).Click(250, 215).Wait(2).Tap(13);
+        EXPECT_EQ(Dialog(0, number), 0u) << typed;
+        EXPECT_TRUE(TextShown(host, "  No such level: levels")) << typed;
+        EXPECT_FALSE(fs::exists(std::string("Mod/LevelData/Level") + typed + ".dat"));
+        host.texts.clear();
+    }
 }
 
 }  // namespace

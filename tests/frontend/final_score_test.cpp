@@ -96,8 +96,7 @@ TEST_F(ScriptSearchTest, ReportsEveryGiveSkillLineOfTheLevelsThatExist) {
         if (t.text.starts_with("Map=")) found.push_back(t.text);
     EXPECT_EQ(found, (std::vector<std::string>{"Map=0,Script=2", "Map=0,Script=2", "Map=129,Script=29"}));
     EXPECT_EQ(CountShown("Found GSK at"), 3u);
-    EXPECT_TRUE(TextShown(host, "Instances found="));
-    EXPECT_TRUE(TextShown(host, "3"));
+    EXPECT_EQ(SecondLineOfBox(host, "Instances found="), "3");
     EXPECT_FALSE(TextShown(host, "  Level does not exist!"));
 }
 

@@ -59,4 +59,31 @@ TEST_F(SettingsTest, CancelPutsBackTheOptionsHeldOnEntry) {
     EXPECT_FALSE(std::filesystem::exists("Mod/GameData/Option.dat"));
 }
 
+TEST_F(SettingsTest, DamagedOptionDatShowsAndKeepsTheDefaults) {
+    // Delay -3240, difficulty 9, walk sound 7, volume -1, CD music 2; trim and idle thoughts fine.
+    std::vector<uint8_t> bytes = {0x58, 0xf3, 9, 0, 7, 0, 0, 0, 0, 0, 0xff, 0xff, 1, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0};
+    WriteBytes("Mod/GameData/Option.dat", bytes);
+    ASSERT_EQ(LoadOptionFile(), 1u);
+    TapKey('A');
+    Run([] { RunSettings(); });
+    EXPECT_FALSE(TextShown(host, "-3240"));
+    EXPECT_TRUE(TextShown(host, "50"));
+    EXPECT_TRUE(TextShown(host, "Normal"));
+    EXPECT_TRUE(TextShown(host, "Moderate"));
+    EXPECT_EQ(FileBytes("Mod/GameData/Option.dat"),
+              (std::vector<uint8_t>{50, 0, 2, 0, 1, 0, 0, 0, 0, 0, 3, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(SettingsTest, ReadOnlyOptionDatIsKeptAndTheFailureShown) {
+    const auto before = FileBytes("Mod/GameData/Option.dat");
+    std::filesystem::permissions("Mod/GameData/Option.dat", std::filesystem::perms(0444));
+    ClickAt(475, 275);  // idle thoughts on
+    TapKey('A');
+    TapKey(13);
+    Run([] { RunSettings(); });
+    EXPECT_TRUE(TextShown(host, "   - Save failed! -"));
+    EXPECT_EQ(FileBytes("Mod/GameData/Option.dat"), before);
+    EXPECT_EQ(Options.IdleThoughts, 1u);  // for this run
+}
+
 }  // namespace

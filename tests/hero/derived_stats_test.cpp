@@ -2,6 +2,7 @@
 // effects of 999 turns, and the equipment queries.
 #include "hero/derived_stats.h"
 
+#include <memory>
 #include <vector>
 
 #include "hero/item_instances.h"
@@ -164,6 +165,86 @@ TEST_F(DerivedStatsTest, SkillsBeltsAndResilience) {
     Wear(kArmourSlot, 1, 440, 4);
     RecalcHero();
     EXPECT_EQ(g().Skills[6], 23);  // past 20, no clamp
+}
+
+// One worn item or timed effect at a time on the new hero, worked by hand from the table of
+// worn items.
+TEST_F(DerivedStatsTest, WornItemsOneByOne) {
+    struct Case {
+        const char* what;
+        void (*put)();
+        int16_t (*read)();
+        int16_t expected;
+    };
+    static const Case cases[] = {
+        {"amulet 30", [] { Wear(kAmuletSlot, 0, 30, 3); }, [] { return g().Stats[1]; }, 4},
+        {"amulet 31", [] { Wear(kAmuletSlot, 0, 31, 3); }, [] { return g().Stats[2]; }, 4},
+        {"amulet 31 hit points", [] { Wear(kAmuletSlot, 0, 31, 3); }, [] { return g().HitPointsMax; }, 25},
+        {"amulet 32", [] { Wear(kAmuletSlot, 0, 32, 3); }, [] { return g().Stats[3]; }, 4},
+        {"amulet 33", [] { Wear(kAmuletSlot, 0, 33, 3); }, [] { return g().Stats[4]; }, 4},
+        {"amulet 34", [] { Wear(kAmuletSlot, 0, 34, 3); }, [] { return g().Stats[5]; }, 4},
+        {"amulet 34 mind save", [] { Wear(kAmuletSlot, 0, 34, 3); }, [] { return g().Saves[0]; }, 16},
+        {"amulet 35", [] { Wear(kAmuletSlot, 0, 35, 3); }, [] { return g().Stats[6]; }, 4},
+        {"amulet 30 cursed", [] { Wear(kAmuletSlot, 0, 30, -3); }, [] { return g().Stats[1]; }, 1},
+        {"amulet 35 leaves strength", [] { Wear(kAmuletSlot, 0, 35, 3); }, [] { return g().Stats[1]; }, 1},
+        {"ring 11", [] { Wear(kRing1Slot, 0, 11, 4); }, [] { return g().Resists[0]; }, 4},
+        {"ring 12", [] { Wear(kRing2Slot, 0, 12, 4); }, [] { return g().Resists[1]; }, 4},
+        {"ring 13", [] { Wear(kRing1Slot, 0, 13, 4); }, [] { return g().Resists[2]; }, 4},
+        {"ring 14", [] { Wear(kRing2Slot, 0, 14, 4); }, [] { return g().Resists[3]; }, 4},
+        {"two rings 11", [] { Wear(kRing1Slot, 0, 11, 4), Wear(kRing2Slot, 1, 11, 2); },
+         [] { return g().Resists[0]; }, 6},
+        {"ring 15", [] { Wear(kRing1Slot, 0, 15, 5); }, [] { return g().Saves[0]; }, 9},
+        {"ring 16", [] { Wear(kRing2Slot, 0, 16, 5); }, [] { return g().Saves[1]; }, 9},
+        {"ring 16 cursed", [] { Wear(kRing1Slot, 0, 16, -9); }, [] { return g().Saves[1]; }, 0},
+        {"off-hand 649", [] { Wear(kOffhandSlot, 0, 649, 9, 3); }, [] { return g().Resists[0]; }, 3},
+        {"off-hand 650", [] { Wear(kOffhandSlot, 0, 650, 9, 3); }, [] { return g().Resists[1]; }, 3},
+        {"off-hand 651", [] { Wear(kOffhandSlot, 0, 651, 9, 3); }, [] { return g().Resists[2]; }, 3},
+        {"off-hand 652", [] { Wear(kOffhandSlot, 0, 652, 9, 3); }, [] { return g().Resists[3]; }, 3},
+        {"off-hand 652 leaves acid", [] { Wear(kOffhandSlot, 0, 652, 9, 3); }, [] { return g().Resists[0]; }, 0},
+        {"off-hand 655 acid", [] { Wear(kOffhandSlot, 0, 655, 9, 3); }, [] { return g().Resists[0]; }, 5},
+        {"off-hand 655 fire", [] { Wear(kOffhandSlot, 0, 655, 9, 3); }, [] { return g().Resists[3]; }, 5},
+        {"gloves 90", [] { Wear(kGlovesSlot, 0, 90, 9, 2); }, [] { return g().Stats[1]; }, 3},
+        {"gloves 113", [] { Wear(kGlovesSlot, 0, 113, 9); }, [] { return g().Stats[3]; }, 2},
+        {"boots 112", [] { Wear(kBootsSlot, 0, 112, 9); }, [] { return g().Stats[4]; }, 2},
+        {"helmet 89", [] { Wear(kHelmetSlot, 0, 89, 3); }, [] { return g().Stats[6]; }, 4},
+        {"helmet 89 cursed", [] { Wear(kHelmetSlot, 0, 89, -4); }, [] { return g().Stats[6]; }, -3},
+        {"helmet 147 stealth", [] { Wear(kHelmetSlot, 0, 147, 2); }, [] { return g().Skills[10]; }, 5},
+        {"helmet 147 disarm", [] { Wear(kHelmetSlot, 0, 147, 2); }, [] { return g().Skills[4]; }, 4},
+        {"helmet 147 no locks", [] { Wear(kHelmetSlot, 0, 147, 2); }, [] { return g().Skills[7]; }, 0},
+        {"amulet 585 level 85", [] { Wear(kAmuletSlot, 0, 585), GameState.CurrentLevelNumber = 85; },
+         [] { return g().GillsTurns; }, 999},
+        {"amulet 585 level 86", [] { Wear(kAmuletSlot, 0, 585), GameState.CurrentLevelNumber = 86; },
+         [] { return g().GillsTurns; }, 999},
+        {"amulet 585 level 87", [] { Wear(kAmuletSlot, 0, 585), GameState.CurrentLevelNumber = 87; },
+         [] { return g().GillsTurns; }, 0},
+        {"amulet 591 level 87", [] { Wear(kAmuletSlot, 0, 591), GameState.CurrentLevelNumber = 87; },
+         [] { return int16_t(g().HeroForm * 1000 + g().FormTurns); }, 2999},
+        {"amulet 591 level 85", [] { Wear(kAmuletSlot, 0, 591), GameState.CurrentLevelNumber = 85; },
+         [] { return int16_t(g().HeroForm * 1000 + g().FormTurns); }, 0},
+        {"armour 441", [] { Wear(kArmourSlot, 0, 441); }, [] { return g().ColdImmune; }, 1},
+        {"armour 440", [] { Wear(kArmourSlot, 0, 440); }, [] { return g().ColdImmune; }, 0},
+        {"acid shield", [] { GameState.AcidShield[0] = 10, GameState.AcidShield[1] = 5; },
+         [] { return g().Resists[0]; }, 10},
+        {"acid shield run out", [] { GameState.AcidShield[0] = 10, GameState.AcidShield[1] = 0; },
+         [] { return g().Resists[0]; }, 0},
+        {"fire shield", [] { GameState.FireShield[0] = 7, GameState.FireShield[1] = 1; },
+         [] { return g().Resists[3]; }, 7},
+        {"mind shield", [] { GameState.MindShield[0] = 6, GameState.MindShield[1] = 2; },
+         [] { return g().Saves[0]; }, 10},
+        {"body shield", [] { GameState.BodyShield[0] = -20, GameState.BodyShield[1] = 2; },
+         [] { return g().Saves[1]; }, 0},
+        {"magic shield", [] { GameState.MagicShield[0] = 4, GameState.MagicShield[1] = 3; },
+         [] { return g().DamageReduction; }, 2},
+    };
+    GameState.BaseSkills[10] = 3;  // Stealth
+    GameState.BaseSkills[4] = 2;   // Disarm Traps; Pick Locks stays 0
+    const auto hero = std::make_unique<GameStateRecord>(GameState);
+    for (const Case& c : cases) {
+        GameState = *hero;
+        c.put();
+        RecalcHero();
+        EXPECT_EQ(c.read(), c.expected) << c.what;
+    }
 }
 
 TEST_F(DerivedStatsTest, HitPointsRingsAndTables) {

@@ -3,6 +3,10 @@
 
 #include <fstream>
 
+#include "data/data_files.h"
+#include "data/level.h"
+#include "data/options.h"
+#include "data/save_slots.h"
 #include "platform/display.h"
 #include "platform/files.h"
 #include "platform/host/sdl_keymap.h"
@@ -56,8 +60,79 @@ TEST_F(StartUpTest, WorkingFolderKeepsThePlayersFiles) {
     EXPECT_EQ(a, "mine");
     EXPECT_EQ(b, "new");
 
-    EXPECT_EQ(ResolvePath("mod/gamedata/A.BMP"), "Mod/GameData/a.bmp");
-    EXPECT_EQ(ResolvePath("Mod/GameData/missing.bmp"), "Mod/GameData/missing.bmp");
+}
+
+// A one-colour 24-bit bitmap.
+void WriteBmp(const fs::path& path, int32_t w, int32_t h, uint8_t r, uint8_t g, uint8_t b) {
+    const uint32_t row = (uint32_t(w) * 3 + 3) & ~3u;
+    std::vector<uint8_t> f(54 + row * uint32_t(h), 0);
+    f[0] = 'B';
+    f[1] = 'M';
+    PutU32(f, 2, uint32_t(f.size()));
+    PutU32(f, 10, 54);
+    PutU32(f, 14, 40);
+    PutU32(f, 18, uint32_t(w));
+    PutU32(f, 22, uint32_t(h));
+    PutI16(f, 26, 1);
+    PutI16(f, 28, 24);
+    for (int32_t y = 0; y < h; ++y) {
+        for (int32_t x = 0; x < w; ++x) {
+            uint8_t* p = &f[54 + size_t(y) * row + 3 * size_t(x)];
+            p[0] = b, p[1] = g, p[2] = r;
+        }
+    }
+    WriteBytes(path, f);
+}
+
+TEST_F(StartUpTest, PathsMatchWhatExistsInAnyCase) {
+    for (const char* file : {"Mod/GameData/a.bmp", "Mod/LevelData/LevelList.dat", "mod/leveldata/LEVEL40.DAT"})
+        WriteBytes(file, {1});
+    const std::pair<std::string, std::string> cases[] = {
+        {"mod/gamedata/A.BMP", "Mod/GameData/a.bmp"},
+        {"Mod/GameData/missing.bmp", "Mod/GameData/missing.bmp"},
+        {"MOD/GAMEDATA/new.dat", "Mod/GameData/new.dat"},  // the tail under the folders that match
+        {"Mod/SaveGames/save0.sav", "Mod/SaveGames/save0.sav"},
+        // Of two spellings of a folder, the one that holds the file.
+        {"Mod/LevelData/Level40.dat", "mod/leveldata/LEVEL40.DAT"},
+        {"Mod/LevelData/Level41.dat", "Mod/LevelData/Level41.dat"},
+        {"mod/leveldata/levellist.dat", "Mod/LevelData/LevelList.dat"},
+        {(fs::current_path() / "MOD/GameData/A.bmp").string(), (fs::current_path() / "Mod/GameData/a.bmp").string()},
+    };
+    for (const auto& [given, found] : cases) EXPECT_EQ(ResolvePath(given), found) << given;
+}
+
+TEST_F(StartUpTest, ModuleInAnyCaseIsTheOneThatLoads) {
+    // A module unpacked by a system that ignores case, before the first start.
+    const fs::path player = folder / "player";
+    WriteBmp(player / "mod/gamedata/vextitle.bmp", 4, 4, 255, 0, 0);
+    WriteBmp(player / "mod/gamedata/Custom.bmp", 4, 4, 0, 0, 255);
+    std::vector<uint8_t> option = {77, 0, 3, 0, 1, 0, 0, 0, 0, 0, 2, 0};
+    option.resize(24, 0);
+    WriteBytes(player / "mod/gamedata/OPTION.DAT", option);
+    NewLevel(1300);
+    fs::create_directories(player / "mod/leveldata");
+    ASSERT_EQ(WriteLevelFile((player / "mod/leveldata/LEVEL40.DAT").string()), 1u);
+    NewLevel(1);
+
+    ASSERT_TRUE(PrepareWorkingFolder(player, VEXMOOR_MODULE_DIR));
+    EXPECT_FALSE(fs::exists("Mod")) << "a second tree in the game's spelling";
+    EXPECT_FALSE(fs::exists("mod/gamedata/VexTitle.bmp")) << "the built title would hide the module's";
+    EXPECT_FALSE(fs::exists("mod/gamedata/custom.bmp"));
+    EXPECT_TRUE(fs::exists("mod/gamedata/VexMap.bmp"));  // what the module lacks comes from the build
+
+    LoadDataFiles();
+    EXPECT_EQ(Options.GameDelay, 77);
+    EXPECT_TRUE(fs::exists("mod/gamedata/Item.dat"));
+    EXPECT_TRUE(fs::is_directory("mod/SaveGames"));
+    EXPECT_FALSE(fs::exists("Mod"));
+    EXPECT_EQ(LoadLevel(40, 1, 0), 1u);
+    EXPECT_EQ(CurrentLevel.BottomLayer[0], 1300);
+    EXPECT_EQ(SaveGameToSlot(0, 2), 1u);
+    EXPECT_TRUE(fs::exists("mod/SaveGames/save2.sav"));
+
+    OpenDisplay();
+    EXPECT_EQ(TitlePicture->Row(0)[0], RgbTo565(Rgb(255, 0, 0)));
+    EXPECT_EQ(WallTiles[2240]->Row(0)[0], RgbTo565(Rgb(0, 0, 255)));
 }
 
 TEST(WorkingFolder, FollowsXdgDataHome) {

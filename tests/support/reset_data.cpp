@@ -1,4 +1,5 @@
 #include "data/campaign_tables.h"
+#include "data/file_io.h"
 #include "data/game_state.h"
 #include "data/item_records.h"
 #include "data/level.h"
@@ -26,5 +27,8 @@ void KeepDataState() {
     KeepInitial(SaveList);
     KeepInitial(MonsterTable);
     KeepInitial(Options);
-    ResetBeforeEachTest([] { FreeLevelEventsAndScripts(0); });
+    ResetBeforeEachTest([] {
+        FreeLevelEventsAndScripts(0);
+        UnreadableFilesReported.clear();
+    });
 }

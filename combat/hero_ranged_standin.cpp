@@ -1,3 +1,0 @@
-#include "hero_ranged.h"
-
-int RunRangedCombat() { return 0; }

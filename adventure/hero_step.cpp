@@ -15,6 +15,7 @@
 #include "data/text_field.h"
 #include "encounters.h"
 #include "events/event_dispatch.h"
+#include "events/event_screen.h"
 #include "events/monster_meeting.h"
 #include "events/push_objects.h"
 #include "events/saving_throws.h"
@@ -167,27 +168,18 @@ void QuakeInFear() {
     FlushMoveKeys();
 }
 
-void DispelBarrier(int16_t x, int16_t y, int16_t encounter) {
-    (void)x, (void)y;
+void DispelBarrier(int16_t, int16_t, int16_t encounter) {
     PlaySoundEffect("Info");
-    const auto draw = [] {
-        DrawPlayScreen(0, 1, 0, -1, -1, 0);
+    constexpr EventButton kDispel{.action = 1, .label = "Dispel", .y = 260, .hotkey1 = 'D'};
+    constexpr EventButton kCancel{.action = 0, .label = "Cancel", .y = 282, .hotkey1 = 'C'};
+    const auto page = [] {
+        DrawEventBackground();
         DrawSmallText(475, 120, "Dispel barrier?", kSmallBlack);
-        DrawButton(485, 260, 5, "Dispel");
-        DrawButton(485, 282, 5, "Cancel");
-        Flip();
     };
-    draw();
-    for (;;) {
-        LoopPass("dispel barrier", draw);
-        if (ButtonClicked(485, 260, 10, 'D', 0, 1, 1)) {
-            PlaySoundEffect("PowerUp");
-            ClearEncounterSquares(encounter);
-            ClearMonster(encounter);
-            return;
-        }
-        if (ButtonClicked(485, 282, 10, 'C', 0, 1, 1)) return;
-    }
+    if (RunEventChoice("dispel barrier", page, {kDispel, kCancel}) != 1) return;
+    PlaySoundEffect("PowerUp");
+    ClearEncounterSquares(encounter);
+    ClearMonster(encounter);
 }
 
 void MoveBoat(int16_t x, int16_t y, int16_t dx, int16_t dy, int16_t& pass) {

@@ -9,6 +9,7 @@
 #include "data/text_field.h"
 #include "encounters.h"
 #include "events/chests_and_traps.h"
+#include "events/event_screen.h"
 #include "events/pits_and_shafts.h"
 #include "events/saving_throws.h"
 #include "hero/carried_items.h"
@@ -57,29 +58,14 @@ void LoseHitPoints(int32_t damage) {
     GameState.HitPoints = int16_t(std::max<int32_t>(0, GameState.HitPoints - std::max<int32_t>(0, damage)));
 }
 
-// A page with lines at x 465 and one button at (485, 282), until the button or its keys.
-template <class Draw>
-void WaitOnPage(const char* screen, Draw&& draw, int16_t key1, int16_t key2) {
-    draw();
-    for (;;) {
-        LoopPass(screen, draw);
-        if (ButtonClicked(485, 282, 10, key1, key2, 1, 1)) return;
-    }
-}
-
 }  // namespace
 
 int16_t DrawEventTextPage(int16_t x, int16_t y, int16_t page) {
-    DrawPlayScreen(0, 1, 0, -1, -1, 0);
+    DrawEventBackground();
     const EventRecord* e = EventAt(x, y);
     if (!e || page < 0 || page > 1) return 132;
-    int last = -1;
-    for (int i = 0; i < 10; ++i) {
-        const std::string_view line = FieldText(e->Text[page][i]);
-        DrawSmallText(465, int16_t(120 + 12 * i), line, kSmallBlack);
-        if (!line.empty()) last = i;
-    }
-    return int16_t(144 + 12 * last);
+    for (int16_t i = 0; i < 10; ++i) DrawSmallText(465, int16_t(120 + 12 * i), EventLine(*e, page, i), kSmallBlack);
+    return int16_t(144 + 12 * LastEventLine(*e, page, 9));
 }
 
 void RunTrapEvent(int16_t x, int16_t y) {
@@ -176,8 +162,8 @@ void RunHideEvent(int16_t x, int16_t y, int16_t, int16_t) {
     const bool hidden = GameState.Hidden != 0;
     if ((hidden && GameState.Skills[kStealth] >= need) || GameState.InvisibleTurns > 0) return;
     PlaySoundEffect("Text");
-    const auto draw = [&] {
-        DrawPlayScreen(0, 1, 0, -1, -1, 0);
+    const auto page = [&] {
+        DrawEventBackground();
         int16_t ty = 120;
         DrawSmallText(465, ty, "You have been spotted!", kSmallRed);
         if (hidden) {
@@ -185,11 +171,9 @@ void RunHideEvent(int16_t x, int16_t y, int16_t, int16_t) {
             DrawSmallText(465, ty, "(Need " + std::to_string(need) + " stealth skill!)", kSmallRed);
         }
         ty += 24;
-        for (int i = 0; i < 10; ++i) DrawSmallText(465, int16_t(ty + 12 * i), FieldText(e->Text[0][i]), kSmallBlack);
-        DrawButton(485, 282, 5, "Leave");
-        Flip();
+        for (int16_t i = 0; i < 10; ++i) DrawSmallText(465, int16_t(ty + 12 * i), EventLine(*e, 0, i), kSmallBlack);
     };
-    WaitOnPage("spotted", draw, 'L', 27);
+    RunEventChoice("spotted", page, {kLeaveOrEscButton});
     const Words w(x, y);
     TeleportHero(w[2], 0, w[3], w[4], 0);
     GameState.Hidden = 0;

@@ -3,7 +3,7 @@
 
 #include "data/game_state.h"
 #include "data/level.h"
-#include "data/text_field.h"
+#include "events/event_screen.h"
 #include "hero/item_use.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
@@ -48,15 +48,9 @@ void ShowUseItemText(int16_t x, int16_t y) {
     const EventRecord* e = EventAt(x, y);
     if (!e) return;
     PlaySoundEffect("Curse");
-    const auto draw = [e] {
-        DrawPlayScreen(0, 1, 0, -1, -1, 0);
-        for (int i = 0; i < 9; ++i) DrawSmallText(465, int16_t(120 + 12 * i), FieldText(e->Text[0][i]), kSmallBlack);
-        DrawButton(485, 282, 5, "Leave");
-        Flip();
+    const auto page = [e] {
+        DrawEventBackground();
+        for (int16_t i = 0; i < 9; ++i) DrawSmallText(465, int16_t(120 + 12 * i), EventLine(*e, 0, i), kSmallBlack);
     };
-    draw();
-    for (;;) {
-        LoopPass("use item text", draw);
-        if (ButtonClicked(485, 282, 10, 'L', 0, 1, 1)) return;
-    }
+    RunEventChoice("use item text", page, {kLeaveButton});
 }

@@ -9,6 +9,7 @@
 #include "data/level.h"
 #include "data/monster_records.h"
 #include "data/text_field.h"
+#include "events/event_screen.h"
 #include "hero/derived_stats.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
@@ -69,18 +70,12 @@ void AnnounceEncounter(int16_t x, int16_t y, int16_t monster, int16_t count, int
     const std::string line = std::to_string(count) + " " +
                              std::string(FieldText(MonsterTable[size_t(monster)].MonsterName)) +
                              (count == 1 ? "." : "s.");
-    const auto draw = [&] {
-        DrawPlayScreen(0, 1, 0, -1, -1, 0);
-        DrawSmallText(465, 120, "You have encountered", kSmallBlack);
-        DrawSmallText(465, 132, line, kSmallBlack);
-        DrawButton(485, 282, 5, "Combat");
-        Flip();
+    constexpr EventButton kCombat{.action = 0, .label = "Combat", .y = 282, .hotkey1 = 'C'};
+    const auto page = [&] {
+        DrawEventBackground();
+        DrawLineStack({"You have encountered", line});
     };
-    draw();
-    for (;;) {
-        LoopPass("encounter", draw);
-        if (ButtonClicked(485, 282, 10, 'C', 0, 1, 1)) break;
-    }
+    RunEventChoice("encounter", page, {kCombat});
     StartWildernessCombat(x, y, monster, count, dx, dy);
 }
 

@@ -57,7 +57,7 @@ void DrawTrapPage(int16_t kind, int16_t evaded, int16_t saved, int16_t damage, i
     if (animate) {
         int16_t ox, oy;
         ComputeViewOrigin(ox, oy);
-        BltFast(BackSurface, 16 + 32 * (GameState.HeroX - ox), 16 + 32 * (GameState.HeroY - oy),
+        BltFast(BackSurface, CellPixel(GameState.HeroX - ox), CellPixel(GameState.HeroY - oy),
                 WallTiles[size_t(k.tile)], TileRect, kBltKeyed);
     }
     std::vector<PageLine> lines{{120, k.triggered1}, {132, k.triggered2}};
@@ -327,7 +327,8 @@ void RunPriseEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
             const EventRecord* now = EventAt(x, y);
             int16_t lineY = int16_t(142 + 12 * (now ? LastEventLine(*now, 0, 9) : -1));
             for (int i = 0; i < 3; ++i) {
-                if (!IsItemNumber(gems.items[i]) || !IsFlagNumber(gems.flags[i]) || GameFlag(gems.flags[i]) != -1)
+                if (gems.items[i] < 1 || !IsItemNumber(gems.items[i]) || !IsFlagNumber(gems.flags[i]) ||
+                    GameFlag(gems.flags[i]) != -1)
                     continue;
                 std::array<char, kItemNameSize> name{};
                 ItemDisplayName(gems.items[i], gems.powers[i], gems.amounts[i], 0, name);

@@ -137,7 +137,7 @@ void RunPentaPortalEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     result = 0;
     if (n < 0 || n > 4) return;  // no portal of that number
     PlaySoundEffect("Text");
-    enum : int16_t { kLeave = -2, kPutKey = -3 };  // the others are portal numbers
+    enum : int16_t { kLeave = 10, kPutKey = 11 };  // 0..4 are the portals
     for (;;) {
         const bool active = GameState.PentaActive[n] == 1;
         const bool canPut = HasItem(int16_t(kFirstPortalKey + n)) && GameState.HeroForm == 0;

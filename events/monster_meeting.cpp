@@ -1,5 +1,7 @@
 #include "events/monster_meeting.h"
 
+#include <vector>
+
 #include "adventure/square_triggers.h"
 #include "data/game_state.h"
 #include "events/event_screen.h"
@@ -23,15 +25,9 @@ void RunMonsterEventMeeting(int16_t, int16_t, int16_t e) {
     if (!event) return;
     PlaySoundEffect("Text");
     enum : int16_t { kLeave, kAttack };
-    const EventButton attack{.action = kAttack,
-                             .label = event->Word[13] != 0 ? "Attack!" : "",
-                             .y = 260,
-                             .hotkey1 = event->Word[13] != 0 ? int16_t('A') : int16_t(0)};
-    const EventButton leave{.action = kLeave, .label = "Leave", .y = 282, .hotkey1 = 'L', .hotkey2 = kEsc, .units = 4};
-    // Without "Attack!" its place answers nothing: no key and no click.
-    const EventButton offered[] = {attack, leave};
-    const std::span<const EventButton> buttons =
-        event->Word[13] != 0 ? std::span<const EventButton>(offered) : std::span<const EventButton>(&offered[1], 1);
+    std::vector<EventButton> buttons{
+        {.action = kLeave, .label = "Leave", .y = 282, .hotkey1 = 'L', .hotkey2 = kEsc, .units = 4}};
+    if (event->Word[13] != 0) buttons.push_back({.action = kAttack, .label = "Attack!", .y = 260, .hotkey1 = 'A'});
     if (RunEventChoice(
             "meeting", [&] { DrawEventTextPage(hx, hy, 0); }, buttons) == kAttack)
         WakeDormantMonster(e);

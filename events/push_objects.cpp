@@ -5,6 +5,7 @@
 #include "data/game_state.h"
 #include "events/event_screen.h"
 #include "script/flags.h"
+#include "view/map_view.h"
 
 uint32_t ObjectSprangTrap = 0;
 
@@ -148,8 +149,4 @@ int AltTileBlocksObject(int16_t x, int16_t y) {
     return value >= 2 ? 1 : 0;
 }
 
-int SquareAccessOpen(int16_t x, int16_t y) {
-    if (!IsMapSquare(x, y) || CurrentLevel.ZoneLayer[x * 50 + y] != 1) return 0;
-    const int16_t flag = CurrentLevel.ZoneSuppressFlag[1];
-    return flag != -1 && GameFlag(flag) == CurrentLevel.ZoneSuppressValue[1] ? 1 : 0;
-}
+int SquareAccessOpen(int16_t x, int16_t y) { return IsTopLayerSuppressed(x, y); }

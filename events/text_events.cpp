@@ -149,9 +149,12 @@ void RunStepTextEvent(int16_t x, int16_t y, int& shown, int16_t dx, int16_t dy) 
         ChangeFlag(w.Word[16], w.Word[17], w.Word[18]);
     }
     const int16_t page = thenBranch ? 0 : 1;
-    RunEventChoice("step text",
-                   [&] { DrawQuestChange(x, y, thenBranch, quest1, w.Word[21], quest2, w.Word[23], xp, page); },
-                   {kLeaveOrEscButton});
+    auto draw = [&] { ShowQuestChange(x, y, thenBranch, quest1, w.Word[21], quest2, w.Word[23], xp, page); };
+    draw();
+    for (;;) {
+        LoopPass("step text", draw);
+        if (PollEventButtons(std::span(&kLeaveOrEscButton, 1)) >= 0) break;
+    }
     DrawPlayScreen(1, 1, 0, -1, -1, 1);
 }
 
@@ -168,9 +171,9 @@ void RunRuneEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {
 }
 
 void RunHieroglyphEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {
-    RunSymbolEvent(x, y, dx, dy, result,
-                   {HieroglyphPictures, HieroglyphName, GameState.KnownHieroglyphs,
-                    "Glyphs are recorded here:", "Unknown Glyph"});
+    RunSymbolEvent(
+        x, y, dx, dy, result,
+        {HieroglyphPictures, HieroglyphName, GameState.KnownHieroglyphs, "Glyphs are recorded here:", "Unknown Glyph"});
 }
 
 void RunHeraldrySignEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {

@@ -95,5 +95,5 @@ void RunScript(int16_t script, int16_t x, int16_t y) {
         }
         if (const ScriptCode* code = ScriptCodeOf(s->Record.Code[run.line])) code->handler(run);
         ++run.line;
-    } while (!run.leave && run.line >= 0 && run.line < kScriptLines);
+    } while (!run.leave && run.line < kScriptLines);
 }

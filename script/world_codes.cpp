@@ -166,8 +166,12 @@ void TeleportCode(ScriptRun& run) {
 void AccessShopCode(ScriptRun& run) {
     const auto op = LineOperands(run);
     const EventRecord* e = OnMap(op[0], op[1]) ? EventGrid[size_t(op[0] * 50 + op[1])].get() : nullptr;
-    if (e && e->Word[0] == kShopEvent) RunShop(op[0], op[1]);
-    else ShowMessage(60, 60, "Error! No shop at", "designated coordinates!");
+    if (e && e->Word[0] == kShopEvent) {
+        RunShop(op[0], op[1]);
+        PlayerAnswered(run);
+    } else {
+        ShowMessage(60, 60, "Error! No shop at", "designated coordinates!");
+    }
 }
 
 void SummonMonsterCode(ScriptRun& run) {

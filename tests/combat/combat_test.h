@@ -12,6 +12,7 @@
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
 #include "platform/display.h"
+#include "platform/fonts.h"
 #include "platform/random.h"
 #include "tests/data/texts_shown.h"
 #include "tests/hero/hero_test.h"

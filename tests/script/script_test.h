@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,6 +52,50 @@ protected:
     void RunScriptAt(int16_t slot = 0, int16_t x = 5, int16_t y = 6) {
         Run([&] { RunScript(slot, x, y); });
     }
+
+    // A script of that one line, run; the window's lines afterwards.
+    std::vector<std::string> RunLine(int16_t code, std::array<int16_t, 5> ops = {}) {
+        ScriptTable[0].reset();
+        Line(0, code, ops);
+        RunScriptAt();
+        return WindowLines();
+    }
+    // Whether a line that jumps to mark 1 when its test holds jumped.
+    bool Jumps(int16_t code, std::array<int16_t, 5> ops) {
+        ScriptTable[0].reset();
+        Line(0, code, ops);
+        Line(1, 1, {}, "went on");
+        Line(2, 9);
+        Line(3, 5, {1});
+        Line(4, 1, {}, "jumped");
+        RunScriptAt();
+        const auto lines = WindowLines();
+        const bool wentOn = std::find(lines.begin(), lines.end(), "went on") != lines.end();
+        return !wentOn && !lines.empty() && lines.back() == "jumped";
+    }
+
+    // One line run from the same hero each time: the window's lines, then a check of the
+    // state. RecalcHero is seen to run when Stats[0] loses the 99 put there.
+    struct Case {
+        const char* name;
+        int16_t code;
+        std::array<int16_t, 5> ops;
+        std::function<void(GameStateRecord&)> setUp;
+        std::vector<std::string> lines;
+        std::function<void(const GameStateRecord&)> check;
+    };
+    void RunCases(std::initializer_list<Case> cases) {
+        for (const Case& c : cases) {
+            const auto saved = std::make_unique<GameStateRecord>(GameState);
+            GameState.Stats[0] = 99;
+            c.setUp(GameState);
+            EXPECT_EQ(RunLine(c.code, c.ops), c.lines) << c.name;
+            SCOPED_TRACE(c.name);
+            c.check(GameState);
+            GameState = *saved;
+        }
+    }
+    static constexpr auto none = [](auto&) {};
 
     // The window's lines in use.
     static std::vector<std::string> WindowLines() {

@@ -7,6 +7,7 @@
 
 #include "adventure/cheat_menu.h"
 #include "adventure/wilderness.h"
+#include "data/monster_records.h"
 #include "hero/derived_stats.h"
 #include "tests/view/view_test.h"
 #include "view/play_screen.h"
@@ -177,7 +178,11 @@ TEST_F(HudTest, SeventeenAfflictionsRunLeftFromX415) {
     g.HeroFood = 0;
     g.HitPoints = 2;
     g.Exhausted = g.Poisoned = g.Diseased = g.Drained = g.Cursed = g.Feebleminded = 1;
-    g.Biohazard = g.Radiation = g.Aged = g.Clutz = g.ExtremeHeat = g.ExtremeCold = g.Fear = 1;
+    g.Biohazard = g.Radiation = g.Aged = g.Clutz = g.ExtremeHeat = g.ExtremeCold = 1;
+    MonsterTable[1].MonsterFearInducing = 1;  // Fear comes from a frightening monster in view
+    g.EncounterList[0].Kind = 3;
+    g.EncounterList[0].Monster = 1;
+    g.MonsterGrid[22 * 50 + 20] = 0;
     g.HeroIsUndead = g.Drowning = 1;
     CurrentLevel.ZoneConditions[0] = 6;
     Draw();

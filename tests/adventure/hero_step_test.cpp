@@ -71,8 +71,9 @@ TEST_F(HeroStepTest, EveryEncounterOnTheTargetCostsATurn) {
     Access(27, 25) = 1298;
     EXPECT_EQ(StepRight(), std::pair(0, int16_t{1}));
 
-    // A monster: with fear and a failed Mind save the hero quakes.
+    // A fearsome monster: with a failed Mind save the hero quakes.
     PopulateEncounters();
+    MonsterTable[1].MonsterFearInducing = 1;
     AddMonsterEncounter(1, 26, 25, 0, 0);
     GameState.Fear = 1;
     GameState.Saves[0] = 0;

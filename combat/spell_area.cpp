@@ -1,6 +1,7 @@
 #include "spell_area.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string_view>
 
 #include "adventure/encounters.h"

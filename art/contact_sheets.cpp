@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "png.h"
+#include "sheets.h"
 
 namespace art {
 namespace {
@@ -105,6 +106,9 @@ bool WriteContactSheets(const std::string& folder, const PlayArt& art) {
         for (int n = m.first; n <= m.last; ++n) pics.push_back({n, &art.items[size_t(n)]});
         ok = Write(folder, m.name, Page(pics, m.columns)) && ok;
     }
+    // the interface sheet as it stands: icons, runes, hieroglyphs, heraldry, cards, frames
+    const Image box = BuildBoxSheet();
+    ok = Write(folder, "interface-sheet", Page({{0, &box}}, 1)) && ok;
     return ok;
 }
 

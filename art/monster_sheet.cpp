@@ -480,11 +480,15 @@ void PutTownsfolk(std::vector<Image>& pics) {
     for (int pair = 0; pair < 168; ++pair) {
         const int trade = pair % int(trades.size()), round = pair / int(trades.size());
         Look k = trades[size_t(trade)];
-        if (round % 2 == 1 && !(k.extras & kBeard) && k.head != kHeadHelm) k.extras |= kLongHair;  // the women of the trade
         if (round > 0) {
             k.cloth = Mix(k.cloth, Hsv(float(round * 61 + trade * 23), 0.5f, 0.6f), 0.5f);
             k.skin = Mix(k.skin, C(round % 3 == 2 ? 0x8A5A3A : 0xE8C8A8), 0.4f);
             k.detail = round % 2 ? C(0x3A2A1A) : Mix(k.detail, C(0xB08040), 0.4f);
+        }
+        if (round % 2 == 1 && !(k.extras & kBeard) && k.head != kHeadHelm) {  // the women of the trade
+            static const uint32_t kHair[4] = {0x3A2414, 0xA8502A, 0xD8B060, 0x1A1A1A};
+            k.extras |= kLongHair;
+            if (k.head == kHeadHuman && !(k.extras & kGlow)) k.detail = C(kHair[(pair / 2) % 4]);
         }
         const Image fig = Figure(k, 30, 30, false);
         pics[size_t(1364 + 2 * pair)] = Mirrored(fig);

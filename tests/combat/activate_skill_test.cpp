@@ -8,7 +8,7 @@
 namespace {
 
 class ActivateSkillTest : public PowerTest {
-protected:
+  protected:
     // The skills set are the base skills too, which the hero's recomputation after a power keeps.
     void Open() {
         std::copy(std::begin(GameState.Skills), std::end(GameState.Skills), GameState.BaseSkills);
@@ -175,8 +175,8 @@ TEST_F(ActivateSkillTest, TheCureListIsOrderedByTheSkillItNeeds) {
     std::copy(std::begin(req), std::end(req), SkillBonus.DivineCureReqSkill);
     GameState.Skills[kPrayer] = 7;
     DrawDivineCureList(80, 100);
-    const char* const want[] = {"Skill 1 : Cures Poison", "Skill 1 : Cures Drain",   "Skill 2 : Cures Clutz",
-                                "Skill 3 : Cures Aged",   "Skill 5 : Cures Tired",   "Skill 7 : Cures Undeath",
+    const char* const want[] = {"Skill 1 : Cures Poison",  "Skill 1 : Cures Drain",  "Skill 2 : Cures Clutz",
+                                "Skill 3 : Cures Aged",    "Skill 5 : Cures Tired",  "Skill 7 : Cures Undeath",
                                 "Skill 9 : Cures Disease", "Skill 13 : Cures Curse", "Skill 20 : Cures Feeblemind"};
     ASSERT_EQ(host.texts.size(), 9u);
     for (size_t i = 0; i < 9; ++i) {

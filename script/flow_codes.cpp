@@ -1,7 +1,6 @@
 // Codes that steer a run (CSC, GOT, END) and the two that only show or sound something
 // (BLA, PSO). Markers and remarks do nothing when run.
 #include "adventure/square_triggers.h"
-#include "message_window.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"

@@ -11,7 +11,6 @@
 #include "hero/item_instances.h"
 #include "hero/item_types.h"
 #include "hero/level_advance.h"
-#include "message_window.h"
 #include "script_codes.h"
 #include "symbol_names.h"
 

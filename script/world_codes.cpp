@@ -1,7 +1,6 @@
 // Codes that change the hero's shape or health, win the game, move the hero, open a shop,
 // and change the world: monsters summoned, changed or removed, the time loop, the reset.
 #include <algorithm>
-#include <array>
 
 #include "adventure/encounters.h"
 #include "adventure/rest.h"
@@ -15,7 +14,6 @@
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
 #include "hero/item_types.h"
-#include "message_window.h"
 #include "platform/message_boxes.h"
 #include "script_codes.h"
 #include "win_game.h"

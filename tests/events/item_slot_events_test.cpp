@@ -11,7 +11,7 @@ constexpr int16_t kSword = 40, kAxe = 41, kPotion = 42, kLens = 117, kStone = 10
 constexpr int16_t kBigShield = 45;  // 2 x 2
 constexpr int16_t kPole = 46;       // 1 x 6
 
-class ItemUseTest : public EventTest {
+class ItemSlotEventsTest : public EventTest {
 protected:
     void SetUp() override {
         EventTest::SetUp();
@@ -37,7 +37,7 @@ protected:
     }
 };
 
-TEST_F(ItemUseTest, PickerRulesAndItemsNeverTaken) {
+TEST_F(ItemSlotEventsTest, PickerRulesAndItemsNeverTaken) {
     struct Case {
         int16_t rule, wanted, carried;
         bool taken;
@@ -69,7 +69,7 @@ TEST_F(ItemUseTest, PickerRulesAndItemsNeverTaken) {
     }
 }
 
-TEST_F(ItemUseTest, PickerTakesAWholeItemFromEitherGrid) {
+TEST_F(ItemSlotEventsTest, PickerTakesAWholeItemFromEitherGrid) {
     Carry(kPotion);
     Carry(kBigShield);  // cells (1, 0) to (2, 1)
     ASSERT_EQ(Cell(2, 1), Cell(1, 0));
@@ -94,7 +94,7 @@ TEST_F(ItemUseTest, PickerTakesAWholeItemFromEitherGrid) {
     EXPECT_TRUE(Shown("Bag of Holding"));
 }
 
-TEST_F(ItemUseTest, UseItemSlotWithAnyItem) {
+TEST_F(ItemSlotEventsTest, UseItemSlotWithAnyItem) {
     Put(5, 5, 1263, {{1, kSword}, {2, 710}, {3, 1}, {4, 711}, {5, 2}, {6, 712}});
     SetGameFlag(710, 0);
     Carry(kAxe);
@@ -126,7 +126,7 @@ TEST_F(ItemUseTest, UseItemSlotWithAnyItem) {
     EXPECT_TRUE(HasItem(kSword));
 }
 
-TEST_F(ItemUseTest, RetrievingWithoutRoomLeavesTheItemInTheSlot) {
+TEST_F(ItemSlotEventsTest, RetrievingWithoutRoomLeavesTheItemInTheSlot) {
     Put(5, 5, 1263, {{1, kSword}, {2, 710}, {3, 1}, {4, 711}, {6, 712}});
     SetGameFlag(710, 1);
     SetGameFlag(711, 1);
@@ -140,7 +140,7 @@ TEST_F(ItemUseTest, RetrievingWithoutRoomLeavesTheItemInTheSlot) {
     EXPECT_EQ(GameFlag(712), kSword);
 }
 
-TEST_F(ItemUseTest, LensPlacedAndRetrieved) {
+TEST_F(ItemSlotEventsTest, LensPlacedAndRetrieved) {
     Put(5, 5, 1278, {{2, 720}});
     Carry(kPotion);
     Carry(kLens);
@@ -157,7 +157,7 @@ TEST_F(ItemUseTest, LensPlacedAndRetrieved) {
     EXPECT_TRUE(HasItem(kLens));
 }
 
-TEST_F(ItemUseTest, SwapNeverLosesAnItem) {
+TEST_F(ItemSlotEventsTest, SwapNeverLosesAnItem) {
     EventRecord& swap = Put(5, 5, 1284, {{1, kSword}, {4, 730}, {5, kAxe}, {6, 2}, {12, 1}});
     Text(swap, 1, 0, "Thank you!");
     SetGameFlag(730, 0);
@@ -208,7 +208,7 @@ TEST_F(ItemUseTest, SwapNeverLosesAnItem) {
     EXPECT_TRUE(HasItem(kAxe));
 }
 
-TEST_F(ItemUseTest, IfGotAndOr) {
+TEST_F(ItemSlotEventsTest, IfGotAndOr) {
     constexpr int16_t kHelm = 47;
     struct Case {
         int16_t join;  // 0 AND, 1 OR
@@ -241,7 +241,7 @@ TEST_F(ItemUseTest, IfGotAndOr) {
     EXPECT_EQ(Bump(5, 5), 1);
 }
 
-TEST_F(ItemUseTest, SpellSlotsAndBuriedCaches) {
+TEST_F(ItemSlotEventsTest, SpellSlotsAndBuriedCaches) {
     EventRecord& spell = Put(5, 5, 1262, {{5, 740}});
     Text(spell, 0, 0, "A cold altar.");
     Text(spell, 1, 0, "The altar glows.");
@@ -261,7 +261,7 @@ TEST_F(ItemUseTest, SpellSlotsAndBuriedCaches) {
     EXPECT_EQ(GameFlag(750), 1);
 }
 
-TEST_F(ItemUseTest, ElementalDamage) {
+TEST_F(ItemSlotEventsTest, ElementalDamage) {
     Put(5, 5, 1288, {{4, 3}, {5, 1}, {6, 1}, {7, 2}});  // fire, 1d1+2
     GameState.Resists[3] = 5;
     EXPECT_EQ(Bump(5, 5), 1);

@@ -31,8 +31,9 @@ constexpr int16_t kHolySymbol = 96;
 constexpr int16_t kRitualKnife = 236;
 constexpr int16_t kEsc = 27, kUp = 38, kDown = 40;
 
-constexpr std::array<std::string_view, 9> kGemPhrases{"an Emerald", "a Sapphire", "a Diamond", "a Ruby", "a Skystone",
-                                                      "an Amythest", "a Kingstone", "a Jadestone", "a Seastone"};
+constexpr std::array<std::string_view, 9> kGemPhrases{"an Emerald",  "a Sapphire",  "a Diamond",
+                                                      "a Ruby",      "a Skystone",  "an Amythest",
+                                                      "a Kingstone", "a Jadestone", "a Seastone"};
 // The gem pieces of UiIcons by gem kind.
 constexpr std::array<int16_t, 9> kGemPieces{19, 20, 21, 22, 23, 24, 25, 26, 56};
 
@@ -40,8 +41,8 @@ struct Power {
     int16_t skill;
     int16_t page;  // Gemlore's page 1..3; 0 for the other kinds
     std::string_view name;
-    int16_t tile;  // WallTiles
-    int16_t gem;   // -1 none
+    int16_t tile;             // WallTiles
+    int16_t gem;              // -1 none
     const int16_t* minSkill;  // the SkillBonus setting compared, or null
     int (*power)();
 };
@@ -284,7 +285,7 @@ int RunChosenPower(int16_t selected, const int16_t (&kinds)[3], int16_t page, in
     Shown.page = page;
     const Power* p = PowerAt(SkillOf(selected, kinds), page, row);
     if (!p) return 0;
-    const int passed = p->skill == kGemlore ? GemloreChecks(*p)
+    const int passed = p->skill == kGemlore  ? GemloreChecks(*p)
                        : p->skill == kPrayer ? PrayerChecks(*p, hasHolySymbol)
                                              : CurseChecks();
     return passed ? p->power() : 0;

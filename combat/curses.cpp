@@ -31,12 +31,8 @@ int AreaCurse(int16_t kind, const char* title, int16_t payCost) {
 
 }  // namespace
 
-int CurseOfIncompetence(int16_t payCost) {
-    return AreaCurse(kIncompetenceSpell, "Curse of Incompetence:", payCost);
-}
-int CurseOfVulnerability(int16_t payCost) {
-    return AreaCurse(kVulnerabilitySpell, "Curse of Vulnerability:", payCost);
-}
+int CurseOfIncompetence(int16_t payCost) { return AreaCurse(kIncompetenceSpell, "Curse of Incompetence:", payCost); }
+int CurseOfVulnerability(int16_t payCost) { return AreaCurse(kVulnerabilitySpell, "Curse of Vulnerability:", payCost); }
 int CurseOfWeakness(int16_t payCost) { return AreaCurse(kWeaknessSpell, "Curse of Weakness:", payCost); }
 
 int CurseLifeDrain() {

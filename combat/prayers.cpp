@@ -44,8 +44,8 @@ int PrayShield(int16_t (&effect)[2], int16_t shield) {
 // Undeath.
 void Cure(int cure) {
     GameStateRecord& g = GameState;
-    uint32_t* const words[] = {&g.Exhausted, &g.Poisoned, &g.Diseased, &g.Drained,   &g.Cursed,
-                               &g.Feebleminded, &g.Aged, &g.Clutz,    &g.HeroIsUndead};
+    uint32_t* const words[] = {&g.Exhausted,    &g.Poisoned, &g.Diseased, &g.Drained,     &g.Cursed,
+                               &g.Feebleminded, &g.Aged,     &g.Clutz,    &g.HeroIsUndead};
     if (cure == 0) g.Energy = g.EnergyMax;
     *words[cure] = 0;
 }
@@ -94,8 +94,7 @@ int PraySmite() {
 }
 
 void UnbindCursedItems() {
-    for (int slot : {kHelmetSlot, kArmourSlot, kBootsSlot, kGlovesSlot, kRing1Slot, kRing2Slot, kAmuletSlot,
-                     kBeltSlot})
+    for (int slot : {kHelmetSlot, kArmourSlot, kBootsSlot, kGlovesSlot, kRing1Slot, kRing2Slot, kAmuletSlot, kBeltSlot})
         UnbindSlot(int16_t(slot));
 }
 
@@ -114,8 +113,8 @@ void SmiteInSight() {
             if (SightGrid[x][y] != 1) continue;
             const int16_t mx = int16_t(originX + x), my = int16_t(originY + y);
             const MonsterRecord* m = LiveMonsterOf(EncounterIndexAt(mx, my));
-            if (m && (m->MonsterType == kDemon || m->MonsterType == kCadaverousUndead ||
-                      m->MonsterType == kEtherealUndead))
+            if (m &&
+                (m->MonsterType == kDemon || m->MonsterType == kCadaverousUndead || m->MonsterType == kEtherealUndead))
                 SmiteMonsterAt(x, y);
             const EventRecord* ev = EventGrid[size_t(mx * 50 + my)].get();
             if (ev && ev->Word[0] == kToggleEvent && ev->Word[7] != 0) SmiteUndeadWall(mx, my);

@@ -41,12 +41,18 @@ struct WandPower {
     int16_t sides;  // of the X dice of a damage wand
 };
 constexpr WandPower kWandPowers[] = {
-    {261, kThreeByThree, kAcidSpell, kDamage, 6},       {262, kThreeByThree, kColdSpell, kDamage, 6},
-    {263, kOneSquare, kElectSpell, kDamage, 8},         {264, kThreeByThree, kFireSpell, kDamage, 6},
-    {265, kOneSquare, kPhysicalSpell, kDamage, 6},      {266, kAnySquare, kLilySpell, kNoDamage, 0},
-    {267, kThreeByThree, kIncompetenceSpell, kCurseByX, 0}, {268, kOneSquare, kHoldSpell, kNoDamage, 0},
-    {269, kOneSquare, 0, kDormant, 0},                  {270, kOneSquare, 0, kFlowers, 0},
-    {290, kOneSquare, 0, kQuestItem, 0},                {297, kOneSquare, kFrogSpell, kNoDamage, 0},
+    {261, kThreeByThree, kAcidSpell, kDamage, 6},
+    {262, kThreeByThree, kColdSpell, kDamage, 6},
+    {263, kOneSquare, kElectSpell, kDamage, 8},
+    {264, kThreeByThree, kFireSpell, kDamage, 6},
+    {265, kOneSquare, kPhysicalSpell, kDamage, 6},
+    {266, kAnySquare, kLilySpell, kNoDamage, 0},
+    {267, kThreeByThree, kIncompetenceSpell, kCurseByX, 0},
+    {268, kOneSquare, kHoldSpell, kNoDamage, 0},
+    {269, kOneSquare, 0, kDormant, 0},
+    {270, kOneSquare, 0, kFlowers, 0},
+    {290, kOneSquare, 0, kQuestItem, 0},
+    {297, kOneSquare, kFrogSpell, kNoDamage, 0},
 };
 
 const WandPower* WandPowerOf(int16_t item) {

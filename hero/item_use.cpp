@@ -433,28 +433,64 @@ constexpr UseRow Items(int16_t first, int16_t last, Effect effect) { return {-1,
 constexpr UseRow Item(int16_t item, Effect effect) { return {-1, item, item, effect}; }
 
 constexpr UseRow kUseRows[] = {
-    Item(196, EatPortalSightItem), Item(198, UseInertItem),        Items(139, 141, ToggleDeviceFlag),
-    Item(474, BreakLetterSeal),    Item(475, ReadOpenedLetter),    Item(156, UseRestorative),
-    Item(142, UseBarrier),         Item(593, EatRevivalItem),      Type(kEffigy, UseEffigy),
-    Type(kPills, TakePills),       Type(kMedicalKit, UseMedicalKit), Type(kMagicTome, ReadTome),
-    Type(kPotion, DrinkPotion),    Item(120, EatHealingItem),      Type(kMagicDust, UseMagicDust),
-    Type(kFood, EatFood),          Type(kScroll, ReadScroll),      Type(kWand, UseWandItem),
-    Type(kGemstone, GemstoneHint), Type(kBook, ReadBookItem),      Type(kSpiritBones, SpiritBonesHint),
-    Type(kMagicalFigurine, UseFigurine), Item(188, SprayBreedingItems), Item(422, UseComputer),
-    Items(54, 55, SummonFromItem), Items(189, 191, SummonFromItem), Item(525, UseBrotherLetter),
-    Item(536, ReadNumberLetter),   Item(237, UseEndlessFood),      Item(228, EatXpItem),
-    Item(229, EatStrengthItem),    Item(185, UseGarlic),           Item(577, UseThreatLetter),
+    Item(196, EatPortalSightItem),
+    Item(198, UseInertItem),
+    Items(139, 141, ToggleDeviceFlag),
+    Item(474, BreakLetterSeal),
+    Item(475, ReadOpenedLetter),
+    Item(156, UseRestorative),
+    Item(142, UseBarrier),
+    Item(593, EatRevivalItem),
+    Type(kEffigy, UseEffigy),
+    Type(kPills, TakePills),
+    Type(kMedicalKit, UseMedicalKit),
+    Type(kMagicTome, ReadTome),
+    Type(kPotion, DrinkPotion),
+    Item(120, EatHealingItem),
+    Type(kMagicDust, UseMagicDust),
+    Type(kFood, EatFood),
+    Type(kScroll, ReadScroll),
+    Type(kWand, UseWandItem),
+    Type(kGemstone, GemstoneHint),
+    Type(kBook, ReadBookItem),
+    Type(kSpiritBones, SpiritBonesHint),
+    Type(kMagicalFigurine, UseFigurine),
+    Item(188, SprayBreedingItems),
+    Item(422, UseComputer),
+    Items(54, 55, SummonFromItem),
+    Items(189, 191, SummonFromItem),
+    Item(525, UseBrotherLetter),
+    Item(536, ReadNumberLetter),
+    Item(237, UseEndlessFood),
+    Item(228, EatXpItem),
+    Item(229, EatStrengthItem),
+    Item(185, UseGarlic),
+    Item(577, UseThreatLetter),
 };
 
 // Inside an antimagic field only these act, in this order.
 constexpr UseRow kAntimagicRows[] = {
-    Type(kPills, TakePills),      Type(kMedicalKit, UseMedicalKit), Type(kBook, ReadBookItem),
-    Type(kFood, EatFood),         Item(188, SprayBreedingItems),    Item(422, UseComputer),
-    Item(120, EatHealingItem),    Item(593, EatRevivalItem),        Item(474, BreakLetterSeal),
-    Item(475, ReadOpenedLetter),  Items(139, 141, ToggleDeviceFlag), Item(525, UseBrotherLetter),
-    Item(536, ReadNumberLetter),  Item(228, EatXpItem),             Item(229, EatStrengthItem),
-    Item(185, UseGarlic),         Item(577, UseThreatLetter),       Item(196, EatPortalSightItem),
-    Item(198, UseInertItem),      Type(kPotion, DrinkPotion),       Type(kSpiritBones, SpiritBonesHint),
+    Type(kPills, TakePills),
+    Type(kMedicalKit, UseMedicalKit),
+    Type(kBook, ReadBookItem),
+    Type(kFood, EatFood),
+    Item(188, SprayBreedingItems),
+    Item(422, UseComputer),
+    Item(120, EatHealingItem),
+    Item(593, EatRevivalItem),
+    Item(474, BreakLetterSeal),
+    Item(475, ReadOpenedLetter),
+    Items(139, 141, ToggleDeviceFlag),
+    Item(525, UseBrotherLetter),
+    Item(536, ReadNumberLetter),
+    Item(228, EatXpItem),
+    Item(229, EatStrengthItem),
+    Item(185, UseGarlic),
+    Item(577, UseThreatLetter),
+    Item(196, EatPortalSightItem),
+    Item(198, UseInertItem),
+    Type(kPotion, DrinkPotion),
+    Type(kSpiritBones, SpiritBonesHint),
 };
 
 // Magic the field refuses with words; everything else it stops silently.
@@ -533,7 +569,8 @@ int UseItem(int16_t page) {
         result = 1;
     }
     if (HeroZoneCondition(kAntimagicZone)) {
-        if (RefusedByAntimagic(u.item, type)) ShowMessage(200, 150, " Antimagic field prevents", " you from activating that!");
+        if (RefusedByAntimagic(u.item, type))
+            ShowMessage(200, 150, " Antimagic field prevents", " you from activating that!");
         RunEffects(kAntimagicRows, u, type, result);
     } else {
         RunEffects(kUseRows, u, type, result);
@@ -590,7 +627,7 @@ void SetBeacon(int16_t x, int16_t y) {
     g.Beacon[2] = y;
     const int32_t hx = g.HeroX, hy = g.HeroY;
     const int16_t zone = hx >= 0 && hx < 50 && hy >= 0 && hy < 50 ? CurrentLevel.ZoneLayer[hx * 50 + hy] : int16_t{-1};
-    SetFieldText(g.BeaconName, zone >= 0 && zone <= 5 ? FieldText(CurrentLevel.ZoneNames[zone]) : std::string_view());
+    SetFieldText(g.BeaconName, zone >= 0 && zone <= 5 ? FieldText(CurrentLevel.ZoneNames[zone]) : std::string_view(""));
     CombatPause();
 }
 

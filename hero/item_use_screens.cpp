@@ -7,8 +7,8 @@
 #include "combat/combat_report.h"
 #include "combat/monster_path.h"
 #include "combat/spell_cursor.h"
-#include "data/game_state.h"
 #include "data/campaign_tables.h"
+#include "data/game_state.h"
 #include "data/level.h"
 #include "data/skill_bonus.h"
 #include "data/text_field.h"
@@ -95,9 +95,9 @@ constexpr std::array<std::string_view, 16> kBrotherLetter{
 };
 
 constexpr std::array<std::string_view, 9> kThreatLetter{
-    "Turn back, stranger.", "You have been seen on", "the old road, asking", "questions that are",
-    "best left unasked.",   "Go home while you",     "still can. This is",   "your only warning.",
-    "         - A friend",
+    "Turn back, stranger.", "You have been seen on", "the old road, asking",
+    "questions that are",   "best left unasked.",    "Go home while you",
+    "still can. This is",   "your only warning.",    "         - A friend",
 };
 
 }  // namespace

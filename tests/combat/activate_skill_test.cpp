@@ -8,7 +8,7 @@
 namespace {
 
 class ActivateSkillTest : public PowerTest {
-protected:
+  protected:
     // The skills set are the base skills too, which the hero's recomputation after a power keeps.
     void Open() {
         std::copy(std::begin(GameState.Skills), std::end(GameState.Skills), GameState.BaseSkills);
@@ -33,7 +33,7 @@ TEST_F(ActivateSkillTest, GemloreAloneAnswersDigitsOnEveryPage) {
     Keys({'N', 'N', '5'});  // page 3, row 5: Waterwalk
     SkillBonus.WaterWalkDuration = 30;
     Open();
-    EXPECT_EQ(GameState.WaterWalkTurns, 30);
+    EXPECT_EQ(GameState.WaterWalkTurns, 29);  // the world's turn after the power counts one off
     EXPECT_EQ(GameState.GembagCounts[8], 0);
 
     GameState.GembagCounts[0] = 1;
@@ -50,7 +50,7 @@ TEST_F(ActivateSkillTest, ArrowsMoveBetweenKindsWithTheirInitials) {
     GameState.EnergyMax = 9;
     Keys({40, 40, 38, 'P', '1'});  // Prayer, row 1: Healing
     Open();
-    EXPECT_EQ(GameState.Energy, 9);
+    EXPECT_EQ(GameState.Energy, 8);  // healed to 9, then the world's turn uses one
     EXPECT_EQ(GameState.PrayerCharges, 0);
     EXPECT_TRUE(TextShown(host, "Curse (2)"));
     EXPECT_TRUE(TextShown(host, "Charges:"));
@@ -175,8 +175,8 @@ TEST_F(ActivateSkillTest, TheCureListIsOrderedByTheSkillItNeeds) {
     std::copy(std::begin(req), std::end(req), SkillBonus.DivineCureReqSkill);
     GameState.Skills[kPrayer] = 7;
     DrawDivineCureList(80, 100);
-    const char* const want[] = {"Skill 1 : Cures Poison", "Skill 1 : Cures Drain",   "Skill 2 : Cures Clutz",
-                                "Skill 3 : Cures Aged",   "Skill 5 : Cures Tired",   "Skill 7 : Cures Undeath",
+    const char* const want[] = {"Skill 1 : Cures Poison",  "Skill 1 : Cures Drain",  "Skill 2 : Cures Clutz",
+                                "Skill 3 : Cures Aged",    "Skill 5 : Cures Tired",  "Skill 7 : Cures Undeath",
                                 "Skill 9 : Cures Disease", "Skill 13 : Cures Curse", "Skill 20 : Cures Feeblemind"};
     ASSERT_EQ(host.texts.size(), 9u);
     for (size_t i = 0; i < 9; ++i) {

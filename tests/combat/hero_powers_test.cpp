@@ -27,11 +27,11 @@ TEST_F(HeroPowersTest, ABlastRollsItsDiceWithAuraAndSquare) {
         int16_t value, auras, onSquare, sides, bonus;
     };
     const Case cases[] = {
-        {10, 0, 0, 6, 4},  // 5..10
-        {11, 0, 0, 7, 4},  // 5..11
-        {10, 4, 0, 6, 8},  // Evocation at Auras 4, value 1: 9..14
-        {10, 0, 1, 6, 8},  // the enhancing square doubles the bonus
-        {10, 4, 1, 6, 16}, // after the aura
+        {10, 0, 0, 6, 4},   // 5..10
+        {11, 0, 0, 7, 4},   // 5..11
+        {10, 4, 0, 6, 8},   // Evocation at Auras 4, value 1: 9..14
+        {10, 0, 1, 6, 8},   // the enhancing square doubles the bonus
+        {10, 4, 1, 6, 16},  // after the aura
     };
     SkillBonus.AuraValues[0] = 1;
     GameState.Skills[kGemlore] = 5;

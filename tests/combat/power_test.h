@@ -7,7 +7,7 @@
 #include "tests/combat/combat_test.h"
 
 class PowerTest : public CombatTest {
-protected:
+  protected:
     void SetUp() override {
         CombatTest::SetUp();
         Item(236, 40, 0, "Ritual Knife");

@@ -8,7 +8,7 @@
 namespace {
 
 class WandsTest : public PowerTest {
-protected:
+  protected:
     int FromSlot() { return Cast(UseWand); }
     int FromCursor(int16_t instance) {
         CursorItem = instance;

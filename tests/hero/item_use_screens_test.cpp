@@ -13,7 +13,7 @@ TEST_F(ItemUseScreensTest, TheTargetSquareRefusesWhatATeleportCannotReach) {
     Monster(1);
     Place(1, 26, 25);
     CurrentLevel.AccessLayer[25 * 50 + 26] = 1292;  // a chasm
-    Event(24, 25, 1242);                             // a chest
+    Event(24, 25, 1242);                            // a chest
     Keys({39, 'T', 38, 39, 40, 40, 37, 37, 38, 37, 'T', 39, 38, 'T'});
     int moved = -1;
     Run([&] { moved = PickTargetSquare(1); });
@@ -38,18 +38,15 @@ TEST_F(ItemUseScreensTest, EventsThatKeepATeleportedHeroOut) {
         int blocked;
     };
     const Case cases[] = {
-        {1226, 0, 0, 0, 0, 0, 0, 0, 1},    // push text
-        {1261, 0, 0, 0, 0, 0, 0, 0, 1},    // a toggle wall without condition stands
-        {1261, 400, 5, 1, 1, 0, 0, 1, 1},  // a raised toggle wall, flying or not
-        {1261, 400, 5, 1, 1, 0, 0, 0, 0},
-        {1233, 0, 1, 0, 0, 0, 0, 0, 0},    // an open door
-        {1233, 0, 0, 0, 0, 0, 0, 0, 1},    // a closed one: the hero opens no door
-        {1270, 0, 400, 2, 0, 0, 0, 1, 0},  // a bridge that stands (flag 400 >= 0)
-        {1270, 1, 0, 0, 0, 400, 0, 0, 1},
-        {1270, 2, 0, 0, 0, 400, 0, 1, 1},
-        {1246, 400, 5, 1, 0, 0, 0, 1, 1},  // a script figure while it shows
-        {1246, 400, 5, 1, 0, 0, 0, 0, 0},
-        {1227, 0, 0, 0, 0, 0, 0, 0, 0},    // a step text is no obstacle
+        {1226, 0, 0, 0, 0, 0, 0, 0, 1},                                    // push text
+        {1261, 0, 0, 0, 0, 0, 0, 0, 1},                                    // a toggle wall without condition stands
+        {1261, 400, 5, 1, 1, 0, 0, 1, 1},                                  // a raised toggle wall, flying or not
+        {1261, 400, 5, 1, 1, 0, 0, 0, 0}, {1233, 0, 1, 0, 0, 0, 0, 0, 0},  // an open door
+        {1233, 0, 0, 0, 0, 0, 0, 0, 1},                                    // a closed one: the hero opens no door
+        {1270, 0, 400, 2, 0, 0, 0, 1, 0},                                  // a bridge that stands (flag 400 >= 0)
+        {1270, 1, 0, 0, 0, 400, 0, 0, 1}, {1270, 2, 0, 0, 0, 400, 0, 1, 1},
+        {1246, 400, 5, 1, 0, 0, 0, 1, 1},                                  // a script figure while it shows
+        {1246, 400, 5, 1, 0, 0, 0, 0, 0}, {1227, 0, 0, 0, 0, 0, 0, 0, 0},  // a step text is no obstacle
     };
     for (const Case& c : cases) {
         EventRecord& e = Event(30, 30, c.type);
@@ -70,10 +67,10 @@ TEST_F(ItemUseScreensTest, ThePotionOfStatsSpendsItsPointsOneByOne) {
     GameState.BaseStats[kStrength] = GameState.Stats[kStrength] = 10;
     GameState.BaseStats[kAgility] = 8;
     host.MoveMouse(55, 185).Wait(2).Hold(1, 5);  // Strength minus: nothing raised yet
-    ClickAt(80, 185);                         // Strength plus
+    ClickAt(80, 185);                            // Strength plus
     ClickAt(80, 185);
-    ClickAt(55, 185);                         // and one back
-    ClickAt(80, 225);                         // Agility plus
+    ClickAt(55, 185);  // and one back
+    ClickAt(80, 225);  // Agility plus
     TapKey('D');
     Run([] { RunPotionOfStats(); });
     EXPECT_EQ(GameState.BaseStats[kStrength], 11);
@@ -102,9 +99,8 @@ TEST_F(ItemUseScreensTest, LettersAndTheComputer) {
     TapKey(27);
     Run([] { ReadBrotherLetter(); });
     EXPECT_TRUE(TextShown(host, "You Brother's Letter:"));
-    EXPECT_EQ(std::count_if(host.texts.begin(), host.texts.end(), [](const host::TextRecord& t) {
-                  return t.x == 150 && t.y >= 116 && !t.text.empty();
-              }),
+    EXPECT_EQ(std::count_if(host.texts.begin(), host.texts.end(),
+                            [](const host::TextRecord& t) { return t.x == 150 && t.y >= 116 && !t.text.empty(); }),
               13);
     TapKey(13);
     Run([] { ReadThreatLetter(); });

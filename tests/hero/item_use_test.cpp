@@ -8,7 +8,7 @@
 namespace {
 
 class ItemUseTest : public PowerTest {
-protected:
+  protected:
     void SetUp() override {
         PowerTest::SetUp();
         GameState.BaseStats[kEndurance] = GameState.Stats[kEndurance] = 20;  // 100 hit points after recomputing
@@ -202,7 +202,7 @@ TEST_F(ItemUseTest, AnEventRefusedByAFullPackKeepsTheScreenOpen) {
 
 TEST_F(ItemUseTest, SummonsBarriersAndGarlic) {
     Item(54, 34);
-    Monster(194, 1236);  // 2 x 2
+    Monster(194, 1236);                                                               // 2 x 2
     for (int16_t x = 23; x <= 28; ++x) CurrentLevel.AccessLayer[x * 50 + 22] = 1298;  // north is walled
     GameState.EncounterList[0].Kind = -1;
     Hold(54);
@@ -266,6 +266,11 @@ TEST_F(ItemUseTest, ScrollsOfTeleportAndBeacon) {
     EXPECT_EQ(GameState.Beacon[1], 27);
     EXPECT_STREQ(GameState.BeaconName, "Old Mill");
     EXPECT_EQ(CursorItem, -1);
+
+    CurrentLevel.ZoneLayer[27 * 50 + 25] = 9;  // a zone the level cannot have: no condition, no name
+    Hold(71);
+    EXPECT_EQ(Use(), 0);
+    EXPECT_STREQ(GameState.BeaconName, "");
 
     Event(27, 25, 1226);
     Hold(71);

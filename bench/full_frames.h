@@ -1,5 +1,5 @@
-// Times as counts of full frames: an opaque 640 x 480 copy, measured once in the run (best of
-// 7 x 200), is the unit that the benchmarks' targets are written in.
+// Times in full-frame copies: a benchmark reports its time per run as a count of opaque
+// 640 x 480 copies measured in the same run ("full_frames").
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -28,7 +28,6 @@ inline double FullFrameSeconds() {
     return seconds;
 }
 
-// Runs the benchmark's loop and reports its time per run in full frames ("full_frames").
 template <class Run>
 void ReportFrames(benchmark::State& state, Run&& run) {
     using Clock = std::chrono::steady_clock;

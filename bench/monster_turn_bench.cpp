@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 #include "adventure/encounters.h"

@@ -176,7 +176,7 @@ template <class A>
 auto MirrorX(A a, float cx) {
     return [=](float x, float y) { return std::min(a(x, y), a(2 * cx - x, y)); };
 }
-// Rotate about (cx, cy) by the angle in degrees.
+// Rotate about (cx, cy) by the angle in degrees, clockwise on the screen (y points down).
 template <class A>
 auto Rotate(A a, float cx, float cy, float deg) {
     float c = std::cos(deg * 3.14159265f / 180), s = std::sin(deg * 3.14159265f / 180);

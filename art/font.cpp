@@ -89,6 +89,17 @@ void PutGlyph(Image& img, int x0, int y0, const CellGlyph& g, uint32_t ink, bool
             if (g.ink[size_t(y) * g.w + x]) img.Set(x0 + x, y0 + y, ink);
 }
 
+// A four-pointed spark with a bright core, filling a big-font cell (10 x 18) on the key.
+void DrawSparkle(Image& img, int x0, int y0) {
+    FillRect(img, x0, y0, 10, 18, kKeyColour);
+    Layer L(10, 18);
+    const Col glow{150, 200, 255}, core{255, 255, 255}, warm{255, 236, 150};
+    L.Fill(sdf::Poly{Star(5, 9, 7.5f, 1.3f, 4, 0)}, glow);
+    L.Fill(sdf::Poly{Star(5, 9, 3.6f, 1.0f, 4, 45)}, warm);
+    L.Fill(sdf::Circle(5, 9, 1.6f), core);
+    Stamp(L, img, x0, y0);
+}
+
 }  // namespace
 
 Image BuildFontSheet(const std::string& fontDir) {
@@ -116,6 +127,8 @@ Image BuildFontSheet(const std::string& fontDir) {
             CellGlyph g = big.Render(kFirstChar + c);
             for (int r = 0; r < 6; ++r) PutGlyph(img, 11 * c + 1, 19 * r + 1, g, rows[r].ink, rows[r].shadow, shade);
         }
+        // The white row's '@' is the spark of the title's shower of particles.
+        DrawSparkle(img, 11 * ('@' - kFirstChar) + 1, 19 * 3 + 1);
         // The big font's transparent colour is read from each glyph's top-left pixel.
         for (int r = 0; r < 6; ++r)
             for (int c = 0; c < kCharCount; ++c) img.Set(11 * c + 1, 19 * r + 1, kKeyColour);

@@ -412,7 +412,7 @@ Image ObjectivePicture(int which) {
 
 }  // namespace
 
-bool BuildModuleBitmaps(const std::string& dir) {
+bool BuildModuleBitmaps(const std::string& dir, const PlayArt& art) {
     auto write = [&](const std::string& name, Image image) {
         KeepOffKey(image);
         if (WriteBmp(dir + "/" + name, image)) return true;
@@ -424,7 +424,7 @@ bool BuildModuleBitmaps(const std::string& dir) {
               write("VexMap2.bmp", WorldMap(6101, 0.05f)) && write("VexMap3.bmp", WorldMap(6201, -0.03f)) &&
               write("VexObj.bmp", ObjectivePicture(0));
     for (int i = 1; ok && i <= 4; ++i) ok = write("VexObj" + std::to_string(i) + ".bmp", ObjectivePicture(i));
-    return ok && write("custom.bmp", BuildCustomSheet());
+    return ok && write("custom.bmp", BuildCustomSheet(art));
 }
 
 }  // namespace art

@@ -46,8 +46,9 @@ private:
 bool WriteBmp(const std::string& path, const Image& image);
 
 // Defined by the sheet, module-bitmap and sound sources of the generator.
-void BuildSheets(Pack& pack, const std::string& fontDir);
-bool BuildModuleBitmaps(const std::string& gameDataDir);
+struct PlayArt;
+void BuildSheets(Pack& pack, const std::string& fontDir, const PlayArt& art);
+bool BuildModuleBitmaps(const std::string& gameDataDir, const PlayArt& art);
 void BuildSounds(Pack& pack);
 
 }  // namespace art

@@ -36,48 +36,6 @@ void DrawPlaceholder(Image& img, int x, int y, int w, int h, int number, int fam
 }
 
 namespace {
-
-constexpr int kBackgroundTile = 1327;  // the background of most full screens, behind their texts
-
-// Dark masonry that tiles seamlessly: two courses of blocks, offset by half a block.
-void DrawBackgroundStone(Image& img, int x, int y) {
-    for (int j = 0; j < 32; ++j)
-        for (int i = 0; i < 32; ++i) {
-            const bool mortar = j % 16 == 15 || (j < 16 ? i == 31 : i == 15);
-            uint32_t h = uint32_t(i * 73856093u) ^ uint32_t(j * 19349663u);
-            h = (h ^ (h >> 13)) * 0x5BD1E995u;
-            const int grain = int((h >> 24) % 9) - 4;
-            const int v = mortar ? 22 : 52 + grain + (j % 16 == 0 ? 10 : 0);
-            img.Set(x + i, y + j, uint32_t(v) << 16 | uint32_t(v + 4) << 8 | uint32_t(v + 12));
-        }
-}
-
-}  // namespace
-
-Image BuildWallSheet() {
-    Image img(661, 3829, kKeyColour);
-    for (int r = 0; r < 116; ++r)
-        for (int c = 0; c < 20; ++c) {
-            int tile = r < 112 ? 20 * r + c : 2315 + 20 * (r - 112) + c;
-            if (tile == kBackgroundTile)
-                DrawBackgroundStone(img, 33 * c + 1, 33 * r + 1);
-            else
-                DrawPlaceholder(img, 33 * c + 1, 33 * r + 1, 32, 32, tile, 0);
-        }
-    return img;
-}
-
-Image BuildMiniWallSheet() {
-    Image img(181, 1045, kKeyColour);
-    for (int r = 0; r < 116; ++r)
-        for (int c = 0; c < 20; ++c) {
-            int tile = r < 112 ? 20 * r + c : 2315 + 20 * (r - 112) + c;
-            FillRect(img, 9 * c + 1, 9 * r + 1, 8, 8, PlaceholderColour(tile, 0));
-        }
-    return img;
-}
-
-namespace {
 struct Grid {
     int first, rows, cols, w, h, pitchX, pitchY, x0, y0;
 };
@@ -111,11 +69,14 @@ Image BuildEquipSheet() {
     return img;
 }
 
-Image BuildCustomSheet() {
+Image BuildCustomSheet(const PlayArt& art) {
     Image img(530, 792, kKeyColour);
-    DrawGrid(img, {2240, 5, 15, 32, 32, 33, 33, 15, 26}, 0);
     for (int r = 0; r < 5; ++r)
-        for (int c = 0; c < 15; ++c) FillRect(img, 9 * c + 15, 9 * r + 195, 8, 8, PlaceholderColour(2240 + 15 * r + c, 0));
+        for (int c = 0; c < 15; ++c) {
+            const size_t t = size_t(2240 + 15 * r + c);
+            Blit(art.tiles.tiles[t], 0, 0, 32, 32, img, 33 * c + 15, 33 * r + 26);
+            Blit(art.tiles.minis[t], 0, 0, 8, 8, img, 9 * c + 15, 9 * r + 195);
+        }
     DrawGrid(img, {611, 2, 16, 30, 30, 31, 31, 15, 321}, 2);
     DrawGrid(img, {656, 2, 16, 30, 30, 31, 31, 15, 259}, 2);
     DrawGrid(img, {1700, 3, 16, 30, 30, 31, 31, 15, 411}, 1);

@@ -3,7 +3,9 @@
 
 namespace art {
 
-void BuildSheets(Pack& pack, const std::string& fontDir) {
+PlayArt BuildPlayArt() { return PlayArt{BuildTileArt()}; }
+
+void BuildSheets(Pack& pack, const std::string& fontDir, const PlayArt& art) {
     pack.AddSheet("VFONT", BuildFontSheet(fontDir));
     pack.AddSheet("VBOX", BuildBoxSheet());
     pack.AddSheet("VLSCROLL", BuildSmallScroll());
@@ -18,10 +20,12 @@ void BuildSheets(Pack& pack, const std::string& fontDir) {
     pack.AddSheet("VMAN", BuildHeroFigure());
     pack.AddSheet("VCREDIT", BuildCreditPicture());
     pack.AddSheet("VMODULE", BuildModuleSheet());
-    pack.AddSheet("VWALL", BuildWallSheet());
-    pack.AddSheet("VMINIWALL", BuildMiniWallSheet());
+    pack.AddSheet("VWALL", BuildWallSheet(art.tiles));
+    pack.AddSheet("VMINIWALL", BuildMiniWallSheet(art.tiles));
     pack.AddSheet("VMONST", BuildMonsterSheet());
     pack.AddSheet("VEQUIP", BuildEquipSheet());
+    // the default of the module's custom sheet, shown when a module has none
+    pack.AddSheet("VCUSTOM", BuildCustomSheet(art));
 }
 
 }  // namespace art

@@ -6,6 +6,7 @@
 
 #include "draw.h"
 #include "pack.h"
+#include "play_art.h"
 
 namespace art {
 
@@ -31,12 +32,11 @@ Image BuildBook();          // VBOOK
 Image BuildHeroFigure();    // VMAN
 Image BuildCreditPicture(); // VCREDIT
 
-// Numbered stand-ins for the tile and picture sets.
-Image BuildWallSheet();      // VWALL
-Image BuildMiniWallSheet();  // VMINIWALL
+// Numbered stand-ins for the picture sets not drawn yet.
 Image BuildMonsterSheet();   // VMONST
 Image BuildEquipSheet();     // VEQUIP
-Image BuildCustomSheet();    // the module's custom.bmp
+// The module's custom.bmp: the default custom tiles, items and monsters in its layout.
+Image BuildCustomSheet(const PlayArt& art);
 
 // A numbered stand-in picture of the given size; hue by the hundred of the number.
 void DrawPlaceholder(Image& img, int x, int y, int w, int h, int number, int family);

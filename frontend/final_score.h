@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-// The win text named by operand 0 of that script line (0 or 1).
-void WinGame(int16_t line, int16_t script);
+#include "script/win_game.h"
+
 // Until Esc.
 void ShowFinalScore(int16_t record);

@@ -20,15 +20,6 @@ int16_t Store(int32_t v) { return static_cast<int16_t>(v); }
 
 int32_t AtLeast1(int32_t v) { return v < 1 ? 1 : v; }
 
-int16_t WornX(int slot) {
-    const ItemInstance* i = WornInstance(slot);
-    return i ? i->X : int16_t{0};
-}
-int16_t WornY(int slot) {
-    const ItemInstance* i = WornInstance(slot);
-    return i ? i->Y : int16_t{0};
-}
-bool Wears(int slot, int16_t item) { return WornItem(slot) == item && item != kNone; }
 bool Tattoo(int n) { return GameState.Tattoos[n] != 0; }
 // A timed bonus counts while its turns last.
 int32_t Timed(const int16_t (&effect)[2]) { return effect[1] > 0 ? effect[0] : 0; }

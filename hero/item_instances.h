@@ -69,3 +69,15 @@ inline int16_t WornItem(int slot) {
     const ItemInstance* i = WornInstance(slot);
     return i ? i->ItemNumber : kNone;
 }
+
+// X and Y of the instance worn in a slot; 0 when empty.
+inline int16_t WornX(int slot) {
+    const ItemInstance* i = WornInstance(slot);
+    return i ? i->X : int16_t{0};
+}
+inline int16_t WornY(int slot) {
+    const ItemInstance* i = WornInstance(slot);
+    return i ? i->Y : int16_t{0};
+}
+// 1 when the slot holds an instance of that item.
+inline bool Wears(int slot, int16_t item) { return item != kNone && WornItem(slot) == item; }

@@ -142,10 +142,11 @@ void LoadItems() {
     CutGrid(ItemPictures, 688, 1, 26, 31, 0, 1, 1489, b, Key::Colour);
 }
 
-// The module's own tiles and pictures; its grid starts 14 pixels further right.
+// The module's own tiles and pictures; its grid starts 14 pixels further right. A module
+// without its own sheet (or with one that cannot be read) gets the built-in default sheet.
 void LoadCustom() {
     Bitmap b;
-    LoadBitmapFile("Mod/GameData/custom.bmp", 530, 792, b);
+    if (!LoadBitmapFile("Mod/GameData/custom.bmp", 530, 792, b)) LoadResourceBitmap("VCUSTOM", 530, 792, b);
     CutGrid(WallTiles, 2240, 5, 15, 33, 33, 15, 26, b, Key::Colour);
     CutGrid(MiniWallTiles, 2240, 5, 15, 9, 9, 15, 195, b, Key::Colour);
     CutGrid(ItemPictures, 611, 2, 16, 31, 31, 15, 321, b, Key::Colour);

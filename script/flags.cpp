@@ -2,18 +2,19 @@
 
 #include "data/game_state.h"
 
-int CompareFlag(int16_t flag, int16_t op, int16_t value) {
-    const int16_t v = GameFlag(flag);
+int CompareValues(int16_t left, int16_t op, int16_t right) {
     switch (op) {
-        case 0: return v > value;
-        case 1: return v < value;
-        case 2: return v >= value;
-        case 3: return v <= value;
-        case 4: return v != value;
-        case 5: return v == value;
+        case 0: return left > right;
+        case 1: return left < right;
+        case 2: return left >= right;
+        case 3: return left <= right;
+        case 4: return left != right;
+        case 5: return left == right;
         default: return 0;
     }
 }
+
+int CompareFlag(int16_t flag, int16_t op, int16_t value) { return CompareValues(GameFlag(flag), op, value); }
 
 int TestFlagCondition(int16_t flag, int16_t op, int16_t value) {
     // Numbers below -1 are outside the flag table: they read -1 through the accessor.
@@ -29,8 +30,7 @@ int CheckFlagConditionStrict(int16_t flag, int16_t op, int16_t value) {
     return flag < 1 ? 0 : CompareFlag(flag, op, value);
 }
 
-int ChangeFlag(int16_t flag, int16_t op, int16_t value) {
-    if (flag < 1) return 1;
+void AssignFlag(int16_t flag, int16_t op, int16_t value) {
     const int16_t v = GameFlag(flag);
     switch (op) {
         case 0: SetGameFlag(flag, value); break;
@@ -38,5 +38,10 @@ int ChangeFlag(int16_t flag, int16_t op, int16_t value) {
         case 2: SetGameFlag(flag, int16_t(uint16_t(v) - uint16_t(value))); break;
         default: break;
     }
+}
+
+int ChangeFlag(int16_t flag, int16_t op, int16_t value) {
+    if (flag < 1) return 1;
+    AssignFlag(flag, op, value);
     return 0;
 }

@@ -1,9 +1,27 @@
-// The side panel's pieces that other screens draw too.
+// The heads-up display around the map view: vitals, experience bar, buttons, side panel and
+// status icons. Everything draws into the back buffer without a flip.
 #pragma once
 
 #include <cstdint>
 
-// The hero's name, level and experience lines.
+// The vitals panel: hit-point and energy gauges, damage reduction, gold and food.
+void DrawVitals();
+// A 40-row gauge growing upward from row y + 40; empty for a value or maximum of 0 or less,
+// full at the maximum or above.
+void DrawVerticalGauge(int16_t value, int16_t max, int16_t x, int16_t y, int16_t piece);
+// Progress within the hero's level, with the level-up star once it is complete.
+void DrawXpBar();
+// A 40-pixel bar; empty for a maximum of 0 or less, full at the maximum or above.
+void DrawHorizontalBar(int32_t value, int32_t max, int16_t x, int16_t y);
+void DrawHudButtons();
+// The hero's summary and, by SidePanelMode, the combat values, enhancements or location.
+void DrawSidePanel();
+// The hero's name, sex, level and experience lines.
 void DrawHeroSummary(int16_t x, int16_t y);
-// The hero's attack and defence values.
+// The seven statistics, those an affliction lowers in red.
 void DrawCombatPanel(int16_t x, int16_t y);
+void DrawEnhancementsPanel(int16_t x, int16_t y);
+void DrawBeastFormPanel();
+void DrawLocationPanel();
+// The affliction row under the view, growing to the left from x 415.
+void DrawStatusIcons();

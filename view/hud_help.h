@@ -1,7 +1,16 @@
 // The HUD buttons' help boxes and the checks made before a bow shot.
 #pragma once
 
-// The help box of the HUD button under the cursor while the right button is held.
+#include <cstdint>
+
+#include "hud_buttons.h"
+
+// Once per pass of the adventure loop: the help box of the button of the current layout under
+// a right click, held while the button is.
 void HudButtonHelp();
-// 1 when a bow shot may be made now; otherwise shows why not and answers 0.
+// The help box of one button, drawn over the screen as it stands, then flipped.
+void ShowHudButtonHelp(HudButton button);
+// 1 when a bow shot may be made now; otherwise "no", a box saying why, and 0.
 int CanUseBow();
+// 1 when any encounter (monster, push object, boat or barrier) stands next to the hero.
+int MonsterAdjacent();

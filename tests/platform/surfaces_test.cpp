@@ -1,6 +1,8 @@
 // The surface table, the cutting of every sheet, copies with and without the key.
 #include <SDL2/SDL.h>
 
+#include <filesystem>
+
 #include "platform/display.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
@@ -81,6 +83,18 @@ TEST_F(SurfacesTest, ModuleSheetCutAtItsOwnGrid) {
     };
     for (const Piece& p : pieces) EXPECT_TRUE(SameAsRegion(p.s, sheet.pixels, 530, p.x, p.y)) << p.x << "," << p.y;
     EXPECT_TRUE(host.posted.empty());
+}
+
+TEST_F(SurfacesTest, MissingModuleSheetGivesTheDefaultOne) {
+    std::filesystem::remove("Mod/GameData/custom.bmp");
+    OpenDisplay();
+    ResourceSheet sheet;
+    ASSERT_TRUE(FindSheet("VCUSTOM", sheet));
+    EXPECT_TRUE(SameAsRegion(WallTiles[2240], sheet.pixels, 530, 15, 26));
+    EXPECT_TRUE(SameAsRegion(MiniWallTiles[2314], sheet.pixels, 530, 9 * 14 + 15, 9 * 4 + 195));
+    EXPECT_TRUE(SameAsRegion(ItemPictures[656], sheet.pixels, 530, 15, 259));
+    EXPECT_TRUE(SameAsRegion(MonsterPictures[1795], sheet.pixels, 530, 62 * 7 + 15, 62 + 640));
+    EXPECT_TRUE(host.posted.empty()) << "no quit message for a module without its own sheet";
 }
 
 TEST_F(SurfacesTest, BuiltInSheetsCutAtTheirPitches) {

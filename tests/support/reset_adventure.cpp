@@ -1,3 +1,9 @@
+#include "adventure/hero_step.h"
+#include "adventure/wilderness.h"
 #include "tests/support/global_state.h"
 
-void KeepAdventureState() {}
+void KeepAdventureState() {
+    KeepInitial(ScavengePending);
+    KeepInitial(ScavengedItem);
+    KeepInitial(WildCombatMonsters);
+}

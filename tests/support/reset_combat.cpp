@@ -1,3 +1,7 @@
+#include "combat/monster_turn.h"
 #include "tests/support/global_state.h"
 
-void KeepCombatState() {}
+void KeepCombatState() {
+    KeepInitial(StrikingEncounter);
+    KeepInitial(MonsterTurnList);
+}

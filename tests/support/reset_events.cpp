@@ -1,3 +1,4 @@
+#include "events/push_objects.h"
 #include "tests/support/global_state.h"
 
-void KeepEventsState() {}
+void KeepEventsState() { KeepInitial(ObjectSprangTrap); }

@@ -1,3 +1,7 @@
+#include "hero/equipment.h"
 #include "tests/support/global_state.h"
 
-void KeepHeroState() {}
+void KeepHeroState() {
+    KeepInitial(CursorItem);
+    KeepInitial(FormChangePending);
+}

@@ -1,4 +1,8 @@
 #include "script/message_window.h"
 #include "tests/support/global_state.h"
 
-void KeepScriptState() { KeepInitial(MessageLineCount); }
+void KeepScriptState() {
+    KeepInitial(MessageLines);
+    KeepInitial(MessageLineColours);
+    KeepInitial(MessageLineCount);
+}

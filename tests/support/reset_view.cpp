@@ -1,3 +1,4 @@
 #include "tests/support/global_state.h"
+#include "view/map_view.h"
 
-void KeepViewState() {}
+void KeepViewState() { KeepInitial(SightGrid); }

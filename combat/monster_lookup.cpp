@@ -1,0 +1,32 @@
+#include "monster_lookup.h"
+
+#include "adventure/encounters.h"
+#include "data/text_field.h"
+
+int16_t EncounterIndexAt(int32_t x, int32_t y) {
+    if (x < 0 || x > 49 || y < 0 || y > 49) return -1;
+    const int16_t e = GameState.MonsterGrid[x * 50 + y];
+    return e >= 0 && e < kEncounterCount ? e : int16_t{-1};
+}
+
+Encounter* EncounterOf(int32_t e) { return e >= 0 && e < kEncounterCount ? &GameState.EncounterList[e] : nullptr; }
+
+const MonsterRecord* MonsterRecordOf(int32_t monster) {
+    return monster >= 0 && monster < kMonsterCount ? &MonsterTable[size_t(monster)] : nullptr;
+}
+
+const MonsterRecord* LiveMonsterOf(int32_t e) {
+    const Encounter* r = EncounterOf(e);
+    return r && r->Kind == kMonsterKind ? MonsterRecordOf(r->Monster) : nullptr;
+}
+
+int16_t MonsterSizeClass(int32_t monster) {
+    const MonsterRecord* r = MonsterRecordOf(monster);
+    return r ? PictureSizeClass(r->MonsterPicture) : int16_t{0};
+}
+
+std::string MonsterNameText(const MonsterRecord& r) { return std::string(FieldText(r.MonsterName)); }
+
+std::string TheMonsterName(const MonsterRecord& r) {
+    return (r.MonsterUnique ? std::string() : std::string("The ")) + MonsterNameText(r);
+}

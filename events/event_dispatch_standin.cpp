@@ -1,4 +1,0 @@
-#include "event_dispatch.h"
-
-int RunSquareEvent(int16_t, int16_t, int16_t, int16_t) { return 1; }
-void RunAdjacentScriptEvents(int16_t, int16_t, int16_t, int16_t) {}

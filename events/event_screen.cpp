@@ -1,0 +1,62 @@
+#include "events/event_screen.h"
+
+#include "data/text_field.h"
+#include "platform/display.h"
+#include "platform/fonts.h"
+#include "platform/widgets.h"
+#include "view/play_screen.h"
+
+EventRecord* EventAt(int16_t x, int16_t y) { return IsMapSquare(x, y) ? EventGrid[size_t(x * 50 + y)].get() : nullptr; }
+
+std::string_view EventLine(const EventRecord& e, int16_t page, int16_t line) {
+    if (page < 0 || page > 1 || line < 0 || line > 9) return {};
+    return FieldText(e.Text[page][line]);
+}
+
+int16_t LastEventLine(const EventRecord& e, int16_t page, int16_t last) {
+    for (int16_t i = last; i >= 0; --i)
+        if (!EventLine(e, page, i).empty()) return i;
+    return -1;
+}
+
+void DrawEventBackground() { DrawPlayScreen(0, 1, 0, -1, -1, 0); }
+
+void DrawPageLines(std::span<const PageLine> lines, int16_t x) {
+    for (const PageLine& l : lines) DrawSmallText(x, l.y, l.text, l.colour);
+}
+
+void DrawLineStack(std::span<const std::string_view> lines, int16_t y, int16_t x) {
+    for (std::string_view line : lines) {
+        DrawSmallText(x, y, line, kSmallBlack);
+        y = int16_t(y + 12);
+    }
+}
+
+void DrawEventButtons(std::span<const EventButton> buttons) {
+    for (const EventButton& b : buttons)
+        if (!b.label.empty()) DrawButton(b.x, b.drawnY >= 0 ? b.drawnY : b.y, b.pieces, b.label);
+}
+
+int16_t PollEventButtons(std::span<const EventButton> buttons) {
+    for (const EventButton& b : buttons) {
+        const int16_t units = b.units > 0 ? b.units : int16_t(2 * b.pieces);
+        if (ButtonClicked(b.x, b.y, units, b.hotkey1, b.hotkey2, 1, b.sound)) return b.action;
+    }
+    return -1;
+}
+
+void ShowEventMessage(std::initializer_list<PageLine> lines, const EventButton& button) {
+    RunEventChoice("event message",
+                   [&] {
+                       DrawEventBackground();
+                       DrawPageLines(lines);
+                   },
+                   {button});
+}
+
+void ShowPassingPage(std::initializer_list<std::string_view> lines, int16_t dx, int16_t dy) {
+    DrawEventBackground();
+    DrawLineStack(lines);
+    Flip();
+    WaitMoveKeyRelease(dx, dy);
+}

@@ -1,3 +1,0 @@
-#include "portals.h"
-
-void DigAtDigPortal(int16_t, int16_t, int16_t, int16_t) {}

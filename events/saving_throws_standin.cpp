@@ -1,4 +1,0 @@
-#include "saving_throws.h"
-
-int RollMindSave() { return 0; }
-int RollBodySave() { return 0; }

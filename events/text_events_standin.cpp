@@ -1,3 +1,0 @@
-#include "text_events.h"
-
-void RunStepTextEvent(int16_t, int16_t, int16_t, int16_t, int16_t) {}

@@ -1,0 +1,7 @@
+// The trainer of skills and statistics.
+#pragma once
+
+#include <cstdint>
+
+// Bump handlers (the dispatcher's shape).
+void RunTrainEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result);

@@ -1,0 +1,7 @@
+// Wand recharge: the service that refills wands for gold.
+#pragma once
+
+#include <cstdint>
+
+// Bump handlers (the dispatcher's shape).
+void RunRechargeWandServiceEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result);

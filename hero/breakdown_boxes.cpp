@@ -1,0 +1,373 @@
+#include "hero/breakdown_boxes.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "data/game_state.h"
+#include "data/options.h"
+#include "data/skill_bonus.h"
+#include "hero/derived_stats.h"
+#include "hero/help_boxes.h"
+#include "hero/hero_names.h"
+#include "hero/item_instances.h"
+#include "hero/item_types.h"
+#include "platform/fonts.h"
+#include "platform/input.h"
+#include "platform/sound.h"
+#include "platform/widgets.h"
+
+namespace {
+
+constexpr int16_t kBase = kSmallBlack, kBonus = kSmallGreen, kPenalty = kSmallRed;
+constexpr int16_t kNumberColumn = 140;  // right of x
+
+struct Line {
+    std::string label, value;
+    int16_t colour;
+};
+
+// The lines of one box: the base line first, then the modifiers in force.
+struct Breakdown {
+    std::array<Line, 20> lines;
+    int count = 0;
+    int heightLines = -1;  // when the panel's height counts differently from the lines shown
+
+    void Add(std::string label, std::string value, int16_t colour) {
+        if (count < int(lines.size())) lines[size_t(count++)] = {std::move(label), std::move(value), colour};
+    }
+    void Bonus(std::string label, int32_t n) { Add(std::move(label), "+ " + std::to_string(n), kBonus); }
+    int Modifiers() const { return heightLines >= 0 ? heightLines : count - 1; }
+};
+
+// How a box is framed: without modifiers a message panel, else a list panel.
+struct Frame {
+    int16_t plainWidth, plainHeight, messageDx, messageDy;
+    int16_t listWidth, listHeight;  // listHeight 0: by the number of modifiers
+    int16_t baseDy;
+};
+constexpr Frame kStatFrame{14, 5, 16, 62, 10, 0, 55};
+constexpr Frame kCombatFrame{12, 5, 16, 60, 10, 0, 55};
+constexpr Frame kSkillFrame{12, 4, 20, 50, 12, 5, 50};
+constexpr Frame kSaveFrame{16, 5, 16, 62, 10, 0, 55};
+
+void DrawBreakdown(int16_t x, int16_t y, std::string_view title, std::string_view message, const Breakdown& b,
+                   const Frame& f) {
+    const int16_t left = int16_t(x - 8);
+    if (b.Modifiers() == 0) {
+        DrawPanel(left, y, f.plainWidth, f.plainHeight, 1, title);
+        DrawSmallText(int16_t(x + f.messageDx), int16_t(y + f.messageDy), message, kBase);
+        return;
+    }
+    DrawPanel(left, y, f.listWidth, f.listHeight ? f.listHeight : BreakdownPanelHeight(int16_t(b.Modifiers())), 1,
+              title);
+    for (int i = 0; i < b.count; ++i) {
+        const Line& line = b.lines[size_t(i)];
+        const int16_t at = int16_t(y + f.baseDy + 12 * i);
+        DrawSmallText(int16_t(x + 20), at, line.label, line.colour);
+        DrawSmallText(int16_t(x + kNumberColumn), at, line.value, line.colour);
+    }
+}
+
+std::string Num(int32_t n) { return std::to_string(n); }
+bool Tattoo(int n) { return GameState.Tattoos[n] != 0; }
+bool Lasts(const int16_t (&effect)[2]) { return effect[1] > 0; }
+
+// ---------------------------------------------------------------- statistics
+
+void CombatLines(Breakdown& b) {
+    const GameStateRecord& g = GameState;
+    b.Add("Base Combat:", Num(g.BaseStats[kCombat]), kBase);
+    if (WornY(kWeaponSlot) > 0) b.Bonus("Weapon:", WornY(kWeaponSlot));
+    if (WornY(kBowSlot) > 0) b.Bonus("Weapon:", WornY(kBowSlot));
+    if (ItemTypeOf(WornItem(kOffhandSlot)) == kSmallWeapon && WornY(kOffhandSlot) > 0)
+        b.Bonus("Weapon:", WornY(kOffhandSlot));
+    if (Tattoo(6)) b.Bonus("Tattoo:", 1);
+    if (g.InvisibleTurns > 0)
+        b.Bonus("Invisible:", 10);
+    else if (g.Hidden)
+        b.Bonus("Steathy:", 5);
+    if (Options.Difficulty == 0) b.Bonus("Pansy bonus:", 4);
+    if (Options.Difficulty == 4) b.Add("Balls of steel:", "- 4", kPenalty);
+    if (Lasts(g.Heroism)) b.Bonus("Heroism:", g.Heroism[0]);
+    if (g.Exhausted) b.Add("Tired:             - 2", "", kPenalty);
+    if (g.Poisoned) b.Add("Poison:            - 2", "", kPenalty);
+    if (g.Diseased) b.Add("Disease:           - 2", "", kPenalty);
+    if (g.Radiation) b.Add("Radiation:         - 2", "", kPenalty);
+    if (g.Biohazard) b.Add("Biohazard:         - 2", "", kPenalty);
+    if (g.Skills[kArmsmaster] > 0)
+        b.Bonus("Armsmaster (sit):", SkillColumnValue(SkillBonus.ArmsmasterHitBonus, g.Skills[kArmsmaster]));
+    if (g.Skills[kTargeteer] > 0)
+        b.Bonus("Targeteer: (sit)", SkillColumnValue(SkillBonus.TargeteerHitBonus, g.Skills[kTargeteer]));
+}
+
+// One row of a statistic box other than Combat.
+enum class StatRule { Tattoo, Amulet, Gauntlet, Boots, Gloves, Blessing };
+struct StatRow {
+    StatRule rule;
+    int16_t n;  // tattoo or item number
+};
+struct StatBox {
+    std::string_view message, base, affliction;
+    uint32_t GameStateRecord::*afflicted;
+    std::array<StatRow, 5> rows;
+    int rowCount;
+};
+// Strength .. Perception; each box lists its rows in this order, the affliction last.
+const StatBox kStatBoxes[] = {
+    {"Your Strength is currently unmodified!", "Base Strength:", "Aged:             = 1", &GameStateRecord::Aged,
+     {{{StatRule::Tattoo, 3}, {StatRule::Amulet, 30}, {StatRule::Gauntlet, 90}, {StatRule::Blessing, 0}}}, 4},
+    {"Your Endurance is currently unmodified!", "Base Endurance:", "Drain:              = 1",
+     &GameStateRecord::Drained, {{{StatRule::Tattoo, 4}, {StatRule::Amulet, 31}, {StatRule::Blessing, 0}}}, 3},
+    {"Your Agility is currently unmodified!", "Base Agility:", "Clutz:              - 2", &GameStateRecord::Clutz,
+     {{{StatRule::Tattoo, 7}, {StatRule::Amulet, 32}, {StatRule::Boots, 112}, {StatRule::Blessing, 0}}}, 4},
+    {"Your Dexterity is currently unmodified!", "Base Dexterity:", "Clutz:              - 2",
+     &GameStateRecord::Clutz, {{{StatRule::Amulet, 33}, {StatRule::Gloves, 113}, {StatRule::Blessing, 0}}}, 3},
+    {"Your Willpower is currently unmodified!", "Base Willpower:", "Feeblemind:         = 1",
+     &GameStateRecord::Feebleminded, {{{StatRule::Tattoo, 1}, {StatRule::Amulet, 34}, {StatRule::Blessing, 0}}}, 3},
+    {"Your Perception is currently unmodified!", "Base Perception:", "Feeblemind:         = 1",
+     &GameStateRecord::Feebleminded, {{{StatRule::Tattoo, 0}, {StatRule::Blessing, 0}, {StatRule::Amulet, 35}}}, 3},
+};
+
+void StatLines(int16_t stat, const StatBox& box, Breakdown& b) {
+    const GameStateRecord& g = GameState;
+    b.Add(std::string(box.base), Num(g.BaseStats[stat]), kBase);
+    for (int i = 0; i < box.rowCount; ++i) {
+        const StatRow& row = box.rows[size_t(i)];
+        switch (row.rule) {
+            case StatRule::Tattoo:
+                if (Tattoo(row.n)) b.Bonus("Tattoo:", 1);
+                break;
+            case StatRule::Amulet:
+                // Strength shows only a bonus; the others show whatever the amulet gives.
+                if (Wears(kAmuletSlot, row.n) && (stat != kStrength || WornX(kAmuletSlot) > 0))
+                    b.Bonus("Amulet Bonus:", WornX(kAmuletSlot));
+                break;
+            case StatRule::Gauntlet:
+                if (Wears(kGlovesSlot, row.n)) b.Bonus("Gauntlet Bonus:", WornY(kGlovesSlot));
+                break;
+            case StatRule::Boots:
+                if (Wears(kBootsSlot, row.n)) b.Bonus("Boot Bonus:", 1);
+                break;
+            case StatRule::Gloves:
+                if (Wears(kGlovesSlot, row.n)) b.Bonus("Glove Bonus:", 1);
+                break;
+            case StatRule::Blessing:
+                if (g.BlessTurns > 0) b.Bonus("Blessing:", 1);
+                break;
+        }
+    }
+    if (g.*box.afflicted) b.Add(std::string(box.affliction), "", kPenalty);
+}
+
+// ---------------------------------------------------------------- saves and resistances
+
+void SaveLines(int16_t save, Breakdown& b) {
+    const GameStateRecord& g = GameState;
+    const int16_t ring = save == 0 ? 15 : 16;
+    int counted = 0;
+    b.Add("Base Save:", Num(g.BaseSaves[save]), kBase);
+    if (Wears(kAmuletSlot, 36)) {
+        ++counted;
+        if (WornX(kAmuletSlot) > 0) b.Bonus("Amulet Bonus:", WornX(kAmuletSlot));
+    }
+    if (Wears(kHelmetSlot, 314)) {
+        ++counted;
+        b.Bonus("Helm Bonus:", 25);
+    }
+    for (int slot : {kRing1Slot, kRing2Slot})
+        if (Wears(slot, ring) && WornX(slot) > 0) {
+            ++counted;
+            b.Bonus("Ring Bonus:", WornX(slot));
+        }
+    const int16_t(&shield)[2] = save == 0 ? g.MindShield : g.BodyShield;
+    if (Lasts(shield)) {
+        ++counted;
+        b.Bonus(save == 0 ? "Mind Shield:" : "Body Shield:", shield[0]);
+    }
+    if (save == 0 && g.Feebleminded) {
+        ++counted;
+        b.Add("Feeblemind:", "= 10", kPenalty);
+    }
+    b.heightLines = counted;
+}
+
+constexpr std::string_view kResistTitles[] = {"Acid Resist", "Cold Resist", "Electrical Resist", "Fire Resist"};
+constexpr std::string_view kResistMessages[] = {
+    "Your Acid Resistance is currently unmodified!", "Your Cold Resistance is currently unmodified!",
+    "Your Elect Resistance is currently unmodified!", "Your Fire Resistance is currently unmodified!"};
+constexpr std::string_view kShieldLabels[] = {"Acid Shield:", "Cold Shield:", "Elect Shield:", "Fire Shield:"};
+
+void ResistLines(int16_t k, Breakdown& b) {
+    const GameStateRecord& g = GameState;
+    b.Add("Base Resistance:", Num(g.BaseResists[k]), kBase);
+    const int16_t resilience = SkillColumnValue(SkillBonus.ResilienceResist, g.Skills[kResilience]);
+    if (resilience > 0) b.Bonus("Resilience skill:", resilience);
+    if ((k == 2 && Tattoo(8)) || (k == 3 && Tattoo(2))) b.Bonus("Tatoo:", 5);
+    for (int slot : {kRing1Slot, kRing2Slot})
+        if (Wears(slot, int16_t(11 + k)) && WornX(slot) > 0) b.Bonus("Ring Bonus:", WornX(slot));
+    if (Wears(kOffhandSlot, int16_t(649 + k)) && WornY(kOffhandSlot) > 0)
+        b.Bonus("Shield Bonus:", WornY(kOffhandSlot));
+    else if (Wears(kOffhandSlot, 655))
+        b.Bonus("Shield Bonus:", 5);
+    const int16_t(*shields[4])[2] = {&g.AcidShield, &g.ColdShield, &g.ElectShield, &g.FireShield};
+    if (Lasts(*shields[k])) b.Bonus(std::string(kShieldLabels[k]), (*shields[k])[0]);
+}
+
+// ---------------------------------------------------------------- damage reduction and hit points
+
+void DrLines(Breakdown& b) {
+    const GameStateRecord& g = GameState;
+    int counted = 2;
+    b.Add("Base reduction:", "0", kBase);
+    if (g.Stats[kAgility] >= 2) {
+        ++counted;
+        b.Bonus("Agility Bonus:", g.Stats[kAgility] / 2);
+    }
+    const int16_t resilience = SkillColumnValue(SkillBonus.ResilienceDr, g.Skills[kResilience]);
+    if (g.Skills[kResilience] > 0 && resilience > 0) {
+        ++counted;
+        b.Bonus("Resilience:", resilience);
+    }
+    const std::pair<int, const char*> pieces[] = {{kArmourSlot, "Armour Bonus:"},
+                                                  {kOffhandSlot, "Shield Bonus:"},
+                                                  {kHelmetSlot, "Helmet Bonus:"},
+                                                  {kGlovesSlot, "Gloves Bonus:"},
+                                                  {kBootsSlot, "Boots Bonus:"}};
+    for (const auto& [slot, label] : pieces) {
+        if (WornInstance(slot)) ++counted;
+        if (ArmourPieceDR(int16_t(slot)) > 0) b.Bonus(label, ArmourPieceDR(int16_t(slot)));
+    }
+    if (Lasts(g.MagicShield)) {
+        ++counted;
+        b.Bonus("Magic Shield:", g.MagicShield[0]);
+    }
+    b.Add("Divide by 2 to get DR.", "", kBase);
+    b.heightLines = counted;
+}
+
+void HitPointLines(Breakdown& b) {
+    const GameStateRecord& g = GameState;
+    int counted = 1;
+    b.Add("Base Hit Points:", Num(5 * g.Stats[kEndurance] + 5 * g.HeroLevel), kBase);
+    if (g.Drained) {
+        ++counted;
+        b.Add("Drain:", "/ 2", kPenalty);
+    }
+    if (Wears(kArmourSlot, 433)) {
+        ++counted;
+        b.Add("Armour:           +", "100", kBonus);
+    }
+    if (Wears(kAmuletSlot, 37)) {
+        ++counted;
+        if (WornX(kAmuletSlot) > 0) b.Add("Amulet            +:", Num(WornX(kAmuletSlot)), kBonus);
+    }
+    int32_t rings = 0;
+    for (int slot : {kRing1Slot, kRing2Slot})
+        if (Wears(slot, 93)) {
+            ++counted;
+            rings += WornX(slot);
+        }
+    if (rings > 0) b.Add("Ring:             +", Num(rings), kBonus);
+    b.heightLines = counted;
+}
+
+}  // namespace
+
+int16_t BreakdownPanelHeight(int16_t lines) {
+    if (lines < 1 || lines > 14) return 0;
+    return lines == 1 ? 5 : int16_t(5 + (lines + 1) / 2);
+}
+
+int16_t BeltSkillBonus(int16_t skill) {
+    const int16_t belt = WornItem(kBeltSlot);
+    const bool raises = belt == 49 || (belt == 38 && skill == kArmsmaster) ||
+                        (belt >= 39 && belt <= 48 && skill == belt - 37);
+    return raises ? WornX(kBeltSlot) : int16_t{0};
+}
+
+void ShowStatBreakdown(int16_t stat, int16_t x, int16_t y) {
+    Breakdown b;
+    if (stat == kCombat) {
+        CombatLines(b);
+        DrawBreakdown(x, y, StatNames[0], "Your Combat value is unmodified!", b, kCombatFrame);
+    } else if (stat > 0 && stat < 7) {
+        const StatBox& box = kStatBoxes[stat - 1];
+        StatLines(stat, box, b);
+        DrawBreakdown(x, y, StatNames[size_t(stat)], box.message, b, kStatFrame);
+    }
+    HoldBox(1);
+}
+
+void ShowSkillBreakdown(int16_t skill, int16_t x, int16_t y) {
+    if (skill >= 0 && skill < 12) {
+        const GameStateRecord& g = GameState;
+        Breakdown b;
+        b.Add("Base Skill:", Num(g.BaseSkills[skill]), kBase);
+        if (BeltSkillBonus(skill) > 0) b.Bonus("Belt Bonus:", BeltSkillBonus(skill));
+        if (g.Cursed) b.Add("Curse:", "- 2", kPenalty);
+        const auto among = [skill](std::initializer_list<int> skills) {
+            for (int s : skills)
+                if (s == skill) return true;
+            return false;
+        };
+        if (g.Feebleminded && among({kAuras, kDualWeapons, kPickLocks, kStealth})) b.Add("Feeblemind:", "= 1", kPenalty);
+        if (g.Aged && skill == kCriticalHit) b.Add("Aged:", "= 1", kPenalty);
+        if (g.Drained && skill == kResilience) b.Add("Drained:", "= 1", kPenalty);
+        if (g.Clutz && among({kArmsmaster, kCriticalHit, kDisarmTraps, kGemlore, kResilience}))
+            b.Add("Clutz:", "= 1", kPenalty);
+        DrawBreakdown(x, y, SkillNames[size_t(skill)], "Skill is currently unmodifed!", b, kSkillFrame);
+    }
+    HoldBox(1);
+}
+
+void ShowSaveBreakdown(int16_t save, int16_t x, int16_t y) {
+    if (save == 0 || save == 1) {
+        Breakdown b;
+        SaveLines(save, b);
+        DrawBreakdown(x, y, save == 0 ? "Mind Save" : "Body Save",
+                      save == 0 ? "Your Mind Save is currently unmodified!" : "Your Body Save is currently unmodified!",
+                      b, kSaveFrame);
+    }
+    HoldBox(1);
+}
+
+void ShowResistBreakdown(int16_t resist, int16_t x, int16_t y) {
+    if (resist >= 0 && resist < 4) {
+        Breakdown b;
+        ResistLines(resist, b);
+        DrawBreakdown(x, y, kResistTitles[resist], kResistMessages[resist], b, kSaveFrame);
+    }
+    HoldBox(1);
+}
+
+void ShowDrBreakdown(int16_t topic, int16_t x, int16_t y) {
+    Breakdown b;
+    if (topic == 0) {
+        DrLines(b);
+        DrawBreakdown(x, y, "Damage Reduction", "", b, kStatFrame);
+    } else if (topic == 1) {
+        HitPointLines(b);
+        DrawBreakdown(x, y, "Hit Points", "", b, kStatFrame);
+    }
+    HoldBox(1);
+}
+
+void ShowSkillRowBox(int16_t row, int16_t button) {
+    int16_t listed = 0;
+    for (int16_t skill = 0; skill < 12; ++skill) {
+        if (GameState.Skills[skill] <= 0) continue;
+        if (listed++ != row) continue;
+        PlaySoundEffect("Info");
+        if (button == 2)
+            ShowSkillHelp(skill, 80, 140, 1);
+        else
+            ShowSkillBreakdown(skill, 80, 140);
+        return;
+    }
+}
+
+void CheckSkillRowClicks(int16_t button) {
+    for (int16_t i = 0; i < 12; ++i)
+        if (AreaClicked(340, int16_t(134 + 18 * i), 278, 18, 0, button, 0, 0)) ShowSkillRowBox(i, button);
+}

@@ -1,3 +1,0 @@
-#include "hero_screen.h"
-
-void RunHeroScreen(int16_t) {}

@@ -1,4 +1,0 @@
-#include "journal.h"
-
-void RunJournal() {}
-void RunKnownSymbols() {}

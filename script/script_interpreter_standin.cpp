@@ -1,3 +1,0 @@
-#include "script_interpreter.h"
-
-void RunScript(int16_t, int16_t, int16_t) {}

@@ -1,0 +1,16 @@
+# Draws the art once more and compares it with what the build drew: the generator must give
+# the same bytes every time it runs.
+execute_process(COMMAND ${MAKE_ART} ${OUT}/resources.pack ${OUT}/GameData ${FONTS} RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "make_art failed")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${PACK} ${OUT}/resources.pack RESULT_VARIABLE differs)
+if(differs)
+  message(FATAL_ERROR "the art differs from the build's: ${PACK}")
+endif()
+foreach(name custom.bmp VexTitle.bmp VexMap.bmp)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${MODULE}/${name} ${OUT}/GameData/${name} RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "${name} differs from the build's")
+  endif()
+endforeach()

@@ -1,0 +1,120 @@
+// The built wall tiles as the game loads them: opaque where they are drawn opaque, see-through
+// where they are laid over other tiles, joined where several make one picture, and the states
+// of a thing told apart.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "art/tile_roles.h"
+#include "platform/resources.h"
+
+namespace {
+
+constexpr uint16_t kKey565 = 0x7B2C;  // RGB(126, 102, 102) in 5-6-5
+
+class WallTiles : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(FindSheet("VWALL", sheet_)); }
+
+    // Pixel (x, y) of tile t as the sheet holds it.
+    uint16_t At(int t, int x, int y) const {
+        const int r = t < 2240 ? t / 20 : 112 + (t - 2315) / 20, c = t < 2240 ? t % 20 : (t - 2315) % 20;
+        return sheet_.pixels[size_t(33 * r + 1 + y) * size_t(sheet_.width) + size_t(33 * c + 1 + x)];
+    }
+    int KeyPixels(int t) const {
+        int n = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) n += At(t, x, y) == kKey565;
+        return n;
+    }
+    static int Distance(uint16_t a, uint16_t b) {
+        return std::abs((a >> 11) - (b >> 11)) * 2 + std::abs(((a >> 5) & 63) - ((b >> 5) & 63)) + std::abs((a & 31) - (b & 31)) * 2;
+    }
+    // Mean colour step across the line between column (or row) i and j of two tiles, and the
+    // share of places where one side is see-through and the other not.
+    struct Seam {
+        double step;
+        double broken;
+    };
+    Seam Across(int a, int b, bool vertical) const {
+        double step = 0;
+        int both = 0, broken = 0, any = 0;
+        for (int k = 0; k < 32; ++k) {
+            const uint16_t p = vertical ? At(a, k, 31) : At(a, 31, k);
+            const uint16_t q = vertical ? At(b, k, 0) : At(b, 0, k);
+            const bool pk = p == kKey565, qk = q == kKey565;
+            if (!pk || !qk) ++any;
+            if (pk != qk) ++broken;
+            if (!pk && !qk) {
+                step += Distance(p, q);
+                ++both;
+            }
+        }
+        return {both ? step / both : 0.0, any ? double(broken) / any : 0.0};
+    }
+    ResourceSheet sheet_;
+};
+
+TEST_F(WallTiles, TransparencyFollowsTheRole) {
+    EXPECT_EQ(KeyPixels(0), 32 * 32) << "tile 0 is the empty top layer";
+    for (int t = 0; t < kTileCount; ++t) {
+        if (t >= 2240 && t <= 2314) continue;  // the module's own sheet
+        const TileRole role = TileClasses[size_t(t)].role;
+        if (IsOpaqueRole(role)) {
+            EXPECT_EQ(KeyPixels(t), 0) << "opaque tile " << t;
+        } else if (role == kRoleMark || role == kRoleOverhang) {
+            EXPECT_GE(KeyPixels(t), 32 * 32 / 4) << "overlay tile " << t;
+        }
+    }
+}
+
+TEST_F(WallTiles, FullScreenFillsRepeatWithoutSeams) {
+    for (int t : {1327, 320, 400, 1698}) {
+        EXPECT_EQ(KeyPixels(t), 0) << t;
+        double inside = 0, wrap = 0;
+        for (int k = 0; k < 32; ++k) {
+            wrap += Distance(At(t, 31, k), At(t, 0, k)) + Distance(At(t, k, 31), At(t, k, 0));
+            for (int x = 0; x < 31; ++x) inside += Distance(At(t, x, k), At(t, x + 1, k)) + Distance(At(t, k, x), At(t, k, x + 1));
+        }
+        EXPECT_LE(wrap / 64, inside / (64 * 31) * 2 + 1) << "tile " << t << " shows a seam where it repeats";
+    }
+}
+
+TEST_F(WallTiles, PiecesOfOnePictureJoin) {
+    const struct {
+        int a, b;
+        bool vertical;  // b below a; else b right of a
+    } seams[] = {
+        {1400, 1420, true}, {1404, 1405, false}, {1404, 1424, true}, {1405, 1425, true}, {740, 760, true},  // trees
+        {749, 769, true},   {255, 275, true},    {378, 398, true},   {1750, 1770, true},                    // tall things
+        {845, 846, false},  {845, 865, true},    {855, 875, true},   {2229, 2230, false}, {2229, 2231, true},  // statues
+        {971, 991, true},   {991, 1011, true},   {1455, 1475, true}, {2193, 2213, true},                      // columns
+        {1180, 1181, false}, {1181, 1182, false}, {1184, 1181, true}, {1181, 1183, true}, {1194, 1195, false},  // boats
+        {1771, 1791, true}, {1791, 1811, true},  {1759, 1799, false}, {1799, 1739, false},
+        {1792, 1793, false}, {1792, 1812, true}, {1794, 1814, true}, {1832, 1833, false},                    // splashes
+        {960, 961, false},  {961, 962, false},   {960, 980, true},   {980, 1000, true},                       // the arena fence
+    };
+    for (const auto& s : seams) {
+        const Seam seam = Across(s.a, s.b, s.vertical);
+        EXPECT_LE(seam.broken, 0.25) << s.a << " / " << s.b << ": the outline breaks at the shared edge";
+        EXPECT_LE(seam.step, 40.0) << s.a << " / " << s.b << ": the colours jump at the shared edge";
+    }
+}
+
+TEST_F(WallTiles, StatesOfAThingDiffer) {
+    const int pairs[][2] = {
+        {1531, 496}, {1532, 497}, {1533, 498}, {1534, 499}, {1537, 516}, {1136, 1218}, {1104, 1149},  // doors shut / open
+        {1470, 1471}, {565, 566}, {568, 569}, {517, 518}, {1112, 1113}, {571, 572}, {915, 916}, {562, 563},  // chests
+        {1470, 1472}, {517, 519},                                                                      // closed / bashed
+        {713, 714}, {715, 716}, {732, 733}, {718, 719}, {717, 1526}, {491, 511},                        // switches
+        {673, 674}, {720, 33}, {662, 108}, {1787, 1788}, {1730, 1731}, {2181, 2182}, {678, 728},         // whole / broken
+    };
+    for (const auto& p : pairs) {
+        int differ = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) differ += Distance(At(p[0], x, y), At(p[1], x, y)) > 12;
+        EXPECT_GE(differ, 32 * 32 / 10) << p[0] << " and " << p[1] << " look alike";
+    }
+}
+
+}  // namespace

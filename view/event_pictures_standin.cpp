@@ -1,3 +1,0 @@
-#include "event_pictures.h"
-
-void DrawCellEvent(int16_t, int16_t, int16_t, int16_t, int16_t, int16_t) {}

@@ -1,4 +1,0 @@
-#include "view_info.h"
-
-void ViewRightClickInfo() {}
-void ShowHeroInfo() {}

@@ -20,10 +20,6 @@ struct FirstFrameShown {};
 class FirstFrameHost final : public host::Backend {
 public:
     host::Headless inner;
-    bool DisplayPresent() override { return true; }
-    std::string Failure() override { return {}; }
-    bool LockFolder(const std::string&) override { return true; }
-    void ShowStartUpError(const std::string&) override {}
     bool OpenWindow(const char* title) override { return inner.OpenWindow(title); }
     void CloseWindow() override { inner.CloseWindow(); }
     void ShowCursor(bool shown) override { inner.ShowCursor(shown); }

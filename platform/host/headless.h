@@ -129,7 +129,7 @@ private:
     uint64_t polls_ = 0;
     const char* screen_ = "no screen";
     Pacer pacer_;
-    PressHold press_{1000};  // in polls
+    PressHold press_{64};  // in polls: longer than a loop pass takes to test its buttons
     FolderLock lock_;
 };
 

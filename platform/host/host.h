@@ -34,15 +34,18 @@ public:
 
     // Whether there is a graphical display to open the window on. A display that shows
     // nothing (SDL's dummy or offscreen video) counts only when the user asked for it by name.
-    virtual bool DisplayPresent() = 0;
+    virtual bool DisplayPresent() { return true; }
     // Why DisplayPresent, OpenWindow or OpenDisplay failed last, in words for the player.
-    virtual std::string Failure() = 0;
+    virtual std::string Failure() { return "the display cannot be had"; }
     // Holds the player's folder for this program until it ends; false when another program
     // holds it.
-    virtual bool LockFolder(const std::string& folder) = 0;
+    virtual bool LockFolder(const std::string& folder) {
+        (void)folder;
+        return true;
+    }
     // Tells the player, in a box of the desktop's own (the window may not exist), why the
     // program stops.
-    virtual void ShowStartUpError(const std::string& text) = 0;
+    virtual void ShowStartUpError(const std::string& text) { (void)text; }
 
     virtual bool OpenWindow(const char* title) = 0;
     virtual void CloseWindow() = 0;

@@ -19,7 +19,7 @@ public:
     void Pressed(int32_t button, Point at, uint64_t now) {
         if (Slot(button) < 0) return;
         Hold& h = holds_[Slot(button)];
-        h.held = !read_ || at.x != lastRead_.x || at.y != lastRead_.y;
+        h.held = read_ && (at.x != lastRead_.x || at.y != lastRead_.y);
         h.since = now;
     }
     // The program read the cursor: held presses are seen from now on.

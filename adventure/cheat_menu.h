@@ -7,3 +7,6 @@
 extern int16_t MonitoredFlag;
 // 1 while monsters do not act.
 extern uint32_t FreezeMonsters;
+
+// The cheat menu (Ctrl+U in play).
+void RunCheatMenu();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "draw.h"
+#include "ink.h"
 #include "tile_roles.h"
 
 namespace art {
@@ -23,33 +24,14 @@ Image BuildMiniWallSheet(const TileArt& art);  // VMINIWALL
 namespace tiles {
 
 // What a painter knows of the tile it paints. `variant` counts the tiles of the same role and
-// family that come before it in an unbroken run of numbers, `run` is that run's length.
+// family that come before it in an unbroken run of numbers.
 struct Tile {
     int number;
     TileRole role;
     TileFamily family;
     int variant;
-    int run;
     uint32_t seed;
 };
-
-// ---------------------------------------------------------------- shared colours and fills
-
-inline Col C(uint32_t rgb) { return Rgb(rgb); }
-const Col kInk{28, 20, 14};     // outlines
-const Col kIron{74, 74, 82};
-const Col kWood{128, 86, 48};
-const Col kStone{150, 146, 138};
-const Col kGold{214, 172, 60};
-const Col kBone{226, 216, 188};
-const Col kWhite{250, 248, 240};
-
-// A shape outlined in ink and filled with light from the upper left.
-template <class S>
-void Solid(Layer& L, const S& s, Col c, float bevel = 3.0f, float strength = 0.45f) {
-    L.Fill(sdf::Grow(s, 1.0f), kInk);
-    L.Emboss(s, c, bevel, strength);
-}
 
 // ---------------------------------------------------------------- palettes of the families
 
@@ -108,7 +90,6 @@ void PaintLakeShore(Image& img, const Tile& t);
 void PaintObject(Image& img, const Tile& t);
 void PaintOverhang(Image& img, const Tile& t);
 void PaintMark(Image& img, const Tile& t);
-void PaintInterface(Image& img, const Tile& t);
 void PaintWild(Image& img, const Tile& t);
 void PaintPath(Image& img, const Tile& t);
 
@@ -136,7 +117,6 @@ enum Prop : int {
     kPropReeds, kPropFlowers, kPropCactus, kPropPalm, kPropShell, kPropAnchor, kPropStatue,
     kPropBookStack, kPropTent, kPropIdol, kPropChains, kPropLantern, kPropIcicle, kPropSnowman,
     kPropWoodpile, kPropSpinningWheel, kPropCannon, kPropDrum, kPropGenerator, kPropVent,
-    kPropCount
 };
 void DrawProp(Layer& L, Prop prop, const Palette& pal, uint32_t v, float ox, float oy);
 

@@ -5,11 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "adventure/encounters.h"
 #include "data/game_state.h"
 #include "data/monster_records.h"
-
-constexpr int16_t kMonsterKind = 3;
-constexpr int16_t kBarrierKind = 4;
 
 // The encounter index on map square (x, y); -1 off the map, on an empty square, or for an index
 // outside the list.
@@ -32,6 +30,10 @@ void ForEachSquareOfEncounter(int32_t x, int32_t y, int16_t e, Visit&& visit) {
         for (int32_t sx = x - 2 < 0 ? 0 : x - 2; sx <= x + 2 && sx <= 49; ++sx)
             if (GameState.MonsterGrid[sx * 50 + sy] == e) visit(int16_t(sx), int16_t(sy));
 }
+
+// After encounter e changed its monster: its squares around (mx, my) are cleared and the
+// footprint of the new monster's class is marked from the old anchor (its top-left square).
+void RemarkFootprint(int16_t mx, int16_t my, int16_t e);
 
 // The monster's name, read no further than its field.
 std::string MonsterNameText(const MonsterRecord& r);

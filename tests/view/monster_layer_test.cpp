@@ -66,7 +66,7 @@ TEST_F(MonsterLayerTest, SizeClassesAndTheirClipsAtTheEdge) {
     EXPECT_TRUE(Blank(CellPixel(4), CellPixel(12) + 32, 30, 20));  // nor its bar
     EXPECT_TRUE(Part(12, 12, 1236, {0, 0, 32, 32}));
     EXPECT_TRUE(Part(11, 0, 1356, {0, 0, 29, 29}, 3, 3));
-    EXPECT_TRUE(Part(12, 1, 1356, {31, 31, 63, 63}, 0, 0));
+    EXPECT_TRUE(Part(12, 1, 1356, {31, 31, 63, 60}, 0, 0));  // its last rows lie under the piece below
     EXPECT_TRUE(Blank(CellPixel(13), CellPixel(0) + 3, 10, 29));  // no third column
     EXPECT_TRUE(Part(2, 6, 1236, {0, 0, 61, 54}));
     EXPECT_EQ(FilledColumns(CellPixel(2), CellPixel(6) + 54, 40), 40);

@@ -278,7 +278,9 @@ void HandleEquipSlots(int16_t page) {
     for (const SlotPlace& p : HandSlots()) handle(p);
 }
 
-void InspectBackpackItem(int16_t instance) {
+namespace {
+
+void InspectItem(int16_t instance, int16_t showPrices) {
     const ItemInstance* inst = InstanceAt(instance);
     if (!inst || inst->ItemNumber == kNone) return;
     const int16_t type = ItemTypeOf(inst->ItemNumber);
@@ -287,10 +289,15 @@ void InspectBackpackItem(int16_t instance) {
     else if (type == kGemstoneBag)
         RunGembag();
     else
-        ShowItemInfo(100, 120, inst->ItemNumber, inst->X, inst->Y, inst->CurseKnown, 1, 1, 1, -1, 0);
+        ShowItemInfo(100, 120, inst->ItemNumber, inst->X, inst->Y, inst->CurseKnown, 1, showPrices, showPrices, -1,
+                     0);
     HoldBox(2);
 }
 
+}  // namespace
+
+void InspectBackpackItem(int16_t instance) { InspectItem(instance, 1); }
+void InspectStoredItem(int16_t instance) { InspectItem(instance, 0); }
 void InspectBagItem(int16_t instance) { InspectBackpackItem(instance); }
 
 void ShowKeyring() {
@@ -349,12 +356,11 @@ void RunGembag() {
     draw();
     for (;;) {
         LoopPass("gem bag", draw);
-        if (AreaClicked(212, 109, 36, 270, 0, 1, 0, 0)) {
-            for (int16_t i = 0; i < 9; ++i) {
-                if (!AreaClicked(215, int16_t(113 + 30 * i), 20, 20, 0, 1, 1, 1)) continue;
-                int16_t& count = GameState.GembagCounts[i];
-                if (count > 0 && GiveItem(int16_t(kFirstGem + i), 0, 0, 1)) --count;
-            }
+        // The arrows lie in the column (212, 109, 36 x 270); each is tested on its own.
+        for (int16_t i = 0; i < 9; ++i) {
+            if (!AreaClicked(215, int16_t(113 + 30 * i), 20, 20, 0, 1, 1, 1)) continue;
+            int16_t& count = GameState.GembagCounts[i];
+            if (count > 0 && GiveItem(int16_t(kFirstGem + i), 0, 0, 1)) --count;
             draw();
         }
         if (ButtonClicked(440, 400, 8, 'D', 27, 1, 1)) return;

@@ -41,10 +41,8 @@ TEST_F(StartUpTest, TitleRunsBetweenTheWindowAndTheRelease) {
 
 TEST_F(StartUpTest, OneProgramPerPlayerFolder) {
     const fs::path player = folder / "player";
-    std::vector<uint8_t> option(24, 0);
-    option[12] = 1;  // title pages trimmed
-    WriteBytes(player / "Mod/GameData/Option.dat", option);
     auto other = std::make_unique<host::Headless>();
+    fs::create_directories(player);
     ASSERT_TRUE(other->LockFolder(player.string()));
 
     testing::internal::CaptureStderr();
@@ -53,14 +51,16 @@ TEST_F(StartUpTest, OneProgramPerPlayerFolder) {
     const std::string text = "Vexmoor is already running on the folder " + player.string() + ".";
     EXPECT_EQ(said, "vexmoor: " + text + "\n");
     EXPECT_EQ(host.startUpErrors, std::vector<std::string>{text});
-    EXPECT_FALSE(fs::exists(player / "Mod/GameData/VexTitle.bmp")) << "the folder was touched";
+    EXPECT_FALSE(fs::exists(player / "Mod")) << "the folder was touched";
     EXPECT_EQ(host.flips, 0u);
 
     other.reset();  // the other program ends
+    std::vector<uint8_t> option(24, 0);
+    option[12] = 1;  // title pages trimmed
+    WriteBytes(player / "Mod/GameData/Option.dat", option);
     host.Wait(3).Tap(27);
     EXPECT_EQ(RunGame(host, player, VEXMOOR_MODULE_DIR), 0);
     host::Install(&host);
-    EXPECT_TRUE(fs::exists(player / "Mod/GameData/VexTitle.bmp"));
     EXPECT_GE(host.flips, 1u);
 }
 

@@ -1,3 +1,0 @@
-#include "game_options.h"
-
-void DrawGameOptions() {}

@@ -1,5 +1,7 @@
 #include "data/game_state.h"
+#include "data/level.h"
 #include "encounters.h"
+#include "platform/message_boxes.h"
 
 int16_t PictureSizeClass(int16_t picture) {
     struct Run {
@@ -14,22 +16,44 @@ int16_t PictureSizeClass(int16_t picture) {
     return 0;
 }
 
-void MarkFootprint(int16_t x, int16_t y, int16_t sizeClass, int16_t encounter) {
-    int w = 1, h = 1;
-    switch (sizeClass) {
-        case 1: w = 2; break;
-        case 2: h = 2; break;
-        case 6: w = h = 2; break;
-        case 9: w = h = 3; break;
-        default: break;
-    }
-    for (int i = 0; i < w; ++i)
-        for (int j = 0; j < h; ++j) {
-            const int sx = x + i, sy = y + j;
-            if (sx < 0 || sx > 49 || sy < 0 || sy > 49) continue;
-            int16_t& cell = GameState.MonsterGrid[sx * 50 + sy];
-            if (cell == -1 || cell == encounter) cell = encounter;
+namespace {
+
+void MarkSquare(int x, int y, int16_t encounter) {
+    if (!OnMap(x, y)) return;
+    int16_t& cell = GameState.MonsterGrid[x * 50 + y];
+    if (cell == -1 || cell == encounter) cell = encounter;
+}
+
+void EdgeBox(int16_t edgeBoxes, const char* line1) {
+    if (edgeBoxes) ShowMessage(50, 50, line1, "of map!");
+}
+
+}  // namespace
+
+void MarkFootprint(int16_t x, int16_t y, int16_t sizeClass, int16_t encounter, int16_t edgeBoxes) {
+    if (!OnMap(x, y)) return;
+    MarkSquare(x, y, encounter);
+    if (sizeClass == 9) {
+        if (x < 48 && y < 48) {
+            for (int i = 0; i < 3; ++i)
+                for (int j = 0; j < 3; ++j) MarkSquare(x + i, y + j, encounter);
+        } else {
+            EdgeBox(edgeBoxes, "Error - mega monster of edge");
         }
+        return;
+    }
+    if (sizeClass == 1 || sizeClass == 6) {
+        if (x != 49) MarkSquare(x + 1, y, encounter);
+        else EdgeBox(edgeBoxes, "Error - monster length of edge");
+    }
+    if (sizeClass == 2 || sizeClass == 6) {
+        if (y != 49) MarkSquare(x, y + 1, encounter);
+        else EdgeBox(edgeBoxes, "Error - monster height of edge");
+    }
+    if (sizeClass == 6) {
+        if (x != 49 && y != 49) MarkSquare(x + 1, y + 1, encounter);
+        else EdgeBox(edgeBoxes, "Error - huge monster of edge");
+    }
 }
 
 void ClearEncounterSquares(int16_t encounter) {

@@ -5,11 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "adventure/encounters.h"
 #include "data/game_state.h"
 #include "data/monster_records.h"
-
-constexpr int16_t kMonsterKind = 3;
-constexpr int16_t kBarrierKind = 4;
 
 // The encounter index on map square (x, y); -1 off the map, on an empty square, or for an index
 // outside the list.

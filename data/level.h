@@ -114,6 +114,13 @@ extern LevelRecord CurrentLevel;
 extern std::array<std::unique_ptr<EventRecord>, kSquareCount> EventGrid;
 extern std::array<std::unique_ptr<LevelScript>, kScriptSlots> ScriptTable;
 
+// 1 for a square of the 50 x 50 map.
+inline bool OnMap(int32_t x, int32_t y) { return x >= 0 && x < 50 && y >= 0 && y < 50; }
+// The event on square (x, y); null when there is none or the square is off the map.
+inline EventRecord* EventAt(int32_t x, int32_t y) {
+    return OnMap(x, y) ? EventGrid[size_t(x * 50 + y)].get() : nullptr;
+}
+
 // Event types the level loader acts on.
 constexpr int16_t kSimpleDoorEvent = 1233;
 constexpr int16_t kComplexDoorEvent = 1234;

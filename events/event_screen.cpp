@@ -6,8 +6,6 @@
 #include "platform/widgets.h"
 #include "view/play_screen.h"
 
-EventRecord* EventAt(int16_t x, int16_t y) { return IsMapSquare(x, y) ? EventGrid[size_t(x * 50 + y)].get() : nullptr; }
-
 std::string_view EventLine(const EventRecord& e, int16_t page, int16_t line) {
     if (page < 0 || page > 1 || line < 0 || line > 9) return {};
     return FieldText(e.Text[page][line]);

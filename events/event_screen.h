@@ -11,8 +11,6 @@
 #include "data/level.h"
 #include "platform/input.h"
 
-// The event on (x, y); null when the square lies off the map or holds none.
-EventRecord* EventAt(int16_t x, int16_t y);
 // Line 0..9 of Text[page], bounded by its field.
 std::string_view EventLine(const EventRecord& e, int16_t page, int16_t line);
 // The last non-empty line of Text[page] among lines 0..last, or -1.

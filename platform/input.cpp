@@ -85,6 +85,8 @@ void Delay(uint32_t milliseconds) {
     while (h.Ticks() - start < milliseconds) h.Idle();
 }
 
+uint32_t TickCount() { return host::Get().Ticks(); }
+
 void WaitMoveKeyRelease(int16_t dx, int16_t dy) {
     SkipNextRedraw = 1;
     if (dx == -1) WaitUntilUp(37, 100);

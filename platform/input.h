@@ -32,6 +32,8 @@ int AreaClicked(int16_t x, int16_t y, int16_t width, int16_t height, int16_t hot
                 uint32_t waitRelease, int16_t sound);
 int KeyPressed(int16_t key, uint32_t waitRelease, uint32_t silent, int16_t sound);
 void Delay(uint32_t milliseconds);
+// Milliseconds on the host's clock.
+uint32_t TickCount();
 void WaitMoveKeyRelease(int16_t dx, int16_t dy);
 void FillScreenWithTile(int16_t tile);
 int IsEven(int16_t n);

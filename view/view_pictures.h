@@ -10,14 +10,9 @@
 #include "platform/display.h"
 #include "platform/source_rects.h"
 
-inline bool OnMap(int32_t x, int32_t y) { return x >= 0 && x < 50 && y >= 0 && y < 50; }
 // The index of (x, y) in the level's layers and the square grids; only for squares on the map.
 inline int32_t Square(int32_t x, int32_t y) { return x * 50 + y; }
 
-// The event on (x, y); null when there is none or the square is off the map.
-inline const EventRecord* EventAt(int32_t x, int32_t y) {
-    return OnMap(x, y) ? EventGrid[size_t(Square(x, y))].get() : nullptr;
-}
 // The event on (x, y) when it is of that type, else null.
 inline const EventRecord* EventOfType(int32_t x, int32_t y, int16_t type) {
     const EventRecord* e = EventAt(x, y);

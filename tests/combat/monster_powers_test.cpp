@@ -131,6 +131,7 @@ TEST_F(MonsterPowerTest, AntimagicStopsPowersInZonesThreeAndFourOnly) {
     const int16_t e = Place(1, 20, 25);
     CurrentLevel.ZoneConditions[3] = 6;
     CurrentLevel.ZoneConditions[5] = 6;
+    CurrentLevel.ZoneConditionOffFlag[0] = -1;  // no flag lifts it
     CurrentLevel.ZoneLayer[20 * 50 + 25] = 3;
     EXPECT_EQ(Use(e, 20, 25), 0u);
     CurrentLevel.ZoneLayer[20 * 50 + 25] = 5;

@@ -1,0 +1,39 @@
+// The access tiles and event types that movement acts on.
+#pragma once
+
+#include <cstdint>
+
+// Access tiles: below 1297 passable.
+constexpr int16_t kGemloreAccess = 1291;
+constexpr int16_t kChasmAccess = 1292;
+constexpr int16_t kSafeRestAccess = 1293;
+constexpr int16_t kBorderAccess = 1294;
+constexpr int16_t kFreeAccess = 1295;
+constexpr int16_t kUpperHalfAccess = 1296;
+constexpr int16_t kFalconAccess = 1297;  // solid for all but the Falcon
+constexpr int16_t kSolidAccess = 1298;
+constexpr int16_t kWaterAccess = 1299;
+constexpr int16_t kNoMonsterAccess = 1312;
+constexpr int16_t kMawAccess = 1959;
+
+// Event types.
+constexpr int16_t kWildernessCombatEvent = 256;
+constexpr int16_t kStepTextEvent = 1227;
+constexpr int16_t kUseItemFromBackpackEvent = 1228;
+constexpr int16_t kAutoPilotEvent = 1229;
+constexpr int16_t kTrapEvent = 1256;
+constexpr int16_t kPitEvent = 1257;
+constexpr int16_t kTriggerEvent = 1258;
+constexpr int16_t kMonsterEvent = 1247;
+constexpr int16_t kHideEvent = 1268;
+constexpr int16_t kBridgeEvent = 1270;
+constexpr int16_t kGhostTextEvent = 1279;
+constexpr int16_t kFloorTextEvent = 1283;
+constexpr int16_t kBoatEvent = 1274;
+constexpr int16_t kPushEvent = 1275;
+constexpr int16_t kDmf2Event = 1286;
+constexpr int16_t kThinCrustEvent = 1289;
+constexpr int16_t kActivateScriptEvent = 1330;
+constexpr int16_t kSpawnEvent = 1333;
+constexpr int16_t kDanceEvent = 1335;
+constexpr int16_t kTimeLoopEvent = 1338;

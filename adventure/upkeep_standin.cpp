@@ -1,3 +1,0 @@
-#include "upkeep.h"
-
-void FinishStep(int16_t, int16_t) {}

@@ -1,5 +1,0 @@
-#include "wilderness.h"
-
-int16_t WildCombatMonsters = -1;
-
-void LeaveBattleState() { WildCombatMonsters = -1; }

@@ -1,0 +1,3 @@
+#include "activate_skill.h"
+
+void ActivateSkill() {}

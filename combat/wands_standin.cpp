@@ -1,0 +1,3 @@
+#include "wands.h"
+
+int UseWand() { return 0; }

@@ -43,21 +43,31 @@ void DrawBrowserFrame(std::string_view title, std::string_view heading, int16_t 
     DrawButton(120, 295, 5, "Done");
 }
 
-// One pass over the frame's controls; 1 on "Done".
-int PollBrowserFrame(int16_t& index, int16_t last, bool& changed) {
-    if (ButtonClicked(150, 250, 6, 0, 0, 1, 1)) {
-        index = EnterNumber(150, 250, 3, 0, last);
-        changed = true;
+// The browser's loop from index 0: the index field, the arrows and "Done" of the frame, and
+// what else the browser tests (answering true when it changed something).
+template <class Draw, class Poll>
+void RunBrowser(const char* screen, int16_t last, Draw&& draw, Poll&& poll) {
+    int16_t index = 0;
+    auto redraw = [&] { draw(index, 1); };
+    redraw();
+    for (;;) {
+        LoopPass(screen, redraw);
+        bool changed = poll(index);
+        if (ButtonClicked(150, 250, 6, 0, 0, 1, 1)) {
+            index = EnterNumber(150, 250, 3, 0, last);
+            changed = true;
+        }
+        if (AreaClicked(100, 250, 20, 20, 'P', 1, 1, 0) && index > 0) {
+            --index;
+            changed = true;
+        }
+        if (AreaClicked(230, 250, 20, 20, 'N', 1, 1, 0) && index < last) {
+            ++index;
+            changed = true;
+        }
+        if (ButtonClicked(120, 295, 10, 'C', kEsc, 1, 1)) return;
+        if (changed) redraw();
     }
-    if (AreaClicked(100, 250, 20, 20, 'P', 1, 1, 0) && index > 0) {
-        --index;
-        changed = true;
-    }
-    if (AreaClicked(230, 250, 20, 20, 'N', 1, 1, 0) && index < last) {
-        ++index;
-        changed = true;
-    }
-    return ButtonClicked(120, 295, 10, 'C', kEsc, 1, 1);
 }
 
 // Where an instance lies: the tag of every slot holding it, else the first grid cell found,
@@ -100,21 +110,13 @@ void DrawHeroCarryList(int16_t index, uint32_t flip) {
 }
 
 void ShowHeroCarryList() {
-    int16_t index = 0;
-    auto redraw = [&index] { DrawHeroCarryList(index, 1); };
-    redraw();
-    for (;;) {
-        LoopPass("carry list", redraw);
-        bool changed = false;
-        if (InstanceItem(index) != kNone && ButtonClicked(80, 215, 10, 0, 0, 1, 1)) {
-            DrawHeroCarryList(index, 0);
-            // Every keeper lets go of it, so that no vault or pile names a free instance.
-            if (Confirm(100, 120, "Really delete item?")) DeleteInstance(index);
-            changed = true;
-        }
-        if (PollBrowserFrame(index, kLastInstance, changed)) return;
-        if (changed) redraw();
-    }
+    RunBrowser("carry list", kLastInstance, DrawHeroCarryList, [](int16_t index) {
+        if (InstanceItem(index) == kNone || !ButtonClicked(80, 215, 10, 0, 0, 1, 1)) return false;
+        DrawHeroCarryList(index, 0);
+        // Every keeper lets go of it, so that no vault or pile names a free instance.
+        if (Confirm(100, 120, "Really delete item?")) DeleteInstance(index);
+        return true;
+    });
 }
 
 void DrawEncounterList(int16_t index, uint32_t flip) {
@@ -141,13 +143,5 @@ void DrawEncounterList(int16_t index, uint32_t flip) {
 }
 
 void ShowEncounterList() {
-    int16_t index = 0;
-    auto redraw = [&index] { DrawEncounterList(index, 1); };
-    redraw();
-    for (;;) {
-        LoopPass("encounter list", redraw);
-        bool changed = false;
-        if (PollBrowserFrame(index, kLastEncounter, changed)) return;
-        if (changed) redraw();
-    }
+    RunBrowser("encounter list", kLastEncounter, DrawEncounterList, [](int16_t) { return false; });
 }

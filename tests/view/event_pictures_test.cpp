@@ -73,7 +73,9 @@ TEST_F(EventPicturesTest, PictureByState) {
         {"water roots", 1334, {{2, kF}}, 0, 1487},
         {"thin crust", 1289, {{5, 90}, {6, 91}, {10, kF}}, 0, 90},
         {"toggle destroyed", 1261, {{1, kF}, {2, 0}, {3, 9000}, {4, 95}}, 9999, 50},
-        {"trap unseen", 1256, {{5, 2}}, 0, -1},
+        {"trap unseen", 1256, {{4, 30}, {5, 2}, {9, kF}}, 0, -1},
+        {"trap spotted", 1256, {{5, 2}, {9, kF}}, 0, 1672},
+        {"trap sprung", 1256, {{5, 2}, {9, kF}}, 1, -1},
         {"no picture type", 1247, {{1, 3}}, 0, -1},
     };
     for (const Case& c : cases) {

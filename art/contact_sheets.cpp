@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "png.h"
+#include "sheets.h"
 
 namespace art {
 namespace {
@@ -74,6 +75,40 @@ bool WriteContactSheets(const std::string& folder, const PlayArt& art) {
         std::vector<Entry> slice(all.begin() + part * 600, all.begin() + std::min<int>(kTileCount, (part + 1) * 600));
         ok = Write(folder, "sheet-part" + std::to_string(part + 1), Page(slice, 20)) && ok;
     }
+    // monster pictures by the places of the sheet, sets of four side by side
+    const struct {
+        const char* name;
+        int first, last, columns, perPage;
+    } monsterPages[] = {
+        {"monsters-1-sets", 0, 863, 24, 192},       {"monsters-2-hero-and-shields", 864, 1007, 24, 144},
+        {"monsters-3-two-wide", 1008, 1139, 12, 132}, {"monsters-4-two-tall", 1140, 1235, 24, 96},
+        {"monsters-5-huge", 1236, 1363, 12, 128},    {"monsters-6-people", 1364, 1699, 24, 336},
+        {"monsters-7-custom", 1700, 1795, 16, 96},
+    };
+    for (const auto& m : monsterPages)
+        for (int first = m.first, page = 1; first <= m.last; first += m.perPage, ++page) {
+            std::vector<Entry> pics;
+            for (int n = first; n <= std::min(m.last, first + m.perPage - 1); ++n) pics.push_back({n, &art.monsters[size_t(n)]});
+            const bool several = m.last - m.first + 1 > m.perPage;
+            ok = Write(folder, std::string(m.name) + (several ? "-" + std::to_string(page) : ""), Page(pics, m.columns)) && ok;
+        }
+    const struct {
+        const char* name;
+        int first, last, columns;
+    } itemPages[] = {
+        {"items-1-small", 0, 233, 26},     {"items-2-wide", 234, 246, 13},    {"items-3-tall", 247, 324, 26},
+        {"items-4-long", 325, 402, 26},    {"items-5-square", 403, 428, 13},  {"items-6-armour-and-bows", 429, 454, 13},
+        {"items-7-quest", 455, 610, 26},   {"items-8-custom", 611, 642, 16},  {"items-9-square", 643, 655, 13},
+        {"items-10-last", 656, 713, 26},
+    };
+    for (const auto& m : itemPages) {
+        std::vector<Entry> pics;
+        for (int n = m.first; n <= m.last; ++n) pics.push_back({n, &art.items[size_t(n)]});
+        ok = Write(folder, m.name, Page(pics, m.columns)) && ok;
+    }
+    // the interface sheet as it stands: icons, runes, hieroglyphs, heraldry, cards, frames
+    const Image box = BuildBoxSheet();
+    ok = Write(folder, "interface-sheet", Page({{0, &box}}, 1)) && ok;
     return ok;
 }
 

@@ -1,4 +1,5 @@
 #include "draw.h"
+#include "ink.h"
 
 
 namespace art {
@@ -161,6 +162,13 @@ void Blit(const Image& src, int sx, int sy, int w, int h, Image& dst, int dx, in
     for (int j = 0; j < h; ++j)
         for (int i = 0; i < w; ++i)
             if (src.Inside(sx + i, sy + j)) dst.Set(dx + i, dy + j, src.Get(sx + i, sy + j));
+}
+
+Image Mirrored(const Image& img) {
+    Image out(img.width, img.height, kKeyColour);
+    for (int y = 0; y < img.height; ++y)
+        for (int x = 0; x < img.width; ++x) out.Set(img.width - 1 - x, y, img.Get(x, y));
+    return out;
 }
 
 Image Crop(const Image& src, int x, int y, int w, int h) {

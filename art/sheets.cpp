@@ -3,7 +3,15 @@
 
 namespace art {
 
-PlayArt BuildPlayArt() { return PlayArt{BuildTileArt()}; }
+void PlaceGrid(Image& sheet, const std::vector<Image>& pictures, const SheetGrid& g) {
+    for (int r = 0; r < g.rows; ++r)
+        for (int c = 0; c < g.cols; ++c) {
+            const Image& p = pictures[size_t(g.first + r * g.cols + c)];
+            Blit(p, 0, 0, p.width, p.height, sheet, g.x0 + g.pitchX * c, g.y0 + g.pitchY * r);
+        }
+}
+
+PlayArt BuildPlayArt() { return PlayArt{BuildTileArt(), BuildMonsterPictures(), BuildItemPictures()}; }
 
 void BuildSheets(Pack& pack, const std::string& fontDir, const PlayArt& art) {
     pack.AddSheet("VFONT", BuildFontSheet(fontDir));
@@ -22,8 +30,8 @@ void BuildSheets(Pack& pack, const std::string& fontDir, const PlayArt& art) {
     pack.AddSheet("VMODULE", BuildModuleSheet());
     pack.AddSheet("VWALL", BuildWallSheet(art.tiles));
     pack.AddSheet("VMINIWALL", BuildMiniWallSheet(art.tiles));
-    pack.AddSheet("VMONST", BuildMonsterSheet());
-    pack.AddSheet("VEQUIP", BuildEquipSheet());
+    pack.AddSheet("VMONST", BuildMonsterSheet(art.monsters));
+    pack.AddSheet("VEQUIP", BuildEquipSheet(art.items));
     // the default of the module's custom sheet, shown when a module has none
     pack.AddSheet("VCUSTOM", BuildCustomSheet(art));
 }

@@ -32,15 +32,8 @@ Image BuildBook();          // VBOOK
 Image BuildHeroFigure();    // VMAN
 Image BuildCreditPicture(); // VCREDIT
 
-// Numbered stand-ins for the picture sets not drawn yet.
-Image BuildMonsterSheet();   // VMONST
-Image BuildEquipSheet();     // VEQUIP
 // The module's custom.bmp: the default custom tiles, items and monsters in its layout.
 Image BuildCustomSheet(const PlayArt& art);
-
-// A numbered stand-in picture of the given size; hue by the hundred of the number.
-void DrawPlaceholder(Image& img, int x, int y, int w, int h, int number, int family);
-uint32_t PlaceholderColour(int number, int family);
 
 // Shared scenery for the large pictures.
 void PaintParchment(Image& img, int x, int y, int w, int h, uint32_t seed, float darkness = 0.0f);

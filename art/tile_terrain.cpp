@@ -8,7 +8,7 @@ using namespace sdf;
 const Palette& PaletteOf(TileFamily family) {
     static const Palette kPalettes[kFamilyCount] = {
         /* Ground   */ {C(0x5A8C3C), C(0x8C6E46), C(0x8A8478), C(0x6E6A60), C(0xB89458), C(0x1E1810)},
-        /* WallX    */ {C(0x7A7670), C(0x625E58), C(0x9A968C), C(0x7E7A70), C(0x4A4C56), C(0x1C1A18)},
+        /* WallX    */ {C(0x6E6A64), C(0x5C5852), C(0xA8A498), C(0x8E8A80), C(0x4A4C56), C(0x1C1A18)},
         /* WallY    */ {C(0x96693E), C(0x7E5634), C(0xA45436), C(0xC8B496), C(0x6A4222), C(0x1E120A)},
         /* Water    */ {C(0xD6C48C), C(0x5E9440), C(0x8A847A), C(0x6E6A62), C(0x2C6EB4), C(0x10203A)},
         /* Path     */ {C(0xA07C50), C(0x5A8C3C), C(0x8A8478), C(0x6E6A60), C(0x8C6A40), C(0x1E1810)},
@@ -156,7 +156,16 @@ void WallDecor(Image& img, const Tile& t) {
             L.Fill(crack, Darken(p.dark, 0.2f));
             break;
         }
-        case 2:  // a slit window
+        case 2:
+            if (t.family == kFamilyCave || t.family == kFamilyMarsh || t.family == kFamilyVx3 || t.family == kFamilyIce) {
+                // a vein of ore or crystal in the rock
+                const Col vein = t.family == kFamilyVx3 ? C(0xF07828) : t.family == kFamilyIce ? C(0xF4FCFF) : C(0x8AD8F0);
+                L.Fill(Path{{{4, 24}, {11, 18}, {17, 19}, {26, 9}}, 1.3f}, Darken(vein, 0.5f));
+                L.Fill(Path{{{4, 24}, {11, 18}, {17, 19}, {26, 9}}, 0.6f}, vein);
+                for (V2 q : {V2{11, 18}, V2{22, 13}}) L.Fill(Poly{RegularPoly(q.x, q.y, 2.5f, 4, 45)}, vein);
+                break;
+            }
+            // a slit window
             L.Fill(Box(13, 6, 19, 26, 2.5f), p.dark);
             L.Fill(Box(14, 7, 18, 12, 2), Mix(p.dark, C(0xF0D070), t.family == kFamilyDark ? 0.5f : 0.15f));
             L.Fill(Box(12, 26, 20, 28), Lighten(p.wall, 0.2f));
@@ -167,7 +176,7 @@ void WallDecor(Image& img, const Tile& t) {
                 for (int i = 0; i < 4; ++i) L.Fill(Box(8 + 4.5f * i, 13, 11 + 4.5f * i, 19, 1), Mix(p.trim, C(0x102018), 0.3f * float(i % 2)));
             } else {  // a torch in its sconce
                 L.Fill(Box(14, 14, 18, 24, 1), C(0x3A2614));
-                L.Fill(Box(12, 22, 20, 25, 1), p.trim);
+                L.Fill(Box(12, 22, 20, 25, 1), kIron);
                 sym::Flame(L, 16, 10, 10);
             }
             break;
@@ -307,21 +316,25 @@ void PaintRough(Image& img, const Tile& t) {
             PaintFloor(img, floor);
             Image wall(32, 32, 0);
             WallTexture(wall, t.family, s, 0);
+            // straight across, straight down, or a corner turning down from the left or right
             const int kind = t.variant % 4;
-            Layer L(32, 32);
-            auto band = kind == 0 ? Box(-2, 10, 34, 22) : kind == 1 ? Box(10, -2, 22, 34) : kind == 2 ? Box(10, 10, 34, 22) : Box(-2, 10, 22, 22);
-            auto leg = kind >= 2 ? Box(10, 10, 22, 34) : Box(0, 0, 0, 0);
-            auto both = [=](float x, float y) { return std::min(band(x, y), kind >= 2 ? leg(x, y) : 1e9f); };
-            L.Fill(Grow(both, 1.0f), C(0x201810));
-            Put(img, L);
+            auto inWall = [kind](int x, int y) {
+                const bool across = y >= 11 && y < 21 && (kind == 0 || (kind == 2 && x >= 11) || (kind == 3 && x < 21));
+                const bool down = x >= 11 && x < 21 && (kind == 1 || (kind >= 2 && y >= 11));
+                return across || down;
+            };
             for (int y = 0; y < 32; ++y)
-                for (int x = 0; x < 32; ++x)
-                    if (both(x + 0.5f, y + 0.5f) < -0.5f) {
-                        Col c = Rgb(wall.Get(x, y));
-                        if (both(x + 0.5f, y - 1.5f) > -0.5f) c = Lighten(c, 0.3f);
-                        if (both(x + 0.5f, y + 2.5f) > -0.5f) c = Darken(c, 0.3f);
+                for (int x = 0; x < 32; ++x) {
+                    if (inWall(x, y)) {
+                        Col c = Lighten(Rgb(wall.Get(x, y)), 0.12f);
+                        if (!inWall(x, y - 1) && y > 0) c = Lighten(c, 0.35f);       // the lit coping
+                        if (!inWall(x, y + 1) && y < 31) c = Darken(c, 0.35f);      // its foot
+                        if ((!inWall(x - 1, y) && x > 0) || (!inWall(x + 1, y) && x < 31)) c = Darken(c, 0.2f);
                         img.Set(x, y, ToRgb(c));
+                    } else if ((inWall(x, y - 1) || inWall(x, y - 2) || inWall(x - 1, y - 2)) && y >= 2) {
+                        img.Set(x, y, ToRgb(Darken(Rgb(img.Get(x, y)), 0.35f)));  // the shadow it casts
                     }
+                }
             return;
         }
     }

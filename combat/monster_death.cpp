@@ -1,5 +1,8 @@
 #include "monster_death.h"
 
+#include <algorithm>
+#include <span>
+
 #include "adventure/hero_step.h"
 #include "adventure/wilderness.h"
 #include "combat/monster_lookup.h"

@@ -25,6 +25,17 @@ int16_t MonsterSizeClass(int32_t monster) {
     return r ? PictureSizeClass(r->MonsterPicture) : int16_t{0};
 }
 
+void RemarkFootprint(int16_t mx, int16_t my, int16_t e) {
+    const Encounter* r = EncounterOf(e);
+    if (!r) return;
+    int16_t anchorX = -1, anchorY = -1;
+    ForEachSquareOfEncounter(mx, my, e, [&](int16_t sx, int16_t sy) {
+        if (anchorX == -1) anchorX = sx, anchorY = sy;
+        GameState.MonsterGrid[sx * 50 + sy] = -1;
+    });
+    if (anchorX != -1) MarkFootprint(anchorX, anchorY, MonsterSizeClass(r->Monster), e);
+}
+
 std::string MonsterNameText(const MonsterRecord& r) { return std::string(FieldText(r.MonsterName)); }
 
 std::string TheMonsterName(const MonsterRecord& r) {

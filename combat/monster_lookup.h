@@ -31,6 +31,10 @@ void ForEachSquareOfEncounter(int32_t x, int32_t y, int16_t e, Visit&& visit) {
             if (GameState.MonsterGrid[sx * 50 + sy] == e) visit(int16_t(sx), int16_t(sy));
 }
 
+// After encounter e changed its monster: its squares around (mx, my) are cleared and the
+// footprint of the new monster's class is marked from the old anchor (its top-left square).
+void RemarkFootprint(int16_t mx, int16_t my, int16_t e);
+
 // The monster's name, read no further than its field.
 std::string MonsterNameText(const MonsterRecord& r);
 // "The " + name, without "The " for a unique monster.

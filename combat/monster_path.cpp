@@ -154,21 +154,23 @@ void ForEachNeighbour(int16_t i, int16_t j, Visit&& visit) {
 // Wave marks from the monster's anchor until the hero is touched; false when no path.
 bool SpreadWaves(PathGrid& grid, int16_t e, Cell start, int16_t sizeClass) {
     // Each cell is appended at most once, so a list of the whole window never overflows.
-    std::array<Cell, 169> current{}, next{};
-    size_t currentCount = 1, nextCount = 0;
-    current[0] = start;
+    std::array<Cell, 169> lists[2];
+    std::array<Cell, 169>* current = &lists[0];
+    std::array<Cell, 169>* next = &lists[1];
+    size_t currentCount = 1;
+    (*current)[0] = start;
     int16_t wave = 0;
     for (;;) {
         ++wave;
         bool found = false;
-        nextCount = 0;
+        size_t nextCount = 0;
         for (size_t n = 0; n < currentCount; ++n) {
-            const Cell c = current[n];
+            const Cell c = (*current)[n];
             if (!InWindow(c.i, c.j)) return false;
             ForEachNeighbour(c.i, c.j, [&](int16_t i, int16_t j) {
                 if (CanMonsterStand(grid, e, i, j, sizeClass)) {
                     grid[i][j] = wave;
-                    next[nextCount++] = {i, j};
+                    (*next)[nextCount++] = {i, j};
                 } else if (grid[i][j] == kPathHero) {
                     found = true;
                 }
@@ -260,19 +262,17 @@ void BuildMonsterObstacleGrid(PathGrid& grid, int16_t e, int16_t originX, int16_
             const int32_t mx = originX + i, my = originY + j;
             const int16_t access = CurrentLevel.AccessLayer[mx * 50 + my];
             const bool bridgeOpen = BridgeOpen(EventOn(mx, my));
-            bool blocked = false;
-            if (waterWalk)
-                blocked |= access >= kFreeAccess && access <= kSolidAccess;
-            else
-                blocked |= !throughWalls && access > kWalkUnderAccess && access != kWaterAccess &&
-                           access != kShallowAccess && !bridgeOpen;
-            blocked |= access == kFallAccess && !flies && !bridgeOpen;
-            blocked |= access == kWaterAccess && !flies && !waterWalk && !bridgeOpen;
             const bool heroSquare = mx == GameState.HeroX && my == GameState.HeroY;
             const int16_t held = GameState.MonsterGrid[mx * 50 + my];
-            blocked |= !heroSquare && held != -1 && held != e;
-            blocked |= access == kNoMonsterAccess;
-            blocked |= IsEventBlockingMonster(int16_t(mx), int16_t(my), e) != 0;
+            // Every rule only ever blocks, so the first that does settles the cell.
+            const bool blocked =
+                (waterWalk ? access >= kFreeAccess && access <= kSolidAccess
+                           : !throughWalls && access > kWalkUnderAccess && access != kWaterAccess &&
+                                 access != kShallowAccess && !bridgeOpen) ||
+                (access == kFallAccess && !flies && !bridgeOpen) ||
+                (access == kWaterAccess && !flies && !waterWalk && !bridgeOpen) ||
+                (!heroSquare && held != -1 && held != e) || access == kNoMonsterAccess ||
+                IsEventBlockingMonster(int16_t(mx), int16_t(my), e);
             if (blocked) grid[i][j] = kPathBlocked;
         }
 }

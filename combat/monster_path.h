@@ -34,7 +34,8 @@ void BuildMonsterObstacleGrid(PathGrid& grid, int16_t encounter, int16_t originX
 // 1 when the anchor cell (i, j) is free and unreached, no other footprint cell is blocked, and
 // the whole footprint lies inside the window.
 uint32_t CanMonsterStand(const PathGrid& grid, int16_t encounter, int16_t i, int16_t j, int16_t sizeClass);
-// 1 when the event on map square (x, y) bars the encounter (a monster, or a pushed object).
+// 1 when the event on map square (x, y) bars the encounter (a monster, or a pushed object);
+// encounter -1 is a mover with none of the abilities, as the teleported hero is judged.
 uint32_t IsEventBlockingMonster(int16_t x, int16_t y, int16_t encounter);
 // Moves the anchor from (x, y) to (x2, y2), opening a door stepped into.
 void MoveMonster(int16_t x, int16_t y, int16_t x2, int16_t y2, int16_t sizeClass, int16_t encounter);

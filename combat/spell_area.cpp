@@ -1,6 +1,7 @@
 #include "spell_area.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string_view>
 
 #include "adventure/encounters.h"
@@ -81,12 +82,7 @@ void TurnIntoFrog(int16_t mx, int16_t my, int16_t e) {
     r.Monster = kFrogMonster;
     r.Hp = r.HpMax = MonsterTable[kFrogMonster].MonsterHitPoints;
     r.AttackPenalty = r.WeakenPercent = r.Silenced = r.DefencePenalty = r.Paralysed = 0;
-    int16_t anchorX = -1, anchorY = -1;
-    ForEachSquareOfEncounter(mx, my, e, [&](int16_t sx, int16_t sy) {
-        if (anchorX == -1) anchorX = sx, anchorY = sy;
-        GameState.MonsterGrid[sx * 50 + sy] = -1;
-    });
-    if (anchorX != -1) MarkFootprint(anchorX, anchorY, MonsterSizeClass(kFrogMonster), e);
+    RemarkFootprint(mx, my, e);
 }
 
 void ApplyStatus(int16_t mx, int16_t my, int16_t e, const MonsterRecord& m, int16_t kind, int16_t curseValue) {

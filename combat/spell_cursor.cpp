@@ -25,7 +25,10 @@ struct CursorKey {
 };
 constexpr CursorKey kCursorKeys[] = {{38, 104, 0, -1}, {40, 98, 0, 1}, {37, 100, -1, 0}, {39, 102, 1, 0}};
 
-// Moves the cursor by the arrow or numpad keys within 0..largest; 1 when it moved.
+void DrawTile(int16_t tile, int32_t x, int32_t y) { BltFast(BackSurface, x, y, WallTiles[tile], TileRect, kBltKeyed); }
+
+}  // namespace
+
 bool MoveCursorByKeys(int16_t& cx, int16_t& cy, int16_t largest) {
     bool moved = false;
     for (const CursorKey& k : kCursorKeys) {
@@ -40,7 +43,6 @@ bool MoveCursorByKeys(int16_t& cx, int16_t& cy, int16_t largest) {
     return moved;
 }
 
-// The window square under a click on the view, when there was one.
 bool ViewClicked(int16_t& i, int16_t& j) {
     if (!AreaClicked(15, 15, 416, 416, 0, 1, 1, 0)) return false;
     i = int16_t(std::clamp((CursorPos.x - 15) / 32, 0, 12));
@@ -52,10 +54,6 @@ void DrawAimLines() {
     DrawSmallText(465, 150, "Use arrow keys OR mouse", kSmallBlack);
     DrawSmallText(465, 165, "cursor to target spell.", kSmallBlack);
 }
-
-void DrawTile(int16_t tile, int32_t x, int32_t y) { BltFast(BackSurface, x, y, WallTiles[tile], TileRect, kBltKeyed); }
-
-}  // namespace
 
 void ListTargetMonsters(int16_t (&xs)[10], int16_t (&ys)[10], int16_t& count) {
     int16_t originX, originY;

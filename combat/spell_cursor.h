@@ -14,3 +14,10 @@ void DrawSpellCursor(int16_t cx, int16_t cy, int16_t areaMode, const char* title
 // The one-square cursor; 1 with the chosen window square in x and y.
 uint32_t TargetMonsterPower(int16_t& x, int16_t& y, int16_t item);
 void DrawPowerCursor(int16_t cx, int16_t cy, int16_t item);
+
+// What every target screen shares: the cursor moved by the arrow or numpad keys within
+// 0..largest (true when it moved), the window square under a click on the view, and the lines
+// that tell how to aim.
+bool MoveCursorByKeys(int16_t& cx, int16_t& cy, int16_t largest);
+bool ViewClicked(int16_t& i, int16_t& j);
+void DrawAimLines();

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "adventure/adventure_loop.h"
 #include "adventure/teleport.h"
 #include "adventure/wilderness.h"
 #include "data/level.h"
@@ -30,16 +29,7 @@
 namespace {
 
 constexpr int16_t kTab = 9, kLeftAlt = 164, kCtrl = 17, kEsc = 27;
-constexpr int16_t kNoTeleportZone = 7;
 constexpr int16_t kTopLevel = 50;
-
-// The zone of the hero's square, -1 off the map or for a zone number the level cannot have.
-int16_t HeroZone() {
-    const int32_t x = GameState.HeroX, y = GameState.HeroY;
-    if (x < 0 || x >= 50 || y < 0 || y >= 50) return -1;
-    const int16_t zone = CurrentLevel.ZoneLayer[x * 50 + y];
-    return zone >= 0 && zone < 6 ? zone : int16_t{-1};
-}
 
 bool MayDrop(int16_t item) {
     switch (item) {
@@ -171,8 +161,7 @@ void DropItem() {
 
 int UseBeaconMarker() {
     GameStateRecord& g = GameState;
-    const int16_t zone = HeroZone();
-    if (zone >= 0 && CurrentLevel.ZoneConditions[zone] == kNoTeleportZone && !AntimagicExcused(zone)) {
+    if (HeroZoneCondition(kNoTeleportZone)) {
         PlaySoundEffect("Curse");
         ShowMessage(100, 120, "   Teleportation magic", "   does not work here!");
         return 0;

@@ -71,9 +71,7 @@ int16_t CreateItemInstance(int16_t item, int16_t x, int16_t y) {
 int PlaceInGrid(ItemGrid grid, int16_t item, int16_t x, int16_t y, int16_t col, int16_t row, int16_t w, int16_t h) {
     const int16_t n = CreateItemInstance(item, x, y);
     if (n == kNone) return 0;
-    for (int c = col; c < col + w && c < 9; ++c)
-        for (int r = row; r < row + h && r < 9; ++r)
-            if (c >= 0 && r >= 0) grid[c * 9 + r] = n;
+    MarkGridArea(grid, n, col, row, w, h);
     return 1;
 }
 
@@ -85,13 +83,24 @@ int PlaceInBag(int16_t item, int16_t x, int16_t y, int16_t col, int16_t row, int
     return PlaceInGrid(BagGrid(), item, x, y, col, row, w, h);
 }
 
-int AutoPlaceInGrid(ItemGrid grid, int16_t item, int16_t x, int16_t y) {
-    int16_t w, h;
-    GetItemCells(item, w, h);
-    for (int16_t row = 0; row < 9; ++row)
-        for (int16_t col = 0; col < 9; ++col)
-            if (GridAreaFree(grid, col, row, w, h)) return PlaceInGrid(grid, item, x, y, col, row, w, h) ? 1 : -1;
+int FindFreeArea(ItemGrid grid, int16_t w, int16_t h, int16_t& col, int16_t& row) {
+    for (row = 0; row < 9; ++row)
+        for (col = 0; col < 9; ++col)
+            if (GridAreaFree(grid, col, row, w, h)) return 1;
     return 0;
+}
+
+void MarkGridArea(ItemGrid grid, int16_t instance, int16_t col, int16_t row, int16_t w, int16_t h) {
+    for (int c = col; c < col + w && c < 9; ++c)
+        for (int r = row; r < row + h && r < 9; ++r)
+            if (c >= 0 && r >= 0) grid[c * 9 + r] = instance;
+}
+
+int AutoPlaceInGrid(ItemGrid grid, int16_t item, int16_t x, int16_t y) {
+    int16_t w, h, col, row;
+    GetItemCells(item, w, h);
+    if (!FindFreeArea(grid, w, h, col, row)) return 0;
+    return PlaceInGrid(grid, item, x, y, col, row, w, h) ? 1 : -1;
 }
 
 int AddToBag(int16_t item, int16_t x, int16_t y) { return AutoPlaceInGrid(BagGrid(), item, x, y) > 0 ? 1 : 0; }

@@ -26,6 +26,11 @@ int PlaceInGrid(ItemGrid grid, int16_t item, int16_t x, int16_t y, int16_t col, 
 int PlaceInBackpack(int16_t item, int16_t x, int16_t y, int16_t col, int16_t row, int16_t w, int16_t h);
 int PlaceInBag(int16_t item, int16_t x, int16_t y, int16_t col, int16_t row, int16_t w, int16_t h);
 
+// The first anchor of a free w x h area, rows top to bottom, each left to right; 0 when none.
+int FindFreeArea(ItemGrid grid, int16_t w, int16_t h, int16_t& col, int16_t& row);
+// Writes the instance into the w x h cells anchored at (col, row) that lie inside the grid.
+void MarkGridArea(ItemGrid grid, int16_t instance, int16_t col, int16_t row, int16_t w, int16_t h);
+
 // Places the item at the first free anchor, rows top to bottom, each left to right: 1 placed,
 // 0 no free area, -1 an area was free but no instance.
 int AutoPlaceInGrid(ItemGrid grid, int16_t item, int16_t x, int16_t y);

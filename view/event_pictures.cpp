@@ -470,6 +470,17 @@ void KillMonsterUnderWall(int16_t x, int16_t y, int16_t sx, int16_t sy) {
     if (ScavengePending) ScavengeCorpse();
 }
 
+void DrawAltTileOver(int16_t x, int16_t y, int16_t sx, int16_t sy) {
+    const EventRecord* e = EventOfType(x, y, 1281);
+    if (!e) return;
+    const Cell c{*e, e->Word, x, y, sx, sy};
+    if (c.Cond(1)) {
+        if (c.w[5] == 1) c.TileOfWord(4);
+    } else if (c.w[7] == 1) {
+        c.TileOfWord(6);
+    }
+}
+
 void DrawComplexDoorEvent(int16_t x, int16_t y, int16_t sx, int16_t sy) {
     if (const EventRecord* e = EventOfType(x, y, kComplexDoorEvent)) DrawComplexDoor({*e, e->Word, x, y, sx, sy});
 }

@@ -4,6 +4,7 @@
 
 #include "adventure/adventure_loop.h"
 #include "data/game_state.h"
+#include "event_pictures.h"
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
 #include "map_view.h"
@@ -201,14 +202,7 @@ void DrawHeroSprite(int16_t originX, int16_t originY, int16_t viewMode) {
         if (statPlus && GameFlag(statPlus->Word[1]) == 1) DrawTile(390, sx, sy);
         if (level.AccessLayer[s] == kWalkUnderAccess) DrawTile(level.TopLayer[s], sx, sy);
     }
-    if (const EventRecord* alt = EventOfType(hx, hy, 1281)) {
-        const int16_t* w = alt->Word;
-        if (CheckFlagCondition(w[1], w[2], w[3])) {
-            if (w[5] == 1) DrawTile(w[4], sx, sy);
-        } else if (w[7] == 1) {
-            DrawTile(w[6], sx, sy);
-        }
-    }
+    DrawAltTileOver(hx, hy, sx, sy);
     if (GameState.ActiveAura > -1) DrawTile(2394, sx, sy);
     if (GameState.LostHpThisTurn != 0) DrawHurtMark(originX, originY);
     if (ShowIdleThought != 0) DrawIdleThought(originX, originY);

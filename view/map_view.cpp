@@ -168,6 +168,8 @@ void DrawSightEdges() {
 
 void DrawMapView(int16_t originX, int16_t originY, int16_t viewMode, int16_t targetX, int16_t targetY) {
     const LevelRecord& level = CurrentLevel;
+    // The zone editor keeps a second suppression flag in the word after zone 1's flag; either
+    // above 0 puts the suppression in use.
     const bool suppression = level.ZoneSuppressFlag[1] > 0 || level.ZoneSuppressValue[0] > 0;
     std::fill(&SightGrid[0][0], &SightGrid[0][0] + 169, int16_t{0});
     UpdateSight(originX, originY);

@@ -6,8 +6,8 @@
 #include "combat/monster_turn.h"
 #include "data/game_state.h"
 #include "data/monster_records.h"
+#include "event_pictures.h"
 #include "map_view.h"
-#include "script/flags.h"
 #include "view_pictures.h"
 
 namespace {
@@ -103,15 +103,7 @@ void DrawMonsterSingle(int16_t px, int16_t py, int16_t picture, int16_t, int16_t
     DrawEffectMarks(px, py, e);
     DrawBar(e, px, py + 23, 0);
     TopOver(x, y, px, py);
-    // An ALT TILE standing on the square shows over the monster.
-    if (const EventRecord* alt = EventOfType(x, y, 1281)) {
-        const int16_t* w = alt->Word;
-        if (CheckFlagCondition(w[1], w[2], w[3])) {
-            if (w[5] == 1) DrawTile(w[4], px, py);
-        } else if (w[7] == 1) {
-            DrawTile(w[6], px, py);
-        }
-    }
+    DrawAltTileOver(x, y, px, py);
 }
 
 void DrawMonsterWide(int16_t px, int16_t py, int16_t picture, int16_t, int16_t x, int16_t y, int16_t e, int16_t i,

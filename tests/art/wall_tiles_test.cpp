@@ -55,6 +55,40 @@ protected:
     ResourceSheet sheet_;
 };
 
+// The automap's 8 x 8 tiles are the 32 x 32 tiles made small, but for its own markers.
+TEST_F(WallTiles, MiniTilesAreTheTilesMadeSmall) {
+    ResourceSheet minis;
+    ASSERT_TRUE(FindSheet("VMINIWALL", minis));
+    auto mini = [&](int t, int x, int y) {
+        const int r = t < 2240 ? t / 20 : 112 + (t - 2315) / 20, c = t < 2240 ? t % 20 : (t - 2315) % 20;
+        return minis.pixels[size_t(9 * r + 1 + y) * size_t(minis.width) + size_t(9 * c + 1 + x)];
+    };
+    // how far the mini tile is from the mean of each 4 x 4 block of the tile
+    auto away = [&](int t) {
+        int worst = 0;
+        for (int by = 0; by < 8; ++by)
+            for (int bx = 0; bx < 8; ++bx) {
+                int r = 0, g = 0, b = 0, n = 0;
+                for (int y = 0; y < 4; ++y)
+                    for (int x = 0; x < 4; ++x) {
+                        const uint16_t p = At(t, 4 * bx + x, 4 * by + y);
+                        if (p == kKey565) continue;
+                        r += p >> 11, g += (p >> 5) & 63, b += p & 31, ++n;
+                    }
+                const uint16_t m = mini(t, bx, by);
+                if (n < 8) {
+                    worst = std::max(worst, m == kKey565 ? 0 : 99);
+                    continue;
+                }
+                const uint16_t mean = uint16_t((r / n) << 11 | (g / n) << 5 | (b / n));
+                worst = std::max(worst, Distance(m, mean));
+            }
+        return worst;
+    };
+    for (int t : {1, 80, 205, 591, 1400, 1420, 1531, 2001, 2394}) EXPECT_LE(away(t), 8) << "mini tile " << t;
+    for (int t : {1380, 1381, 1382, 1383, 1384, 1385}) EXPECT_GT(away(t), 8) << "mini tile " << t << " is a marker";
+}
+
 TEST_F(WallTiles, TransparencyFollowsTheRole) {
     EXPECT_EQ(KeyPixels(0), 32 * 32) << "tile 0 is the empty top layer";
     for (int t = 0; t < kTileCount; ++t) {

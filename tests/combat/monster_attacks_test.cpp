@@ -105,10 +105,8 @@ TEST_F(MonsterAttackTest, AnAfflictionAndItsLine) {
         const char* line;
     };
     const Case cases[] = {
-        {1, &GameStateRecord::Poisoned, "You have been poisoned!"},
         {6, &GameStateRecord::Paralysed, "You have been paralysed!"},
         {9, &GameStateRecord::Clutz, nullptr},
-        {10, &GameStateRecord::HeroIsUndead, "You contract undeath!"},
     };
     for (const Case& c : cases) {
         M().MonsterAffliction = c.affliction;
@@ -168,21 +166,6 @@ TEST_F(MonsterAttackTest, MissilesTakeResistOrDamageReduction) {
     EXPECT_TRUE(TextShown(host, "You have been poisoned!"));
 }
 
-TEST_F(MonsterAttackTest, ABeastFormHasItsOwnDefenceAndReduction) {
-    GameState.HeroForm = 3;
-    GameState.FormDR = 3;
-    M().MonsterDamage[2] = 5;
-    M().MonsterElement = 4;
-    M().MonsterElementDamage[2] = 2;
-    Enc(e).WeakenPercent = 50;  // not on a beast
-    Run([&] { MonsterMeleeOnForm(26, 25, e, 1); });
-    EXPECT_EQ(GameState.HitPoints, 100 - 2 - 1);
-    GameState.FormDefence = 60;
-    SeedWhere([] { return D(20) < 18; });
-    Run([&] { MonsterMeleeOnForm(26, 25, e, 1); });
-    EXPECT_TRUE(TextShown(host, "The Orc misses!"));
-}
-
 TEST_F(MonsterAttackTest, TheLuckCharmsCarried) {
     for (int16_t item : {153, 154, 155}) Item(item, 42);
     GameState.ItemInstances[1] = {153, 0, 0, 0, 0};
@@ -194,15 +177,6 @@ TEST_F(MonsterAttackTest, TheLuckCharmsCarried) {
     EXPECT_EQ(CountLuckCharms(), 1);
     GameState.HasBagOfHolding = 1;
     EXPECT_EQ(CountLuckCharms(), 2);
-}
-
-TEST_F(MonsterAttackTest, AUniqueMonsterHasNoArticle) {
-    SetFieldText(M().MonsterName, "Grimjaw");
-    M().MonsterUnique = 1;
-    SeedWhere([] { return D(20) < 18; });
-    M().MonsterMeleeSkill = -40;
-    Strike();
-    EXPECT_TRUE(TextShown(host, "Grimjaw misses!"));
 }
 
 }  // namespace

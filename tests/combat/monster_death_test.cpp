@@ -120,36 +120,4 @@ TEST_F(MonsterDeathTest, ASplatOnlyOnFreeAccessAndAnAcidPoolWithItsTimer) {
     EXPECT_EQ(GameState.DamageFloorTimers[1].Turns, 30);
 }
 
-TEST_F(MonsterDeathTest, AVampireDiesWithOrWithoutTheStake) {
-    Monster(1).MonsterType = 18;
-    Item(287, 34);
-    Kill(Place(1, 20, 20), 20, 20);
-    EXPECT_FALSE(TextShown(host, "stake its undead heart!"));
-    Wear(kBeltSlot, 1, 5);  // something worn is not carried
-    GameState.ItemInstances[2] = {287, 0, 0, 0, 0};
-    GameState.Backpack[0][0] = 2;
-    host.Wait(10).Tap(13);
-    const int16_t e = Place(1, 20, 20);
-    Kill(e, 20, 20);
-    EXPECT_EQ(Enc(e).Kind, -1);
-    EXPECT_TRUE(TextShown(host, "stake its undead heart!"));
-}
-
-TEST_F(MonsterDeathTest, TheKillSplashCoversTheFootprint) {
-    OpenDisplay();
-    struct Case {
-        int16_t picture;
-        int16_t tile, dx, dy;  // one of its pieces, relative to the first square's cell
-    };
-    for (const Case c : {Case{0, 1317, 0, 0}, Case{1008, 1833, 32, 0}, Case{1140, 1814, 0, 32},
-                         Case{1236, 1813, 32, 32}, Case{1356, 1792, 15, 15}}) {
-        Monster(1, c.picture);
-        Clear(BackSurface);
-        DrawKillSplash(1, 20, 20);
-        EXPECT_TRUE(Shows(BackSurface, (20 - 19) * 32 + 15 + c.dx, (20 - 19) * 32 + 15 + c.dy,
-                          WallTiles[size_t(c.tile)]))
-            << c.picture;
-    }
-}
-
 }  // namespace

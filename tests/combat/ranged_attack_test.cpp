@@ -91,9 +91,7 @@ TEST_F(RangedTest, AmmunitionKinds) {
     };
     const Case cases[] = {
         {251, 0, 3, 2, 0, 4 + 3 - 2, "for 5 points of damage!"},       // plain: Strength against DR
-        {256, 2, 0, 9, 0, 0, "for 0 points of damage!"},               // power 2, all taken by DR
         {252, 0, 3, 9, -1, 1 + 8, "plus 8 points of Acid"},            // acid: doubled by a negative resist
-        {252, 0, 0, 0, 3, 1 + 1, "plus 1 points of Acid"},
     };
     Named(1, "Orc");
     for (const Case& c : cases) {
@@ -128,19 +126,6 @@ TEST_F(RangedTest, TheLastArrowEmptiesTheSlotAndBow357NeitherHitsNorSpends) {
     EXPECT_EQ(Enc(e).Hp, 100);
     EXPECT_TRUE(TextShown(host, "You missed!"));
     EXPECT_EQ(GameState.ItemInstances[2].Y, 5);
-}
-
-TEST_F(RangedTest, EqualDistancesKeepTheirOrderAndEmptyEntriesGoLast) {
-    TargetList list;
-    list.fill({-1, -1, -1});
-    list[0] = {1, 1, 5};
-    list[1] = {2, 2, 3};
-    list[2] = {3, 3, 5};
-    list[3] = {4, 4, 3};
-    SortTargetsByDistance(list);
-    const int16_t order[] = {2, 4, 1, 3};
-    for (size_t n = 0; n < 4; ++n) EXPECT_EQ(list[n].x, order[n]);
-    EXPECT_EQ(list[4].x, -1);
 }
 
 }  // namespace

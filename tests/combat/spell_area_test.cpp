@@ -147,7 +147,7 @@ TEST_F(SpellAreaTest, TheEventsABlastAnswers) {
     EXPECT_EQ(GameFlag(300), 1);  // once only
 }
 
-TEST_F(SpellAreaTest, TheSmallServicesOfThePowers) {
+TEST_F(SpellAreaTest, TheEvocationBonus) {
     GameState.ActiveAura = 0;
     GameState.Skills[kAuras] = 4;
     SkillBonus.AuraValues[0] = 2;
@@ -157,14 +157,6 @@ TEST_F(SpellAreaTest, TheSmallServicesOfThePowers) {
     GameState.ActiveAura = 1;
     AddEvocationBonus(damage);
     EXPECT_EQ(damage, 18);
-
-    GameState.GembagCounts[3] = 1;
-    UseGem(3);
-    UseGem(3);
-    EXPECT_EQ(GameState.GembagCounts[3], 0);
-    DrawMenuRowNumber(100, 200, 2);
-    EXPECT_EQ(host.texts.back().text, "3");
-    EXPECT_EQ(host.texts.back().y, 210);
 }
 
 }  // namespace

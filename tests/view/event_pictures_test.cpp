@@ -2,8 +2,6 @@
 // crushes a monster.
 #include "view/event_pictures.h"
 
-#include <cstring>
-
 #include "adventure/hero_step.h"
 #include "data/monster_records.h"
 #include "script/flags.h"
@@ -42,7 +40,6 @@ TEST_F(EventPicturesTest, PictureByState) {
         {"complex door status -1", 1234, {{1, 2}, {7, kF}}, -1, -1},
         {"complex door open", 1234, {{1, 2}, {7, kF}}, 1, 498},
         {"complex door shut", 1234, {{1, 2}, {7, kF}}, 2, 1533},
-        {"complex door of no kind", 1234, {{1, 12}, {7, kF}}, 2, 0},
         {"simple door shut", 1233, {{1, 9}}, 0, 402},
         {"simple door open", 1233, {{1, 9}, {2, 1}}, 0, -1},
         {"portal active", 1236, {{1, kF}, {2, 5}, {3, 1}, {4, 60}, {18, 61}}, 1, 60},
@@ -52,26 +49,13 @@ TEST_F(EventPicturesTest, PictureByState) {
         {"portal of kind 4 by its flag", 1236, {{5, 4}, {20, 62}, {21, kF}}, 1, 62},
         {"secret door hidden", 1235, {{1, 70}, {2, 30}, {8, kF}}, 0, 70},
         {"secret door found and seen through", 1235, {{1, 70}, {2, 0}, {8, kF}}, 1, 1315},
-        {"dig portal closed", 1237, {{1, 80}, {2, 81}, {3, kF}}, -1, 80},
-        {"dig portal dug", 1237, {{1, 80}, {2, 81}, {3, kF}}, 1, 81},
         {"dig portal of a flag off the table", 1237, {{1, 80}, {2, 81}, {3, 9000}}, 1, 80},
         {"chest shut", 1242, {{9, kF}, {30, 1}}, 0, 566},
-        {"chest opened", 1242, {{9, kF}, {30, 1}}, 3, 567},
         {"chest of kind 7", 1242, {{9, kF}, {30, 7}}, 0, -1},
-        {"search broken", 1243, {{1, 2}, {2, kF}}, 1, 33},
         {"pit needing skill", 1257, {{4, 5}, {9, kF}}, 0, -1},
         {"pit shaft open", 1257, {{9, kF}, {14, 1}}, 1, 1398},
-        {"switch on", 1260, {{1, 6}, {6, kF}}, 1, 511},
         {"switch of no kind", 1260, {{1, 8}, {6, kF}}, 1, 0},
-        {"forge", 1273, {{1, 2}}, 0, 1682},
         {"splat kind 5 unset", 1332, {{1, 5}, {2, kF}}, -1, 577},
-        {"splat kind 11 stage 2", 1332, {{1, 11}, {2, kF}}, 2, 2164},
-        {"splat kind 7 fresh", 1332, {{1, 7}, {2, kF}}, 0, 1849},
-        {"splat kind 2 set", 1332, {{1, 2}, {2, kF}}, 1, 1786},
-        {"spawn dormant", 1333, {{1, kF}, {2, 5}, {3, 1}}, 0, 678},
-        {"mushroom", 1271, {{1, kF}, {2, 1}}, 1, 1145},
-        {"water roots", 1334, {{2, kF}}, 0, 1487},
-        {"thin crust", 1289, {{5, 90}, {6, 91}, {10, kF}}, 0, 90},
         {"toggle destroyed", 1261, {{1, kF}, {2, 0}, {3, 9000}, {4, 95}}, 9999, 50},
         {"trap unseen", 1256, {{4, 30}, {5, 2}, {9, kF}}, 0, -1},
         {"trap spotted", 1256, {{5, 2}, {9, kF}}, 0, 1672},
@@ -168,32 +152,6 @@ TEST_F(EventPicturesTest, RisingWallCrushesAMonsterThatCannotWalkThroughWalls) {
     DrawEvent();
     EXPECT_EQ(GameState.EncounterList[4].Kind, -1);  // the same monster, alive until now
     EXPECT_TRUE(TileAt(kX, kY, 97));
-}
-
-TEST_F(EventPicturesTest, TextPictures) {
-    PutEvent(20, 20, 1283, {{6, 3}});
-    DrawEvent();
-    EXPECT_TRUE(Shows(BackSurface, kX + 5, kY + 5, UiIcons[93]));
-    EventRecord& floor = PutEvent(20, 20, 1283, {{4, 2}});
-    std::strcpy(floor.Text[1][0], "AB");
-    Hollow(RunePictures[1], 0);
-    DrawEvent();
-    EXPECT_TRUE(Shows(BackSurface, kX, kY, RunePictures[1]));
-    const host::TextRecord* line = Text("AB");
-    ASSERT_NE(line, nullptr);
-    EXPECT_EQ(std::tuple(line->x, line->y, line->colour), std::tuple(kX + 10, kY + 10, 0));
-
-    GameState.ItemInstances[0] = {41, 0, 0, 0, 0};
-    GameState.EquipSlots[5] = 0;
-    EventRecord& colour = PutEvent(20, 20, 1336, {{1, 40}, {4, 2}, {5, 1}, {6, 0}});
-    std::strcpy(colour.Text[0][0], "first");
-    std::strcpy(colour.Text[0][1], "second");
-    host.texts.clear();
-    DrawEvent();
-    EXPECT_FALSE(Drawn("first"));
-    const host::TextRecord* second = Text("second");
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(std::tuple(second->x, second->y, second->colour), std::tuple(kX + 15, kY + 2, 273));
 }
 
 }  // namespace

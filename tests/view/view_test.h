@@ -83,6 +83,12 @@ protected:
         return true;
     }
     bool Drawn(std::string_view text) const { return TextShown(host, text); }
+    // The latest text drawn at (x, y).
+    const host::TextRecord* TextAt(int32_t x, int32_t y) const {
+        for (auto it = host.texts.rbegin(); it != host.texts.rend(); ++it)
+            if (it->x == x && it->y == y) return &*it;
+        return nullptr;
+    }
     const host::TextRecord* Text(std::string_view text) const {
         for (const auto& t : host.texts)
             if (t.text == text) return &t;

@@ -1,3 +1,0 @@
-#include "activate_skill.h"
-
-void ActivateSkill() {}

@@ -1,3 +1,0 @@
-#include "wands.h"
-
-int UseWand() { return 0; }

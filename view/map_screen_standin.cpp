@@ -1,3 +1,0 @@
-#include "map_screen.h"
-
-void MapScreen() {}

@@ -126,7 +126,7 @@ void DrawCheatControls(std::span<const CheatControl> controls, const CheatMenuSt
                 break;
             case CheatControlKind::kCheck: DrawCheckBox(c.x, c.y, v != 0); break;
             case CheatControlKind::kButton: DrawButton(c.x, c.y, c.pieces, c.label); break;
-            case CheatControlKind::kIcon: DrawIcon(BackSurface, c.x, c.y, c.pieces); break;
+            case CheatControlKind::kIcon: DrawIcon(BackSurface, c.x, c.y, c.index); break;
         }
     }
 }

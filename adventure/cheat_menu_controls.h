@@ -38,7 +38,7 @@ enum class CheatControlKind : uint8_t {
     kToggle,  // a button showing names[1] while the value is above 0, else names[0]: click flips 0/1
     kCheck,   // a check box over a 0/1 word
     kButton,  // a button labelled with label, which acts
-    kIcon,    // icon number pieces at (x, y), a 15 x 15 click area, which acts
+    kIcon,    // the icon numbered index at (x, y), a 15 x 15 click area, which acts
 };
 
 struct CheatControl {
@@ -54,7 +54,7 @@ struct CheatControl {
     int16_t listPieces = 0;  // width of the choice's list
     int16_t units = 0;       // click width in tens of pixels; 0: twice the pieces
     int16_t colour = 0;      // of the label or text
-    int16_t index = 0;       // which one of a row of alike controls
+    int16_t index = 0;       // which one of a row of alike controls; an icon's number
     // After a number was stored.
     void (*after)(const CheatControl&) = nullptr;
     // In place of what a click does by default; 1 ends the menu.
@@ -71,6 +71,32 @@ struct CheatControlList {
     }
     std::span<const CheatControl> Controls() const { return {items.data(), count}; }
 };
+
+// The controls as the pages' tables give them.
+inline CheatControl CheatLabel(std::string_view text, int16_t x, int16_t y, int16_t colour = 0) {
+    return {.kind = CheatControlKind::kLabel, .label = text, .labelX = x, .labelY = y, .colour = colour};
+}
+inline CheatControl CheatNumber(std::string_view label, int16_t lx, int16_t ly, int16_t x, int16_t y, int16_t pieces,
+                                CheatValue value, int16_t min, int16_t max) {
+    return {.kind = CheatControlKind::kNumber, .label = label, .labelX = lx, .labelY = ly, .x = x, .y = y,
+            .pieces = pieces, .value = value, .min = min, .max = max};
+}
+// A number field with no label of its own (one that shares its row's label).
+inline CheatControl CheatField(int16_t x, int16_t y, int16_t pieces, CheatValue value, int16_t min, int16_t max) {
+    return CheatNumber("", 0, 0, x, y, pieces, value, min, max);
+}
+inline CheatControl CheatToggle(std::string_view label, int16_t lx, int16_t ly, int16_t x, int16_t y,
+                                CheatValue value, std::span<const std::string_view> names) {
+    return {.kind = CheatControlKind::kToggle, .label = label, .labelX = lx, .labelY = ly, .x = x, .y = y,
+            .value = value, .names = names};
+}
+inline CheatControl CheatCheck(int16_t x, int16_t y, uint32_t& word) {
+    return {.kind = CheatControlKind::kCheck, .x = x, .y = y, .value = {.u32 = &word}};
+}
+inline CheatControl CheatButton(std::string_view label, int16_t x, int16_t y, int16_t pieces,
+                                int (*act)(CheatMenuState&)) {
+    return {.kind = CheatControlKind::kButton, .label = label, .x = x, .y = y, .pieces = pieces, .act = act};
+}
 
 // The controls of a page 0..5, and of the Functions page (6).
 std::span<const CheatControl> CheatPageControls(int16_t page);

@@ -77,66 +77,40 @@ int OpenCarryList(CheatMenuState&) {
     return 0;
 }
 
+// The flag the page names, read and written through the flags' one gate.
+int32_t CheatFlagValue(const CheatMenuState&) { return GameFlag(CheatFlagNumber); }
+void SetCheatFlagValue(CheatMenuState&, int32_t v) { SetGameFlag(CheatFlagNumber, int16_t(v)); }
+
 std::string WildMonstersLeft(const CheatControl&) { return std::to_string(WildCombatMonsters); }
-
-CheatControl Field(int16_t x, int16_t y, int16_t pieces, CheatValue value, int16_t min, int16_t max) {
-    return {.kind = Kind::kNumber, .x = x, .y = y, .pieces = pieces, .value = value, .min = min, .max = max};
-}
-
-CheatControl Button(std::string_view label, int16_t x, int16_t y, int16_t pieces, int (*act)(CheatMenuState&)) {
-    return {.kind = Kind::kButton, .label = label, .x = x, .y = y, .pieces = pieces, .act = act};
-}
 
 CheatControlList FunctionsPage() {
     CheatControlList p;
-    p.Add(Button("Teleport", 60, 85, 4, Teleport));
-    CheatControl level = Field(175, 85, 2, {.menu = &CheatMenuState::teleportLevel}, 0, 129);
-    level.label = "Map:          X:         Y:";
-    level.labelX = 150;
-    level.labelY = 90;
-    p.Add(level);
-    p.Add({.kind = Kind::kIcon, .x = 215, .y = 84, .pieces = 35, .act = PickTeleportLevel});
-    p.Add(Field(255, 85, 2, {.menu = &CheatMenuState::teleportX}, 0, 49));
-    p.Add(Field(320, 85, 2, {.menu = &CheatMenuState::teleportY}, 0, 49));
+    p.Add(CheatButton("Teleport", 60, 85, 4, Teleport));
+    p.Add(CheatNumber("Map:          X:         Y:", 150, 90, 175, 85, 2, {.menu = &CheatMenuState::teleportLevel},
+                      0, 129));
+    p.Add({.kind = Kind::kIcon, .x = 215, .y = 84, .index = 35, .act = PickTeleportLevel});
+    p.Add(CheatField(255, 85, 2, {.menu = &CheatMenuState::teleportX}, 0, 49));
+    p.Add(CheatField(320, 85, 2, {.menu = &CheatMenuState::teleportY}, 0, 49));
 
-    CheatControl quest = Field(120, 120, 3, {.menu = &CheatMenuState::questNumber}, 0, 199);
-    quest.label = "Quest:";
-    quest.labelX = 60;
-    quest.labelY = 125;
-    p.Add(quest);
+    p.Add(CheatNumber("Quest:", 60, 125, 120, 120, 3, {.menu = &CheatMenuState::questNumber}, 0, 199));
     p.Add({.kind = Kind::kChoice, .label = "set to", .labelX = 190, .labelY = 125, .x = 235, .y = 120, .pieces = 5,
            .value = {.get = ShownQuestState}, .names = kQuestStateNames, .listPieces = 6, .units = 12,
            .act = ChooseQuestState});
 
-    CheatControl flag = Field(120, 160, 3, {.i16 = &CheatFlagNumber}, 0, 7999);
-    flag.label = "Flag: ";
-    flag.labelX = 60;
-    flag.labelY = 165;
-    p.Add(flag);
-    CheatControl value = Field(235, 160, 3,
-                               {.get = [](const CheatMenuState&) { return int32_t(GameFlag(CheatFlagNumber)); },
-                                .set = [](CheatMenuState&, int32_t v) { SetGameFlag(CheatFlagNumber, int16_t(v)); }},
-                               -1, 50);
-    value.label = "set to";
-    value.labelX = 190;
-    value.labelY = 165;
-    p.Add(value);
-    CheatControl monitor = Field(435, 160, 3, {.i16 = &MonitoredFlag}, -1, 7999);
-    monitor.label = "Set monitor Flag";
-    monitor.labelX = 320;
-    monitor.labelY = 165;
+    p.Add(CheatNumber("Flag: ", 60, 165, 120, 160, 3, {.i16 = &CheatFlagNumber}, 0, 7999));
+    p.Add(CheatNumber("set to", 190, 165, 235, 160, 3, {.get = CheatFlagValue, .set = SetCheatFlagValue}, -1, 50));
+    CheatControl monitor = CheatNumber("Set monitor Flag", 320, 165, 435, 160, 3, {.i16 = &MonitoredFlag}, -1, 7999);
     monitor.colour = kSmallBlue;
     p.Add(monitor);
 
-    CheatControl reset = Button("Reset", 170, 190, 2, ResetEncounters);
-    p.Add({.kind = Kind::kLabel, .label = "Reset Move Layer: ", .labelX = 60, .labelY = 195});
-    p.Add(reset);
-    p.Add({.kind = Kind::kLabel, .label = "Summon Frog: ", .labelX = 60, .labelY = 220});
-    p.Add(Button("Frog", 170, 215, 2, SummonFrog));
-    p.Add(Button("View Encounter List", 60, 260, 7, OpenEncounterList));
-    p.Add(Button("View Hero Carry List", 220, 260, 7, OpenCarryList));
-    p.Add({.kind = Kind::kLabel, .label = "Freeze Monsters: ", .labelX = 60, .labelY = 300});
-    p.Add({.kind = Kind::kCheck, .x = 160, .y = 295, .value = {.u32 = &FreezeMonsters}});
+    p.Add(CheatLabel("Reset Move Layer: ", 60, 195));
+    p.Add(CheatButton("Reset", 170, 190, 2, ResetEncounters));
+    p.Add(CheatLabel("Summon Frog: ", 60, 220));
+    p.Add(CheatButton("Frog", 170, 215, 2, SummonFrog));
+    p.Add(CheatButton("View Encounter List", 60, 260, 7, OpenEncounterList));
+    p.Add(CheatButton("View Hero Carry List", 220, 260, 7, OpenCarryList));
+    p.Add(CheatLabel("Freeze Monsters: ", 60, 300));
+    p.Add(CheatCheck(160, 295, FreezeMonsters));
     p.Add({.kind = Kind::kText, .label = "WildMonstLeft flag: ", .labelX = 50, .labelY = 360, .x = 180, .y = 360,
            .colour = kSmallBlue, .text = WildMonstersLeft});
     return p;

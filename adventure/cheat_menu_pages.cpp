@@ -1,5 +1,6 @@
 // The cheat menu's pages of the hero: statistics, skills, timed effects, protections,
 // afflictions and collections.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -17,7 +18,6 @@
 namespace {
 
 using Kind = CheatControlKind;
-using Names = std::span<const std::string_view>;
 
 constexpr std::array<std::string_view, 6> kAuraNames = {"Evocation",    "Looting",   "Overcharge",
                                                         "Regeneration", "Vengeance", "Wisdom"};
@@ -27,26 +27,6 @@ constexpr std::array<std::string_view, 2> kNoYes = {"No", "Yes"};
 constexpr int16_t kShrunkTurns = 50;
 
 GameStateRecord& G = GameState;
-
-CheatControl Label(std::string_view text, int16_t x, int16_t y, int16_t colour = kSmallBlack) {
-    return {.kind = Kind::kLabel, .label = text, .labelX = x, .labelY = y, .colour = colour};
-}
-
-CheatControl Number(std::string_view label, int16_t lx, int16_t ly, int16_t x, int16_t y, int16_t pieces,
-                    CheatValue value, int16_t min, int16_t max) {
-    return {.kind = Kind::kNumber, .label = label, .labelX = lx, .labelY = ly, .x = x, .y = y, .pieces = pieces,
-            .value = value, .min = min, .max = max};
-}
-
-CheatControl Toggle(std::string_view label, int16_t lx, int16_t ly, int16_t x, int16_t y, CheatValue value,
-                    Names names) {
-    return {.kind = Kind::kToggle, .label = label, .labelX = lx, .labelY = ly, .x = x, .y = y, .value = value,
-            .names = names};
-}
-
-CheatControl Check(int16_t x, int16_t y, uint32_t& word) {
-    return {.kind = Kind::kCheck, .x = x, .y = y, .value = {.u32 = &word}};
-}
 
 // A raised maximum lifts the current value with it; a lowered one leaves it.
 void RaiseHitPoints(const CheatControl&) { G.HitPoints = std::max(G.HitPoints, G.HitPointsMax); }
@@ -63,36 +43,36 @@ CheatControlList StatsPage() {
     CheatControlList p;
     p.Add({.kind = Kind::kChoice, .label = "Sex", .labelX = 60, .labelY = 95, .x = 150, .y = 90, .pieces = 4,
            .value = {.i16 = &G.HeroSex}, .names = SexNames, .listPieces = 5});
-    p.Add(Number("Level", 60, 135, 150, 130, 3, {.i16 = &G.HeroLevel}, 1, 50));
-    p.Add(Number("Xp points", 60, 155, 150, 150, 3, {.i32 = &G.HeroXp}, 0, 9999));
-    p.Add(Number("Hit points                / ", 60, 185, 150, 180, 3, {.i16 = &G.HitPoints}, 1, 255));
-    CheatControl hpMax = Number("", 0, 0, 230, 180, 3, {.i16 = &G.HitPointsMax}, 1, 255);
+    p.Add(CheatNumber("Level", 60, 135, 150, 130, 3, {.i16 = &G.HeroLevel}, 1, 50));
+    p.Add(CheatNumber("Xp points", 60, 155, 150, 150, 3, {.i32 = &G.HeroXp}, 0, 9999));
+    p.Add(CheatNumber("Hit points                / ", 60, 185, 150, 180, 3, {.i16 = &G.HitPoints}, 1, 255));
+    CheatControl hpMax = CheatField(230, 180, 3, {.i16 = &G.HitPointsMax}, 1, 255);
     hpMax.after = RaiseHitPoints;
     p.Add(hpMax);
-    p.Add(Number("Energy                    / ", 60, 205, 150, 200, 3, {.i16 = &G.Energy}, 1, 3000));
-    CheatControl energyMax = Number("", 0, 0, 230, 200, 3, {.i16 = &G.EnergyMax}, 1, 3000);
+    p.Add(CheatNumber("Energy                    / ", 60, 205, 150, 200, 3, {.i16 = &G.Energy}, 1, 3000));
+    CheatControl energyMax = CheatField(230, 200, 3, {.i16 = &G.EnergyMax}, 1, 3000);
     energyMax.after = RaiseEnergy;
     p.Add(energyMax);
     for (int16_t i = 0; i < 7; ++i)
-        p.Add(Number(StatNames[size_t(i)], 60, int16_t(235 + 20 * i), 140, int16_t(230 + 20 * i), 2,
-                     {.i16 = &G.BaseStats[i]}, 1, 50));
+        p.Add(CheatNumber(StatNames[size_t(i)], 60, int16_t(235 + 20 * i), 140, int16_t(230 + 20 * i), 2,
+                          {.i16 = &G.BaseStats[i]}, 1, 50));
     for (int16_t i = 0; i < 4; ++i) {
-        CheatControl resist = Number(ElementNames[size_t(i)], 330, int16_t(95 + 20 * i), 390, int16_t(90 + 20 * i), 1,
-                                     {.i16 = &G.BaseResists[i]}, 0, 30);
+        CheatControl resist = CheatNumber(ElementNames[size_t(i)], 330, int16_t(95 + 20 * i), 390, int16_t(90 + 20 * i),
+                                          1, {.i16 = &G.BaseResists[i]}, 0, 30);
         resist.entryPieces = 2;
         p.Add(resist);
     }
     static constexpr std::array<std::string_view, 2> kSaveLabels = {"Mind              %", "Body              %"};
     for (int16_t i = 0; i < 2; ++i) {
-        CheatControl save = Number(kSaveLabels[size_t(i)], 330, int16_t(175 + 20 * i), 390, int16_t(170 + 20 * i), 1,
-                                   {.i16 = &G.BaseSaves[i]}, 0, 99);
+        CheatControl save = CheatNumber(kSaveLabels[size_t(i)], 330, int16_t(175 + 20 * i), 390, int16_t(170 + 20 * i),
+                                        1, {.i16 = &G.BaseSaves[i]}, 0, 99);
         save.entryPieces = 2;
         p.Add(save);
     }
-    p.Add(Number("Gp:", 330, 225, 390, 220, 3, {.i32 = &G.HeroGold}, 0, 9999));
-    p.Add(Number("Food", 330, 245, 390, 240, 3, {.i16 = &G.HeroFood}, 0, 10));
-    p.Add(Number("Score %", 330, 275, 420, 270, 2, {.i16 = &G.Score}, 0, 100));
-    p.Add(Number("Skill points", 330, 295, 420, 290, 2, {.i16 = &G.SkillPoints}, 0, 30));
+    p.Add(CheatNumber("Gp:", 330, 225, 390, 220, 3, {.i32 = &G.HeroGold}, 0, 9999));
+    p.Add(CheatNumber("Food", 330, 245, 390, 240, 3, {.i16 = &G.HeroFood}, 0, 10));
+    p.Add(CheatNumber("Score %", 330, 275, 420, 270, 2, {.i16 = &G.Score}, 0, 100));
+    p.Add(CheatNumber("Skill points", 330, 295, 420, 290, 2, {.i16 = &G.SkillPoints}, 0, 30));
     p.Add({.kind = Kind::kChoice, .label = "Bag of Holding", .labelX = 330, .labelY = 325, .x = 420, .y = 320,
            .pieces = 3, .value = {.u32 = &G.HasBagOfHolding}, .names = NoYesLabels, .listPieces = 4});
     return p;
@@ -110,35 +90,44 @@ std::string ActiveAuraName(const CheatControl&) {
 CheatControlList SkillsPage() {
     CheatControlList p;
     for (int16_t i = 0; i < 12; ++i) {
-        CheatControl skill = Number(SkillNames[size_t(i)], 70, int16_t(110 + 20 * i), 170, int16_t(105 + 20 * i), 3,
-                                    {.i16 = &G.BaseSkills[i]}, 0, 20);
+        CheatControl skill = CheatNumber(SkillNames[size_t(i)], 70, int16_t(110 + 20 * i), 170, int16_t(105 + 20 * i),
+                                         3, {.i16 = &G.BaseSkills[i]}, 0, 20);
         skill.after = CapSkill;
         skill.index = i;
         p.Add(skill);
     }
-    p.Add(Label("Quest Skills (BOOLEAN)", 270, 105, kSmallBlue));
+    p.Add(CheatLabel("Quest Skills (BOOLEAN)", 270, 105, kSmallBlue));
     for (int16_t i = 0; i < 13; ++i) {
         p.Add({.kind = Kind::kText, .x = 270, .y = int16_t(120 + 20 * i), .index = i, .text = QuestSkillName});
-        p.Add(Check(390, int16_t(115 + 20 * i), G.LoreKnown[i]));
+        p.Add(CheatCheck(390, int16_t(115 + 20 * i), G.LoreKnown[i]));
     }
-    p.Add(Label("NOTE: Skills cannot be ", 70, 355, kSmallRed));
-    p.Add(Label("set > CapStats!", 70, 367, kSmallRed));
-    p.Add(Label("Prayer Charges:", 450, 100));
-    p.Add(Number("", 0, 0, 450, 120, 3, {.i16 = &G.PrayerCharges}, 0, 5));
-    p.Add(Label("Curse Charges:", 450, 200));
-    p.Add(Number("", 0, 0, 450, 220, 3, {.i16 = &G.CurseCharges}, 0, 5));
-    p.Add(Label("Active Aura:", 450, 300));
-    p.Add(Number("", 0, 0, 450, 320, 3, {.i16 = &G.ActiveAura}, -1, 5));
+    p.Add(CheatLabel("NOTE: Skills cannot be ", 70, 355, kSmallRed));
+    p.Add(CheatLabel("set > CapStats!", 70, 367, kSmallRed));
+    p.Add(CheatLabel("Prayer Charges:", 450, 100));
+    p.Add(CheatField(450, 120, 3, {.i16 = &G.PrayerCharges}, 0, 5));
+    p.Add(CheatLabel("Curse Charges:", 450, 200));
+    p.Add(CheatField(450, 220, 3, {.i16 = &G.CurseCharges}, 0, 5));
+    p.Add(CheatLabel("Active Aura:", 450, 300));
+    p.Add(CheatField(450, 320, 3, {.i16 = &G.ActiveAura}, -1, 5));
     p.Add({.kind = Kind::kText, .x = 450, .y = 350, .colour = kSmallBlue, .text = ActiveAuraName});
     return p;
 }
 
 // A timed effect's row: the label 5 pixels below its fields, a degree field at x 220 and,
 // when it has one, a duration field at x 380.
-void AddEffectRow(CheatControlList& p, std::string_view label, int16_t y, int16_t* degree, int16_t* duration,
-                  int16_t degreeMax, int16_t durationMax) {
-    p.Add(Number(label, 60, int16_t(y + 5), 220, y, 3, {.i16 = degree}, 0, degreeMax));
-    if (duration) p.Add(Number("", 0, 0, 380, y, 3, {.i16 = duration}, 0, durationMax));
+struct EffectRow {
+    std::string_view label;
+    int16_t y;
+    int16_t* degree;
+    int16_t* duration;
+    int16_t degreeMax, durationMax;
+};
+
+void AddEffectRows(CheatControlList& p, std::span<const EffectRow> rows) {
+    for (const EffectRow& r : rows) {
+        p.Add(CheatNumber(r.label, 60, int16_t(r.y + 5), 220, r.y, 3, {.i16 = r.degree}, 0, r.degreeMax));
+        if (r.duration) p.Add(CheatField(380, r.y, 3, {.i16 = r.duration}, 0, r.durationMax));
+    }
 }
 
 // Tiny: a shrunk hero grows back, any other shrinks for 50 turns.
@@ -149,28 +138,27 @@ int ToggleShrunk(CheatMenuState&) {
 
 CheatControlList EffectsPage() {
     CheatControlList p;
-    AddEffectRow(p, "Bless:            Duration", 110, &G.BlessTurns, nullptr, 999, 0);
-    AddEffectRow(p, "Heroism:          Degree                  Duration", 130, &G.Heroism[0], &G.Heroism[1], 999,
-                 999);
-    AddEffectRow(p, "Magic Shield:     Degree                  Duration", 150, &G.MagicShield[0],
-                 &G.MagicShield[1], 999, 999);
-    AddEffectRow(p, "Life Draining:    Degree                  Duration", 170, &G.LifeDrain[0], &G.LifeDrain[1],
-                 999, 999);
-    AddEffectRow(p, "True Sight:       Degree                  Duration", 190, &G.TrueSight[0], &G.TrueSight[1],
-                 999, 999);
-    AddEffectRow(p, "Beast Form:       Degree                  Duration", 210, &G.HeroForm, &G.FormTurns, 4, 999);
-    p.Add(Toggle("No Rad:", 60, 235, 220, 230, {.u32 = &G.RadiationImmune}, kFalseTrue));
-    p.Add(Toggle("No Bio:", 60, 255, 220, 250, {.u32 = &G.BiohazardImmune}, kFalseTrue));
-    p.Add(Number("Invisible:   Duration", 60, 295, 220, 290, 3, {.i16 = &G.InvisibleTurns}, 0, 100));
-    p.Add(Number("Water Walk:  Duration", 60, 315, 220, 310, 3, {.i16 = &G.WaterWalkTurns}, 0, 100));
-    p.Add(Number("Gills:       Duration", 60, 335, 220, 330, 3, {.i16 = &G.GillsTurns}, 0, 100));
-    p.Add(Toggle("Hide:", 60, 355, 120, 350, {.u32 = &G.Hidden}, kVisibleHidden));
-    p.Add(Number("Trippin:", 60, 375, 120, 370, 3, {.i16 = &G.MagicFoodTurns}, 0, 100));
-    p.Add(Toggle("Nude:", 330, 295, 390, 290, {.u32 = &G.ItemsStripped}, kNoYes));
-    CheatControl tiny = Toggle("Tiny:", 330, 315, 390, 310, {.i16 = &G.Shrunk}, kNoYes);
+    const EffectRow rows[] = {
+        {"Bless:            Duration", 110, &G.BlessTurns, nullptr, 999, 0},
+        {"Heroism:          Degree                  Duration", 130, &G.Heroism[0], &G.Heroism[1], 999, 999},
+        {"Magic Shield:     Degree                  Duration", 150, &G.MagicShield[0], &G.MagicShield[1], 999, 999},
+        {"Life Draining:    Degree                  Duration", 170, &G.LifeDrain[0], &G.LifeDrain[1], 999, 999},
+        {"True Sight:       Degree                  Duration", 190, &G.TrueSight[0], &G.TrueSight[1], 999, 999},
+        {"Beast Form:       Degree                  Duration", 210, &G.HeroForm, &G.FormTurns, 4, 999},
+    };
+    AddEffectRows(p, rows);
+    p.Add(CheatToggle("No Rad:", 60, 235, 220, 230, {.u32 = &G.RadiationImmune}, kFalseTrue));
+    p.Add(CheatToggle("No Bio:", 60, 255, 220, 250, {.u32 = &G.BiohazardImmune}, kFalseTrue));
+    p.Add(CheatNumber("Invisible:   Duration", 60, 295, 220, 290, 3, {.i16 = &G.InvisibleTurns}, 0, 100));
+    p.Add(CheatNumber("Water Walk:  Duration", 60, 315, 220, 310, 3, {.i16 = &G.WaterWalkTurns}, 0, 100));
+    p.Add(CheatNumber("Gills:       Duration", 60, 335, 220, 330, 3, {.i16 = &G.GillsTurns}, 0, 100));
+    p.Add(CheatToggle("Hide:", 60, 355, 120, 350, {.u32 = &G.Hidden}, kVisibleHidden));
+    p.Add(CheatNumber("Trippin:", 60, 375, 120, 370, 3, {.i16 = &G.MagicFoodTurns}, 0, 100));
+    p.Add(CheatToggle("Nude:", 330, 295, 390, 290, {.u32 = &G.ItemsStripped}, kNoYes));
+    CheatControl tiny = CheatToggle("Tiny:", 330, 315, 390, 310, {.i16 = &G.Shrunk}, kNoYes);
     tiny.act = ToggleShrunk;
     p.Add(tiny);
-    p.Add(Number("TimeLoop Counter:", 330, 335, 450, 330, 3, {.i16 = &G.TimeLoopCountdown}, 0, 4999));
+    p.Add(CheatNumber("TimeLoop Counter:", 330, 335, 450, 330, 3, {.i16 = &G.TimeLoopCountdown}, 0, 4999));
     return p;
 }
 
@@ -191,20 +179,15 @@ std::string ImmunityText(const CheatControl& c) {
 
 CheatControlList ProtPage() {
     CheatControlList p;
-    struct Shield {
-        std::string_view label;
-        int16_t y;
-        int16_t (&value)[2];
+    const EffectRow shields[] = {
+        {"Acid Shield:      Degree                  Duration", 110, &G.AcidShield[0], &G.AcidShield[1], 10, 100},
+        {"Cold Shield:      Degree                  Duration", 130, &G.ColdShield[0], &G.ColdShield[1], 10, 100},
+        {"Elect Shield:     Degree                  Duration", 150, &G.ElectShield[0], &G.ElectShield[1], 10, 100},
+        {"Fire Shield:      Degree                  Duration", 170, &G.FireShield[0], &G.FireShield[1], 10, 100},
+        {"Mind Shield:      Degree                  Duration", 200, &G.MindShield[0], &G.MindShield[1], 10, 100},
+        {"Body Shield:      Degree                  Duration", 220, &G.BodyShield[0], &G.BodyShield[1], 10, 100},
     };
-    const Shield shields[] = {
-        {"Acid Shield:      Degree                  Duration", 110, G.AcidShield},
-        {"Cold Shield:      Degree                  Duration", 130, G.ColdShield},
-        {"Elect Shield:     Degree                  Duration", 150, G.ElectShield},
-        {"Fire Shield:      Degree                  Duration", 170, G.FireShield},
-        {"Mind Shield:      Degree                  Duration", 200, G.MindShield},
-        {"Body Shield:      Degree                  Duration", 220, G.BodyShield},
-    };
-    for (const Shield& s : shields) AddEffectRow(p, s.label, s.y, &s.value[0], &s.value[1], 10, 100);
+    AddEffectRows(p, shields);
     for (int16_t i = 0; i < int16_t(kImmunities.size()); ++i)
         p.Add({.kind = Kind::kText, .x = kImmunities[size_t(i)].x, .y = 255, .colour = kSmallGreen, .index = i,
                .text = ImmunityText});
@@ -225,10 +208,10 @@ CheatControlList AfflictPage() {
     };
     int16_t y = 100;
     for (const Affliction& a : afflictions) {
-        p.Add(Toggle(a.label, 60, int16_t(y + 5), 140, y, {.u32 = &a.word}, NoYesLabels));
+        p.Add(CheatToggle(a.label, 60, int16_t(y + 5), 140, y, {.u32 = &a.word}, NoYesLabels));
         y = int16_t(y + 22);
     }
-    CheatControl undead = Toggle("Undead", 260, 105, 340, 100, {.u32 = &G.HeroIsUndead}, NoYesLabels);
+    CheatControl undead = CheatToggle("Undead", 260, 105, 340, 100, {.u32 = &G.HeroIsUndead}, NoYesLabels);
     undead.act = [](CheatMenuState&) {
         if (G.HeroIsUndead) ClearUndeadState();
         else ApplyUndeadState();
@@ -243,22 +226,20 @@ std::string PortalKeyLabel(const CheatControl& c) { return "Portal Key " + std::
 CheatControlList CollectPage() {
     CheatControlList p;
     for (int16_t i = 0; i < 5; ++i) {
-        p.Add(Check(270, int16_t(110 + 20 * i), G.PentaActive[i]));
+        p.Add(CheatCheck(270, int16_t(110 + 20 * i), G.PentaActive[i]));
         p.Add({.kind = Kind::kText, .x = 300, .y = int16_t(115 + 20 * i), .index = i, .text = PortalKeyLabel});
     }
-    p.Add({.kind = Kind::kButton, .label = "Know all Runes", .x = 270, .y = 230, .pieces = 7,
-           .act = [](CheatMenuState&) {
-               std::fill(std::begin(G.KnownRunes), std::end(G.KnownRunes), 1u);
-               return 0;
-           }});
-    p.Add({.kind = Kind::kButton, .label = "Know all Hieroglyphs", .x = 270, .y = 252, .pieces = 7,
-           .act = [](CheatMenuState&) {
-               std::fill(std::begin(G.KnownHieroglyphs), std::end(G.KnownHieroglyphs), 1u);
-               return 0;
-           }});
+    p.Add(CheatButton("Know all Runes", 270, 230, 7, [](CheatMenuState&) {
+        std::fill(std::begin(G.KnownRunes), std::end(G.KnownRunes), 1u);
+        return 0;
+    }));
+    p.Add(CheatButton("Know all Hieroglyphs", 270, 252, 7, [](CheatMenuState&) {
+        std::fill(std::begin(G.KnownHieroglyphs), std::end(G.KnownHieroglyphs), 1u);
+        return 0;
+    }));
     // The tenth tattoo word has no tattoo behind it and is not offered.
     for (int16_t i = 0; i < 9; ++i)
-        p.Add(Toggle(TattooNames[size_t(i)], 60, int16_t(115 + 20 * i), 170, int16_t(110 + 20 * i),
+        p.Add(CheatToggle(TattooNames[size_t(i)], 60, int16_t(115 + 20 * i), 170, int16_t(110 + 20 * i),
                      {.u32 = &G.Tattoos[i]}, NoYesLabels));
     return p;
 }

@@ -12,6 +12,7 @@
 #include "hide.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
+#include "platform/input.h"
 #include "platform/random.h"
 
 namespace {

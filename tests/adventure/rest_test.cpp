@@ -83,7 +83,8 @@ TEST_F(RestTest, TheNightEndsTimedEffectsButNotTheShieldsOfMindAndBody) {
     for (int16_t* pair : {g.Heroism, g.MagicShield, g.TrueSight, g.AcidShield, g.ColdShield, g.ElectShield,
                           g.FireShield})
         EXPECT_EQ(std::tuple(pair[0], pair[1]), std::tuple(0, 0));
-    for (int16_t* pair : {g.MindShield, g.BodyShield, g.LifeDrain}) EXPECT_EQ(std::tuple(pair[0], pair[1]), std::tuple(4, 4));
+    for (int16_t* pair : {g.MindShield, g.BodyShield, g.LifeDrain})
+        EXPECT_EQ(std::tuple(pair[0], pair[1]), std::tuple(4, 4));
     EXPECT_EQ(g.CombatBonusTurns, 6);
 }
 

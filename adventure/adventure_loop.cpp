@@ -149,20 +149,20 @@ void HumanFormButton() {
 }
 
 constexpr HudButton kHumanButtons[] = {
-    {455, 355, 'B', "Click", true, BowButton},
-    {490, 355, 'W', "Click", true, WandButton},
+    {455, 355, 'B', "click", true, BowButton},
+    {490, 355, 'W', "click", true, WandButton},
     {525, 355, 'H', "Click", false, HideButton},
-    {560, 355, 'D', "Click", true, [] { DirectionAction(1); }},
-    {595, 355, 'G', "Click", true, DigButton},
+    {560, 355, 'D', "click", true, [] { DirectionAction(1); }},
+    {595, 355, 'G', "click", true, DigButton},
     {455, 390, 'S', "Click", false, StatsButton},
     {490, 390, 'I', "Click", false, InventoryButton},
     {525, 390, 'Q', "Click", false, RunJournal},
     {560, 390, 'M', "Read", false, MapScreen},
     {595, 390, 'T', "Click", false, RunKnownSymbols},
     {455, 425, 'R', "Click", false, Rest},
-    {490, 425, 'C', "Click", true, [] { DirectionAction(0); }},
+    {490, 425, 'C', "click", true, [] { DirectionAction(0); }},
     {525, 425, 'A', "Click", false, ActivateButton},
-    {560, 425, 'P', "Click", true, PushMonster},
+    {560, 425, 'P', "click", true, PushMonster},
     {590, 425, 'O', "Click", false, OptionsButton},
 };
 constexpr HudButton kBeastButtons[] = {
@@ -429,7 +429,7 @@ void AdventureLoop() {
         PollHudKeys();
         if (GameState.HeroForm > 0) PollHudButtons(kBeastButtons);
         else PollHudButtons(kHumanButtons);
-        if (KeyPressed('Z', 1, 0, 1) && !OnWilderness() && CustomCampaign.DurwichEnabled == 1) {
+        if (!OnWilderness() && CustomCampaign.DurwichEnabled == 1 && KeyPressed('Z', 1, 0, 1)) {
             if (CanFastTravel()) FastTravelMenu();
             Redraw();
         }

@@ -18,17 +18,16 @@ enum BodyPlan : uint8_t {
 enum Head : uint8_t {
     kHeadHuman, kHeadGoblin, kHeadOrc, kHeadSkull, kHeadHorned, kHeadWolf, kHeadHelm, kHeadHood,
     kHeadBird, kHeadLizard, kHeadBull, kHeadPig, kHeadCat, kHeadInsect, kHeadWrapped, kHeadBlock,
-    kHeadCount
 };
 enum Beast : uint8_t {
     kBeastDog, kBeastBear, kBeastRat, kBeastBoar, kBeastCat, kBeastHorse, kBeastLizard, kBeastBull,
-    kBeastDeer, kBeastCount
+    kBeastDeer,
 };
 
 enum Weapon : uint8_t {
     kWeaponNone, kWeaponSword, kWeaponAxe, kWeaponClub, kWeaponSpear, kWeaponStaff, kWeaponBow,
     kWeaponDagger, kWeaponClaws, kWeaponMace, kWeaponFlail, kWeaponTrident, kWeaponWand, kWeaponScythe,
-    kWeaponHammer, kWeaponBigSword, kWeaponBigAxe, kWeaponPolearm, kWeaponCount
+    kWeaponHammer, kWeaponBigSword, kWeaponBigAxe, kWeaponPolearm,
 };
 
 // Parts added to a plan.

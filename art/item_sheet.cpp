@@ -518,7 +518,6 @@ void DrawItem(Layer& L, const Fr& f, const ItemLook& k) {
         case kHelmet: {
             const Col metal = Mix(C(0xA8ACB8), c, 0.25f);
             const int style = k.variant % 4;
-            const float top = tall ? 0.2f : 0.2f;
             Fr g = tall ? Fr{f.x0, f.y0 + f.h * 0.22f, f.w, f.w * 1.1f} : f;
             P(L, g, Union(Inter(g.Ci(0.5f, 0.55f, 0.38f), g.Bx(0, 0, 1, 0.6f)), g.Bx(0.12f, 0.5f, 0.88f, 0.86f, 0.06f)), metal, 0.1f, 0.6f);
             L.Fill(g.Bx(0.22f, 0.6f, 0.78f, 0.68f), kInk);
@@ -526,7 +525,6 @@ void DrawItem(Layer& L, const Fr& f, const ItemLook& k) {
             if (style == 2)
                 for (float s : {-1.0f, 1.0f}) P(L, g, g.Pg({{0.5f + s * 0.3f, 0.35f}, {0.5f + s * 0.5f, 0.0f}, {0.5f + s * 0.2f, 0.25f}}), kBone, 0.03f);
             if (style == 3) P(L, g, g.Pg({{0.45f, 0.18f}, {0.55f, 0.18f}, {0.6f, -0.15f}, {0.4f, -0.15f}}), C(0xC02020), 0.03f);
-            (void)top;
             break;
         }
         case kBedroll:

@@ -24,13 +24,12 @@ Image BuildMiniWallSheet(const TileArt& art);  // VMINIWALL
 namespace tiles {
 
 // What a painter knows of the tile it paints. `variant` counts the tiles of the same role and
-// family that come before it in an unbroken run of numbers, `run` is that run's length.
+// family that come before it in an unbroken run of numbers.
 struct Tile {
     int number;
     TileRole role;
     TileFamily family;
     int variant;
-    int run;
     uint32_t seed;
 };
 
@@ -91,7 +90,6 @@ void PaintLakeShore(Image& img, const Tile& t);
 void PaintObject(Image& img, const Tile& t);
 void PaintOverhang(Image& img, const Tile& t);
 void PaintMark(Image& img, const Tile& t);
-void PaintInterface(Image& img, const Tile& t);
 void PaintWild(Image& img, const Tile& t);
 void PaintPath(Image& img, const Tile& t);
 
@@ -119,7 +117,6 @@ enum Prop : int {
     kPropReeds, kPropFlowers, kPropCactus, kPropPalm, kPropShell, kPropAnchor, kPropStatue,
     kPropBookStack, kPropTent, kPropIdol, kPropChains, kPropLantern, kPropIcicle, kPropSnowman,
     kPropWoodpile, kPropSpinningWheel, kPropCannon, kPropDrum, kPropGenerator, kPropVent,
-    kPropCount
 };
 void DrawProp(Layer& L, Prop prop, const Palette& pal, uint32_t v, float ox, float oy);
 

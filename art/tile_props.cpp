@@ -533,7 +533,6 @@ void DrawProp(Layer& L, Prop prop, const Palette& pal, uint32_t v, float ox, flo
             L.Fill(a.El(16, 23.5f, 6, 3), kInk);
             for (int k = 0; k < 3; ++k) L.Fill(a.Ci(16 + r.Range(-3, 3), 16 - 5.0f * float(k), 3.0f + float(k)), Col{200, 200, 196}, 0.75f);
             break;
-        case kPropCount: break;
     }
 }
 

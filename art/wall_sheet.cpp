@@ -8,18 +8,13 @@ namespace {
 
 using namespace tiles;
 
-// The number of tiles of the same role and family just before `t` in an unbroken run, and
-// the run's length: how far into its run a tile stands decides its variant.
-void RunOf(int t, int& variant, int& run) {
+// The number of tiles of the same role and family just before `t` in an unbroken run: how far
+// into its run a tile stands decides its variant.
+int VariantOf(int t) {
     const TileClass c = TileClasses[size_t(t)];
-    auto same = [&](int u) {
-        return u >= 0 && u < kTileCount && TileClasses[size_t(u)].role == c.role && TileClasses[size_t(u)].family == c.family;
-    };
-    int first = t, last = t;
-    while (same(first - 1)) --first;
-    while (same(last + 1)) ++last;
-    variant = t - first;
-    run = last - first + 1;
+    int first = t;
+    while (first > 0 && TileClasses[size_t(first - 1)].role == c.role && TileClasses[size_t(first - 1)].family == c.family) --first;
+    return t - first;
 }
 
 void PaintByRole(Image& img, const Tile& t) {
@@ -121,8 +116,7 @@ TileArt BuildTileArt() {
     PaintCompounds(art.tiles, done);
     for (int n = 0; n < kTileCount; ++n) {
         if (done[size_t(n)]) continue;
-        Tile t{n, TileClasses[size_t(n)].role, TileClasses[size_t(n)].family, 0, 1, Hash(uint32_t(n) * 7919u + 17u)};
-        RunOf(n, t.variant, t.run);
+        const Tile t{n, TileClasses[size_t(n)].role, TileClasses[size_t(n)].family, VariantOf(n), Hash(uint32_t(n) * 7919u + 17u)};
         Image& img = art.tiles[size_t(n)];
         if (!PaintSpecial(img, t)) PaintByRole(img, t);
     }

@@ -4,10 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 
 #include "adventure/encounters.h"
+#include "bench/full_frames.h"
 #include "combat/monster_death.h"
 #include "combat/monster_path.h"
 #include "combat/monster_turn.h"
@@ -19,26 +19,6 @@
 #include "view/map_view.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double FullFrameSeconds() {
-    static const double seconds = [] {
-        Surface from(640, 480), to(640, 480);
-        const Rect frame{0, 0, 640, 480};
-        double best = 1e9;
-        for (int round = 0; round < 7; ++round) {
-            const auto start = Clock::now();
-            for (int n = 0; n < 200; ++n) {
-                CopyRect(&to, 0, 0, &from, frame, kBltOpaque);
-                benchmark::DoNotOptimize(to.pixels.get());
-            }
-            best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count() / 200);
-        }
-        return best;
-    }();
-    return seconds;
-}
 
 // An open 50 x 50 level, the hero in its middle or its corner, every window square seen.
 struct OpenLevel {
@@ -66,14 +46,6 @@ struct OpenLevel {
         MarkFootprint(x, y, PictureSizeClass(MonsterTable[size_t(monster)].MonsterPicture), e);
     }
 };
-
-template <class Run>
-void ReportFrames(benchmark::State& state, Run&& run) {
-    const auto start = Clock::now();
-    for (auto _ : state) run();
-    const double perRun = std::chrono::duration<double>(Clock::now() - start).count() / double(state.iterations());
-    state.counters["full_frames"] = perRun / FullFrameSeconds();
-}
 
 void FullFrameCopy(benchmark::State& state) {
     Surface from(640, 480), to(640, 480);

@@ -1,9 +1,12 @@
 #include "events/event_screen.h"
 
+#include "adventure/square_triggers.h"
 #include "data/text_field.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
+#include "platform/sound.h"
 #include "platform/widgets.h"
+#include "script/flags.h"
 #include "view/play_screen.h"
 
 std::string_view EventLine(const EventRecord& e, int16_t page, int16_t line) {
@@ -17,7 +20,24 @@ int16_t LastEventLine(const EventRecord& e, int16_t page, int16_t last) {
     return -1;
 }
 
+std::optional<EventRecord> ActiveEvent(int16_t x, int16_t y) {
+    const EventRecord* e = EventAt(x, y);
+    if (!e || !CheckFlagCondition(e->Word[1], e->Word[2], e->Word[3])) return std::nullopt;
+    return *e;
+}
+
+void BeginEventScreen(int& result) {
+    result = 0;
+    PlaySoundEffect("Text");
+}
+
 void DrawEventBackground() { DrawPlayScreen(0, 1, 0, -1, -1, 0); }
+
+void DrawServicePage(std::string_view title) {
+    DrawPlayScreen(1, 0, 0, -1, -1, 0);
+    DrawBigText(50, 50, title, kBigBlue);
+    DrawSmallText(50, 70, "----------------------------------------------------------", kSmallBlack);
+}
 
 void DrawPageLines(std::span<const PageLine> lines, int16_t x) {
     for (const PageLine& l : lines) DrawSmallText(x, l.y, l.text, l.colour);
@@ -32,7 +52,8 @@ void DrawLineStack(std::span<const std::string_view> lines, int16_t y, int16_t x
 
 void DrawEventButtons(std::span<const EventButton> buttons) {
     for (const EventButton& b : buttons)
-        if (!b.label.empty()) DrawButton(b.x, b.drawnY >= 0 ? b.drawnY : b.y, b.pieces, b.label);
+        if (!b.label.empty())
+            DrawButton(b.drawnX >= 0 ? b.drawnX : b.x, b.drawnY >= 0 ? b.drawnY : b.y, b.pieces, b.label);
 }
 
 int16_t PollEventButtons(std::span<const EventButton> buttons) {
@@ -41,6 +62,11 @@ int16_t PollEventButtons(std::span<const EventButton> buttons) {
         if (ButtonClicked(b.x, b.y, units, b.hotkey1, b.hotkey2, 1, b.sound)) return b.action;
     }
     return -1;
+}
+
+int RunOneActionPage(const char* screen, int16_t x, int16_t y, std::string_view action, int16_t hotkey) {
+    return RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); },
+                          {{.action = 1, .label = action, .y = 260, .hotkey1 = hotkey}, kLeaveOrEscButton}) == 1;
 }
 
 void ShowEventMessage(std::initializer_list<PageLine> lines, const EventButton& button) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -25,8 +26,17 @@ inline bool IsDestination(int32_t level, int32_t x, int32_t y) {
     return level >= 0 && level < 130 && IsMapSquare(x, y);
 }
 
+// A copy of the event on (x, y) when its condition on words 1..3 holds (a copy, because the
+// screens of a handler may load another level); nothing when the square holds none.
+std::optional<EventRecord> ActiveEvent(int16_t x, int16_t y);
+// The hero stays, and "Text" announces the screen.
+void BeginEventScreen(int& result);
+
 // The play screen without its side panel, the map view shown; no flip.
 void DrawEventBackground();
+// A full page over the covered map view, beside the side panel: the title in the big font and
+// the rule under it; no flip.
+void DrawServicePage(std::string_view title);
 
 struct PageLine {
     int16_t y;
@@ -54,6 +64,7 @@ struct EventButton {
     int16_t pieces = 5;
     int16_t units = 0;    // click width in tens of pixels; 0: as drawn
     int16_t drawnY = -1;  // where it is drawn when that is not its click area
+    int16_t drawnX = -1;
 };
 inline constexpr int16_t kEsc = 27;
 inline constexpr EventButton kLeaveButton{.action = 0, .label = "Leave", .y = 282, .hotkey1 = 'L'};
@@ -93,6 +104,10 @@ template <class Draw>
 int16_t RunEventChoice(const char* screen, Draw&& drawPage, std::initializer_list<EventButton> buttons) {
     return RunEventChoice(screen, drawPage, std::span<const EventButton>(buttons.begin(), buttons.size()));
 }
+
+// Text[0] of the event on (x, y) with one action button at 260 and "Leave" (L, Esc): 1 when
+// the action was chosen.
+int RunOneActionPage(const char* screen, int16_t x, int16_t y, std::string_view action, int16_t hotkey);
 
 // A page of fixed lines over the play screen with one button, waited for.
 void ShowEventMessage(std::initializer_list<PageLine> lines, const EventButton& button = kBackButton);

@@ -284,7 +284,9 @@ void HandleEquipSlots(int16_t page) {
     for (const SlotPlace& p : HandSlots()) handle(p);
 }
 
-void InspectBackpackItem(int16_t instance) {
+namespace {
+
+void InspectItem(int16_t instance, int16_t showPrices) {
     const ItemInstance* inst = InstanceAt(instance);
     if (!inst || inst->ItemNumber == kNone) return;
     const int16_t type = ItemTypeOf(inst->ItemNumber);
@@ -293,10 +295,15 @@ void InspectBackpackItem(int16_t instance) {
     else if (type == kGemstoneBag)
         RunGembag();
     else
-        ShowItemInfo(100, 120, inst->ItemNumber, inst->X, inst->Y, inst->CurseKnown, 1, 1, 1, -1, 0);
+        ShowItemInfo(100, 120, inst->ItemNumber, inst->X, inst->Y, inst->CurseKnown, 1, showPrices, showPrices, -1,
+                     0);
     HoldBox(2);
 }
 
+}  // namespace
+
+void InspectBackpackItem(int16_t instance) { InspectItem(instance, 1); }
+void InspectStoredItem(int16_t instance) { InspectItem(instance, 0); }
 void InspectBagItem(int16_t instance) { InspectBackpackItem(instance); }
 
 void ShowKeyring() {

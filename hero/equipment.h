@@ -34,6 +34,8 @@ void HandleEquipSlots(int16_t page);
 
 // Right-click information on a carried instance; stays while the right button is held.
 void InspectBackpackItem(int16_t instance);
+// The same with no prices on the item panel, for an item in a store (a vault is no shop).
+void InspectStoredItem(int16_t instance);
 void InspectBagItem(int16_t instance);
 // The key list over the screen (no flip).
 void ShowKeyring();

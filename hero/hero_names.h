@@ -12,6 +12,9 @@
 inline constexpr std::array<std::string_view, 7> StatNames{
     "Combat", "Strength", "Endurance", "Agility", "Dexterity", "Willpower", "Perception"};
 
+// Their short forms, as the skill lists name a skill's Capstat.
+inline constexpr std::array<std::string_view, 7> StatShortNames{"Com", "Str", "End", "Agi", "Dex", "Wil", "Per"};
+
 // Armsmaster .. Targeteer, in BaseSkills order.
 inline constexpr std::array<std::string_view, 12> SkillNames{
     "Armsmaster",   "Auras",  "Curse",   "Critical Hit", "Disarm Traps", "Dual Weapons",

@@ -27,7 +27,6 @@ constexpr int16_t kFirstTattooIcon = 108, kFullPip = 66, kEmptyPip = 67;
 constexpr int16_t kMalePortrait = 912, kFemalePortrait = 864;
 constexpr int16_t kTopLevel = 50;
 
-constexpr std::array<std::string_view, 7> kCapstatShort{"Com", "Str", "End", "Agi", "Dex", "Wil", "Per"};
 constexpr std::array<std::string_view, 10> kTattooEffects{
     "+1 Perception.", "+1 Willpower.", "+5 fire resist.",           "+1 Strength.", "+1 Endurance.",
     "Immunity to Petrification.", "+1 Combat.", "+1 Agility.", "+5 electrical resistance.", "XXX"};
@@ -90,7 +89,7 @@ void DrawSkillsPage() {
         const int16_t capstat = CapstatTable[size_t(skill)];
         const int16_t colour = SkillLowered(skill) ? kSmallRed : kSmallBlue;
         DrawText(360, y, SkillNames[size_t(skill)], colour);
-        DrawText(457, y, "(" + std::string(kCapstatShort[size_t(capstat)]) + ")", colour);
+        DrawText(457, y, "(" + std::string(StatShortNames[size_t(capstat)]) + ")", colour);
         DrawText(522, y, Num(g.Skills[skill]) + " / " + Num(g.Stats[capstat]), colour);
         if (skill == kPrayer) DrawChargePips(572, int16_t(y - 1), g.PrayerCharges, g.Skills[skill]);
         if (skill == kCurseSkill) DrawChargePips(572, int16_t(y - 1), g.CurseCharges, g.Skills[skill]);

@@ -119,9 +119,11 @@ TEST_F(WorldCodesTest, ShopOnlyOnAShopSquare) {
     }
     EXPECT_EQ(Draws("Error! No shop at").size(), 3u);
     EXPECT_EQ(Draws("designated coordinates!").front(), (std::array<int32_t, 3>{90, 120, 0}));
+    TapKey('D');  // the shop opens and is left
     RunLine(31, {4, 4});
     EXPECT_TRUE(host.ScriptDone());
     EXPECT_EQ(Draws("Error! No shop at").size(), 3u);
+    EXPECT_EQ(Draws("Done").size(), 1u);
 }
 
 TEST_F(WorldCodesTest, SummonChangeAndRemoveMonsters) {

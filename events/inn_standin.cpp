@@ -1,3 +1,0 @@
-#include "inn.h"
-
-void ChooseAura() {}

@@ -1,0 +1,119 @@
+// The time loop: the snapshot, the explosion, the fold-back with its doors, a missing
+// snapshot, falls during a loop, and the slain screen.
+#include <filesystem>
+#include <tuple>
+
+#include "adventure/adventure_loop.h"
+#include "adventure/square_kinds.h"
+#include "adventure/time_loop.h"
+#include "adventure/upkeep.h"
+#include "adventure/wilderness.h"
+#include "data/save_slots.h"
+#include "tests/adventure/adventure_test.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TimeLoopTest : public AdventureTest {
+protected:
+    void SetUp() override {
+        AdventureTest::SetUp();
+        // A loop of 5 steps that sets flag 120 to 9; a monster stands in a door.
+        Put(25, 25, kTimeLoopEvent, {{4, 5}, {6, 120}, {8, 9}});
+        Put(30, 30, kSimpleDoorEvent);
+        AddMonsterEncounter(1, 30, 30, 0, 0);
+        ASSERT_EQ(SaveLevel(1, 0), 1u);
+        GameState.CurrentSaveSlot = 2;
+    }
+    void StartLoop() {
+        RunTimeLoopEvent(25, 25);
+        // Then the world moves on: the hero walks away and the door closes.
+        GameState.HeroX = 40;
+        SetGameFlag(120, 3);
+        EventAt(30, 30)->Word[2] = 0;
+    }
+};
+
+TEST_F(TimeLoopTest, TheSnapshotHoldsTheRunningLoop) {
+    StartLoop();
+    ASSERT_TRUE(fs::exists("Mod/SaveGames/save12.sav"));
+    EXPECT_EQ(std::tuple(GameState.TimeLoopCountdown, GameState.TimeLoopSaveSlot), std::tuple(5, 12));
+    // Stepping on it again while the loop runs does nothing.
+    SetGameFlag(120, 0);
+    RunTimeLoopEvent(25, 25);
+    EXPECT_EQ(GameFlag(120), 0);
+
+    GameState.HitPoints = 0;
+    Keys({13});
+    Run([] { ExplodeTimeDevice(0); });
+    EXPECT_EQ(Shown("   Zidori's Time Device"), 0u);
+    EXPECT_EQ(Shown("   Time folds back upon"), 1u);
+    EXPECT_EQ(std::tuple(GameState.HeroX, GameState.HitPoints, GameFlag(120)), std::tuple(25, 20, 9));
+    EXPECT_EQ(std::tuple(GameState.TimeLoopCountdown, GameState.CurrentLevelNumber), std::tuple(5, 1));
+    EXPECT_EQ(EventAt(30, 30)->Word[2], 1);  // the monster's door stands open
+    EXPECT_EQ(GridAt(30, 30), 0);
+}
+
+TEST_F(TimeLoopTest, TheCountdownRunsOutWithAnExplosion) {
+    StartLoop();
+    WildCombatMonsters = 2;
+    GameState.TimeLoopCountdown = 1;
+    Keys({13, 13, 13});
+    Run([] { FinishStep(0, 0); });
+    EXPECT_EQ(Shown("   Zidori's Time Device"), 1u);
+    EXPECT_EQ(Shown("   You are vapourized"), 1u);
+    EXPECT_EQ(Shown("   Time folds back upon"), 1u);
+    EXPECT_EQ(GameState.HeroX, 25);
+    EXPECT_EQ(WildCombatMonsters, -1);
+}
+
+TEST_F(TimeLoopTest, WithoutItsSnapshotTheLoopEndsInDeath) {
+    StartLoop();
+    fs::remove("Mod/SaveGames/save12.sav");
+    Keys({13, 13});
+    Run([] { ExplodeTimeDevice(0); });
+    EXPECT_EQ(Shown("   You have been slain."), 1u);
+    EXPECT_EQ(std::tuple(QuitAdventure, GameState.TimeLoopCountdown, GameState.HeroX), std::tuple(1u, -1, 40));
+}
+
+TEST_F(TimeLoopTest, ALoopStartsOnlyWithItsSnapshot) {
+    // The arena's state is never saved: no loop can start there.
+    GameState.CurrentLevelNumber = 130;
+    SetGameFlag(120, 4);
+    RunTimeLoopEvent(25, 25);
+    EXPECT_EQ(std::tuple(GameState.TimeLoopCountdown, GameState.TimeLoopSaveSlot, GameFlag(120)), std::tuple(-1, 0, 4));
+    EXPECT_FALSE(fs::exists("Mod/SaveGames/save12.sav"));
+}
+
+TEST_F(TimeLoopTest, AFallEndsTheAdventureOrFoldsBack) {
+    StartLoop();
+    Keys({13});
+    Run(FallIntoAbyss);
+    EXPECT_EQ(Shown("   Time folds back upon"), 1u);
+    EXPECT_EQ(QuitAdventure, 0u);
+    EXPECT_TRUE(Played("MaleFall"));
+
+    GameState.TimeLoopCountdown = 0;
+    GameState.HeroSex = 1;
+    GameState.HeroX = 40;
+    Access(40, 25) = kChasmAccess;
+    Keys({13});
+    Run(FallIntoAbyss);
+    EXPECT_EQ(Shown("You plunge into the abyss."), 1u);
+    EXPECT_EQ(QuitAdventure, 1u);
+    EXPECT_TRUE(Played("FemaleFall"));
+}
+
+TEST_F(TimeLoopTest, TheSlainScreenEndsTheBattleAndTheTune) {
+    WildCombatMonsters = 3;
+    FleeChance = 40;
+    GameState.CurrentTune = 4;
+    ClickAt(280, 275);
+    Run(ShowSlainScreen);
+    EXPECT_EQ(Shown("   You have been slain."), 1u);
+    EXPECT_TRUE(Played("Splat"));
+    EXPECT_EQ(std::tuple(WildCombatMonsters, FleeChance, GameState.CurrentTune), std::tuple(-1, 0, -1));
+}
+
+}  // namespace

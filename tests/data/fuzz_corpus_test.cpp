@@ -13,7 +13,7 @@ class FuzzCorpusTest : public HeadlessTest {
 protected:
     template <class Check>
     void RunCorpus(const char* target, Check&& check) {
-        const fs::path dir = fs::path(__FILE__).parent_path().parent_path().parent_path() / "fuzz/corpus" / target;
+        const fs::path dir = fs::path(VEXMOOR_FUZZ_CORPUS) / target;
         int inputs = 0;
         for (const auto& entry : fs::directory_iterator(dir)) {
             const auto bytes = FileBytes(entry.path());

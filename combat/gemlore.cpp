@@ -72,7 +72,7 @@ SpellDice SpellDiceOf(int16_t n) {
 
 int OnEnhanceGemloreSquare() {
     const int32_t x = GameState.HeroX, y = GameState.HeroY;
-    return x >= 0 && x < 50 && y >= 0 && y < 50 && CurrentLevel.AccessLayer[x * 50 + y] == kEnhanceGemloreSquare;
+    return OnMap(x, y) && CurrentLevel.AccessLayer[x * 50 + y] == kEnhanceGemloreSquare;
 }
 
 int CastAcidCloud() { return CastBlast(1, kAcidSpell, "Acid Cloud:"); }

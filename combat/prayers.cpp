@@ -116,7 +116,7 @@ void SmiteInSight() {
             if (m &&
                 (m->MonsterType == kDemon || m->MonsterType == kCadaverousUndead || m->MonsterType == kEtherealUndead))
                 SmiteMonsterAt(x, y);
-            const EventRecord* ev = EventGrid[size_t(mx * 50 + my)].get();
+            const EventRecord* ev = EventAt(mx, my);
             if (ev && ev->Word[0] == kToggleEvent && ev->Word[7] != 0) SmiteUndeadWall(mx, my);
         }
 }
@@ -127,6 +127,6 @@ void SmiteMonsterAt(int16_t viewX, int16_t viewY) {
 }
 
 void SmiteUndeadWall(int16_t x, int16_t y) {
-    const EventRecord* ev = x >= 0 && x < 50 && y >= 0 && y < 50 ? EventGrid[size_t(x * 50 + y)].get() : nullptr;
+    const EventRecord* ev = EventAt(x, y);
     if (ev && CheckFlagCondition(ev->Word[1], ev->Word[2], ev->Word[3])) SetGameFlag(ev->Word[1], 9999);
 }

@@ -96,10 +96,6 @@ void MapSquare(int16_t viewX, int16_t viewY, int16_t& mx, int16_t& my) {
     my = int16_t(originY + viewY);
 }
 
-const EventRecord* EventOnSquare(int16_t mx, int16_t my) {
-    return mx >= 0 && mx < 50 && my >= 0 && my < 50 ? EventGrid[size_t(mx * 50 + my)].get() : nullptr;
-}
-
 // The wand's mark on the square, its sound and the pause.
 void ShowWandMark(int16_t viewX, int16_t viewY, uint32_t pauseMs) {
     DrawPlayScreen(1, 1, 0, -1, -1, 0);
@@ -156,7 +152,7 @@ int WandMakeDormant(int16_t viewX, int16_t viewY, int16_t monsterNumber) {
 int WandQuestItem(int16_t viewX, int16_t viewY, int16_t monsterNumber) {
     int16_t mx, my;
     MapSquare(viewX, viewY, mx, my);
-    const EventRecord* ev = EventOnSquare(mx, my);
+    const EventRecord* ev = EventAt(mx, my);
     if (ev && ev->Word[0] == kUseItemEvent && GameFlag(ev->Word[6]) == 239) {
         SetGameFlag(ev->Word[6], 238);
         ShowWandMark(viewX, viewY, 1000);
@@ -167,7 +163,7 @@ int WandQuestItem(int16_t viewX, int16_t viewY, int16_t monsterNumber) {
 int WandFlowers(int16_t viewX, int16_t viewY) {
     int16_t mx, my;
     MapSquare(viewX, viewY, mx, my);
-    const EventRecord* ev = EventOnSquare(mx, my);
+    const EventRecord* ev = EventAt(mx, my);
     int changed = 0;
     if (ev && ev->Word[0] == kUseSpellEvent && ev->Word[3] == kFlowersSpell) {
         SetGameFlag(ev->Word[4], int16_t(uint16_t(GameFlag(ev->Word[4])) + 1));

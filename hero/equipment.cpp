@@ -362,12 +362,11 @@ void RunGembag() {
     draw();
     for (;;) {
         LoopPass("gem bag", draw);
-        if (AreaClicked(212, 109, 36, 270, 0, 1, 0, 0)) {
-            for (int16_t i = 0; i < 9; ++i) {
-                if (!AreaClicked(215, int16_t(113 + 30 * i), 20, 20, 0, 1, 1, 1)) continue;
-                int16_t& count = GameState.GembagCounts[i];
-                if (count > 0 && GiveItem(int16_t(kFirstGem + i), 0, 0, 1)) --count;
-            }
+        // The arrows lie in the column (212, 109, 36 x 270); each is tested on its own.
+        for (int16_t i = 0; i < 9; ++i) {
+            if (!AreaClicked(215, int16_t(113 + 30 * i), 20, 20, 0, 1, 1, 1)) continue;
+            int16_t& count = GameState.GembagCounts[i];
+            if (count > 0 && GiveItem(int16_t(kFirstGem + i), 0, 0, 1)) --count;
             draw();
         }
         if (ButtonClicked(440, 400, 8, 'D', 27, 1, 1)) return;

@@ -47,13 +47,17 @@ struct ItemUse {
     int16_t item, x, y, page;
 };
 
+// The zone of the hero's square; -1 off the map or for a zone the level cannot have, which has
+// neither condition nor name.
+int16_t HeroZone() {
+    const int16_t x = GameState.HeroX, y = GameState.HeroY;
+    const int16_t zone = OnMap(x, y) ? CurrentLevel.ZoneLayer[x * 50 + y] : int16_t{-1};
+    return zone >= 0 && zone <= 5 ? zone : int16_t{-1};
+}
+
 // An effect's answer: whether the hero screen closes, or kKeep to leave the answer as it was.
 constexpr int kKeep = -1;
 using Effect = int (*)(const ItemUse&);
-
-const EventRecord* EventOnSquare(int32_t x, int32_t y) {
-    return x >= 0 && x < 50 && y >= 0 && y < 50 ? EventGrid[size_t(x * 50 + y)].get() : nullptr;
-}
 
 void AddHitPoints(int32_t n) {
     GameStateRecord& g = GameState;
@@ -156,7 +160,7 @@ int UseMagicDust(const ItemUse& u) {
 }
 
 int PlaceBeacon() {
-    const bool eventHere = EventOnSquare(GameState.HeroX, GameState.HeroY) != nullptr;
+    const bool eventHere = EventAt(GameState.HeroX, GameState.HeroY) != nullptr;
     const bool battle = WildCombatMonsters != -1;
     if (!eventHere && !battle) {
         PlaySoundEffect("Elect");
@@ -524,7 +528,7 @@ void PlayInstrument(int16_t item) {
 // The USE ITEM FROM BACKPACK EVENT of the hero's square answers the item; 1 when it fired and
 // the item went where the event sends it.
 int RunUseItemEventStep(int16_t page) {
-    const EventRecord* ev = EventOnSquare(GameState.HeroX, GameState.HeroY);
+    const EventRecord* ev = EventAt(GameState.HeroX, GameState.HeroY);
     if (!ev || ev->Word[0] != kUseItemFromBackpackEvent || !CheckFlagCondition(ev->Word[1], ev->Word[2], ev->Word[3]) ||
         ev->Word[8] != ItemInUse)
         return 0;
@@ -578,11 +582,8 @@ int UseItem(int16_t page) {
 }
 
 int HeroZoneCondition(int16_t condition) {
-    const int32_t x = GameState.HeroX, y = GameState.HeroY;
-    if (x < 0 || x >= 50 || y < 0 || y >= 50) return 0;
-    const int16_t zone = CurrentLevel.ZoneLayer[x * 50 + y];
-    if (zone < 0 || zone > 5) return 0;
-    return CurrentLevel.ZoneConditions[zone] == condition && !AntimagicExcused(zone) ? 1 : 0;
+    const int16_t zone = HeroZone();
+    return zone != -1 && CurrentLevel.ZoneConditions[zone] == condition && !AntimagicExcused(zone) ? 1 : 0;
 }
 
 void RemoveCursorItem() {
@@ -620,9 +621,8 @@ void SetBeacon(int16_t x, int16_t y) {
     g.Beacon[0] = g.CurrentLevelNumber;
     g.Beacon[1] = x;
     g.Beacon[2] = y;
-    const int32_t hx = g.HeroX, hy = g.HeroY;
-    const int16_t zone = hx >= 0 && hx < 50 && hy >= 0 && hy < 50 ? CurrentLevel.ZoneLayer[hx * 50 + hy] : int16_t{-1};
-    SetFieldText(g.BeaconName, zone >= 0 && zone <= 5 ? FieldText(CurrentLevel.ZoneNames[zone]) : std::string_view(""));
+    const int16_t zone = HeroZone();
+    SetFieldText(g.BeaconName, zone != -1 ? FieldText(CurrentLevel.ZoneNames[zone]) : std::string_view(""));
     CombatPause();
 }
 
@@ -637,7 +637,7 @@ int SummonCompanion(int16_t monster) {
     constexpr Offset kCandidates[] = {{0, -3}, {2, 0}, {0, 2}, {-3, 0}};
     for (const Offset c : kCandidates) {
         const int16_t cx = int16_t(GameState.HeroX + c.dx), cy = int16_t(GameState.HeroY + c.dy);
-        if (cx < 0 || cx >= 50 || cy < 0 || cy >= 50 || !SummonSpaceFree(cx, cy, monster)) continue;
+        if (!OnMap(cx, cy) || !SummonSpaceFree(cx, cy, monster)) continue;
         PlaySoundEffect("Drop");
         if (!AddMonsterEncounter(monster, cx, cy, int16_t(Random15() & 1), 1)) return 0;
         RemoveCursorItem();
@@ -650,7 +650,7 @@ int SummonCompanion(int16_t monster) {
 
 int SummonSpaceFree(int16_t cx, int16_t cy, int16_t monster) {
     const auto open = [](int32_t x, int32_t y) {
-        return x >= 0 && x < 50 && y >= 0 && y < 50 && GameState.MonsterGrid[x * 50 + y] == -1 &&
+        return OnMap(x, y) && GameState.MonsterGrid[x * 50 + y] == -1 &&
                CurrentLevel.AccessLayer[x * 50 + y] == kFreeAccess;
     };
     if (!open(cx, cy) || !open(cx - 1, cy) || !open(cx, cy - 1) || !open(cx - 1, cy - 1)) return 0;
@@ -659,7 +659,7 @@ int SummonSpaceFree(int16_t cx, int16_t cy, int16_t monster) {
     for (int16_t i = 0; i < w; ++i)
         for (int16_t j = 0; j < h; ++j)
             if (!open(cx + i, cy + j)) return 0;
-    return EventOnSquare(cx, cy) ? 0 : 1;
+    return EventAt(cx, cy) ? 0 : 1;
 }
 
 int SummonBarrier(int16_t, int16_t power) {
@@ -675,7 +675,7 @@ int SummonBarrier(int16_t, int16_t power) {
 }
 
 int AddBarrierEncounter(int16_t x, int16_t y, int16_t power) {
-    if (x < 0 || x >= 50 || y < 0 || y >= 50) return 0;
+    if (!OnMap(x, y)) return 0;
     for (int16_t e = 0; e < kEncounterCount; ++e) {
         Encounter& r = GameState.EncounterList[e];
         if (r.Kind != -1) continue;

@@ -57,7 +57,7 @@ bool TeleportTargetFree(int16_t column, int16_t row) {
     int16_t originX, originY;
     ComputeViewOrigin(originX, originY);
     const int32_t x = originX + column, y = originY + row;
-    if (SightGrid[column][row] != 1 || x < 0 || x >= 50 || y < 0 || y >= 50) return false;
+    if (SightGrid[column][row] != 1 || !OnMap(x, y)) return false;
     const int16_t access = CurrentLevel.AccessLayer[x * 50 + y];
     return access < kFirstBlockingAccess && access != kChasmAccess && GameState.MonsterGrid[x * 50 + y] == -1 &&
            !TeleportBlockedByEvent(int16_t(x), int16_t(y));
@@ -103,8 +103,7 @@ constexpr std::array<std::string_view, 9> kThreatLetter{
 }  // namespace
 
 int TeleportBlockedByEvent(int16_t x, int16_t y) {
-    if (x < 0 || x >= 50 || y < 0 || y >= 50) return 0;
-    const EventRecord* ev = EventGrid[size_t(x * 50 + y)].get();
+    const EventRecord* ev = EventAt(x, y);
     if (!ev) return 0;
     if (ev->Word[0] == kBridgeEvent) return BridgeBlocks(*ev) ? 1 : 0;
     // The same events keep out a monster without any of the movers' abilities.

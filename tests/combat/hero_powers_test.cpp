@@ -106,6 +106,19 @@ TEST_F(HeroPowersTest, DimensionDoorIsRefusedWhereTeleportFails) {
         CurrentLevel.ZoneConditions[zone] = 0;
     }
     EXPECT_EQ(GameState.GembagCounts[4], 1);
+
+    // In zones 3 and 4 the condition is lifted while the zone's off flag holds its value.
+    CurrentLevel.ZoneConditionOffFlag[0] = 600;
+    CurrentLevel.ZoneConditionOffValue[0] = 2;
+    CurrentLevel.ZoneConditionOffFlag[1] = 601;
+    CurrentLevel.ZoneConditionOffValue[1] = 0;
+    SetGameFlag(600, 2);
+    SetGameFlag(601, 1);
+    CurrentLevel.ZoneConditions[3] = CurrentLevel.ZoneConditions[4] = 7;
+    CurrentLevel.ZoneLayer[25 * 50 + 25] = 4;
+    TapKey(13);
+    EXPECT_EQ(Cast(CastDimensionDoor), 0);
+    CurrentLevel.ZoneLayer[25 * 50 + 25] = 3;
     Keys({39, 'T'});
     EXPECT_EQ(Cast(CastDimensionDoor), 1);
     EXPECT_EQ(GameState.HeroX, 26);

@@ -13,7 +13,7 @@ class FuzzCorpusTest : public HeadlessTest {
 protected:
     template <class Check>
     void RunCorpus(const char* target, Check&& check) {
-        const fs::path dir = fs::path(VEXMOOR_FUZZ_CORPUS) / target;
+        const fs::path dir = fs::path(VEXMOOR_SOURCE_DIR) / "fuzz/corpus" / target;
         int inputs = 0;
         for (const auto& entry : fs::directory_iterator(dir)) {
             const auto bytes = FileBytes(entry.path());

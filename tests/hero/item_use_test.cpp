@@ -100,6 +100,14 @@ TEST_F(ItemUseTest, TheAntimagicFieldStopsMagicItems) {
     GameState.HitPoints = 50;
     EXPECT_EQ(Use(), 0);
     EXPECT_EQ(CursorItem, -1);
+
+    Antimagic(3);  // lifted while the zone's off flag holds its value
+    CurrentLevel.ZoneConditionOffFlag[0] = 600;
+    CurrentLevel.ZoneConditionOffValue[0] = 1;
+    SetGameFlag(600, 1);
+    Hold(69);
+    EXPECT_EQ(Use(), 0);
+    EXPECT_EQ(GameState.WaterWalkTurns, 50);
 }
 
 TEST_F(ItemUseTest, TheBleepDevicesSwitchTheirFlag) {

@@ -111,5 +111,9 @@ int RunOneActionPage(const char* screen, int16_t x, int16_t y, std::string_view 
 
 // A page of fixed lines over the play screen with one button, waited for.
 void ShowEventMessage(std::initializer_list<PageLine> lines, const EventButton& button = kBackButton);
+// Text[page] of the event on (x, y) with one button, waited for.
+void ShowEventText(int16_t x, int16_t y, int16_t page, const EventButton& button = kLeaveOrEscButton);
 // A page of lines left on the screen without a loop: flipped, then the held arrow key released.
 void ShowPassingPage(std::initializer_list<std::string_view> lines, int16_t dx, int16_t dy);
+// The same with Text[page] of the event on (x, y).
+void ShowPassingTextPage(int16_t x, int16_t y, int16_t page, int16_t dx, int16_t dy);

@@ -88,6 +88,18 @@ void DrawCursorItem() {
     if (CursorItem != kNone) DrawInstance(CursorItem, int16_t(CursorPos.x), int16_t(CursorPos.y));
 }
 
+void ShowAndKeepStill(StillScreen& still) {
+    CopyRect(&still.picture, 0, 0, BackSurface, FullScreenRect, kBltOpaque);
+    DrawCursorItem();
+    Flip();
+}
+
+void ShowHeldItemOver(const StillScreen& still) {
+    CopyRect(BackSurface, 0, 0, &still.picture, FullScreenRect, kBltOpaque);
+    DrawCursorItem();
+    Flip();
+}
+
 void DrawCarriedGridTabs(int16_t x, int16_t y, int16_t page) {
     if (GameState.HasBagOfHolding)
         DrawTabRow(x, y, 2, page, {"Backpack", "Bag of Holding"}, 6);

@@ -11,7 +11,6 @@
 #include "events/item_grid_screen.h"
 #include "events/tile_pictures.h"
 #include "hero/carried_items.h"
-#include "hero/equipment.h"
 #include "hero/item_grids.h"
 #include "hero/item_instances.h"
 #include "platform/display.h"

@@ -225,17 +225,24 @@ TEST_F(HeroScreenTest, DropRules) {
     EXPECT_EQ(GameState.NemesisStones[0] + GameState.NemesisStones[1], 0);
 }
 
-TEST_F(HeroScreenTest, DropButtonAndUseButton) {
+TEST_F(HeroScreenTest, DropAndUseButtons) {
     Item(61, 34);
+    Item(237, 34);  // endless food: used, not used up
     Carry(61, 2, 2);
+    const int16_t food = Carry(237, 3, 3);
     ClickCell(2, 2);
     ClickAt(450, 405);  // Drop
     TapKey('Y');
+    ClickCell(3, 3);
+    ClickAt(350, 405);  // Use: the food stays on the cursor
+    ClickCell(4, 4);
     TapKey(27);
     Run([] { RunHeroScreen(2); });
     EXPECT_EQ(GameState.Backpack[2][2], -1);
+    EXPECT_EQ(GameState.ItemInstances[0].ItemNumber, -1);
+    EXPECT_EQ(GameState.HeroFood, 10);
+    EXPECT_EQ(GameState.Backpack[4][4], food);
     EXPECT_EQ(CursorItem, -1);
-    for (const ItemInstance& i : GameState.ItemInstances) ASSERT_EQ(i.ItemNumber, -1);
 }
 
 TEST_F(HeroScreenTest, GemsIntoTheGemBag) {

@@ -1,6 +1,5 @@
 // The golem's two puzzles: the processor assembled chip by chip, then the power conduit that
 // must carry its voltage. They change the flags themselves and report no success.
-#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>

@@ -70,10 +70,17 @@ int GridCellClicked(const ItemGridView& grid, int16_t col, int16_t row, int16_t 
 }
 
 void DrawItemGrid(const ItemGridView& grid) {
-    for (int16_t col = 0; col < grid.columns; ++col)
-        for (int16_t row = 0; row < grid.rows; ++row)
-            BltFast(BackSurface, grid.drawX + 31 * col, grid.drawY + 31 * row, WallTiles[kEmptyCellTile], TileRect,
-                    kBltKeyed);
+    DrawEmptyCells(grid.drawX, grid.drawY, grid.columns, grid.rows);
+    DrawGridItems(grid);
+}
+
+void DrawEmptyCells(int16_t x, int16_t y, int16_t columns, int16_t rows) {
+    for (int16_t col = 0; col < columns; ++col)
+        for (int16_t row = 0; row < rows; ++row)
+            BltFast(BackSurface, x + 31 * col, y + 31 * row, WallTiles[kEmptyCellTile], TileRect, kBltKeyed);
+}
+
+void DrawGridItems(const ItemGridView& grid) {
     for (int16_t col = 0; col < grid.columns; ++col)
         for (int16_t row = 0; row < grid.rows; ++row) {
             const int16_t instance = grid.Cell(col, row);

@@ -1,22 +1,25 @@
 // The picker that takes one item out of the backpack or the bag of holding for an event.
+#include <algorithm>
 #include <cstdint>
 
 #include "data/game_state.h"
 #include "events/event_screen.h"
+#include "events/item_grid_screen.h"
 #include "events/item_use_events.h"
-#include "events/tile_pictures.h"
 #include "hero/carried_items.h"
 #include "hero/equipment.h"
 #include "hero/item_instances.h"
 #include "hero/item_types.h"
+#include "platform/display.h"
 #include "platform/fonts.h"
+#include "platform/input.h"
 #include "platform/sound.h"
+#include "platform/source_rects.h"
 #include "platform/tabs.h"
 #include "platform/widgets.h"
 
 namespace {
 
-constexpr int16_t kEmptyCellTile = 1308;
 constexpr int16_t kTab = 9, kLeftAlt = 164;
 constexpr int16_t kUntakeableItem = 101;
 constexpr int16_t kFirstLens = 117, kLastLens = 119;
@@ -25,10 +28,7 @@ constexpr Rect kGridBackground{339, 107, 619, 387};
 
 enum PickerPage : int16_t { kBackpackPage, kBagPage };
 
-ItemGrid PickerGrid(int16_t page) { return page == kBagPage ? BagGrid() : BackpackGrid(); }
-
-int16_t CellX(int16_t col) { return int16_t(181 + 31 * col); }
-int16_t CellY(int16_t row) { return int16_t(74 + 31 * row); }
+ItemGridView PickerGrid(int16_t page) { return CarriedGridView(page, 181, 74); }
 
 // Whatever the rule, an event never swallows this item, the keyring or the gem bag.
 bool NeverTaken(int16_t item) {
@@ -54,26 +54,12 @@ void DrawItemPicker(int16_t page) {
     DrawSmallText(180, 32, "Select an item from your Backpack :", kSmallBlack);
     if (GameState.HasBagOfHolding) DrawTabRow(180, 53, 2, page, {"Backpack", "Bag of Holding"}, 6);
     DrawButton(280, 375, 4, "Cancel");
-    for (int16_t col = 0; col < 9; ++col)
-        for (int16_t row = 0; row < 9; ++row) DrawTilePicture(kEmptyCellTile, CellX(col), CellY(row));
-    DrawGridInstances(PickerGrid(page), 9, 180, 74);
+    DrawEmptyCells(181, 74, 9, 9);
+    DrawGridItems(PickerGrid(page));
     Flip();
 }
 
 }  // namespace
-
-void DrawGridInstances(std::span<const int16_t> grid, int16_t rows, int16_t x, int16_t y) {
-    const int16_t cols = int16_t(grid.size() / size_t(rows));
-    auto at = [&](int16_t col, int16_t row) { return grid[size_t(col * rows + row)]; };
-    for (int16_t row = 0; row < rows; ++row)
-        for (int16_t col = 0; col < cols; ++col) {
-            const int16_t instance = at(col, row);
-            if (instance == kNone) continue;
-            if ((col > 0 && at(int16_t(col - 1), row) == instance) || (row > 0 && at(col, int16_t(row - 1)) == instance))
-                continue;
-            DrawInstance(instance, int16_t(x + 31 * col), int16_t(y + 31 * row));
-        }
-}
 
 int PickBackpackItem(int16_t itemFlag, int16_t xFlag, int16_t yFlag, int16_t rule, int16_t item, int& cancelled) {
     cancelled = 0;
@@ -83,9 +69,7 @@ int PickBackpackItem(int16_t itemFlag, int16_t xFlag, int16_t yFlag, int16_t rul
     for (;;) {
         LoopPass("item picker", draw);
         if (GameState.HasBagOfHolding) {
-            int16_t chosen = -1;
-            if (ButtonClicked(180, 53, 12, 0, 0, 1, 1)) chosen = kBackpackPage;
-            if (ButtonClicked(300, 53, 12, 0, 0, 1, 1)) chosen = kBagPage;
+            int16_t chosen = CarriedGridTabClicked(180, 53);
             if (!SurfacesLost && !KeyDown(kLeftAlt) && KeyPressed(kTab, 1, 0, 1))
                 chosen = page == kBagPage ? kBackpackPage : kBagPage;
             if (chosen >= 0) {
@@ -93,25 +77,24 @@ int PickBackpackItem(int16_t itemFlag, int16_t xFlag, int16_t yFlag, int16_t rul
                 draw();
             }
         }
-        const ItemGrid grid = PickerGrid(page);
+        const ItemGridView grid = PickerGrid(page);
         for (int16_t col = 0; col < 9; ++col)
             for (int16_t row = 0; row < 9; ++row) {
-                const int16_t instance = grid[size_t(col * 9 + row)];
+                const int16_t instance = grid.Cell(col, row);
                 if (instance == kNone) continue;
-                if (AreaClicked(CellX(col), CellY(row), 30, 30, 0, 1, 1, 0)) {
+                if (GridCellClicked(grid, col, row, 1)) {
                     const ItemInstance* i = InstanceAt(instance);
                     if (i && PassesRule(rule, i->ItemNumber, item)) {
                         SetGameFlag(itemFlag, i->ItemNumber);
                         SetGameFlag(xFlag, i->X);
                         SetGameFlag(yFlag, i->Y);
-                        for (int16_t& cell : grid)
-                            if (cell == instance) cell = kNone;
+                        std::replace(grid.cells.begin(), grid.cells.end(), instance, kNone);
                         ClearItemInstance(instance);
                         return 1;
                     }
                     PlaySoundEffect("No");
                 }
-                if (AreaClicked(CellX(col), CellY(row), 30, 30, 0, 2, 0, 0)) {
+                if (GridCellClicked(grid, col, row, 2)) {
                     InspectBackpackItem(instance);
                     draw();
                 }

@@ -1,7 +1,6 @@
 #include "events/item_use_events.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 #include "adventure/square_triggers.h"

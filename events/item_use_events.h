@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 
 // Bump handlers (the dispatcher's shape).
 void RunUseItemEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result);
@@ -18,6 +17,3 @@ void RunElementalDamageEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& 
 // player cancelled (cancelled = 1). Rules: 0 the item itself, 1 any of its type, 2 anything,
 // 3 the lenses 117..119. Item 101, the keyring and the gem bag are never taken.
 int PickBackpackItem(int16_t itemFlag, int16_t xFlag, int16_t yFlag, int16_t rule, int16_t item, int& cancelled);
-// Each instance of a grid of columns of `rows` cells drawn once, at its top-left cell; cell
-// (c, r) is at (x + 31c, y + 31r).
-void DrawGridInstances(std::span<const int16_t> grid, int16_t rows, int16_t x, int16_t y);

@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "data/game_state.h"
 #include "events/event_screen.h"
 #include "events/puzzle_screen.h"
 #include "events/tile_pictures.h"

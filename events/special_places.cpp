@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 
 #include "adventure/encounters.h"
 #include "data/file_io.h"

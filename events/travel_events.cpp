@@ -1,8 +1,6 @@
 #include "events/travel_events.h"
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "adventure/square_triggers.h"
 #include "adventure/teleport.h"
@@ -10,6 +8,7 @@
 #include "events/event_screen.h"
 #include "events/puzzle_screen.h"
 #include "events/tile_pictures.h"
+#include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
@@ -17,7 +16,6 @@
 #include "platform/widgets.h"
 #include "script/flags.h"
 #include "script/symbol_names.h"
-#include "view/play_screen.h"
 
 namespace {
 

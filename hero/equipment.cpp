@@ -170,18 +170,24 @@ void ClampPictureToScreen(int16_t sizeClass, int16_t& x, int16_t& y) {
     y = int16_t(std::min<int32_t>(y, 478 - r.Height()));
 }
 
-void RemoveInvalidItem(int16_t instance) {
-    ItemInstance* inst = InstanceAt(instance);
-    if (!inst) return;
-    const int16_t item = inst->ItemNumber;
+void DeleteInstance(int16_t instance) {
+    if (!InstanceAt(instance)) return;
     GameStateRecord& g = GameState;
     ClearFromGrid(std::span<int16_t>(&g.Backpack[0][0], kGridCells), instance);
     ClearFromGrid(std::span<int16_t>(&g.BagOfHolding[0][0], kGridCells), instance);
     ClearFromGrid(std::span<int16_t>(&g.Vaults[0][0], std::size(g.Vaults) * kGridCells), instance);
     ClearFromGrid(std::span<int16_t>(&g.StashPiles[0][0], std::size(g.StashPiles) * kGridCells), instance);
+    ClearFromGrid(std::span<int16_t>(&g.CauldronGrid[0][0], std::size(g.CauldronGrid) * 6), instance);
     ClearFromGrid(g.EquipSlots, instance);
     if (CursorItem == instance) CursorItem = kNone;
     ClearItemInstance(instance);
+}
+
+void RemoveInvalidItem(int16_t instance) {
+    const ItemInstance* inst = InstanceAt(instance);
+    if (!inst) return;
+    const int16_t item = inst->ItemNumber;
+    DeleteInstance(instance);
     ShowMessage(50, 50, "Invalid item removed!", std::to_string(item));
 }
 

@@ -142,8 +142,10 @@ TEST_F(DungeonDevicesTest, AltTilesAndBeds) {
     EventRecord& bed = Put(6, 5, 1285, {{3, 801}, {4, 5}, {5, 1}});
     GameState.HitPoints = 3;
     GameState.HeroFood = 2;
-    EXPECT_EQ(Bump(6, 5), 0);  // rest allowed
+    Keys({'R'});
+    EXPECT_EQ(Bump(6, 5), 0);  // rest allowed: the prompt, then a night with a full heal
     EXPECT_EQ(GameState.HitPoints, GameState.HitPointsMax);
+    EXPECT_EQ(GameState.HeroFood, 1);
     SetGameFlag(801, 1);
     EXPECT_EQ(Bump(6, 5), 1);  // forbidden without a text: stepped on
     Text(bed, 0, 0, "Too dangerous to sleep.");

@@ -5,7 +5,6 @@
 
 #include "data/data_files.h"
 #include "data/item_records.h"
-#include "hero/hero_names.h"
 #include "kit/db/item_categories.h"
 #include "kit/db/item_picture.h"
 #include "kit/db/item_type_descriptions.h"
@@ -41,11 +40,6 @@ constexpr int16_t kListRowPitch = 29;
 // Bows, crossbows and the laser crossbow take their element from the ammunition.
 constexpr std::array<int16_t, 7> kNoElementItems = {403, 404, 429, 430, 431, 432, 643};
 
-template <const auto& Labels>
-std::string_view LabelOf(int32_t row) {
-    return NameAt(Labels, row);
-}
-
 int16_t TypeOf(const FormState& s) { return ItemTable[size_t(s.record)].ItemType; }
 int HandWeapon(const FormState& s) { return TypeOf(s) >= 0 && TypeOf(s) <= 2; }
 int Weapon(const FormState& s) { return IsWeaponItemType(TypeOf(s)); }
@@ -58,9 +52,9 @@ int FullBlock(const FormState& s) { return BlockRightCells(s.record) == 8; }
 
 constexpr FormField kItemFields[] = {
     TextField(offsetof(ItemRecord, ItemName), sizeof(ItemRecord::ItemName), 24, {100, 188, 160}, {50, 192, "Name:"}),
-    ChoiceField(offsetof(ItemRecord, ItemType), LabelOf<ItemTypeLabels>, 53, {100, 210, 140, 6}, {100, 210, 6, 7},
+    ChoiceField(offsetof(ItemRecord, ItemType), LabelsOf<ItemTypeLabels>, 53, {100, 210, 140, 6}, {100, 210, 6, 7},
                 {50, 214, "Type:"}),
-    ChoiceField(offsetof(ItemRecord, ItemPcIcon), LabelOf<PcIconLabels>, 10, {100, 230, 140, 6}, {100, 230, 6, 7},
+    ChoiceField(offsetof(ItemRecord, ItemPcIcon), LabelsOf<PcIconLabels>, 10, {100, 230, 140, 6}, {100, 230, 6, 7},
                 {50, 234, "Pc Icon:"})
         .When(HandWeapon),
     NumberField(offsetof(ItemRecord, ItemReqStrength), 0, 30, {140, 251, 40}, {50, 256, "Req Strength:"})
@@ -68,12 +62,12 @@ constexpr FormField kItemFields[] = {
     NumberField(offsetof(ItemRecord, ItemArmourBonus), 0, 30, {140, 277, 40}, {50, 282, "Armour bonus:"}).When(Armour),
     CheckField(offsetof(ItemRecord, ItemGhostTouch), 380, 291, {250, 296, "Ghost Touch Weapon?:"}).When(Weapon),
     DiceField(offsetof(ItemRecord, ItemDamage), "Damage", {140, 291, 80}, {50, 296, "Damage:"}).When(Weapon),
-    ChoiceField(offsetof(ItemRecord, ItemElement), LabelOf<ElementLabels>, 5, {140, 313, 100, 4}, {140, 153, 5, 5},
+    ChoiceField(offsetof(ItemRecord, ItemElement), LabelsOf<ElementLabels>, 5, {140, 313, 100, 4}, {140, 153, 5, 5},
                 {50, 318, "Element type:"})
         .When(ElementalWeapon),
     DiceField(offsetof(ItemRecord, ItemElementDamage), "Elemental damage", {300, 313, 80}, {250, 318, "damage:"})
         .When(ElementalWeapon),
-    ChoiceField(offsetof(ItemRecord, ItemSlayType), LabelOf<MonsterTypeLabels>, 19, {140, 335, 130, 6},
+    ChoiceField(offsetof(ItemRecord, ItemSlayType), LabelsOf<MonsterTypeLabels>, 19, {140, 335, 130, 6},
                 {140, 65, 6, 10}, {50, 340, "Slay type:"})
         .When(ElementalWeapon),
     FormNote({283, 342, "x3 damage to this monster type", kSmallBlue}).When(ElementalWeapon),
@@ -208,7 +202,7 @@ int ItemPass(ItemScreen& s, const FormRedraw& redraw) {
         redraw(1);
     }
     if (s.ListPage()) {
-        const FormState state = s.State();
+        FormState state = s.State();
         if (s.selectMode) {
             int16_t picked = -1;
             ForEachListCell(state.record, [&](const ListCell& c) {
@@ -236,7 +230,8 @@ int ItemPass(ItemScreen& s, const FormRedraw& redraw) {
             s.Show(kCustomCategory, 0);
             redraw(1);
         }
-        EditFormFields(kItemFields, s.State(), redraw);
+        FormState state = s.State();
+        EditFormFields(kItemFields, state, redraw);
     }
     for (size_t b = 0; b < kStepLabels.size(); ++b) {
         const int16_t key = b == 1 ? 'P' : b == 2 ? 'N' : 0;

@@ -1,9 +1,11 @@
 #include "kit/db/record_form.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "platform/dice.h"
+#include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
 #include "platform/list_chooser.h"
@@ -14,11 +16,27 @@
 
 namespace {
 
+bool HasValue(const FormField& f) { return f.kind != FieldKind::kNote && f.kind != FieldKind::kAction; }
+
 std::byte* ValueAt(const FormField& f, const FormState& state) {
-    std::byte* base = state.bases[f.base];
+    std::byte* base = HasValue(f) ? state.bases[f.base] : nullptr;
     return base ? base + f.offset : nullptr;
 }
+
+// Shown, and bound to a record where it has a value.
+bool Live(const FormField& f, const FormState& state, std::byte* at) {
+    return (at || !HasValue(f)) && FieldShownNow(f, state);
+}
 int16_t& WordAt(std::byte* at, size_t i = 0) { return reinterpret_cast<int16_t*>(at)[i]; }
+// A 32-bit value beyond 16 bits shows as the nearest 16-bit value; storing writes all 32.
+int16_t ValueOf(const FormField& f, std::byte* at) {
+    if (!f.wide) return WordAt(at);
+    return int16_t(std::clamp<int64_t>(*reinterpret_cast<int32_t*>(at), INT16_MIN, INT16_MAX));
+}
+void SetValue(const FormField& f, std::byte* at, int16_t value) {
+    if (f.wide) *reinterpret_cast<int32_t*>(at) = value;
+    else WordAt(at) = value;
+}
 uint32_t& SwitchAt(std::byte* at) { return *reinterpret_cast<uint32_t*>(at); }
 std::span<char> TextAt(const FormField& f, std::byte* at) { return {reinterpret_cast<char*>(at), f.size}; }
 
@@ -37,6 +55,8 @@ int16_t Choose(const FormField& f, int16_t value) {
 
 int Clicked(const FormField& f) { return ButtonClicked(f.x, f.y, int16_t(f.click / 10), 0, 0, 1, 1); }
 
+constexpr int16_t kPickerIcon = 35;
+
 }  // namespace
 
 int FieldShownNow(const FormField& field, const FormState& state) {
@@ -47,33 +67,38 @@ int FieldShownNow(const FormField& field, const FormState& state) {
 void DrawFormFields(std::span<const FormField> fields, const FormState& state) {
     for (const FormField& f : fields) {
         std::byte* at = ValueAt(f, state);
-        if (!at || !FieldShownNow(f, state)) continue;
+        if (!Live(f, state, at)) continue;
         if (!f.label.text.empty()) DrawSmallText(f.label.x, f.label.y, f.label.text, f.label.colour);
         switch (f.kind) {
             case FieldKind::kNote: break;
-            case FieldKind::kNumber: DrawTextField(f.x, f.y, f.pieces, NumberText(WordAt(at))); break;
+            case FieldKind::kNumber: DrawTextField(f.x, f.y, f.pieces, NumberText(ValueOf(f, at))); break;
             case FieldKind::kText: {
                 const std::span<char> text = TextAt(f, at);
                 DrawTextField(f.x, f.y, f.pieces, std::string_view(text.data(), strnlen(text.data(), text.size())));
                 break;
             }
-            case FieldKind::kChoice: DrawChoiceField(f.x, f.y, f.pieces, ChoiceLabel(f, WordAt(at))); break;
+            case FieldKind::kChoice: DrawChoiceField(f.x, f.y, f.pieces, ChoiceLabel(f, ValueOf(f, at))); break;
             case FieldKind::kCheck: DrawCheckBox(f.x, f.y, SwitchAt(at)); break;
             case FieldKind::kDice: DrawDiceButton(f.x, f.y, f.pieces, WordAt(at), WordAt(at, 1), WordAt(at, 2)); break;
+            case FieldKind::kPicker:
+                if (f.pieces > 0) DrawTextField(f.x, f.y, f.pieces, NumberText(ValueOf(f, at)));
+                else DrawIcon(BackSurface, f.x, f.y, kPickerIcon);
+                break;
+            case FieldKind::kAction: DrawButton(f.x, f.y, f.pieces, f.title); break;
         }
     }
 }
 
-int EditFormFields(std::span<const FormField> fields, const FormState& state, const FormRedraw& redraw) {
+int EditFormFields(std::span<const FormField> fields, FormState& state, const FormRedraw& redraw) {
     int hit = 0;
     for (const FormField& f : fields) {
         std::byte* at = ValueAt(f, state);
-        if (!at || !FieldShownNow(f, state)) continue;
+        if (!Live(f, state, at)) continue;
         switch (f.kind) {
             case FieldKind::kNote: continue;
             case FieldKind::kNumber:
                 if (!Clicked(f)) continue;
-                WordAt(at) = EnterNumber(f.x, f.y, f.pieces, f.min, f.max);
+                SetValue(f, at, EnterNumber(f.x, f.y, f.pieces, f.min, f.max));
                 break;
             case FieldKind::kText:
                 if (!Clicked(f)) continue;
@@ -82,7 +107,7 @@ int EditFormFields(std::span<const FormField> fields, const FormState& state, co
             case FieldKind::kChoice:
                 if (!Clicked(f)) continue;
                 redraw(0);
-                WordAt(at) = Choose(f, WordAt(at));
+                SetValue(f, at, Choose(f, ValueOf(f, at)));
                 break;
             case FieldKind::kCheck: {
                 uint32_t& flag = SwitchAt(at);
@@ -95,6 +120,16 @@ int EditFormFields(std::span<const FormField> fields, const FormState& state, co
                 if (!Clicked(f)) continue;
                 redraw(0);
                 EditDice(f.listX, f.listY, f.title, WordAt(at), WordAt(at, 1), WordAt(at, 2));
+                break;
+            case FieldKind::kPicker: {
+                const bool hit = f.pieces > 0 ? Clicked(f) : AreaClicked(f.x, f.y, 15, 15, 0, 1, 1, 1);
+                if (!hit) continue;
+                SetValue(f, at, f.pick(ValueOf(f, at)));
+                break;
+            }
+            case FieldKind::kAction:
+                if (!Clicked(f)) continue;
+                f.action(state, redraw);
                 break;
         }
         redraw(1);
@@ -164,22 +199,19 @@ int CloseForm(const FormClose& close, const FormRedraw& redraw) {
     return 0;
 }
 
-void RunRecordForm(const RecordForm& form, FormState& state, FormBind bind,
-                   const std::function<void(const FormState&, uint32_t flip)>& draw, const FormExtras& extras) {
-    bind(state);
-    const FormRedraw redraw = [&](uint32_t flip) { draw(state, flip); };
+void RunRecordForm(const RecordForm& form, FormState& state, FormBind bind, const FormDraw& draw,
+                   const FormHooks& hooks) {
+    const FormRedraw redraw = [&](uint32_t flip) {
+        bind(state);
+        draw(state, flip);
+    };
     redraw(1);
     for (;;) {
         LoopPass(form.screen, [&] { redraw(1); });
+        if (hooks.before && hooks.before(state, redraw)) redraw(1);
         EditFormFields(form.fields, state, redraw);
-        if (extras && extras(state)) {
-            bind(state);
-            redraw(1);
-        }
-        if (StepForm(form.steppers, state, form.lastRecord, form.lastPage)) {
-            bind(state);
-            redraw(1);
-        }
+        if (hooks.after && hooks.after(state, redraw)) redraw(1);
+        if (StepForm(form.steppers, state, form.lastRecord, form.lastPage)) redraw(1);
         if (CloseForm(form.close, redraw)) return;
     }
 }

@@ -16,19 +16,32 @@ enum class FieldKind : uint8_t {
     kChoice,  // a list of `count` labels; the value is the row + `shift`
     kCheck,   // a 32-bit switch, 0 or 1
     kDice,    // three 16-bit values: count, sides, bonus
+    kPicker,  // a value chosen on a picker's screen; drawn as a number field, or as the
+              // picker icon (15 x 15) when it has no pieces
+    kAction,  // a button that runs the field's action
 };
 
 using FormLabelFn = std::string_view (*)(int32_t row);
+
+// The label function of a constant table; empty outside it.
+template <const auto& Labels>
+std::string_view LabelsOf(int32_t row) {
+    return row >= 0 && size_t(row) < Labels.size() ? Labels[size_t(row)] : std::string_view();
+}
 
 // Where an editor stands: its record, its page, and the records its fields are bound to.
 struct FormState {
     int16_t record = 0;
     int16_t page = 0;
-    std::array<std::byte*, 2> bases{};
+    std::array<std::byte*, 3> bases{};
 };
 
 // Whether a field is drawn and live; a field is shown on every page unless it names one.
 using FieldShown = int (*)(const FormState& state);
+using FieldPicker = int16_t (*)(int16_t current);
+// The screen behind a list or dialog: flip 0 leaves it unshown.
+using FormRedraw = std::function<void(uint32_t flip)>;
+using FieldAction = void (*)(const FormState& state, const FormRedraw& redraw);
 
 struct FormLabel {
     int16_t x = 0, y = 0;
@@ -49,7 +62,10 @@ struct FormField {
     int16_t listX = 0, listY = 0, listPieces = 0, listRows = 0;  // the list, or the dice dialog
     std::string_view title{};                                    // the dice dialog's
     int8_t page = -1;
+    uint8_t wide = 0;  // a number or choice held in 32 bits
     FieldShown shown = nullptr;
+    FieldPicker pick = nullptr;
+    FieldAction action = nullptr;
 
     constexpr FormField On(int8_t p) const {
         FormField f = *this;
@@ -64,6 +80,11 @@ struct FormField {
     constexpr FormField From(uint8_t b) const {
         FormField f = *this;
         f.base = b;
+        return f;
+    }
+    constexpr FormField Wide() const {
+        FormField f = *this;
+        f.wide = 1;
         return f;
     }
 };
@@ -103,6 +124,15 @@ constexpr FormField DiceField(size_t offset, std::string_view title, FieldAt at,
             .pieces = PiecesOf(at), .click = at.click, .listX = 100, .listY = 120, .title = title};
 }
 
+constexpr FormField PickerField(size_t offset, FieldPicker pick, FieldAt at, FormLabel label = {}) {
+    return {.kind = FieldKind::kPicker, .offset = uint16_t(offset), .label = label, .x = at.x, .y = at.y,
+            .pieces = at.pieces, .click = at.click, .pick = pick};
+}
+constexpr FormField ActionButton(std::string_view title, FieldAction action, FieldAt at) {
+    return {.kind = FieldKind::kAction, .x = at.x, .y = at.y, .pieces = PiecesOf(at), .click = at.click,
+            .title = title, .action = action};
+}
+
 // The rows 0..N-1 of a field, each moved by (0, dy) and its value by `stride` bytes.
 template <size_t N>
 constexpr std::array<FormField, N> FieldColumn(FormField first, int16_t dy, size_t stride) {
@@ -119,9 +149,9 @@ constexpr std::array<FormField, N> FieldColumn(FormField first, int16_t dy, size
 // Number and dice values must be 16-bit aligned and switches 32-bit aligned in their record.
 constexpr bool ValidForm(std::span<const FormField> fields) {
     for (const FormField& f : fields) {
-        if ((f.kind == FieldKind::kNumber || f.kind == FieldKind::kChoice || f.kind == FieldKind::kDice) &&
-            f.offset % 2 != 0)
-            return false;
+        const bool word = f.kind == FieldKind::kNumber || f.kind == FieldKind::kChoice ||
+                          f.kind == FieldKind::kDice || f.kind == FieldKind::kPicker;
+        if (word && f.offset % (f.wide ? 4 : 2) != 0) return false;
         if (f.kind == FieldKind::kCheck && f.offset % 4 != 0) return false;
         if (f.kind == FieldKind::kText && (f.size == 0 || f.max >= f.size)) return false;
         if (f.kind == FieldKind::kChoice && (f.count <= 0 || f.count > 70)) return false;
@@ -129,13 +159,11 @@ constexpr bool ValidForm(std::span<const FormField> fields) {
     return true;
 }
 
-// The screen behind a list or dialog: flip 0 leaves it unshown.
-using FormRedraw = std::function<void(uint32_t flip)>;
-
 int FieldShownNow(const FormField& field, const FormState& state);
 void DrawFormFields(std::span<const FormField> fields, const FormState& state);
-// Tests every shown field once, in order; a hit edits its value. 1 when one was hit.
-int EditFormFields(std::span<const FormField> fields, const FormState& state, const FormRedraw& redraw);
+// Tests every shown field once, in order; a hit edits its value and redraws the screen. 1 when
+// one was hit. The redraw may rebind the state, which later fields then use.
+int EditFormFields(std::span<const FormField> fields, FormState& state, const FormRedraw& redraw);
 
 // ---- Stepping -------------------------------------------------------------------------------
 
@@ -197,12 +225,17 @@ struct RecordForm {
     int16_t lastRecord = 0, lastPage = 0;
 };
 
-// The editor's own controls, tested after the fields; 1 when something changed.
-using FormExtras = std::function<int(FormState& state)>;
-// The bases of the fields for the record and page the state stands on.
+// The editor's own controls; 1 when something changed.
+using FormControls = std::function<int(FormState& state, const FormRedraw& redraw)>;
+struct FormHooks {
+    FormControls before;  // tested before the fields
+    FormControls after;   // tested after the fields
+};
+// Points the state's bases at the records its record and page stand for.
 using FormBind = void (*)(FormState& state);
+using FormDraw = std::function<void(const FormState& state, uint32_t flip)>;
 
-// Draws and presents, then runs passes until Save or Cancel: the fields, the extras, the
-// steppers, Save, Cancel; each change redraws and presents the screen.
-void RunRecordForm(const RecordForm& form, FormState& state, FormBind bind,
-                   const std::function<void(const FormState&, uint32_t flip)>& draw, const FormExtras& extras = {});
+// Draws and presents, then runs passes until Save or Cancel: before, the fields, after, the
+// steppers, Save, Cancel; each change redraws (and rebinds) and presents the screen.
+void RunRecordForm(const RecordForm& form, FormState& state, FormBind bind, const FormDraw& draw,
+                   const FormHooks& hooks = {});

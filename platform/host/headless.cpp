@@ -10,8 +10,6 @@ namespace host {
 namespace {
 
 constexpr int32_t kShift = 16;
-constexpr uint64_t kIdlePollLimit = 2'000'000;
-constexpr uint64_t kIdleTimeLimitUs = 600'000'000;  // ten virtual minutes
 // Between two typed keys: longer than a loop pass that reads every key, as a person types.
 constexpr int32_t kTypingPolls = 200;
 
@@ -90,7 +88,7 @@ void Headless::Pump() {
             case Step::Release:
                 if (down_[k] && !seenDown_[k]) {
                     // A key the program never reads would hold the script up for ever.
-                    if (++unreadPolls_ > kIdlePollLimit) {
+                    if (++unreadPolls_ > idlePollLimit) {
                         unreadPolls_ = 0;
                         throw ScriptEnded("\"" + std::string(screen_) + "\" never read key " + std::to_string(k) +
                                           " that the script waits to release");
@@ -123,7 +121,7 @@ void Headless::Pump() {
         if (next_ == steps_.size()) scriptEndUs_ = nowUs_;
     }
     ++idlePolls_;
-    if (idlePolls_ > kIdlePollLimit || nowUs_ - scriptEndUs_ > kIdleTimeLimitUs) {
+    if (idlePolls_ > idlePollLimit || nowUs_ - scriptEndUs_ > idleTimeLimitMs * 1000) {
         idlePolls_ = 0;
         throw ScriptEnded(std::string("the script is used up while \"") + screen_ + "\" waits for input");
     }
@@ -167,6 +165,7 @@ uint32_t Headless::Ticks() {
 void Headless::Present(const Surface& front) {
     ++flips;
     nowUs_ += 16'667;
+    if (framesKept == 0) return;
     Frame f{front.width, front.height, {front.pixels.get(), front.pixels.get() + size_t(front.width) * front.height}};
     frames.push_back(std::move(f));
     while (frames.size() > framesKept) frames.pop_front();

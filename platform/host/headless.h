@@ -51,6 +51,11 @@ public:
     bool ScriptDone() const { return next_ >= steps_.size(); }
     uint64_t NowMs() const { return nowUs_ / 1000; }
 
+    // The watchdog: polls, and virtual milliseconds, that a program may wait once the script
+    // is used up before ScriptEnded is thrown.
+    uint64_t idlePollLimit = 2'000'000;
+    uint64_t idleTimeLimitMs = 600'000;  // ten virtual minutes
+
     // Observations.
     bool refuseDisplay = false;
     uint32_t flips = 0;

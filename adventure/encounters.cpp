@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "combat/monster_lookup.h"
 #include "combat/monster_death.h"
+#include "combat/monster_lookup.h"
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/monster_records.h"

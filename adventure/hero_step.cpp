@@ -1,12 +1,11 @@
 #include "hero_step.h"
 
-#include <algorithm>
 #include <string>
 
-#include "combat/monster_lookup.h"
 #include "combat/combat_report.h"
 #include "combat/hero_melee.h"
 #include "combat/monster_death.h"
+#include "combat/monster_lookup.h"
 #include "data/game_state.h"
 #include "data/item_records.h"
 #include "data/level.h"
@@ -28,7 +27,6 @@
 #include "platform/input.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
-#include "platform/widgets.h"
 #include "script/flags.h"
 #include "square_kinds.h"
 #include "view/play_screen.h"

@@ -1,7 +1,7 @@
 // The P button: pushing a monster one square away, into a chasm to its death.
 #include "adventure_loop.h"
-#include "combat/monster_lookup.h"
 #include "combat/monster_death.h"
+#include "combat/monster_lookup.h"
 #include "combat/monster_path.h"
 #include "data/game_state.h"
 #include "data/level.h"

@@ -242,18 +242,49 @@ public:
     void Move(uint8_t move) {
         static constexpr int32_t kArrows[] = {37, 39, 38, 40};
         // The actions that are keys: the one that opens a screen, and the one that leaves it.
-        static constexpr int32_t kKeys[16][2] = {{}, {}, {}, {}, {kSpace, 0}, {}, {'S', kEsc}, {'I', kEsc},
-                                                 {}, {'X', 0}, {kTab, 0}, {'M', kEsc}, {'A', kEsc}, {'R', kEnter},
+        static constexpr int32_t kKeys[16][2] = {{}, {}, {}, {}, {kSpace, 0}, {}, {}, {},
+                                                 {}, {}, {kTab, 0}, {'M', kEsc}, {}, {'R', kEnter},
                                                  {'Q', kEsc}, {}};
+        // Places on the hero screen: backpack cells, the weapon, armour and wand slots, Use.
+        static constexpr int16_t kHeroSpots[8][2] = {{356, 123}, {418, 154}, {480, 216}, {387, 278},
+                                                     {20, 170},  {140, 170}, {258, 150}, {345, 405}};
         const uint8_t action = move & 15, detail = uint8_t(move >> 4);
+        const auto viewCell = [](uint8_t d) { return 31 + 32 * (3 + 2 * d); };  // d 0..3 around the hero
         if (action < 4) {
             Key(kArrows[action]);
             Answers(detail);
         } else if (action == 5) {
-            Click(31 + 32 * (3 + 2 * (detail & 3)), 31 + 32 * (3 + 2 * (detail >> 2)), kRightButton);
+            Click(viewCell(detail & 3), viewCell(detail >> 2), kRightButton);
+        } else if (action == 6) {
+            // A page of the hero screen, a place on it clicked with either button.
+            const auto& spot = kHeroSpots[detail & 7];
+            Key(detail & 8 ? 'I' : 'S');
+            Click(spot[0], spot[1], kLeftButton);
+            Click(spot[0], spot[1], kRightButton);
+            for (int32_t key : {kEnter, kEsc, kEsc}) Key(key);
+        } else if (action == 7) {
+            // An item of the backpack taken up and used, and whatever it asks answered.
+            const auto& spot = kHeroSpots[detail & 3];
+            Key('I');
+            Click(spot[0], spot[1], kLeftButton);
+            Click(kHeroSpots[7][0], kHeroSpots[7][1], kLeftButton);
+            Answers(uint8_t(detail | 1));
+            Click(viewCell(detail >> 2), viewCell(1), kLeftButton);
+            Key(kEsc);
         } else if (action == 8) {
             CtrlKey('F');
             Key(kEnter);
+        } else if (action == 9 || action == 12) {
+            // The hero box, the bow, a wand or a power of Activate Skill, aimed at a square.
+            static constexpr int32_t kAims[] = {'X', 'B', 'W'};
+            if (action == 9) {
+                Key(kAims[detail % 3]);
+            } else {
+                Key('A');
+                Key('1' + (detail & 7));
+            }
+            Click(viewCell(detail & 3), viewCell((detail >> 2) & 3), kLeftButton);
+            Key(kEsc);
         } else if (action == 15) {
             Click(500, 170 + 14 * (detail & 7), (detail & 8) ? kLeftButton : kRightButton);
         } else {

@@ -1,12 +1,8 @@
 #include "page_frame.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
-#include "platform/list_chooser.h"
 #include "platform/source_rects.h"
 #include "platform/widgets.h"
 
@@ -29,9 +25,3 @@ void DrawCancelButton() {
     DrawIcon(BackSurface, 90, 390, 86);
 }
 
-void SetListRow(size_t row, std::string_view text) {
-    if (row >= ListItems.size()) return;
-    auto& item = ListItems[row];
-    item.fill('\0');
-    std::memcpy(item.data(), text.data(), std::min(text.size(), item.size() - 1));
-}

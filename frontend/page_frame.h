@@ -1,9 +1,6 @@
 // Pieces that the screens of the front end share.
 #pragma once
 
-#include <cstddef>
-#include <string_view>
-
 // The slate with the open book over it.
 void DrawBookPage();
 // "Back" at the bottom right with its icon.
@@ -12,5 +9,3 @@ void DrawBackButton();
 bool BackChosen();
 // "Cancel" at the bottom left with its icon.
 void DrawCancelButton();
-// A row of ListItems, cut to its width.
-void SetListRow(size_t row, std::string_view text);

@@ -12,6 +12,13 @@
 
 std::array<std::array<char, 30>, 70> ListItems{};
 
+void SetListRow(size_t row, std::string_view text) {
+    if (row >= ListItems.size()) return;
+    auto& item = ListItems[row];
+    item.fill('\0');
+    std::memcpy(item.data(), text.data(), std::min(text.size(), item.size() - 1));
+}
+
 namespace {
 constexpr int16_t kScrollTrack = 69, kArrowDown = 71, kArrowUp = 72;
 constexpr int16_t kUp = 38, kDown = 40, kHome = 36, kEnd = 35, kPageUp = 33, kPageDown = 34, kEsc = 27;

@@ -2,10 +2,14 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 // Rows of 29 characters and a zero; callers fill rows 0 to count - 1 before choosing.
 extern std::array<std::array<char, 30>, 70> ListItems;
+// A row of ListItems, cut to its width; a row past the table is ignored.
+void SetListRow(size_t row, std::string_view text);
 
 // The chosen row (top + clicked row - 1, even past count), or escValue when left with Esc
 // while escAllowed. Restores nothing it covered.

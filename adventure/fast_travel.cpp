@@ -2,9 +2,8 @@
 #include <array>
 
 #include "adventure_loop.h"
-#include "combat/monster_lookup.h"
 #include "data/game_state.h"
-#include "encounters.h"
+#include "hide.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
@@ -12,7 +11,6 @@
 #include "platform/widgets.h"
 #include "push_and_travel.h"
 #include "teleport.h"
-#include "view/map_view.h"
 #include "view/play_screen.h"
 
 namespace {
@@ -36,18 +34,6 @@ constexpr std::array<District, 8> kDistricts = {{
 }};
 
 int16_t DistrictY(size_t i) { return int16_t(150 + 22 * i); }
-
-bool MonsterInSight() {
-    int16_t ox = 0, oy = 0;
-    ComputeViewOrigin(ox, oy);
-    for (int16_t c = 0; c < 13; ++c)
-        for (int16_t r = 0; r < 13; ++r) {
-            if (SightGrid[c][r] != 1) continue;
-            const int16_t e = EncounterIndexAt(int16_t(ox + c), int16_t(oy + r));
-            if (e != -1 && GameState.EncounterList[e].Kind == kMonsterKind) return true;
-        }
-    return false;
-}
 
 void DrawFastTravelMenu() {
     DrawPlayScreen(1, 1, 0, -1, -1, 0);

@@ -76,7 +76,7 @@ void RunSimpleDoorEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     if (CheckFlagConditionStrict(e->Word[3], e->Word[4], e->Word[5])) {
         result = 0;
         PlaySoundEffect("Text");
-        RunEventChoice("blocked door", [&] { DrawEventTextPage(x, y, 0); }, {kLeaveOrEscButton});
+        ShowEventText(x, y, 0);
         return;
     }
     if (e->Word[2] == 0) {

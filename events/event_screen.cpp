@@ -78,9 +78,19 @@ void ShowEventMessage(std::initializer_list<PageLine> lines, const EventButton& 
                    {button});
 }
 
+void ShowEventText(int16_t x, int16_t y, int16_t page, const EventButton& button) {
+    RunEventChoice("event text", [&] { DrawEventTextPage(x, y, page); }, {button});
+}
+
 void ShowPassingPage(std::initializer_list<std::string_view> lines, int16_t dx, int16_t dy) {
     DrawEventBackground();
     DrawLineStack(lines);
+    Flip();
+    WaitMoveKeyRelease(dx, dy);
+}
+
+void ShowPassingTextPage(int16_t x, int16_t y, int16_t page, int16_t dx, int16_t dy) {
+    DrawEventTextPage(x, y, page);
     Flip();
     WaitMoveKeyRelease(dx, dy);
 }

@@ -79,21 +79,26 @@ void DrawEventButtons(std::span<const EventButton> buttons);
 // The action of the first button hit in this pass, or -1.
 int16_t PollEventButtons(std::span<const EventButton> buttons);
 
-// Draws the page (drawPage, then the buttons, then a flip) and runs the loop until a button is
-// hit; redraws the same way when a regained focus asks for it. Returns the button's action.
+// Draws the whole screen (draw shows the buttons and flips) and runs the loop until a button
+// is hit; redraws on a regained focus. Returns the button's action.
 template <class Draw>
-int16_t RunEventChoice(const char* screen, Draw&& drawPage, std::span<const EventButton> buttons) {
-    auto draw = [&] {
-        drawPage();
-        DrawEventButtons(buttons);
-        Flip();
-    };
+int16_t WaitForEventButton(const char* screen, Draw&& draw, std::span<const EventButton> buttons) {
     draw();
     for (;;) {
         LoopPass(screen, draw);
         const int16_t hit = PollEventButtons(buttons);
         if (hit >= 0) return hit;
     }
+}
+// Draws the page (drawPage, then the buttons, then a flip) and runs the loop until a button is
+// hit; redraws the same way when a regained focus asks for it. Returns the button's action.
+template <class Draw>
+int16_t RunEventChoice(const char* screen, Draw&& drawPage, std::span<const EventButton> buttons) {
+    return WaitForEventButton(screen, [&] {
+        drawPage();
+        DrawEventButtons(buttons);
+        Flip();
+    }, buttons);
 }
 template <class Draw>
 int16_t RunEventChoice(const char* screen, Draw&& drawPage, std::initializer_list<EventButton> buttons) {
@@ -106,5 +111,9 @@ int RunOneActionPage(const char* screen, int16_t x, int16_t y, std::string_view 
 
 // A page of fixed lines over the play screen with one button, waited for.
 void ShowEventMessage(std::initializer_list<PageLine> lines, const EventButton& button = kBackButton);
+// Text[page] of the event on (x, y) with one button, waited for.
+void ShowEventText(int16_t x, int16_t y, int16_t page, const EventButton& button = kLeaveOrEscButton);
 // A page of lines left on the screen without a loop: flipped, then the held arrow key released.
 void ShowPassingPage(std::initializer_list<std::string_view> lines, int16_t dx, int16_t dy);
+// The same with Text[page] of the event on (x, y).
+void ShowPassingTextPage(int16_t x, int16_t y, int16_t page, int16_t dx, int16_t dy);

@@ -138,7 +138,7 @@ void RunInnEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     if (!e) return;
     BeginEventScreen(result);
     const int16_t cost = std::max<int16_t>(e->Word[5], 0);
-    const std::string rent = "Rent Room (" + std::to_string(e->Word[5]) + " Gp)";
+    const std::string rent = "Rent Room (" + std::to_string(cost) + " Gp)";
     std::vector<EventButton> buttons;
     if (e->Word[8] == 1) buttons.push_back(InnButton(kRentRoom, rent, 216, 'R'));
     buttons.push_back(InnButton(kBuyFood, "Buy Food (1 Gp)", 238, 'B'));

@@ -31,9 +31,7 @@ void ShowInactiveItems(int16_t x, int16_t y, int16_t dx, int16_t dy, int16_t hid
     if (hide == 1) return;
     result = 0;
     PlaySoundEffect("Text");
-    DrawEventTextPage(x, y, 1);
-    Flip();
-    WaitMoveKeyRelease(dx, dy);
+    ShowPassingTextPage(x, y, 1, dx, dy);
 }
 
 void ShowNothingLeft(int16_t dx, int16_t dy) { ShowPassingPage({"There is nothing left", "to take."}, dx, dy); }

@@ -70,10 +70,17 @@ int GridCellClicked(const ItemGridView& grid, int16_t col, int16_t row, int16_t 
 }
 
 void DrawItemGrid(const ItemGridView& grid) {
-    for (int16_t col = 0; col < grid.columns; ++col)
-        for (int16_t row = 0; row < grid.rows; ++row)
-            BltFast(BackSurface, grid.drawX + 31 * col, grid.drawY + 31 * row, WallTiles[kEmptyCellTile], TileRect,
-                    kBltKeyed);
+    DrawEmptyCells(grid.drawX, grid.drawY, grid.columns, grid.rows);
+    DrawGridItems(grid);
+}
+
+void DrawEmptyCells(int16_t x, int16_t y, int16_t columns, int16_t rows) {
+    for (int16_t col = 0; col < columns; ++col)
+        for (int16_t row = 0; row < rows; ++row)
+            BltFast(BackSurface, x + 31 * col, y + 31 * row, WallTiles[kEmptyCellTile], TileRect, kBltKeyed);
+}
+
+void DrawGridItems(const ItemGridView& grid) {
     for (int16_t col = 0; col < grid.columns; ++col)
         for (int16_t row = 0; row < grid.rows; ++row) {
             const int16_t instance = grid.Cell(col, row);
@@ -86,6 +93,18 @@ void DrawItemGrid(const ItemGridView& grid) {
 
 void DrawCursorItem() {
     if (CursorItem != kNone) DrawInstance(CursorItem, int16_t(CursorPos.x), int16_t(CursorPos.y));
+}
+
+void ShowAndKeepStill(StillScreen& still) {
+    CopyRect(&still.picture, 0, 0, BackSurface, FullScreenRect, kBltOpaque);
+    DrawCursorItem();
+    Flip();
+}
+
+void ShowHeldItemOver(const StillScreen& still) {
+    CopyRect(BackSurface, 0, 0, &still.picture, FullScreenRect, kBltOpaque);
+    DrawCursorItem();
+    Flip();
 }
 
 void DrawCarriedGridTabs(int16_t x, int16_t y, int16_t page) {

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "hero/equipment.h"
+#include "platform/host/surface.h"
 
 struct ItemGridView;
 
@@ -70,8 +71,24 @@ int HandleGridClicks(const ItemGridView& grid, Draw&& drawScreen) {
 
 // Empty-cell tiles over the grid and each item once, at its top-left cell; no flip.
 void DrawItemGrid(const ItemGridView& grid);
+// The two halves, for screens whose tiles stand apart from the pictures: the tiles of a grid of
+// columns x rows from (x, y), and the items at the grid's drawing origin.
+void DrawEmptyCells(int16_t x, int16_t y, int16_t columns, int16_t rows);
+void DrawGridItems(const ItemGridView& grid);
 // The held item at the mouse.
 void DrawCursorItem();
+
+// While an item is held the screen is shown again in every pass, so that the item follows the
+// mouse: the rest of the screen is composed once (after each change) and kept, and a pass only
+// lays it down again under the item.
+struct StillScreen {
+    Surface picture{640, 480};
+};
+// Keeps what the back buffer holds now, then draws the held item and flips.
+void ShowAndKeepStill(StillScreen& still);
+// The kept screen with the held item at the mouse, flipped.
+void ShowHeldItemOver(const StillScreen& still);
+
 // "Backpack", and "Bag of Holding" when the bag is owned: tabs of 6 pieces from (x, y).
 void DrawCarriedGridTabs(int16_t x, int16_t y, int16_t page);
 // The page whose tab was clicked this pass, the first tab's area at (x, y) and the second's

@@ -24,6 +24,8 @@ void DrawShopScreen(const EventRecord& shop, int16_t selected, uint32_t flip);
 // One unit of the line, with the refusals' messages over the shop screen.
 void BuyShopItem(const EventRecord& shop, int16_t line);
 
+// The sell screen over the backpack (page 0) or the bag (page 1), without the held item; no flip.
+void DrawSellScreen(int16_t page);
 // Drop onto the chest to sell; cannot be left while an item is held.
 void RunSellScreen();
 // What the shop pays for each gem of the gem bag, items 20..28.

@@ -43,23 +43,6 @@ ItemGridView SellGrid(int16_t page) {
     return grid;
 }
 
-void DrawSellScreen(int16_t page) {
-    DrawPlayScreen(1, 0, 0, -1, -1, 0);
-    DrawPanel(105, 40, 18, 18, 0, "");
-    // With the bag owned its tabs take the caption's place.
-    if (GameState.HasBagOfHolding)
-        DrawCarriedGridTabs(180, 53, page);
-    else
-        DrawSmallText(190, 57, "Drop item onto chest to sell:", kSmallBlack);
-    for (int i = 0; i < 4; ++i)
-        BltFast(BackSurface, kChestX + 32 * (i % 2), kChestY + 32 * (i / 2), WallTiles[size_t(kChestTiles[i])],
-                TileRect, kBltKeyed);
-    DrawSmallText(133, 180, std::to_string(GameState.HeroGold) + " Gp", kSmallBlack);
-    DrawItemGrid(SellGrid(page));
-    DrawButton(380, 375, 4, "Cancel");
-    DrawCursorItem();
-}
-
 // The held item for gold; keyrings, quest items, gem bags and two named items stay held.
 void SellHeldItem() {
     const ItemInstance* inst = InstanceAt(CursorItem);
@@ -92,17 +75,33 @@ int SellGemsOf(ItemGrid grid, int32_t share) {
 
 }  // namespace
 
+void DrawSellScreen(int16_t page) {
+    DrawPlayScreen(1, 0, 0, -1, -1, 0);
+    DrawPanel(105, 40, 18, 18, 0, "");
+    // With the bag owned its tabs take the caption's place.
+    if (GameState.HasBagOfHolding)
+        DrawCarriedGridTabs(180, 53, page);
+    else
+        DrawSmallText(190, 57, "Drop item onto chest to sell:", kSmallBlack);
+    for (int i = 0; i < 4; ++i)
+        BltFast(BackSurface, kChestX + 32 * (i % 2), kChestY + 32 * (i / 2), WallTiles[size_t(kChestTiles[i])],
+                TileRect, kBltKeyed);
+    DrawSmallText(133, 180, std::to_string(GameState.HeroGold) + " Gp", kSmallBlack);
+    DrawItemGrid(SellGrid(page));
+    DrawButton(380, 375, 4, "Cancel");
+}
+
 void RunSellScreen() {
     int16_t page = 0;
+    StillScreen still;
     const auto draw = [&] {
         DrawSellScreen(page);
-        Flip();
+        ShowAndKeepStill(still);
     };
     draw();
     for (;;) {
         LoopPass("sell screen", draw);
-        // The held item follows the mouse.
-        if (HoldingItem()) draw();
+        if (HoldingItem()) ShowHeldItemOver(still);
         const int16_t tab = CarriedGridTabClicked(180, 53);
         if (tab >= 0) {
             page = tab;

@@ -156,5 +156,5 @@ void RunToggleEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     result = 0;
     if (EventLine(*e, 0, 0).empty()) return;
     PlaySoundEffect("Text");
-    RunEventChoice("wall", [&] { DrawEventTextPage(x, y, 0); }, {kLeaveButton});
+    ShowEventText(x, y, 0, kLeaveButton);
 }

@@ -40,22 +40,22 @@ EventButton VaultButton(int16_t action, std::string_view label, int16_t y, int16
 
 ItemGridView HeroGrid(int16_t page) { return CarriedGridView(page, 341, 108); }
 
+}  // namespace
+
 void DrawVaultScreen(int16_t vault, int16_t page) {
+    if (vault < 0 || vault >= kVaultCount) return;
     BltFast(BackSurface, 0, 0, SlatePicture, FullScreenRect, kBltOpaque);
     for (int i = 0; i < 4; ++i)
         BltFast(BackSurface, 23 + 32 * (i % 2), 20 + 32 * (i / 2), WallTiles[size_t(kKeeperTiles[i])], TileRect,
                 kBltKeyed);
     BltFast(BackSurface, 19, 107, HeroScreenPicture, kGridBackground, kBltOpaque);
     BltFast(BackSurface, 339, 107, HeroScreenPicture, kGridBackground, kBltOpaque);
-    DrawTabRow(19, 87, 1, 0, {"Vault"}, 6);
+    DrawTabRow(20, 87, 1, 0, {"Vault"}, 6);
     DrawCarriedGridTabs(339, 87, page);
     DrawItemGrid(VaultGrid(vault));
     DrawItemGrid(HeroGrid(page));
     DrawButton(500, 440, 5, "Done");
-    DrawCursorItem();
 }
-
-}  // namespace
 
 void BuyVault(int16_t vault, int16_t cost) {
     if (GameState.HeroGold < cost) return;
@@ -68,14 +68,15 @@ void RunVaultScreen(int16_t vault) {
     if (vault < 0 || vault >= kVaultCount) return;
     // An item already held stays held: it goes down on one of the grids.
     int16_t page = 0;
+    StillScreen still;
     const auto draw = [&] {
         DrawVaultScreen(vault, page);
-        Flip();
+        ShowAndKeepStill(still);
     };
     draw();
     for (;;) {
         LoopPass("vault", draw);
-        if (HoldingItem()) draw();
+        if (HoldingItem()) ShowHeldItemOver(still);
         const auto drawUnder = [&] { DrawVaultScreen(vault, page); };
         const int16_t tab = CarriedGridTabClicked(340, 88);
         if (tab >= 0) {

@@ -24,4 +24,3 @@ void DrawCancelButton() {
     DrawSmallText(120, 395, "Cancel", kSmallBlack);
     DrawIcon(BackSurface, 90, 390, 86);
 }
-

@@ -367,7 +367,11 @@ void ShowSkillRowBox(int16_t row, int16_t button) {
     }
 }
 
-void CheckSkillRowClicks(int16_t button) {
+int CheckSkillRowClicks(int16_t button) {
     for (int16_t i = 0; i < 12; ++i)
-        if (AreaClicked(340, int16_t(134 + 18 * i), 278, 18, 0, button, 0, 0)) ShowSkillRowBox(i, button);
+        if (AreaClicked(340, int16_t(134 + 18 * i), 278, 18, 0, button, 0, 0)) {
+            ShowSkillRowBox(i, button);
+            return 1;
+        }
+    return 0;
 }

@@ -19,7 +19,7 @@ int16_t BreakdownPanelHeight(int16_t lines);
 // X of the worn belt when the belt raises that skill, else 0.
 int16_t BeltSkillBonus(int16_t skill);
 
-// The Skills page's rows for a mouse button (1 breakdown, 2 help).
-void CheckSkillRowClicks(int16_t button);
+// The Skills page's rows for a mouse button (1 breakdown, 2 help); 1 when a row was hit.
+int CheckSkillRowClicks(int16_t button);
 // The row-th listed skill (those above 0); a row past the list does nothing.
 void ShowSkillRowBox(int16_t row, int16_t button);

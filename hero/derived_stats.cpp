@@ -217,3 +217,5 @@ void RecalcHero() {
         g.Skills[kGemlore] = Store(g.Skills[kGemlore] + std::min<int32_t>(WornX(kArmourSlot), g.Stats[kWillpower]));
     g.ColdImmune = Wears(kArmourSlot, 441) ? 1 : 0;
 }
+
+int16_t DailyCharges(int16_t skill) { return int16_t(3 + (skill >= 8 ? 1 : 0) + (skill >= 16 ? 1 : 0)); }

@@ -30,6 +30,8 @@ extern const std::array<int16_t, 12> CapstatTable;
 constexpr int16_t kWhileWorn = 999;
 
 void RecalcHero();
+// The Prayer or Curse charges a night's rest gives at that skill: 3, one more at 8 and another at 16.
+int16_t DailyCharges(int16_t skill);
 // X of the amulet when it is that item, else 0.
 int16_t AmuletStatBonus(int16_t item);
 // Sum of X of the rings of that item: which 1 ring 1, 2 ring 2, 3 both.

@@ -170,18 +170,24 @@ void ClampPictureToScreen(int16_t sizeClass, int16_t& x, int16_t& y) {
     y = int16_t(std::min<int32_t>(y, 478 - r.Height()));
 }
 
-void RemoveInvalidItem(int16_t instance) {
-    ItemInstance* inst = InstanceAt(instance);
-    if (!inst) return;
-    const int16_t item = inst->ItemNumber;
+void DeleteInstance(int16_t instance) {
+    if (!InstanceAt(instance)) return;
     GameStateRecord& g = GameState;
     ClearFromGrid(std::span<int16_t>(&g.Backpack[0][0], kGridCells), instance);
     ClearFromGrid(std::span<int16_t>(&g.BagOfHolding[0][0], kGridCells), instance);
     ClearFromGrid(std::span<int16_t>(&g.Vaults[0][0], std::size(g.Vaults) * kGridCells), instance);
     ClearFromGrid(std::span<int16_t>(&g.StashPiles[0][0], std::size(g.StashPiles) * kGridCells), instance);
+    ClearFromGrid(std::span<int16_t>(&g.CauldronGrid[0][0], std::size(g.CauldronGrid) * 6), instance);
     ClearFromGrid(g.EquipSlots, instance);
     if (CursorItem == instance) CursorItem = kNone;
     ClearItemInstance(instance);
+}
+
+void RemoveInvalidItem(int16_t instance) {
+    const ItemInstance* inst = InstanceAt(instance);
+    if (!inst) return;
+    const int16_t item = inst->ItemNumber;
+    DeleteInstance(instance);
     ShowMessage(50, 50, "Invalid item removed!", std::to_string(item));
 }
 
@@ -356,12 +362,11 @@ void RunGembag() {
     draw();
     for (;;) {
         LoopPass("gem bag", draw);
-        if (AreaClicked(212, 109, 36, 270, 0, 1, 0, 0)) {
-            for (int16_t i = 0; i < 9; ++i) {
-                if (!AreaClicked(215, int16_t(113 + 30 * i), 20, 20, 0, 1, 1, 1)) continue;
-                int16_t& count = GameState.GembagCounts[i];
-                if (count > 0 && GiveItem(int16_t(kFirstGem + i), 0, 0, 1)) --count;
-            }
+        // The arrows lie in the column (212, 109, 36 x 270); each is tested on its own.
+        for (int16_t i = 0; i < 9; ++i) {
+            if (!AreaClicked(215, int16_t(113 + 30 * i), 20, 20, 0, 1, 1, 1)) continue;
+            int16_t& count = GameState.GembagCounts[i];
+            if (count > 0 && GiveItem(int16_t(kFirstGem + i), 0, 0, 1)) --count;
             draw();
         }
         if (ButtonClicked(440, 400, 8, 'D', 27, 1, 1)) return;

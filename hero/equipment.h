@@ -14,7 +14,10 @@ extern uint32_t FormChangePending;
 void DrawInstance(int16_t instance, int16_t x, int16_t y);
 // Moves a drawing point so that a picture of the size class ends inside the screen.
 void ClampPictureToScreen(int16_t sizeClass, int16_t& x, int16_t& y);
-// Takes the instance out of every place that holds it, frees it, and says so.
+// Takes the instance out of every place that holds it (slots, backpack, bag, vaults, stash
+// piles, cauldron, cursor) and frees it, so that no place names a free instance.
+void DeleteInstance(int16_t instance);
+// DeleteInstance, and says so.
 void RemoveInvalidItem(int16_t instance);
 
 // The worn items at their drawing points (weapon and shield, or bow and ammunition).

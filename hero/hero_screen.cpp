@@ -89,11 +89,10 @@ Pass StatsPageInput(int16_t page) {
 }
 
 Pass SkillsPageInput(int16_t page) {
-    for (int16_t button : {2, 1})
-        if (AreaClicked(351, 125, 255, 238, 0, button, 0, 0)) {
-            CheckSkillRowClicks(button);
-            return Pass::Redraw;
-        }
+    // The rows answer inside (351, 125, 255 x 238) only.
+    if (CursorPos.x >= 351 && CursorPos.x <= 351 + 255 && CursorPos.y >= 125 && CursorPos.y <= 125 + 238)
+        for (int16_t button : {2, 1})
+            if (CheckSkillRowClicks(button)) return Pass::Redraw;
     struct Term {
         int16_t x, y, w, h;
     };
@@ -134,6 +133,12 @@ Pass InventoryPageInput(int16_t page, bool backpack) {
         return Pass::Redraw;
     }
     return Pass::Stay;
+}
+
+int16_t ClickedTab(int lore, int16_t pages) {
+    for (int16_t i = 0; i < pages; ++i)
+        if (ButtonClicked(int16_t(lore ? 340 + 40 * i : 340 + 60 * i), 88, lore ? 4 : 6, 0, 0, 1, 1)) return i;
+    return -1;
 }
 
 }  // namespace
@@ -192,6 +197,7 @@ void RunHeroScreen(int16_t page) {
     // The tabs and TAB follow the lore known when the screen opened.
     const int lore = IsLoreKnown();
     const int16_t pages = HeroPageCount(lore);
+    if (page < 0 || page >= pages) page = 0;
     const auto draw = [&] { DrawHeroScreen(page, 1); };
     draw();
     for (;;) {
@@ -202,9 +208,8 @@ void RunHeroScreen(int16_t page) {
             page = next;
             pass = Pass::Redraw;
         };
-        for (int16_t i = 0; i < pages && pass == Pass::Stay; ++i)
-            if (ButtonClicked(int16_t(lore ? 340 + 40 * i : 340 + 60 * i), 88, lore ? 4 : 6, 0, 0, 1, 1)) turnTo(i);
-        if (pass != Pass::Stay) {
+        if (const int16_t tab = ClickedTab(lore, pages); tab >= 0) {
+            turnTo(tab);
         } else if (!SurfacesLost && !KeyDown(kLeftAlt) && KeyPressed(kTab, 1, 0, 1)) {
             turnTo(int16_t((page + 1) % pages));
         } else if (KeyPressed('S', 1, 0, 1)) {
@@ -221,8 +226,8 @@ void RunHeroScreen(int16_t page) {
         } else if (AreaClicked(44, 138, 31, 12, 0, 1, 1, 1) || AreaClicked(284, 261, 31, 12, 0, 1, 1, 1)) {
             g.MeleeMode = 0;
             pass = Pass::Redraw;
-        } else if (AreaClicked(80, 420, 257, 32, 0, 2, 0, 0)) {
-            HandleTattooClicks(page);
+        } else if (HandleTattooClicks(page)) {
+            // the tattoo's box has redrawn the page
         } else if (g.Beacon[0] != kNone && AreaClicked(536, 48, 31, 31, 0, 1, 1, 1)) {
             pass = UseBeaconMarker() ? Pass::Close : Pass::Redraw;
         } else if (g.Beacon[0] != kNone && AreaClicked(536, 48, 31, 31, 0, 2, 0, 1)) {

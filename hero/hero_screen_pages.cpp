@@ -9,6 +9,7 @@
 #include "hero/derived_stats.h"
 #include "hero/equipment.h"
 #include "hero/help_boxes.h"
+#include "hero/item_grids.h"
 #include "hero/hero_names.h"
 #include "hero/item_instances.h"
 #include "hero/item_types.h"
@@ -97,25 +98,13 @@ void DrawSkillsPage() {
     }
 }
 
-// Each item once, at its top-left cell.
-void DrawGridItems(const int16_t (&grid)[9][9]) {
-    for (int16_t row = 0; row < 9; ++row)
-        for (int16_t col = 0; col < 9; ++col) {
-            const int16_t instance = grid[col][row];
-            if (instance == kNone) continue;
-            if (col > 0 && grid[col - 1][row] == instance) continue;
-            if (row > 0 && grid[col][row - 1] == instance) continue;
-            DrawInstance(instance, int16_t(340 + 31 * col), int16_t(108 + 31 * row));
-        }
-}
-
-void DrawInventoryPage(int16_t page, const int16_t (&grid)[9][9]) {
+void DrawInventoryPage(int16_t page, ItemGrid grid) {
     DrawBackground();
     DrawHeroTabs(page);
     for (int col = 0; col < 9; ++col)
         for (int row = 0; row < 9; ++row)
             BltFast(BackSurface, 340 + 31 * col, 108 + 31 * row, WallTiles[kGridCellTile], TileRect, kBltKeyed);
-    DrawGridItems(grid);
+    DrawGridItems(grid, 340, 108);
     DrawSlotMarks();
     DrawEquipment();
     DrawFigureExtras();
@@ -226,8 +215,8 @@ void DrawLorePage(int16_t page, int16_t flip) {
     if (flip) Flip();
 }
 
-void DrawBackpackPage(int16_t page, int16_t) { DrawInventoryPage(page, GameState.Backpack); }
-void DrawBagPage(int16_t page, int16_t) { DrawInventoryPage(page, GameState.BagOfHolding); }
+void DrawBackpackPage(int16_t page, int16_t) { DrawInventoryPage(page, BackpackGrid()); }
+void DrawBagPage(int16_t page, int16_t) { DrawInventoryPage(page, BagGrid()); }
 
 void DrawHeroScreen(int16_t page, int16_t flip) {
     const int lore = IsLoreKnown();
@@ -249,6 +238,14 @@ void DrawHeroScreen(int16_t page, int16_t flip) {
     if (flip) Flip();
 }
 
+void DrawGridItems(ItemGrid grid, int16_t x, int16_t y) {
+    for (int16_t row = 0; row < 9; ++row)
+        for (int16_t col = 0; col < 9; ++col) {
+            const int16_t instance = AnchoredInstance(grid, col, row);
+            if (instance != kNone) DrawInstance(instance, int16_t(x + 31 * col), int16_t(y + 31 * row));
+        }
+}
+
 void ShowTattooInfo(int16_t tattoo, int16_t page) {
     DrawHeroScreen(page, 0);
     DrawPanel(80, 140, 10, 4, 1, NameAt(TattooNames, tattoo));
@@ -257,11 +254,14 @@ void ShowTattooInfo(int16_t tattoo, int16_t page) {
     DrawHeroScreen(page, 1);
 }
 
-void HandleTattooClicks(int16_t page) {
+int HandleTattooClicks(int16_t page) {
     int16_t k = 0;
     for (int16_t t = 0; t < 10; ++t) {
         if (!GameState.Tattoos[t]) continue;
-        if (AreaClicked(int16_t(80 + 25 * k), 425, 20, 20, 0, 2, 0, 1)) ShowTattooInfo(t, page);
-        ++k;
+        if (AreaClicked(int16_t(80 + 25 * k++), 425, 20, 20, 0, 2, 0, 1)) {
+            ShowTattooInfo(t, page);
+            return 1;
+        }
     }
+    return 0;
 }

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "hero/item_instances.h"
+
 // 1 when any lore has been learnt.
 int IsLoreKnown();
 // The page numbers that move with the Lore page.
@@ -27,6 +29,9 @@ void DrawLorePage(int16_t page, int16_t flip);
 void DrawBackpackPage(int16_t page, int16_t flip);
 void DrawBagPage(int16_t page, int16_t flip);
 
-// One pass of right-click tests over the tattoo row.
-void HandleTattooClicks(int16_t page);
+// Each item of a 9 x 9 grid once, at its top-left cell; cell (col, row) at (x + 31 col, y + 31 row).
+void DrawGridItems(ItemGrid grid, int16_t x, int16_t y);
+
+// One pass of right-click tests over the tattoo row (80, 420, 257 x 32); 1 when a box showed.
+int HandleTattooClicks(int16_t page);
 void ShowTattooInfo(int16_t tattoo, int16_t page);

@@ -49,6 +49,14 @@ int BackpackAreaFree(int16_t col, int16_t row, int16_t w, int16_t h) {
 
 int BagAreaFree(int16_t col, int16_t row, int16_t w, int16_t h) { return GridAreaFree(BagGrid(), col, row, w, h); }
 
+int16_t AnchoredInstance(ItemGrid grid, int16_t col, int16_t row) {
+    if (col < 0 || col > 8 || row < 0 || row > 8) return kNone;
+    const int16_t instance = grid[col * 9 + row];
+    if (col > 0 && grid[(col - 1) * 9 + row] == instance) return kNone;
+    if (row > 0 && grid[col * 9 + row - 1] == instance) return kNone;
+    return instance;
+}
+
 int16_t CreateItemInstance(int16_t item, int16_t x, int16_t y) {
     if (!ItemRecordOf(item)) return kNone;
     const int16_t type = ItemTypeOf(item);

@@ -20,6 +20,10 @@ int BagAreaFree(int16_t col, int16_t row, int16_t w, int16_t h);
 // are in use, or when the item number is outside the item table.
 int16_t CreateItemInstance(int16_t item, int16_t x, int16_t y);
 
+// The instance whose item has its top-left cell at (col, row); -1 for an empty cell and for a
+// cell inside an item.
+int16_t AnchoredInstance(ItemGrid grid, int16_t col, int16_t row);
+
 // Creates an instance and marks the area (tested by the caller) with it; 0 when no instance
 // was free, and then no cell is marked.
 int PlaceInGrid(ItemGrid grid, int16_t item, int16_t x, int16_t y, int16_t col, int16_t row, int16_t w, int16_t h);

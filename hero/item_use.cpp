@@ -104,11 +104,6 @@ int Hint(const ItemUse& u, std::string_view line1, std::string_view line2) {
 int GemstoneHint(const ItemUse& u) { return Hint(u, "Use Gemlore powers via", "Activate Skill Button!"); }
 int SpiritBonesHint(const ItemUse& u) { return Hint(u, "Use at a Bone forge to", "create bone items!"); }
 
-int16_t FullCharges(int16_t skill) {
-    const int16_t value = GameState.Skills[skill];
-    return int16_t(3 + (value >= 8 ? 1 : 0) + (value >= 16 ? 1 : 0));
-}
-
 int DrinkPotion(const ItemUse& u) {
     GameStateRecord& g = GameState;
     const bool undead = g.HeroIsUndead != 0;
@@ -131,8 +126,8 @@ int DrinkPotion(const ItemUse& u) {
         case 6: g.Diseased = 0; break;
         case 7: g.Drained = g.Aged = 0; break;
         case 8:
-            g.PrayerCharges = FullCharges(kPrayer);
-            g.CurseCharges = FullCharges(kCurseSkill);
+            g.PrayerCharges = DailyCharges(g.Skills[kPrayer]);
+            g.CurseCharges = DailyCharges(g.Skills[kCurseSkill]);
             break;
         case 195:
             if (undead)

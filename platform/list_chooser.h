@@ -8,7 +8,7 @@
 
 // Rows of 29 characters and a zero; callers fill rows 0 to count - 1 before choosing.
 extern std::array<std::array<char, 30>, 70> ListItems;
-// A row of ListItems, cut to its width; a row past the table is ignored.
+// A row of ListItems, cut to its width.
 void SetListRow(size_t row, std::string_view text);
 
 // The chosen row (top + clicked row - 1, even past count), or escValue when left with Esc

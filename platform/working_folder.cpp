@@ -1,6 +1,8 @@
 #include "working_folder.h"
 
 #include <cstdlib>
+#include <string>
+#include <unistd.h>
 
 #include "files.h"
 
@@ -13,25 +15,33 @@ fs::path WorkingFolderPath() {
     return fs::path(home && *home ? home : ".") / ".local" / "share" / "vexmoor";
 }
 
+namespace {
+
+// The built module's Mod tree, copied beside the player's files under a name of its own and
+// then renamed into place: a copy cut short leaves no half module behind.
+bool CopyModule(const fs::path& folder, const fs::path& module) {
+    const fs::path staging = folder / ("Mod.copying-" + std::to_string(getpid()));
+    std::error_code ec;
+    fs::remove_all(staging, ec);
+    fs::copy(module / "Mod", staging, fs::copy_options::recursive, ec);
+    if (!ec) fs::rename(staging, folder / "Mod", ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove_all(staging, ignored);
+    }
+    return !ec;
+}
+
+}  // namespace
+
 bool PrepareWorkingFolder(const fs::path& folder, const fs::path& module) {
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (!fs::is_directory(folder, ec)) return false;
-    if (fs::is_directory(module, ec)) {
-        std::error_code walk;
-        for (auto it = fs::recursive_directory_iterator(module, walk); !walk && it != fs::recursive_directory_iterator();
-             it.increment(walk)) {
-            std::error_code op;  // one file that cannot be copied does not stop the others
-            // Into the player's spelling of each folder; a file there in any case is the
-            // module's own and hides the built one.
-            const fs::path target = ResolvePath((folder / it->path().lexically_relative(module)).string());
-            if (it->is_directory(op)) {
-                fs::create_directories(target, op);
-            } else if (it->is_regular_file(op) && !fs::exists(fs::symlink_status(target, op))) {
-                fs::copy_file(it->path(), target, fs::copy_options::skip_existing, op);
-            }
-        }
-    }
+    // A folder that holds a module in any spelling keeps it as it is: a file the author
+    // erased or changed there never comes back from the build.
+    const bool holdsModule = fs::exists(ResolvePath((folder / "Mod").string()), ec);
+    if (!holdsModule && fs::is_directory(module / "Mod", ec)) CopyModule(folder, module);
     fs::current_path(folder, ec);
     return !ec;
 }

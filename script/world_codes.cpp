@@ -28,9 +28,6 @@ constexpr int16_t kLastingForm = 999;
 bool OnMap(int16_t x, int16_t y) { return x >= 0 && x < 50 && y >= 0 && y < 50; }
 bool ValidMonster(int16_t m) { return m >= 0 && m < kMonsterCount; }
 
-// 3 charges, one more at skill 8 and another at 16.
-int16_t FullCharges(int16_t skill) { return int16_t(3 + (skill >= 8 ? 1 : 0) + (skill >= 16 ? 1 : 0)); }
-
 void HealWounds() {
     GameState.HitPoints = GameState.HitPointsMax;
     GameState.Energy = GameState.EnergyMax;
@@ -40,8 +37,8 @@ void HealWounds() {
 // 1 when the hero has a Prayer or Curse skill to refill.
 bool RestoreCharges() {
     if (GameState.Skills[kPrayer] <= 0 && GameState.Skills[kCurseSkill] <= 0) return false;
-    GameState.PrayerCharges = FullCharges(GameState.Skills[kPrayer]);
-    GameState.CurseCharges = FullCharges(GameState.Skills[kCurseSkill]);
+    GameState.PrayerCharges = DailyCharges(GameState.Skills[kPrayer]);
+    GameState.CurseCharges = DailyCharges(GameState.Skills[kCurseSkill]);
     return true;
 }
 

@@ -77,7 +77,9 @@ TEST_F(DispatchTest, BeastsRunOnlyTheFirstGroupAndNeverEnter) {
 
 TEST_F(DispatchTest, RetrieveKeepsTheHeroOutAtEveryBump) {
     Put(5, 5, 1329);
+    TapKey('D');  // each bump opens the retrieve screen
     EXPECT_EQ(Bump(5, 5), 0);
+    TapKey('D');
     EXPECT_EQ(Bump(5, 5), 0);
     EXPECT_EQ(Played("Text"), 2u);
 }

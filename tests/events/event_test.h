@@ -16,6 +16,7 @@
 #include "events/event_dispatch.h"
 #include "hero/give_item.h"
 #include "kit/events/level_records.h"
+#include "tests/data/texts_shown.h"
 #include "tests/support/headless_test.h"
 
 class EventTest : public HeadlessTest {
@@ -74,13 +75,11 @@ protected:
                            [&](const host::TextRecord& t) { return t.text == text; });
     }
     bool ShownAt(std::string_view text, int32_t x, int32_t y, int32_t colour = 0) const {
-        return std::any_of(host.texts.begin(), host.texts.end(), [&](const host::TextRecord& t) {
-            return std::tie(t.text, t.x, t.y, t.colour) == std::tie(text, x, y, colour);
-        });
+        return TextShownAt(host, text, x, y, colour);
     }
     // A button's label as the button draws it: centred on the 5-piece button at (485, y).
     bool ButtonAt(std::string_view label, int32_t y, int32_t x = 485, int32_t pieces = 5) const {
-        return ShownAt(label, x + (20 * pieces - 6 * int32_t(label.size())) / 2, y + 6);
+        return ButtonShownAt(host, label, x, y, pieces);
     }
     size_t CountShown(std::string_view text) const {
         return size_t(std::count_if(host.texts.begin(), host.texts.end(),

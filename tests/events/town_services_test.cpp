@@ -148,6 +148,7 @@ TEST_F(InnTest, ADrinkHealsOnceWhateverTheRepaints) {
     host.Wait(5).Tap('O').Wait(5).LoseFocus().Wait(5).GainFocus().Wait(5).LoseFocus().Wait(5).GainFocus();
     Keys({'B', 'L'});
     EXPECT_EQ(Bump(5, 5), 0);
+    EXPECT_GE(CountShown("the belly!"), 3u);  // drawn again at each regain
     EXPECT_EQ(GameState.HitPoints, 11);
 }
 

@@ -92,6 +92,11 @@ TEST_F(TrainerTest, TooLittleGoldKeepsThePageAndCancelUndoesAll) {
     EXPECT_EQ(GameState.SkillPoints, 1);
 }
 
+TEST_F(TrainerTest, CostsPast16Bits) {
+    Skill(kStealth, 10000);
+    EXPECT_EQ(SkillTrainingCost(kStealth), 50010);
+}
+
 TEST_F(TrainerTest, ListsByType) {
     EXPECT_EQ(TrainerSkills(5).size(), 12u);
     EXPECT_TRUE(TrainerSkills(6).empty());

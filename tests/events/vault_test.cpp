@@ -87,11 +87,15 @@ TEST_F(VaultTest, OneStoreBehindEveryEventOfItsNumber) {
 }
 
 TEST_F(VaultTest, AFreeVaultTooPoorToBuyAndABadNumber) {
-    Put(5, 5, 1251, {{5, 0}, {6, 0}});
-    host.Wait(5).Tap('L');
-    EXPECT_EQ(Bump(5, 5), 0);
-    EXPECT_EQ(GameState.VaultOwned[0], 1u);
-    EXPECT_TRUE(ButtonAt("Enter Vault", 260));
+    for (int16_t cost : {0, -5}) {  // a price below 0 is no price either
+        Put(5, 5, 1251, {{5, cost}, {6, 4}});
+        GameState.VaultOwned[4] = 0;
+        host.Wait(5).Tap('L');
+        EXPECT_EQ(Bump(5, 5), 0);
+        EXPECT_EQ(GameState.VaultOwned[4], 1u);
+        EXPECT_TRUE(ButtonAt("Enter Vault", 260));
+        EXPECT_EQ(GameState.HeroGold, 0);
+    }
 
     Put(5, 5, 1251, {{5, 10}, {6, 1}});
     Keys({'B', 'L'});  // 0 gp: nothing happens, not even a sound

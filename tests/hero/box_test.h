@@ -2,6 +2,7 @@
 // boxes left in the back buffer.
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +30,9 @@ protected:
         for (const auto& t : host.texts)
             if (t.text == text) colour = t.colour;
         return colour;
+    }
+    size_t CountOf(std::string_view text) const {
+        return size_t(std::count_if(host.texts.begin(), host.texts.end(), [&](const auto& t) { return t.text == text; }));
     }
     const host::TextRecord* Find(std::string_view text) const {
         const host::TextRecord* found = nullptr;

@@ -44,22 +44,34 @@ TEST_F(StartUpTest, RefusedDisplayEndsBeforeAnyScreen) {
     EXPECT_EQ(DirectDrawObject, nullptr);
 }
 
-TEST_F(StartUpTest, WorkingFolderKeepsThePlayersFiles) {
+TEST_F(StartUpTest, ModuleIsCopiedWholeOnlyIntoAFolderWithoutOne) {
     const fs::path module = folder / "built";
     fs::create_directories(module / "Mod" / "GameData");
+    fs::create_directories(module / "Mod" / "LevelData");
     std::ofstream(module / "Mod" / "GameData" / "a.bmp") << "new";
-    std::ofstream(module / "Mod" / "GameData" / "b.bmp") << "new";
-    const fs::path player = folder / "player";
-    fs::create_directories(player / "Mod" / "GameData");
-    std::ofstream(player / "Mod" / "GameData" / "a.bmp") << "mine";
-    ASSERT_TRUE(PrepareWorkingFolder(player, module));
-    EXPECT_EQ(fs::current_path(), fs::canonical(player));
-    std::string a, b;
-    std::ifstream(player / "Mod" / "GameData" / "a.bmp") >> a;
-    std::ifstream(player / "Mod" / "GameData" / "b.bmp") >> b;
-    EXPECT_EQ(a, "mine");
-    EXPECT_EQ(b, "new");
+    std::ofstream(module / "Mod" / "LevelData" / "Level3.dat") << "new";
 
+    const fs::path fresh = folder / "fresh";
+    ASSERT_TRUE(PrepareWorkingFolder(fresh, module));
+    EXPECT_EQ(fs::current_path(), fs::canonical(fresh));
+    EXPECT_TRUE(fs::exists(fresh / "Mod" / "GameData" / "a.bmp"));
+    EXPECT_TRUE(fs::exists(fresh / "Mod" / "LevelData" / "Level3.dat"));
+    for (const auto& entry : fs::directory_iterator(fresh)) EXPECT_EQ(entry.path().filename(), "Mod");
+
+    // The author erased a level and changed a picture: neither comes back at the next start.
+    fs::remove(fresh / "Mod" / "LevelData" / "Level3.dat");
+    std::ofstream(fresh / "Mod" / "GameData" / "a.bmp") << "mine";
+    ASSERT_TRUE(PrepareWorkingFolder(fresh, module));
+    EXPECT_FALSE(fs::exists(fresh / "Mod" / "LevelData" / "Level3.dat"));
+    std::string a;
+    std::ifstream(fresh / "Mod" / "GameData" / "a.bmp") >> a;
+    EXPECT_EQ(a, "mine");
+
+    // A module in another spelling is a module too.
+    const fs::path other = folder / "other";
+    fs::create_directories(other / "mod");
+    ASSERT_TRUE(PrepareWorkingFolder(other, module));
+    EXPECT_FALSE(fs::exists(other / "Mod" / "GameData"));
 }
 
 // A one-colour 24-bit bitmap.
@@ -118,7 +130,7 @@ TEST_F(StartUpTest, ModuleInAnyCaseIsTheOneThatLoads) {
     EXPECT_FALSE(fs::exists("Mod")) << "a second tree in the game's spelling";
     EXPECT_FALSE(fs::exists("mod/gamedata/VexTitle.bmp")) << "the built title would hide the module's";
     EXPECT_FALSE(fs::exists("mod/gamedata/custom.bmp"));
-    EXPECT_TRUE(fs::exists("mod/gamedata/VexMap.bmp"));  // what the module lacks comes from the build
+    EXPECT_FALSE(fs::exists("mod/gamedata/VexMap.bmp"));  // nothing of the build's joins a module
 
     LoadDataFiles();
     EXPECT_EQ(Options.GameDelay, 77);

@@ -172,10 +172,16 @@ TEST_F(GiftAndTakeTest, JumpsAndEndsOfTheTakeCodes) {
     }
 
     // What is taken away into the stash comes back.
+    for (int16_t& slot : GameState.EquipSlots) slot = -1;  // nothing worn, nothing stashed
+    for (auto& pile : GameState.StashPiles) std::fill(std::begin(pile), std::end(pile), int16_t{-1});
     GiveItem(40, 0, 0, 0);
     ScriptTable[0].reset();
     Line(0, 46);
     Line(1, 47);
+    TapKey('2');  // on the retrieve screen: from the second pile into the backpack
+    ClickAt(31, 118);
+    ClickAt(351, 118);
+    TapKey('D');
     RunScriptAt();
     EXPECT_EQ(InstanceItem(GameState.Backpack[0][0]), 40);
 }

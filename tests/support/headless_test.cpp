@@ -16,6 +16,13 @@ void HeadlessTest::SetUp() {
              (std::string("vexmoor-") + info->test_suite_name() + "-" + info->name() + "-" + std::to_string(getpid()));
     fs::remove_all(folder);
     ASSERT_TRUE(PrepareWorkingFolder(folder, VEXMOOR_MODULE_DIR));
+    // The build's pictures without the default campaign: a test starts from an empty module
+    // unless it brings the campaign in itself.
+    std::error_code ec;
+    fs::remove_all(folder / "Mod" / "LevelData", ec);
+    fs::create_directories(folder / "Mod" / "LevelData", ec);
+    for (const auto& entry : fs::directory_iterator(folder / "Mod" / "GameData", ec))
+        if (entry.path().extension() == ".dat") fs::remove(entry.path(), ec);
     host::Install(&host);
 }
 

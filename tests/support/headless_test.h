@@ -1,5 +1,5 @@
-// A test with the headless back end installed in a fresh working folder filled from the
-// built module. The newest frame is written next to the test log when a test fails.
+// A test with the headless back end installed in a fresh working folder that holds the
+// built module's pictures but not its campaign. The newest frame is written next to the test log when a test fails.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -24,4 +24,5 @@ void KeepAdventureState() {
     KeepInitial(FleeChance);
     KeepInitial(MonitoredFlag);
     KeepInitial(FreezeMonsters);
+    KeepInitial(CheatFlagNumber);
 }

@@ -57,6 +57,9 @@ TEST_F(EventPicturesTest, PictureByState) {
         {"switch of no kind", 1260, {{1, 8}, {6, kF}}, 1, 0},
         {"splat kind 5 unset", 1332, {{1, 5}, {2, kF}}, -1, 577},
         {"toggle destroyed", 1261, {{1, kF}, {2, 0}, {3, 9000}, {4, 95}}, 9999, 50},
+        {"trap unseen", 1256, {{4, 30}, {5, 2}, {9, kF}}, 0, -1},
+        {"trap spotted", 1256, {{5, 2}, {9, kF}}, 0, 1672},
+        {"trap sprung", 1256, {{5, 2}, {9, kF}}, 1, -1},
         {"no picture type", 1247, {{1, 3}}, 0, -1},
     };
     for (const Case& c : cases) {

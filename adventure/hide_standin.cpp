@@ -1,3 +1,0 @@
-#include "hide.h"
-
-void TryHide() {}

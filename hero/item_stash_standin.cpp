@@ -1,4 +1,0 @@
-#include "item_stash.h"
-
-void StripAllItems() {}
-void ReturnStrippedItems() {}

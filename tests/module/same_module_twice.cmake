@@ -1,0 +1,18 @@
+# Writes the default module once more and compares every file with what the build wrote: the
+# generator must give the same bytes every time it runs.
+file(REMOVE_RECURSE ${OUT})
+execute_process(COMMAND ${MAKE_MODULE} ${OUT} RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "make_module failed")
+endif()
+file(GLOB_RECURSE written RELATIVE ${OUT} ${OUT}/Mod/*)
+list(LENGTH written count)
+if(count LESS 15)
+  message(FATAL_ERROR "make_module wrote only ${count} files")
+endif()
+foreach(name ${written})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${MODULE}/${name} ${OUT}/${name} RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "${name} differs from the build's")
+  endif()
+endforeach()

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/setup.sh
-ensure_packages || exit 1
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEXMOOR_TESTS=OFF >/dev/null
+ensure_packages $GAME_PACKAGES || exit 1
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEXMOOR_TESTS=OFF -DVEXMOOR_BENCH=OFF >/dev/null
 cmake --build build/release --target vexmoor
 exec build/release/vexmoor

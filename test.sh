@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/setup.sh
-ensure_packages || exit 1
+ensure_packages $GAME_PACKAGES $TEST_PACKAGES || exit 1
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXMOOR_SANITIZE=ON -DVEXMOOR_BENCH=ON >/dev/null
 cmake --build build/asan
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}

@@ -294,6 +294,30 @@ constexpr Rule kRules[] = {
     {2386, 2393, kFamilyOsirian, B},   {2394, 2394, kFamilyNone, O},
 };
 
+// Tiles that the wall tile picker shows under another tab than the rule of their run: the tab
+// is the family, so that the tile is drawn in that tab's style. The roles stay as above.
+struct FamilyRule {
+    int16_t first, last;
+    TileFamily family;
+};
+constexpr FamilyRule kPickerFamilies[] = {
+    {60, 64, kFamilyGround}, {77, 79, kFamilyGround}, {90, 93, kFamilyGround}, {109, 111, kFamilyGround},
+    {235, 235, kFamilyWater}, {280, 280, kFamilyGround}, {283, 283, kFamilyCave}, {287, 287, kFamilyCave},
+    {297, 298, kFamilyCave}, {316, 318, kFamilyCave}, {356, 359, kFamilyBodies}, {361, 363, kFamilyGround},
+    {368, 371, kFamilyBits1}, {376, 377, kFamilyBits1}, {381, 381, kFamilyGround}, {388, 397, kFamilyBits1},
+    {399, 399, kFamilyGround}, {754, 754, kFamilyGround}, {778, 779, kFamilyBits1}, {780, 785, kFamilyBits3},
+    {839, 839, kFamilyGround}, {963, 969, kFamilyBits1}, {1024, 1025, kFamilyWallY}, {1060, 1062, kFamilyWallY},
+    {1063, 1064, kFamilyBits1}, {1098, 1099, kFamilyBits1}, {1107, 1107, kFamilyBits1}, {1109, 1109, kFamilyBits1},
+    {1199, 1199, kFamilyWallY}, {1219, 1219, kFamilyWallY}, {1448, 1449, kFamilyBits1}, {1452, 1452, kFamilyCave},
+    {1473, 1473, kFamilyCave}, {1700, 1700, kFamilyRunic}, {1701, 1703, kFamilyKintara}, {1720, 1725, kFamilyWallY},
+    {1726, 1729, kFamilyWater}, {1738, 1738, kFamilyWater}, {1740, 1740, kFamilyWallY}, {1742, 1745, kFamilyWater},
+    {1746, 1749, kFamilyWallY}, {1751, 1758, kFamilyWater}, {1764, 1764, kFamilyKintara}, {1797, 1798, kFamilyCave},
+    {1817, 1819, kFamilyCave}, {1844, 1845, kFamilyGround}, {1860, 1865, kFamilyBits3}, {1871, 1871, kFamilyGround},
+    {1891, 1894, kFamilyOsirian}, {1896, 1899, kFamilyGround}, {1909, 1911, kFamilyGround},
+    {1913, 1915, kFamilyOsirian}, {1958, 1958, kFamilyOsirian}, {1960, 1960, kFamilyCave},
+    {2091, 2094, kFamilyKintara}, {2189, 2189, kFamilyBodies},
+};
+
 }  // namespace tile_roles_detail
 
 constexpr std::array<TileClass, kTileCount> MakeTileClasses() {
@@ -301,6 +325,8 @@ constexpr std::array<TileClass, kTileCount> MakeTileClasses() {
     for (auto& c : table) c = {kRoleEmpty, kFamilyNone};
     for (const auto& r : tile_roles_detail::kRules)
         for (int t = r.first; t <= r.last; ++t) table[std::size_t(t)] = {r.role, r.family};
+    for (const auto& r : tile_roles_detail::kPickerFamilies)
+        for (int t = r.first; t <= r.last; ++t) table[std::size_t(t)].family = r.family;
     return table;
 }
 

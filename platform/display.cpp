@@ -1,5 +1,6 @@
 #include "display.h"
 
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -221,15 +222,25 @@ int32_t WindowProc(host::Message message) {
     }
 }
 
+namespace {
+
+// The player learns why the game did not open, and the shell sees a failure.
+int StartFailed(host::Backend& h) {
+    std::fprintf(stderr, "vexmoor: %s\n", h.Failure().c_str());
+    return 1;
+}
+
+}  // namespace
+
 int AppMain() {
     host::Backend& h = host::Get();
-    if (!h.OpenWindow("Vexmoor 2")) return 0;
+    if (!h.DisplayPresent() || !h.OpenWindow("Vexmoor 2")) return StartFailed(h);
     MainWindow = 1;
     h.ShowCursor(false);
     if (!InitDirectDraw()) {
         h.CloseWindow();
         MainWindow = 0;
-        return 0;
+        return StartFailed(h);
     }
     LoadGraphics();
     RunTitle();

@@ -67,6 +67,8 @@ struct PictureSize {
 PictureSize MonsterPictureSize(int32_t index);
 PictureSize ItemPictureSize(int32_t index);
 
+// The program from the window to its release: 0 at a normal end, 1 when the window or the
+// display could not be had (said on standard error).
 int AppMain();
 int32_t WindowProc(host::Message message);
 int InitDirectDraw();

@@ -1,17 +1,21 @@
 # Sourced by play.sh and test.sh: installs the Debian packages the build needs.
-PACKAGES="g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-mixer-dev libfreetype-dev xfonts-base zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev"
+# The game itself:
+GAME_PACKAGES="g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-mixer-dev libfreetype-dev xfonts-base zlib1g-dev"
+# The tests, the benchmarks and the fuzz targets on top (test.sh):
+TEST_PACKAGES="libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev"
 
 missing_packages() {
     local p missing=""
-    for p in $PACKAGES; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
     done
     echo "$missing"
 }
 
+# ensure_packages PACKAGE...
 ensure_packages() {
     local missing
-    missing=$(missing_packages)
+    missing=$(missing_packages "$@")
     [ -z "$missing" ] && return 0
     if [ "$(id -u)" = 0 ]; then
         echo "Installing:$missing"

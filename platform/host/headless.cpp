@@ -47,8 +47,8 @@ void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uin
 
 }  // namespace
 
-Headless& Headless::Add(Step step, int32_t a, int32_t b) {
-    steps_.push_back({step, a, b});
+Headless& Headless::Add(Step step, int32_t a, int32_t b, int32_t c) {
+    steps_.push_back({step, a, b, c});
     idlePolls_ = 0;
     return *this;
 }
@@ -61,6 +61,7 @@ Headless& Headless::Hold(int32_t key, int32_t polls) {
 Headless& Headless::Wait(int32_t polls) { return Add(Step::Wait, polls); }
 Headless& Headless::MoveMouse(int32_t x, int32_t y) { return Add(Step::Move, x, y); }
 Headless& Headless::Click(int32_t x, int32_t y, int32_t button) { return MoveMouse(x, y).Tap(button); }
+Headless& Headless::PressAt(int32_t x, int32_t y, int32_t button) { return Add(Step::PressAt, button, x, y); }
 Headless& Headless::LoseFocus() { return Add(Step::Focus, kMsgKillFocus); }
 Headless& Headless::GainFocus() { return Add(Step::Focus, kMsgSetFocus); }
 
@@ -77,15 +78,32 @@ Headless& Headless::Type(std::string_view text) {
     return *this;
 }
 
-// Runs the script up to the next step that must wait for the program.
-void Headless::Pump() {
+void Headless::GoDown(int32_t key) {
+    down_[key] = true;
+    seenDown_[key] = false;
+    press_.Pressed(key, cursor_, polls_);
+}
+
+void Headless::ShowFrontIfDue(bool resting) {
+    if (const Surface* front = pacer_.FrontDue(nowUs_, resting)) {
+        ++frontShows;
+        Capture(*front);
+    }
+}
+
+void Headless::Pump(int32_t testedKey) {
+    ++polls_;
     while (next_ < steps_.size()) {
         Entry& e = steps_[next_];
         const int32_t k = e.a & 0xFF;
         switch (e.step) {
             case Step::Press:
-                down_[k] = true;
-                seenDown_[k] = false;
+                GoDown(k);
+                break;
+            case Step::PressAt:
+                if (testedKey != k) return;
+                cursor_ = {e.b, e.c};
+                GoDown(k);
                 break;
             case Step::Release:
                 if (down_[k] && !seenDown_[k]) {
@@ -119,14 +137,30 @@ void Headless::Pump() {
                 queue_.push_back(Message(e.a));
                 break;
         }
+        if (e.step != Step::Wait) pacer_.InputArrived(nowUs_);
         ++next_;
         if (next_ == steps_.size()) scriptEndUs_ = nowUs_;
     }
+    ShowFrontIfDue(false);
     ++idlePolls_;
     if (idlePolls_ > kIdlePollLimit || nowUs_ - scriptEndUs_ > kIdleTimeLimitUs) {
         idlePolls_ = 0;
         throw ScriptEnded(std::string("the script is used up while \"") + screen_ + "\" waits for input");
     }
+}
+
+// As the SDL back end rests, on the virtual clock: what is drawn on the front goes out first.
+void Headless::Rest() {
+    ShowFrontIfDue(true);
+    const uint32_t ms = pacer_.RestMs(nowUs_);
+    nowUs_ += uint64_t{ms} * 1000;
+    rests.push_back(ms);
+    while (rests.size() > restsKept) rests.pop_front();
+}
+
+std::string Headless::Failure() {
+    if (noDisplay) return "no graphical display";
+    return refuseDisplay ? "the display was refused" : "";
 }
 
 bool Headless::OpenWindow(const char* title) {
@@ -135,20 +169,24 @@ bool Headless::OpenWindow(const char* title) {
 }
 
 bool Headless::KeyDown(int32_t key) {
-    Pump();
-    if (key <= 0 || key > 255) return false;
+    Pump(key);
+    if (key <= 0 || key > 255 || press_.Held(key, polls_)) return false;
     if (down_[key]) seenDown_[key] = true;
     return down_[key];
 }
 
 Point Headless::Cursor() {
-    Pump();
+    Pump(0);
+    press_.CursorRead(cursor_);
     return cursor_;
 }
 
 bool Headless::PeekMessage(Message& message) {
-    Pump();
-    if (queue_.empty()) return false;
+    Pump(0);
+    if (queue_.empty()) {
+        Rest();
+        return false;
+    }
     message = queue_.front();
     queue_.pop_front();
     return true;
@@ -167,9 +205,14 @@ uint32_t Headless::Ticks() {
 void Headless::Present(const Surface& front) {
     ++flips;
     nowUs_ += 16'667;
+    Capture(front);
+}
+
+void Headless::Capture(const Surface& front) {
     Frame f{front.width, front.height, {front.pixels.get(), front.pixels.get() + size_t(front.width) * front.height}};
     frames.push_back(std::move(f));
     while (frames.size() > framesKept) frames.pop_front();
+    pacer_.Shown(nowUs_);
 }
 
 void Headless::PlayWave(std::string_view name, const uint8_t*, size_t) {

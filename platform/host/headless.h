@@ -9,7 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "folder_lock.h"
 #include "host.h"
+#include "pacing.h"
+#include "press_hold.h"
 
 namespace host {
 
@@ -43,6 +46,9 @@ public:
     Headless& Wait(int32_t polls);
     Headless& MoveMouse(int32_t x, int32_t y);
     Headless& Click(int32_t x, int32_t y, int32_t button = 1);
+    // A press that carries its own place, with no motion before it (a touch screen), arriving
+    // just before the program next tests that button: after its loop pass read the cursor.
+    Headless& PressAt(int32_t x, int32_t y, int32_t button = 1);
     // Taps the keys of a text on a US layout, with Shift where needed, a loop pass apart.
     Headless& Type(std::string_view text);
     Headless& LoseFocus();
@@ -53,10 +59,15 @@ public:
 
     // Observations.
     bool refuseDisplay = false;
+    bool noDisplay = false;  // as on a machine without a graphical display
+    std::vector<std::string> startUpErrors;  // boxes shown outside the window
     uint32_t flips = 0;
+    uint32_t frontShows = 0;  // changes drawn onto the front surface that reached the window
     bool cursorShown = true;
-    std::deque<Frame> frames;  // the most recent flips, newest last
+    std::deque<Frame> frames;  // the most recent frames shown, newest last
     size_t framesKept = 16;
+    std::deque<uint32_t> rests;  // the most recent rests in milliseconds, newest last
+    size_t restsKept = 256;
     std::vector<TextRecord> texts;
     std::vector<std::string> effects;  // names as played; "default" for the system's sound; file paths
     std::vector<std::string> mediaCommands;  // the music's command strings, as sent
@@ -64,19 +75,23 @@ public:
 
     bool WritePng(const std::string& path) const;  // the newest frame
 
+    bool DisplayPresent() override { return !noDisplay; }
+    std::string Failure() override;
+    bool LockFolder(const std::string& folder) override { return lock_.Take(folder); }
+    void ShowStartUpError(const std::string& text) override { startUpErrors.push_back(text); }
     bool OpenWindow(const char* title) override;
     void CloseWindow() override {}
     void ShowCursor(bool shown) override { cursorShown = shown; }
     bool OpenDisplay() override { return !refuseDisplay; }
-    void CloseDisplay() override {}
+    void CloseDisplay() override { pacer_.ShowAgain(nullptr); }
     bool KeyDown(int32_t key) override;
     Point Cursor() override;
     bool PeekMessage(Message& message) override;
     void PostMessage(Message message) override;
     uint32_t Ticks() override;
-    void Idle() override {}
+    void Idle() override { Rest(); }
     void Present(const Surface& front) override;
-    void FrontChanged(const Surface&) override {}
+    void FrontChanged(const Surface& front) override { pacer_.FrontChanged(front); }
     void PlayWave(std::string_view name, const uint8_t* data, size_t size) override;
     void PlayWaveFile(const std::string& path) override { effects.push_back(path); }
     void MediaCommand(std::string_view command) override { mediaCommands.emplace_back(command); }
@@ -86,13 +101,19 @@ public:
     std::string windowTitle;
 
 private:
-    enum class Step : uint8_t { Press, Release, ReleaseAfterPolls, Wait, Move, Focus };
+    enum class Step : uint8_t { Press, PressAt, Release, ReleaseAfterPolls, Wait, Move, Focus };
     struct Entry {
         Step step;
-        int32_t a = 0, b = 0;
+        int32_t a = 0, b = 0, c = 0;
     };
-    void Pump();
-    Headless& Add(Step step, int32_t a = 0, int32_t b = 0);
+    // Runs the script up to the next step that must wait; `testedKey` is the key or button the
+    // program asks for (0 when it asks for the cursor or a message).
+    void Pump(int32_t testedKey);
+    void GoDown(int32_t key);
+    void ShowFrontIfDue(bool resting);
+    void Rest();
+    void Capture(const Surface& front);
+    Headless& Add(Step step, int32_t a = 0, int32_t b = 0, int32_t c = 0);
 
     std::vector<Entry> steps_;
     size_t next_ = 0;
@@ -105,7 +126,11 @@ private:
     uint64_t idlePolls_ = 0;
     uint64_t unreadPolls_ = 0;
     uint64_t scriptEndUs_ = nowUs_;
+    uint64_t polls_ = 0;
     const char* screen_ = "no screen";
+    Pacer pacer_;
+    PressHold press_{64};  // in polls: longer than a loop pass takes to test its buttons
+    FolderLock lock_;
 };
 
 }  // namespace host

@@ -32,6 +32,21 @@ class Backend {
 public:
     virtual ~Backend() = default;
 
+    // Whether there is a graphical display to open the window on. A display that shows
+    // nothing (SDL's dummy or offscreen video) counts only when the user asked for it by name.
+    virtual bool DisplayPresent() { return true; }
+    // Why DisplayPresent, OpenWindow or OpenDisplay failed last, in words for the player.
+    virtual std::string Failure() { return "the display cannot be had"; }
+    // Holds the player's folder for this program until it ends; false when another program
+    // holds it.
+    virtual bool LockFolder(const std::string& folder) {
+        (void)folder;
+        return true;
+    }
+    // Tells the player, in a box of the desktop's own (the window may not exist), why the
+    // program stops.
+    virtual void ShowStartUpError(const std::string& text) { (void)text; }
+
     virtual bool OpenWindow(const char* title) = 0;
     virtual void CloseWindow() = 0;
     virtual void ShowCursor(bool shown) = 0;
@@ -46,12 +61,16 @@ public:
     virtual void PostMessage(Message message) = 0;
 
     virtual uint32_t Ticks() = 0;
-    // Nothing to do for a moment: a screen waiting for input must not burn a core.
+    // Nothing to do for a moment: a screen waiting for input must not burn a core. The rest
+    // ends at once when input arrives; once the screen has been at rest for a while it lasts
+    // longer, never more than a few milliseconds (PeekMessage rests the same way when no
+    // message is waiting).
     virtual void Idle() = 0;
 
-    // Shows the front surface and waits for the display (about 60 frames a second).
+    // Shows the front surface at once and waits for the display (about 60 frames a second).
     virtual void Present(const Surface& front) = 0;
-    // Something was drawn straight onto the front surface: it shows without a flip.
+    // Something was drawn straight onto the front surface: it shows without a flip, at the
+    // latest when the program next waits for input.
     virtual void FrontChanged(const Surface& front) = 0;
 
     // A whole WAVE file, played under its resource name ("default" for the system sound).

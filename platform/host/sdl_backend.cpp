@@ -2,14 +2,22 @@
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <map>
 #include <string>
 
+#include "folder_lock.h"
 #include "media_command.h"
+#include "pacing.h"
 #include "platform/files.h"
+#include "press_hold.h"
 #include "sdl_keymap.h"
 #include "surface.h"
 
@@ -19,6 +27,39 @@ namespace {
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 constexpr uint64_t kFrameUs = 16'667;
+constexpr uint64_t kPumpEveryUs = 500;
+constexpr uint64_t kQuickClickUs = 50'000;
+constexpr uint64_t kPressHoldUs = 20'000;
+
+bool EnvSet(const char* name) {
+    const char* v = std::getenv(name);
+    return v && *v;
+}
+
+// The sound libraries complain on standard error when the machine has no sound device; the
+// game then simply runs silent.
+class QuietStderr {
+public:
+    QuietStderr() {
+        std::fflush(stderr);
+        saved_ = ::dup(2);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (null >= 0) {
+            ::dup2(null, 2);
+            ::close(null);
+        }
+    }
+    ~QuietStderr() {
+        std::fflush(stderr);
+        if (saved_ >= 0) {
+            ::dup2(saved_, 2);
+            ::close(saved_);
+        }
+    }
+
+private:
+    int saved_ = -1;
+};
 
 class SdlBackend final : public Backend {
 public:
@@ -33,11 +74,40 @@ public:
         SDL_Quit();
     }
 
+    bool DisplayPresent() override {
+        const char* asked = std::getenv("SDL_VIDEODRIVER");
+        const bool named = asked && *asked;
+        if (!named && !EnvSet("DISPLAY") && !EnvSet("WAYLAND_DISPLAY")) {
+            failure_ = "no graphical display: neither DISPLAY nor WAYLAND_DISPLAY is set";
+            return false;
+        }
+        // Only the display the environment names: SDL would otherwise try the others, say so
+        // on standard error, and fall back on one that shows nothing.
+        if (!named && EnvSet("DISPLAY") != EnvSet("WAYLAND_DISPLAY")) {
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, EnvSet("DISPLAY") ? "x11" : "wayland");
+        }
+        if (!InitVideo()) return false;
+        // SDL falls back on video drivers that show nothing at all.
+        const char* driver = SDL_GetCurrentVideoDriver();
+        const bool blind = driver && (strcasecmp(driver, "dummy") == 0 || strcasecmp(driver, "offscreen") == 0);
+        if (blind && !(named && strcasecmp(asked, driver) == 0)) {
+            failure_ = std::string("no graphical display: SDL offers only its \"") + driver +
+                       "\" video driver, which shows nothing";
+            return false;
+        }
+        return true;
+    }
+
+    std::string Failure() override { return failure_; }
+
+    bool LockFolder(const std::string& folder) override { return lock_.Take(folder); }
+
+    void ShowStartUpError(const std::string& text) override {
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Vexmoor 2", text.c_str(), nullptr);
+    }
+
     bool OpenWindow(const char* title) override {
-        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-        // Ctrl+C in the terminal ends the program as usual instead of becoming a close request.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+        if (!InitVideo()) return false;
         // Sized to the desktop too, for window managers that ignore the full-screen request.
         SDL_DisplayMode desktop{};
         int w = kWidth, h = kHeight;
@@ -46,11 +116,15 @@ public:
             h = desktop.h;
         }
         window_ = SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_FULLSCREEN_DESKTOP);
-        if (!window_) return false;
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-            Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) == 0) {
-            audioOpen_ = true;
-            Mix_Init(MIX_INIT_MP3);  // without a decoder the tunes are silent, as a missing file is
+        if (!window_) {
+            failure_ = std::string("cannot open the window: ") + SDL_GetError();
+            return false;
+        }
+        QuietStderr quiet;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+            audioOpen_ = Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) == 0;
+            if (audioOpen_) Mix_Init(MIX_INIT_MP3);  // without a decoder the tunes are silent, as a missing file is
+            else SDL_QuitSubSystem(SDL_INIT_AUDIO);  // nor a thread watching for sound cards
         }
         return true;
     }
@@ -67,10 +141,13 @@ public:
         if (renderer_) return true;
         renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
         if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
-        if (!renderer_) return false;
-        SDL_RenderSetLogicalSize(renderer_, kWidth, kHeight);
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight);
+        if (renderer_) {
+            SDL_RenderSetLogicalSize(renderer_, kWidth, kHeight);
+            texture_ =
+                SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight);
+        }
         if (!texture_) {
+            failure_ = std::string("cannot set up the display: ") + SDL_GetError();
             CloseDisplay();
             return false;
         }
@@ -82,7 +159,8 @@ public:
         if (renderer_) SDL_DestroyRenderer(renderer_);
         texture_ = nullptr;
         renderer_ = nullptr;
-        frontDirty_ = nullptr;
+        lastFront_ = nullptr;
+        pacer_.ShowAgain(nullptr);
     }
 
     bool KeyDown(int32_t key) override {
@@ -98,13 +176,14 @@ public:
 
     Point Cursor() override {
         Pump();
+        press_.CursorRead(cursor_);
         return cursor_;
     }
 
     bool PeekMessage(Message& message) override {
         Pump();
         if (queue_.empty()) {
-            // Nothing happened: let the processor rest until an event or a millisecond passes.
+            // Nothing happened: rest until an event comes or the rest is over.
             if (!changed_) Rest();
             changed_ = false;
             return false;
@@ -126,16 +205,17 @@ public:
 
     void Present(const Surface& front) override {
         Show(front);
+        lastFront_ = &front;
         // Paced to 60 frames a second where the display has no vertical sync.
         const uint64_t now = NowUs();
-        if (now < lastPresentUs_ + kFrameUs) {
-            SDL_Delay(uint32_t((lastPresentUs_ + kFrameUs - now) / 1000));
-        }
+        if (now < lastPresentUs_ + kFrameUs) SDL_Delay(uint32_t((lastPresentUs_ + kFrameUs - now) / 1000));
         lastPresentUs_ = NowUs();
-        frontDirty_ = nullptr;
     }
 
-    void FrontChanged(const Surface& front) override { frontDirty_ = &front; }
+    void FrontChanged(const Surface& front) override {
+        lastFront_ = &front;
+        pacer_.FrontChanged(front);
+    }
 
     void PlayWave(std::string_view name, const uint8_t* data, size_t size) override {
         if (!audioOpen_ || !data) return;
@@ -181,6 +261,16 @@ public:
     }
 
 private:
+    bool InitVideo() {
+        if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
+        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+        // Ctrl+C in the terminal ends the program as usual instead of becoming a close request.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) return true;
+        failure_ = std::string("no graphical display: ") + SDL_GetError();
+        return false;
+    }
+
     void CloseTune() {
         if (!tune_) return;
         Mix_HaltMusic();
@@ -196,16 +286,31 @@ private:
         SDL_RenderClear(renderer_);
         SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
         SDL_RenderPresent(renderer_);
+        pacer_.Shown(NowUs());
     }
 
-    // Pumps at most every half millisecond: the loops read dozens of keys a pass.
+    void ShowFront(uint64_t now, bool resting) {
+        if (const Surface* front = pacer_.FrontDue(now, resting)) Show(*front);
+    }
+
+    // SDL's events at most every half millisecond (the loops read dozens of keys a pass). What
+    // falls due with time, quick clicks ending and the front surface shown, is done on every
+    // call: a pump skipped after a quiet rest must not hold them up until the next event.
     void Pump() {
         const uint64_t now = NowUs();
-        if (now < lastPumpUs_ + 500) return;
-        lastPumpUs_ = now;
+        if (now >= lastPumpUs_ + kPumpEveryUs) {
+            lastPumpUs_ = now;
+            PollEvents(now);
+        }
+        EndQuickClicks(now);
+        ShowFront(now, false);
+    }
+
+    void PollEvents(uint64_t now) {
         SDL_Event ev;
         while (SDL_PollEvent(&ev)) {
             changed_ = true;
+            pacer_.InputArrived(now);
             switch (ev.type) {
                 case SDL_KEYDOWN:
                 case SDL_KEYUP: {
@@ -216,8 +321,10 @@ private:
                 case SDL_MOUSEBUTTONDOWN:
                 case SDL_MOUSEBUTTONUP: {
                     int vk = ev.button.button == SDL_BUTTON_LEFT ? 1 : ev.button.button == SDL_BUTTON_RIGHT ? 2 : 4;
-                    SetKey(vk, ev.type == SDL_MOUSEBUTTONDOWN, now);
+                    // The press acts where it was made, with or without a motion before it.
                     SetCursor(ev.button.x, ev.button.y);
+                    if (ev.type == SDL_MOUSEBUTTONDOWN) press_.Pressed(vk, cursor_, now);
+                    SetKey(vk, ev.type == SDL_MOUSEBUTTONDOWN, now);
                     break;
                 }
                 case SDL_MOUSEMOTION:
@@ -231,6 +338,7 @@ private:
                     } else if (ev.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                         queue_.push_back(kMsgSetFocus);
                     } else if (ev.window.event == SDL_WINDOWEVENT_EXPOSED) {
+                        pacer_.ShowAgain(lastFront_);  // the window lost what it showed
                         queue_.push_back(kMsgPaint);
                     }
                     break;
@@ -241,26 +349,21 @@ private:
                     break;
             }
         }
-        for (int vk = 0; vk < 256; ++vk) {
-            if (releaseAtUs_[vk] && (seen_[vk] || now >= releaseAtUs_[vk])) {
-                down_[vk] = false;
-                releaseAtUs_[vk] = 0;
-            }
-        }
-        if (frontDirty_ && now >= lastPresentUs_ + 8000) {
-            Show(*frontDirty_);
-            lastPresentUs_ = now;
-            frontDirty_ = nullptr;
-        }
     }
 
-    // Sleeps until an event or a millisecond passes. A quiet millisecond needs no pump after
-    // it: the next key reads of the pass use the state as it is.
+    // Rests until an event comes or the pacer's rest is over; what was drawn onto the front
+    // surface goes out first.
     void Rest() {
-        if (SDL_WaitEventTimeout(nullptr, 1) == 0) lastPumpUs_ = NowUs();
+        ShowFront(NowUs(), true);
+        if (SDL_WaitEventTimeout(nullptr, int(pacer_.RestMs(NowUs()))) == 0) {
+            lastPumpUs_ = NowUs();  // SDL was pumped while waiting and had nothing
+        } else {
+            pacer_.InputArrived(NowUs());
+        }
     }
 
     bool Read(int32_t vk) {
+        if (press_.Held(vk, NowUs())) return false;
         if (down_[vk]) seen_[vk] = true;
         return down_[vk];
     }
@@ -273,9 +376,24 @@ private:
             seen_[vk] = false;
             releaseAtUs_[vk] = 0;
         } else if (down_[vk] && !seen_[vk]) {
-            releaseAtUs_[vk] = now + 50'000;
+            releaseAtUs_[vk] = now + kQuickClickUs;
+            ++quickClicks_;
         } else {
             down_[vk] = false;
+        }
+    }
+
+    void EndQuickClicks(uint64_t now) {
+        if (quickClicks_ == 0) return;
+        quickClicks_ = 0;
+        for (int vk = 0; vk < 256; ++vk) {
+            if (!releaseAtUs_[vk]) continue;
+            if (!press_.Held(vk, now) && (seen_[vk] || now >= releaseAtUs_[vk])) {
+                down_[vk] = false;
+                releaseAtUs_[vk] = 0;
+            } else {
+                ++quickClicks_;
+            }
         }
     }
 
@@ -286,6 +404,8 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
+    std::string failure_;
+    FolderLock lock_;
     bool audioOpen_ = false;
     std::map<std::string, Mix_Chunk*> chunks_;
     Mix_Chunk* fileChunk_ = nullptr;
@@ -293,12 +413,15 @@ private:
     bool down_[256] = {};
     bool seen_[256] = {};
     uint64_t releaseAtUs_[256] = {};
+    int quickClicks_ = 0;  // releases waiting in releaseAtUs_
     Point cursor_;
+    PressHold press_{kPressHoldUs};
     std::deque<Message> queue_;
     bool changed_ = false;
     uint64_t lastPumpUs_ = 0;
     uint64_t lastPresentUs_ = 0;
-    const Surface* frontDirty_ = nullptr;
+    Pacer pacer_;
+    const Surface* lastFront_ = nullptr;
 };
 
 }  // namespace

@@ -70,6 +70,17 @@ TEST_F(SlotScreensTest, RestoreByRowNumberAndClick) {
     EXPECT_EQ(GameState.HeroLevel, 7);
 }
 
+TEST_F(SlotScreensTest, APressActsWhereItIsMadeWithNoMotionBeforeIt) {
+    SaveHero(0, "First", 1);
+    SaveHero(2, "Third", 3);
+    ClickAt(150, 115 + 5);  // the first row, as a mouse picks it
+    // Then a touch on the third row, arriving after the loop pass has read the cursor.
+    host.Wait(100).PressAt(150, 115 + 25 * 2 + 5).Wait(20).Release(1);
+    TapKey('L');
+    EXPECT_EQ(Restore(), 1u);
+    EXPECT_EQ(GameState.HeroLevel, 3);
+}
+
 TEST_F(SlotScreensTest, UpFromNothingIsTheFirstRowAndDownStopsAtTheLast) {
     SaveHero(0, "First", 1);
     SaveHero(8, "Ninth", 9);

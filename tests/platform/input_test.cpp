@@ -1,6 +1,9 @@
 // Hit tests, key waits, delays and the focus protocol, driven through scripted input.
 #include "platform/input.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/graphics.h"
 #include "platform/source_rects.h"
 #include "tests/support/headless_test.h"
@@ -119,13 +122,31 @@ TEST_F(InputTest, DelayAndMoveKeyRelease) {
         uint64_t t0 = host.NowMs();
         Delay(250);
         EXPECT_GE(host.NowMs() - t0, 250u);
-        EXPECT_LE(host.NowMs() - t0, 252u);
+        EXPECT_LE(host.NowMs() - t0, 250u + 16u);  // within a frame, though the host rests longer
+        EXPECT_EQ(host.rests.back(), 10u);
         host.Press(37).Press(104).Wait(5).Release(37).Release(104);
         SkipNextRedraw = 0;
         WaitMoveKeyRelease(-1, -1);
         EXPECT_TRUE(host.ScriptDone());
     });
     EXPECT_EQ(SkipNextRedraw, 1u);
+}
+
+TEST_F(InputTest, ScreenAtRestRestsLongerYetAnswersAtOnce) {
+    host.Hold('J', 3).Wait(600).Press('K').Wait(30).Release('K').Wait(30);
+    std::vector<uint32_t> beforeKey;
+    Run([&] {
+        while (!KeyDown('K')) TakeLoopMessage("at rest");
+        beforeKey.assign(host.rests.begin(), host.rests.end());
+        while (!host.ScriptDone()) TakeLoopMessage("after the key");
+    });
+    ASSERT_GT(beforeKey.size(), 110u);
+    EXPECT_EQ(beforeKey.front(), 1u);  // a millisecond at first
+    EXPECT_EQ(beforeKey[98], 1u);
+    EXPECT_EQ(beforeKey.back(), 10u);  // at rest after 100 ms without input or frames
+    EXPECT_EQ(std::count(beforeKey.begin(), beforeKey.end(), 10u) + std::count(beforeKey.begin(), beforeKey.end(), 1u),
+              std::ptrdiff_t(beforeKey.size()));
+    EXPECT_EQ(host.rests.back(), 1u);  // the key woke it
 }
 
 TEST_F(InputTest, AWaitThatNeverEndsFailsInsteadOfHanging) {

@@ -55,13 +55,20 @@ TEST_F(MessageBoxesTest, CheckBoxTogglesOnFrontSurface) {
         });
     };
     ClickAt(302, 214);
+    host.Wait(3);  // the loop goes on waiting for input
     toggleUntilDone();
     EXPECT_EQ(flag, 1u);
     EXPECT_TRUE(Shows(FrontSurface, 300, 200, UiIcons[4]));
+    // In the window too, with no flip and no further input.
+    ASSERT_FALSE(host.frames.empty());
+    EXPECT_TRUE(Shows(host.frames.back(), 300, 200, UiIcons[4]));
+    EXPECT_EQ(host.flips, 0u);
     ClickAt(314, 202);
+    host.Wait(3);
     toggleUntilDone();
     EXPECT_EQ(flag, 0u);
     EXPECT_TRUE(Shows(FrontSurface, 300, 200, UiIcons[3]));
+    EXPECT_TRUE(Shows(host.frames.back(), 300, 200, UiIcons[3]));
     host.MoveMouse(301, 210).Wait(100).Hold(1, 20);  // outside the box's inner square
     toggleUntilDone();
     EXPECT_EQ(flag, 0u);

@@ -9,6 +9,8 @@
 #include "data/save_slots.h"
 #include "platform/display.h"
 #include "platform/files.h"
+#include "platform/host/sdl_backend.h"
+#include "platform/start_up.h"
 #include "platform/host/sdl_keymap.h"
 #include "platform/working_folder.h"
 #include "tests/data/file_bytes.h"
@@ -37,11 +39,82 @@ TEST_F(StartUpTest, TitleRunsBetweenTheWindowAndTheRelease) {
     EXPECT_EQ(host.effects, std::vector<std::string>{"Click"});
 }
 
-TEST_F(StartUpTest, RefusedDisplayEndsBeforeAnyScreen) {
-    host.refuseDisplay = true;
-    EXPECT_EQ(AppMain(), 0);
+TEST_F(StartUpTest, OneProgramPerPlayerFolder) {
+    const fs::path player = folder / "player";
+    auto other = std::make_unique<host::Headless>();
+    fs::create_directories(player);
+    ASSERT_TRUE(other->LockFolder(player.string()));
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunGame(host, player, VEXMOOR_MODULE_DIR), 1);
+    const std::string said = testing::internal::GetCapturedStderr();
+    const std::string text = "Vexmoor is already running on the folder " + player.string() + ".";
+    EXPECT_EQ(said, "vexmoor: " + text + "\n");
+    EXPECT_EQ(host.startUpErrors, std::vector<std::string>{text});
+    EXPECT_FALSE(fs::exists(player / "Mod")) << "the folder was touched";
     EXPECT_EQ(host.flips, 0u);
-    EXPECT_EQ(DirectDrawObject, nullptr);
+
+    other.reset();  // the other program ends
+    std::vector<uint8_t> option(24, 0);
+    option[12] = 1;  // title pages trimmed
+    WriteBytes(player / "Mod/GameData/Option.dat", option);
+    host.Wait(3).Tap(27);
+    EXPECT_EQ(RunGame(host, player, VEXMOOR_MODULE_DIR), 0);
+    host::Install(&host);
+    EXPECT_GE(host.flips, 1u);
+}
+
+TEST_F(StartUpTest, NoDisplayEndsLoudlyBeforeAnyScreen) {
+    for (bool* knob : {&host.noDisplay, &host.refuseDisplay}) {
+        *knob = true;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(AppMain(), 1);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "vexmoor: " + host.Failure() + "\n");
+        EXPECT_EQ(host.flips, 0u);
+        EXPECT_EQ(DirectDrawObject, nullptr);
+        EXPECT_EQ(MainWindow, 0u);
+        *knob = false;
+    }
+}
+
+// SDL's own display check, with the environment a player may have.
+TEST(SdlDisplay, OnlyARealDisplayOrOneAskedForByName) {
+    struct Case {
+        const char* display;
+        const char* driver;
+        bool present;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, false},  // no X, no Wayland: SDL would pick its offscreen driver
+        {":31999", nullptr, false},  // an X display that is not there
+        {nullptr, "dummy", true},    // asked for by name, as the tests do
+    };
+    const std::string keep[] = {getenv("DISPLAY") ? getenv("DISPLAY") : "",
+                                getenv("WAYLAND_DISPLAY") ? getenv("WAYLAND_DISPLAY") : "",
+                                getenv("SDL_VIDEODRIVER") ? getenv("SDL_VIDEODRIVER") : ""};
+    auto set = [](const char* name, const char* value) {
+        if (value && *value) {
+            setenv(name, value, 1);
+        } else {
+            unsetenv(name);
+        }
+    };
+    for (const Case& c : cases) {
+        set("DISPLAY", c.display);
+        unsetenv("WAYLAND_DISPLAY");
+        set("SDL_VIDEODRIVER", c.driver);
+        testing::internal::CaptureStderr();  // what the video drivers say while they are tried
+        auto sdl = host::MakeSdlBackend();
+        EXPECT_EQ(sdl->DisplayPresent(), c.present) << (c.display ? c.display : "no DISPLAY");
+        if (!c.present) {
+            EXPECT_TRUE(sdl->Failure().starts_with("no graphical display")) << sdl->Failure();
+        }
+        sdl.reset();
+        testing::internal::GetCapturedStderr();
+    }
+    set("DISPLAY", keep[0].c_str());
+    set("WAYLAND_DISPLAY", keep[1].c_str());
+    set("SDL_VIDEODRIVER", keep[2].c_str());
 }
 
 TEST_F(StartUpTest, ModuleIsCopiedWholeOnlyIntoAFolderWithoutOne) {

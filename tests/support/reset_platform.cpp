@@ -14,6 +14,7 @@ void KeepPlatformState() {
     KeepInitial(ListItems);
     KeepInitial(TextScratch);
     KeepInitial(HeroNameCounter);
+    KeepInitial(MainWindow);
     KeepInitial(SurfacesLost);
     KeepInitial(RedrawNeeded);
     ResetBeforeEachTest([] { SeedRandom(1); });

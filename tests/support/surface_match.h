@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/host/headless.h"
 #include "platform/host/surface.h"
 
 inline bool Shows(const Surface* on, int32_t x, int32_t y, const Surface* picture) {
@@ -15,6 +16,13 @@ inline bool Shows(const Surface* on, int32_t x, int32_t y, const Surface* pictur
             if (on->Row(y + r)[x + c] != p) return false;
         }
     return true;
+}
+
+// The same on a frame that reached the window.
+inline bool Shows(const host::Frame& on, int32_t x, int32_t y, const Surface* picture) {
+    Surface shown(on.width, on.height);
+    std::copy(on.pixels.begin(), on.pixels.end(), shown.pixels.get());
+    return Shows(&shown, x, y, picture);
 }
 
 inline void Clear(Surface* s, uint16_t value = 0) {

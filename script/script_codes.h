@@ -1,5 +1,5 @@
-// The table of the 67 script codes (0..66): number, mnemonic and handler, and the handlers
-// of each family, defined in the family's file.
+// The table of the 67 script codes (0..66): number, mnemonic, long name and handler, and the
+// handlers of each family, defined in the family's file.
 #pragma once
 
 #include <array>
@@ -10,7 +10,8 @@
 
 struct ScriptCode {
     int16_t number;
-    std::string_view mnemonic;
+    std::string_view mnemonic;  // three characters, as the script editor's code cell shows it
+    std::string_view name;      // as the code picker's button shows it
     ScriptCodeHandler handler;
 };
 
@@ -19,6 +20,21 @@ extern const std::array<ScriptCode, kScriptCodeCount> ScriptCodes;
 
 // The entry of a code, or null for a value outside 0..66.
 const ScriptCode* ScriptCodeOf(int16_t code);
+
+// One column of the table read by code: ScriptCodeMnemonics[code], ScriptCodeNames[code];
+// empty for a code outside 0..66.
+struct ScriptCodeColumn {
+    std::string_view ScriptCode::*field;
+    std::string_view operator[](int16_t code) const {
+        const ScriptCode* entry = ScriptCodeOf(code);
+        return entry ? entry->*field : std::string_view();
+    }
+};
+inline constexpr ScriptCodeColumn ScriptCodeMnemonics{&ScriptCode::mnemonic};
+inline constexpr ScriptCodeColumn ScriptCodeNames{&ScriptCode::name};
+
+// Codes whose lines carry a text: TXT, BTX, RTX, IAN, BLA.
+constexpr int IsTextCode(int16_t code) { return code == 1 || code == 2 || code == 3 || code == 22 || code == 39 ? 1 : 0; }
 
 // Lines that do nothing: the empty line, markers and remarks.
 void NoCode(ScriptRun& run);

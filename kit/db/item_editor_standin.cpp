@@ -33,3 +33,5 @@ int16_t RunItemEditor(int16_t firstItem) {
         }
     }
 }
+
+int16_t PickItemInEditor(int16_t current) { return current; }

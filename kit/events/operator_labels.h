@@ -5,3 +5,5 @@
 
 // " >", " <", ">=", "<=", "!=", "==" for 0..5.
 void DrawCompareOp(int16_t x, int16_t y, int16_t widthPieces, int16_t op);
+// "=", "+=", "-=" for 0..2.
+void DrawAssignOp(int16_t x, int16_t y, int16_t widthPieces, int16_t op);

@@ -7,6 +7,7 @@
 #include "data/file_io.h"
 #include "data/level.h"
 #include "data/text_field.h"
+#include "kit/level/level_search.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
@@ -107,10 +108,6 @@ int SaveAndListLevel(int16_t n, uint32_t ask) {
     PlaySoundEffect("No");
     ShowLevelFileTrouble(n, "be written!");
     return 0;
-}
-
-void ReloadEditedLevel(int16_t n) {
-    if (!LoadLevel(n, 1, 0)) NewLevel(1);
 }
 
 void DrawLoadLevel(int16_t page, int16_t flip, int16_t showDelete) {

@@ -29,8 +29,5 @@ void ListLevel(int16_t n);
 // the list written only when the file was written. A save that fails for any reason but the
 // author's No is said. 1 when written.
 int SaveAndListLevel(int16_t n, uint32_t ask);
-// Level n back into memory after tools that loaded other levels: a new level when n was
-// never saved.
-void ReloadEditedLevel(int16_t n);
 // A box about level n's file: "Level<n>.dat could not" and the second line.
 void ShowLevelFileTrouble(int16_t n, std::string_view line2);

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "data/file_io.h"
 #include "data/level.h"
 #include "data/text_field.h"
+#include "kit/level/level_search.h"
 #include "platform/message_boxes.h"
 #include "script/script_codes.h"
 
@@ -23,27 +23,22 @@ void WriteLevelHead(int16_t level) {
     WriteDumpRule();
 }
 
-std::span<const uint8_t> Bytes(const std::string& text) {
-    return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
-}
-
 // Loads levels first .. 129 and dumps each one that exists into `path`.
 int DumpLevels(const char* path, int16_t first, void (*dumpLevel)(int16_t), std::string_view done1,
                std::string_view done2) {
-    const std::string name = std::string("'") + path + "' could";
-    if (!WriteFileAtomic(path, {})) {
-        ShowMessage(130, 160, name, "not be written!");
+    if (!WriteReportFile(path, {})) {
+        ShowReportNotWritten(path);
         return 0;
     }
     DumpFile.clear();
     for (int16_t n = first; n < kLevelCount; ++n) {
         if (LoadLevel(n, 1, 0)) dumpLevel(n);
     }
-    const bool written = WriteFileAtomic(path, Bytes(DumpFile));
+    const bool written = WriteReportFile(path, DumpFile);
     DumpFile.clear();
     DumpFile.shrink_to_fit();
     if (written) ShowMessage(130, 160, done1, done2);
-    else ShowMessage(130, 160, name, "not be written!");
+    else ShowReportNotWritten(path);
     return 1;
 }
 

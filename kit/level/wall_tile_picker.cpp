@@ -5,6 +5,7 @@
 #include "platform/display.h"
 #include "platform/input.h"
 #include "platform/sound.h"
+#include "platform/source_rects.h"
 #include "platform/tabs.h"
 #include "platform/widgets.h"
 #include "view/view_pictures.h"

@@ -11,7 +11,6 @@ void NotBuilt() { ShowMessage(210, 175, "This editor", "is not built yet."); }
 
 void RunGameObjectiveEditor() { NotBuilt(); }
 void RunQuestTextEditor() { NotBuilt(); }
-void RunMonsterEditor() { NotBuilt(); }
 void RunModuleEditor() { NotBuilt(); }
 void RunBookEditor() { NotBuilt(); }
 void RunPentaEditor() { NotBuilt(); }

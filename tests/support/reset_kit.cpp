@@ -1,3 +1,14 @@
+#include "kit/level/construction_kit.h"
+#include "kit/level/event_clipboard.h"
+#include "kit/level/text_dumps.h"
 #include "tests/support/global_state.h"
 
-void KeepKitState() {}
+void KeepKitState() {
+    KeepInitial(KitPreviousLevel);
+    KeepInitial(EventClipboardType);
+    KeepInitial(EventClipboardValid);
+    ResetBeforeEachTest([] {
+        EventClipboard = nullptr;
+        DumpFile.clear();
+    });
+}

@@ -34,4 +34,6 @@ TEST_F(FuzzCorpusTest, Saves) {
 
 TEST_F(FuzzCorpusTest, DataFiles) { RunCorpus("data_files", fuzz::CheckDataFileInput); }
 
+TEST_F(FuzzCorpusTest, ScriptImports) { RunCorpus("script_import", fuzz::CheckScriptImportInput); }
+
 }  // namespace

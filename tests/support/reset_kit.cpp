@@ -1,3 +1,4 @@
+#include "kit/script/script_editor.h"
 #include "tests/support/global_state.h"
 
-void KeepKitState() {}
+void KeepKitState() { ResetBeforeEachTest(ForgetScriptEditorBackdrop); }

@@ -96,7 +96,8 @@ uint32_t LoadLevel(int16_t number, uint32_t quiet, uint32_t resetFlags) {
     if (number == GameState.CurrentLevelNumber) resetFlags = 0;
     std::vector<uint8_t> file;
     std::string why;
-    const FileRead read = IsFileLevel(number) ? ReadFileBytes(LevelFilePath(number), file, &why) : FileRead::kMissing;
+    const FileRead read =
+        IsFileLevel(number) ? ReadFileBytes(LevelFilePath(number), file, &why) : FileRead::kMissing;
     if (read != FileRead::kRead) {
         if (read == FileRead::kUnreadable) ReportUnreadableFile(LevelFilePath(number), why);
         if (!quiet) ShowMessage(200, 160, "  Level does not exist!", "");

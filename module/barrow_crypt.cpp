@@ -3,8 +3,28 @@
 // Seal. Once the seal is taken, a door of light leads back to Thornwick.
 #include "campaign.h"
 #include "events.h"
+#include "script_lines.h"
 
 using namespace campaign;
+using namespace lines;
+
+namespace {
+
+constexpr int16_t kGhost = 0;  // script slot
+
+Script GhostScript() {
+    return {kGhost, "The Warden's Ghost", {
+        Sound(17),
+        Say("A pale shape rises from the flagstones: a warden, long"),
+        Say("dead, in the robes of the order."),
+        Say("'He was the best of us, and he keeps his oath still."),
+        Say("%Free him, %t. Take the seal home, and let him rest.'"),
+        SetFlag(flag::kGhostSpoke, kSet, 1),
+        Leave(),
+    }};
+}
+
+}  // namespace
 
 LevelPlan BarrowCryptPlan() {
     LevelPlan p;
@@ -24,7 +44,7 @@ LevelPlan BarrowCryptPlan() {
         "##+........######.c...1.....#####..............###",
         "###U.......######...........#####..............###",
         "###........######.c.........#####.......B......###",
-        "###.........a...................K...........S..###",
+        "###.........a...................Kg..........S..###",
         "###........######...........#####..............###",
         "###........######..........c#####..............###",
         "##+.....O..######........2..#####..............###",
@@ -75,7 +95,8 @@ LevelPlan BarrowCryptPlan() {
     };
     const int16_t m = flag::kCryptMonsters;
     const std::array<Loot, 6> chest = {{{item::kGold, 0, 120}, {item::kGreaterHealing, 0, 0},
-                                        {int16_t(item::kFirstGem + 1), 0, 0}, {item::kVigour, 0, 0}, {}, {}}};
+                                        {int16_t(item::kFirstGem + 1), 0, 0}, {item::kAntidote, 0, 0},
+                                        {item::kHealing, 0, 0}, {}}};
     p.events = {
         {'U', '.', Portal({}, 1398, kBarrowHalls, 45, 25).Say({"The steps climb back to", "the upper halls."})},
         {'O', '.', PitBottom(flag::kShaft, kBarrowHalls, 19, 30, 10)},
@@ -86,8 +107,9 @@ LevelPlan BarrowCryptPlan() {
         {'2', '.', Monster(monster::kSkeletonArcher, int16_t(m + 1), 1)},
         {'3', '.', Monster(monster::kSpider, int16_t(m + 2))},
         {'4', '.', Monster(monster::kWight, int16_t(m + 3))},
-        {'C', '.', LockedChest(12, 4, -1, flag::kCryptChest, flag::kCryptSlots, chest, 1)},
+        {'C', '.', LockedChest(5, 2, -1, flag::kCryptChest, flag::kCryptSlots, chest, 1)},
         {'K', '.', ComplexDoor(2, kDoorClosed, 14, 0, -1, flag::kCryptDoor)},
+        {'g', '.', StepScript(kGhost, {flag::kGhostSpoke, kEqual, -1})},
         {'B', '.', Monster(monster::kBarrowKnight, flag::kKnightSlain, 0, {flag::kKnightDown, kSet, 1})},
         {'S', 'A', OneItem({flag::kKnightDown, kEqual, 1}, flag::kSealTaken, {item::kSeal, 0, 0}, 0)
                        .Say({"On the altar lies the", "Warden's Seal."})
@@ -95,5 +117,6 @@ LevelPlan BarrowCryptPlan() {
         {'R', '.', MagicPortal({flag::kSealTaken, kEqual, 1}, 1322, kThornwick, 39, 14)
                        .Say({"A shimmering door of", "light. Through it you", "see the temple of", "Thornwick."})},
     };
+    p.scripts = {GhostScript()};
     return p;
 }

@@ -14,7 +14,7 @@ constexpr int16_t kQuestArrival = 0, kQuestSeal = 1, kQuestWolves = 2;
 
 // Items, at numbers whose fixed role and picture fit them.
 namespace item {
-constexpr int16_t kHealing = 1, kGreaterHealing = 2, kVigour = 4, kAntidote = 5;
+constexpr int16_t kHealing = 1, kGreaterHealing = 2, kAntidote = 5;
 constexpr int16_t kFirstGem = 20;  // nine gems, 20..28
 constexpr int16_t kOpening = 68;   // what a knock uses
 constexpr int16_t kKeyring = 76, kRope = 94, kWolfPelt = 114;
@@ -54,11 +54,12 @@ constexpr int16_t kBarrowFound = 300, kChestTrap = 301, kChestSlots = 302;  // 3
 constexpr int16_t kSecretDoor = 310, kBoneDoor = 311, kLever = 312, kGateOpen = 313, kPad = 314;
 constexpr int16_t kPrimer = 315, kSpearTrap = 316, kPriseTrap = 317, kPriseSlots = 318;  // 318..320
 constexpr int16_t kUrns = 321, kUrnSlot = 324, kRack = 325;                             // 321..323, 325..330
-constexpr int16_t kShaft = 331, kShrine = 332;
+constexpr int16_t kShaft = 331, kShrine = 332, kShrineSteps = 333, kCrack = 334, kNiche = 335;
 constexpr int16_t kHallsMonsters = 340;  // 340..359
 // The crypt.
 constexpr int16_t kCryptDoor = 400, kSealTaken = 401, kKnightSlain = 402, kKnightDown = 403, kCryptWarned = 404;
 constexpr int16_t kCryptChest = 405, kCryptSlots = 406;  // 406..411
+constexpr int16_t kGhostSpoke = 412;
 constexpr int16_t kCryptMonsters = 420;                  // 420..439
 }  // namespace flag
 

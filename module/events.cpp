@@ -37,6 +37,9 @@ enum EventType : int16_t {
     kSwitch = 1260,
     kToggle = 1261,
     kPush = 1275,
+    kCrack = 1266,
+    kStatPlus = 1272,
+    kFloorText = 1283,
     kActivateScript = 1330,
 };
 
@@ -117,6 +120,12 @@ Event Trigger(Cond active, Change first, int16_t sound, int16_t score, Change se
     AddChange(w, 8, second);
     w.push_back({14, score});
     return Make(kTrigger, w);
+}
+
+Event FloorText(Change stepped, int16_t rune) {
+    Words w{{4, rune}, {5, 0}, {6, 0}};
+    AddChange(w, 1, stepped);
+    return Make(kFloorText, w);
 }
 
 Event SimpleDoor(int16_t kind) { return Make(kSimpleDoor, {{1, kind}, {2, 0}, {3, -1}}); }
@@ -215,6 +224,10 @@ Event Smash(int16_t kind, int16_t brokenFlag, int16_t slotFlag, Loot loot) {
 
 Event Pantry(int16_t tile) { return Make(kFood, {{4, tile}}); }
 
+Event StatPlus(int16_t use, int16_t effect, int16_t amount, int16_t statusFlag, int16_t tile) {
+    return Make(kStatPlus, {{1, -1}, {4, use}, {5, effect}, {6, amount}, {7, statusFlag}, {9, tile}, {10, tile}});
+}
+
 Event Talk(int16_t script, int16_t npc, Cond active) {
     Words w;
     AddCond(w, 1, active);
@@ -285,3 +298,8 @@ Event ToggleWall(Cond stands, int16_t tile, int16_t lightPasses) {
 }
 
 Event Boulder(int16_t tile) { return Make(kPush, {{1, tile}}); }
+
+// The picture is the editor's own cracked wall.
+Event CrackedWall(int16_t strength, int16_t statusFlag) {
+    return Make(kCrack, {{1, 163}, {2, strength}, {3, statusFlag}});
+}

@@ -34,6 +34,9 @@ Event StepText(Cond active, Change then, int16_t xp = 0, int16_t quest = -1, int
 Event Runes(std::array<int16_t, 5> symbols, int16_t tile);
 Event Heraldry(int16_t sign, int16_t tile);
 Event Trigger(Cond active, Change first, int16_t sound, int16_t score, Change second = {});
+// Words on the floor, shown by the map view: Text[1] line 0 and a rune; stepping on them
+// changes the flag.
+Event FloorText(Change stepped, int16_t rune);
 
 // Doors. Door kinds: 0 wooden, 1 reinforced, 2 stone, 3 iron, 5 portcullis, 6 grate.
 constexpr int16_t kDoorOpen = 0, kDoorClosed = 2, kDoorLocked = 3;
@@ -65,6 +68,9 @@ Event Prise(int16_t trap, Dice damage, int16_t trapFlag, int16_t firstSlotFlag, 
             int16_t findSkill, int16_t dodge);
 Event Smash(int16_t kind, int16_t brokenFlag, int16_t slotFlag = -1, Loot loot = {});
 Event Pantry(int16_t tile);
+// A fountain, altar or throne: use 0 drink, 1 touch; effect 0 heals; a status flag of -1
+// never wears out. Text[1] line 9 names the object.
+Event StatPlus(int16_t use, int16_t effect, int16_t amount, int16_t statusFlag, int16_t tile);
 
 // People and monsters.
 Event Talk(int16_t script, int16_t npc, Cond active = {});
@@ -90,3 +96,5 @@ Event Switch(int16_t kind, int16_t statusFlag, int16_t targetFlag);
 // A wall that stands while the condition holds; a grate lets the light through.
 Event ToggleWall(Cond stands, int16_t tile, int16_t lightPasses = 0);
 Event Boulder(int16_t tile);
+// A cracked wall that a strong hero smashes; its flag is 1 once broken.
+Event CrackedWall(int16_t strength, int16_t statusFlag);

@@ -47,7 +47,6 @@ struct ItemPlan {
 constexpr ItemPlan kItems[] = {
     {item::kHealing, "Healing Potion", kPotion},
     {item::kGreaterHealing, "Greater Healing Potion", kPotion},
-    {item::kVigour, "Potion of Vigour", kPotion},
     {item::kAntidote, "Antidote", kPotion},
     {20, "Emerald", kGemstone},
     {21, "Sapphire", kGemstone},
@@ -112,18 +111,20 @@ struct MonsterPlan {
 };
 
 // Types: 2 animal, 10 humanoid, 11 insect, 16 walking dead, 17 spirit.
+// A fair fight for a hero of levels 1 to 5: his Combat (5 and his level) against their skill,
+// his 25 to 50 hit points against their damage.
 constexpr MonsterPlan kMonsters[] = {
-    {monster::kRat, "Giant Rat", 96, 2, 2, 5, 4, 0, 0, 4, 1, 3, 0, 8},
-    {monster::kBat, "Cave Bat", 104, 2, 3, 4, 4, 0, 0, 6, 1, 2, 0, 6},
-    {monster::kWolf, "Grey Wolf", 156, 2, 3, 9, 6, 0, 0, 8, 1, 4, 1, 15},
-    {monster::kGoblin, "Goblin", 0, 10, 2, 8, 6, 0, 0, 5, 1, 6, 0, 15},
-    {monster::kGoblinArcher, "Goblin Archer", 8, 10, 2, 7, 4, 6, 0, 6, 1, 4, 0, 18},
-    {monster::kSkeleton, "Skeleton", 324, 16, 2, 12, 7, 0, 1, 5, 1, 6, 0, 25},
-    {monster::kSkeletonArcher, "Skeleton Archer", 332, 16, 2, 10, 5, 7, 1, 6, 1, 4, 0, 28},
-    {monster::kGhoul, "Ghoul", 336, 16, 2, 16, 8, 0, 0, 6, 1, 6, 1, 40},
-    {monster::kSpider, "Giant Spider", 1052, 11, 2, 22, 8, 0, 1, 7, 1, 8, 0, 60},
-    {monster::kWight, "Barrow Wight", 360, 17, 2, 18, 9, 0, 0, 8, 1, 6, 0, 70},
-    {monster::kBarrowKnight, "Barrow Knight", 1192, 16, 2, 45, 11, 0, 2, 10, 2, 6, 0, 200},
+    {monster::kRat, "Giant Rat", 96, 2, 2, 4, 3, 0, 0, 4, 1, 3, 0, 8},
+    {monster::kBat, "Cave Bat", 104, 2, 3, 3, 3, 0, 0, 6, 1, 2, 0, 6},
+    {monster::kWolf, "Grey Wolf", 156, 2, 3, 8, 5, 0, 0, 8, 1, 4, 1, 15},
+    {monster::kGoblin, "Goblin", 0, 10, 2, 7, 5, 0, 0, 5, 1, 6, 0, 15},
+    {monster::kGoblinArcher, "Goblin Archer", 8, 10, 2, 6, 3, 5, 0, 6, 1, 4, 0, 18},
+    {monster::kSkeleton, "Skeleton", 324, 16, 2, 10, 6, 0, 1, 5, 1, 6, 0, 25},
+    {monster::kSkeletonArcher, "Skeleton Archer", 332, 16, 2, 8, 4, 5, 1, 6, 1, 4, 0, 28},
+    {monster::kGhoul, "Ghoul", 336, 16, 2, 12, 6, 0, 0, 6, 1, 6, 0, 40},
+    {monster::kSpider, "Giant Spider", 1052, 11, 2, 14, 6, 0, 1, 7, 1, 6, 0, 60},
+    {monster::kWight, "Barrow Wight", 360, 17, 2, 12, 6, 0, 0, 8, 1, 4, 0, 70},
+    {monster::kBarrowKnight, "Barrow Knight", 1192, 16, 2, 26, 8, 0, 1, 10, 1, 8, 0, 200},
 };
 
 void MakeMonsters() {
@@ -158,11 +159,10 @@ void MakeMonsters() {
     MonsterTable[monster::kWolf].MonsterDeathItem[0] = item::kWolfPelt;
     MonsterTable[monster::kGoblin].MonsterDeathItem[0] = item::kGold;
     MonsterTable[monster::kGoblin].MonsterDeathItem[2] = 5;
-    MonsterTable[monster::kGhoul].MonsterAffliction = 1;   // poison
-    MonsterTable[monster::kSpider].MonsterAffliction = 1;
+    MonsterTable[monster::kSpider].MonsterAffliction = 1;  // poison
     MonsterTable[monster::kWight].MonsterElement = 2;      // cold
     MonsterTable[monster::kWight].MonsterElementDamage[0] = 1;
-    MonsterTable[monster::kWight].MonsterElementDamage[1] = 4;
+    MonsterTable[monster::kWight].MonsterElementDamage[1] = 3;
     MonsterTable[monster::kWight].MonsterOnDeath = 1;      // fades away
     for (int16_t undead : {monster::kSkeleton, monster::kSkeletonArcher, monster::kWight, monster::kBarrowKnight})
         MonsterTable[size_t(undead)].MonsterResists[1] = 25;  // the cold of the grave

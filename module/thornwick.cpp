@@ -252,7 +252,6 @@ LevelPlan ThornwickPlan() {
         {'b', 11, 1807},          // bookshelves
         {'t', 11, 1804},          // tables
         {'n', 11, 1806},          // beds
-        {'f', 10, 591},           // the fountain
         {'l', 10, 592},           // lamp posts
         {'u', 10, 599},           // benches
     };
@@ -270,7 +269,7 @@ LevelPlan ThornwickPlan() {
         {'Y', '_', ItemsCache(flag::kPack, pack, 650).Say({"Your pack lies where you", "left it, by the bed."})},
         {'P', '_', Pantry(287).Say({"The innkeeper's pantry.", "'Help yourself - the", "road is long.'"})},
         {'i', '_', Inn(npc::kInnkeeper, 5).Say({"The Crooked Lantern.", "'A room, a meal, a", "drink? Sit, sit!'"})},
-        {'s', '_', Shop(npc::kShopkeeper, stock, 100, 1)
+        {'s', '_', Shop(npc::kShopkeeper, stock, 60, 1)
                        .Say({"Odds and Ends. 'Blades,", "rope, bread - whatever", "the road asks of you.'"})
                        .Else({"Odds and Ends"})},
         {'p', 'q', Temple(npc::kPriest).Say({"The temple of the Dawn.", "'Be healed, be blessed,", "for a gift to the",
@@ -293,6 +292,9 @@ LevelPlan ThornwickPlan() {
         {'c', '.', Talk(kChild, npc::kChild)},
         {'g', ',', Talk(kGuard, npc::kGuard)},
         {'o', ',', Talk(kBeggar, npc::kBeggar)},
+        {'f', '.', StatPlus(0, 0, 0, -1, 591)
+                       .Say({"The town fountain. Its", "water is cold and clean,", "and they say it heals."})
+                       .Else({"", "", "", "", "", "", "", "", "", "fountain"})},
         {'S', '.', PushText(999).Say({"THORNWICK", "", "Inn: north-west", "Shop: north", "Temple: north-east",
                                       "Town hall: west", "Bank: south-west", "Training hall: south",
                                       "Seer: south-east", "Vale road: east"})},

@@ -25,7 +25,9 @@ int RunGame(host::Backend& backend, const fs::path& folder, const fs::path& modu
     if (!backend.LockFolder(folder.string())) {
         return Refuse(backend, "Vexmoor is already running on the folder " + folder.string() + ".", true);
     }
-    if (!PrepareWorkingFolder(folder, module)) return Refuse(backend, "cannot use the folder " + folder.string(), false);
+    if (!PrepareWorkingFolder(folder, module)) {
+        return Refuse(backend, "cannot use the folder " + folder.string(), false);
+    }
     host::Install(&backend);
     const int result = AppMain();
     host::Install(nullptr);

@@ -6,6 +6,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/source_rects.h"
 #include "platform/tabs.h"
 #include "platform/widgets.h"
 #include "view/view_pictures.h"

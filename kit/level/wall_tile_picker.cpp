@@ -5,6 +5,7 @@
 #include "platform/display.h"
 #include "platform/input.h"
 #include "platform/sound.h"
+#include "platform/source_rects.h"
 #include "platform/tabs.h"
 #include "platform/widgets.h"
 #include "view/view_pictures.h"
@@ -74,10 +75,11 @@ int16_t PickWallTile(int16_t current, int16_t& category) {
         category = c;
         draw();
     };
+    const int16_t cancelled = current < 0 ? int16_t(0) : current;
     draw();
     for (;;) {
         bool done = false;
-        int16_t result = current < 0 ? int16_t(0) : current;
+        int16_t result = cancelled;
         LoopPass("wall tile picker", draw);
         if (AreaClicked(48, 138, 500, 270, 0, 1, 1, 0)) {
             if (const int cell = CellAt(CursorPos.x, CursorPos.y); cell >= 0) {
@@ -101,7 +103,7 @@ int16_t PickWallTile(int16_t current, int16_t& category) {
         if (ArrowPressed(kRight, kPad6)) show(int16_t((category + 1) % kWallCategories));
         if (ArrowPressed(kLeft, kPad4)) show(int16_t((category + kWallCategories - 1) % kWallCategories));
         if (ButtonClicked(440, 420, 8, kEsc, 'T', 1, 1)) {
-            result = current < 0 ? int16_t(0) : current;
+            result = cancelled;
             done = true;
         }
         if (done) return result;

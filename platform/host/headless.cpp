@@ -10,8 +10,6 @@ namespace host {
 namespace {
 
 constexpr int32_t kShift = 16;
-constexpr uint64_t kIdlePollLimit = 2'000'000;
-constexpr uint64_t kIdleTimeLimitUs = 600'000'000;  // ten virtual minutes
 // Between two typed keys: longer than a loop pass that reads every key, as a person types.
 constexpr int32_t kTypingPolls = 200;
 
@@ -108,7 +106,7 @@ void Headless::Pump(int32_t testedKey) {
             case Step::Release:
                 if (down_[k] && !seenDown_[k]) {
                     // A key the program never reads would hold the script up for ever.
-                    if (++unreadPolls_ > kIdlePollLimit) {
+                    if (++unreadPolls_ > idlePollLimit) {
                         unreadPolls_ = 0;
                         throw ScriptEnded("\"" + std::string(screen_) + "\" never read key " + std::to_string(k) +
                                           " that the script waits to release");
@@ -143,7 +141,7 @@ void Headless::Pump(int32_t testedKey) {
     }
     ShowFrontIfDue(false);
     ++idlePolls_;
-    if (idlePolls_ > kIdlePollLimit || nowUs_ - scriptEndUs_ > kIdleTimeLimitUs) {
+    if (idlePolls_ > idlePollLimit || nowUs_ - scriptEndUs_ > idleTimeLimitMs * 1000) {
         idlePolls_ = 0;
         throw ScriptEnded(std::string("the script is used up while \"") + screen_ + "\" waits for input");
     }
@@ -209,9 +207,11 @@ void Headless::Present(const Surface& front) {
 }
 
 void Headless::Capture(const Surface& front) {
-    Frame f{front.width, front.height, {front.pixels.get(), front.pixels.get() + size_t(front.width) * front.height}};
-    frames.push_back(std::move(f));
-    while (frames.size() > framesKept) frames.pop_front();
+    if (framesKept > 0) {
+        Frame f{front.width, front.height, {front.pixels.get(), front.pixels.get() + size_t(front.width) * front.height}};
+        frames.push_back(std::move(f));
+        while (frames.size() > framesKept) frames.pop_front();
+    }
     pacer_.Shown(nowUs_);
 }
 

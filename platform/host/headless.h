@@ -57,6 +57,11 @@ public:
     bool ScriptDone() const { return next_ >= steps_.size(); }
     uint64_t NowMs() const { return nowUs_ / 1000; }
 
+    // The watchdog: polls, and virtual milliseconds, that a program may wait once the script
+    // is used up before ScriptEnded is thrown.
+    uint64_t idlePollLimit = 2'000'000;
+    uint64_t idleTimeLimitMs = 600'000;  // ten virtual minutes
+
     // Observations.
     bool refuseDisplay = false;
     bool noDisplay = false;  // as on a machine without a graphical display
@@ -65,7 +70,7 @@ public:
     uint32_t frontShows = 0;  // changes drawn onto the front surface that reached the window
     bool cursorShown = true;
     std::deque<Frame> frames;  // the most recent frames shown, newest last
-    size_t framesKept = 16;
+    size_t framesKept = 16;  // 0 keeps none (a fuzzer has no use for them)
     std::deque<uint32_t> rests;  // the most recent rests in milliseconds, newest last
     size_t restsKept = 256;
     std::vector<TextRecord> texts;

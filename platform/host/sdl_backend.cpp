@@ -120,11 +120,16 @@ public:
             failure_ = std::string("cannot open the window: ") + SDL_GetError();
             return false;
         }
+        // Without a sound device the game runs silent, with no thread watching for one. Without
+        // an mp3 decoder the tunes are silent, as a missing file is.
         QuietStderr quiet;
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
             audioOpen_ = Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) == 0;
-            if (audioOpen_) Mix_Init(MIX_INIT_MP3);  // without a decoder the tunes are silent, as a missing file is
-            else SDL_QuitSubSystem(SDL_INIT_AUDIO);  // nor a thread watching for sound cards
+            if (audioOpen_) {
+                Mix_Init(MIX_INIT_MP3);
+            } else {
+                SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            }
         }
         return true;
     }

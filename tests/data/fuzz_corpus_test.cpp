@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "fuzz/fuzz_checks.h"
+#include "fuzz/game_checks.h"
 #include "tests/data/file_bytes.h"
 #include "tests/support/headless_test.h"
 
@@ -33,6 +34,16 @@ TEST_F(FuzzCorpusTest, Saves) {
 }
 
 TEST_F(FuzzCorpusTest, DataFiles) { RunCorpus("data_files", fuzz::CheckDataFileInput); }
+
+TEST_F(FuzzCorpusTest, PlayedLevelsAndSaves) {
+    OpenDisplay();
+    RunCorpus("play", fuzz::CheckPlayInput);
+}
+
+TEST_F(FuzzCorpusTest, EventsAndScripts) {
+    OpenDisplay();
+    RunCorpus("events", fuzz::CheckEventInput);
+}
 
 TEST_F(FuzzCorpusTest, ScriptImports) { RunCorpus("script_import", fuzz::CheckScriptImportInput); }
 

@@ -1,7 +1,5 @@
 #include "global_state.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <vector>
 
@@ -21,31 +19,6 @@ std::vector<std::function<void()>>& Resets() {
     return list;
 }
 
-class ResetListener : public ::testing::EmptyTestEventListener {
-    void OnTestProgramStart(const ::testing::UnitTest&) override {
-        KeepPlatformState();
-        KeepDataState();
-        KeepHeroState();
-        KeepFrontendState();
-        KeepViewState();
-        KeepAdventureState();
-        KeepCombatState();
-        KeepScriptState();
-        KeepEventsState();
-        KeepKitState();
-    }
-    void OnTestStart(const ::testing::TestInfo&) override {
-        for (const Snapshot& s : Snapshots()) std::memcpy(s.where, s.initial.data(), s.initial.size());
-        for (const auto& reset : Resets()) reset();
-    }
-};
-
-// Registered before main runs, so it sees the program start.
-const bool registered = [] {
-    ::testing::UnitTest::GetInstance()->listeners().Append(new ResetListener);
-    return true;
-}();
-
 }  // namespace
 
 void KeepInitial(void* where, size_t size) {
@@ -54,3 +27,21 @@ void KeepInitial(void* where, size_t size) {
 }
 
 void ResetBeforeEachTest(std::function<void()> reset) { Resets().push_back(std::move(reset)); }
+
+void KeepAllInitialState() {
+    KeepPlatformState();
+    KeepDataState();
+    KeepHeroState();
+    KeepFrontendState();
+    KeepViewState();
+    KeepAdventureState();
+    KeepCombatState();
+    KeepScriptState();
+    KeepEventsState();
+    KeepKitState();
+}
+
+void RestoreInitialState() {
+    for (const Snapshot& s : Snapshots()) std::memcpy(s.where, s.initial.data(), s.initial.size());
+    for (const auto& reset : Resets()) reset();
+}

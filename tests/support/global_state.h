@@ -1,6 +1,7 @@
 // Every test starts from the program's state at start-up. Each folder's globals are listed in
 // tests/support/reset_<folder>.cpp: plain records are copied once when the test program starts
-// and copied back before every test; anything else gets a reset function of its own.
+// and copied back before every test; anything else gets a reset function of its own. The fuzz
+// targets use the same lists to start every input afresh.
 #pragma once
 
 #include <cstddef>
@@ -15,6 +16,11 @@ void KeepInitial(T& global) {
 }
 // Runs before every test, after the plain records are back.
 void ResetBeforeEachTest(std::function<void()> reset);
+
+// Once, at start-up: every folder's globals as they are now.
+void KeepAllInitialState();
+// The kept globals copied back, then every reset function.
+void RestoreInitialState();
 
 // One per folder, each in its own reset_<folder>.cpp; called once when the test program starts.
 void KeepPlatformState();

@@ -1,4 +1,16 @@
+#include "kit/level/construction_kit.h"
+#include "kit/level/event_clipboard.h"
+#include "kit/level/text_dumps.h"
 #include "kit/script/script_editor.h"
 #include "tests/support/global_state.h"
 
-void KeepKitState() { ResetBeforeEachTest(ForgetScriptEditorBackdrop); }
+void KeepKitState() {
+    KeepInitial(KitPreviousLevel);
+    KeepInitial(EventClipboardType);
+    KeepInitial(EventClipboardValid);
+    ResetBeforeEachTest([] {
+        EventClipboard = nullptr;
+        DumpFile.clear();
+    });
+    ResetBeforeEachTest(ForgetScriptEditorBackdrop);
+}

@@ -1,6 +1,7 @@
 #include "kit/level/construction_kit.h"
 #include "kit/level/event_clipboard.h"
 #include "kit/level/text_dumps.h"
+#include "kit/script/script_editor.h"
 #include "tests/support/global_state.h"
 
 void KeepKitState() {
@@ -11,4 +12,5 @@ void KeepKitState() {
         EventClipboard = nullptr;
         DumpFile.clear();
     });
+    ResetBeforeEachTest(ForgetScriptEditorBackdrop);
 }

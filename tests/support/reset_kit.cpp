@@ -2,6 +2,7 @@
 #include "kit/level/construction_kit.h"
 #include "kit/level/event_clipboard.h"
 #include "kit/level/text_dumps.h"
+#include "kit/script/script_editor.h"
 #include "tests/support/global_state.h"
 
 void KeepKitState() {
@@ -13,4 +14,5 @@ void KeepKitState() {
         EventClipboard = nullptr;
         DumpFile.clear();
     });
+    ResetBeforeEachTest(ForgetScriptEditorBackdrop);
 }

@@ -3,6 +3,9 @@
 
 #include <cstdint>
 
+// Frees the event of square (x, y), if any: the one way a record of the level is released,
+// so that the level editor's clipboard is emptied when it names that record.
+void ReleaseEvent(int16_t x, int16_t y);
 // The record of square (x, y) with the type's defaults; a record already there is replaced.
 // Squares outside the map are ignored.
 void CreateEvent(int16_t x, int16_t y, int16_t type);

@@ -294,6 +294,8 @@ TEST_F(ScriptLineEditTest, SpecialFields) {
     Line(kRow + 1, 45, {17, 3, 4, 0});
     ClickAt(175 + 7, kY - 1 + 7);
     ClickAt(180 + 7, kY + 22 - 1 + 7);
+    ClickAt(385, 98);  // the monster picker: one step on, then Quit
+    TapKey('Q');
     RunEditor();
     EXPECT_EQ(Op(kRow, 0), 42);
     EXPECT_EQ(Op(kRow + 1, 0), 17);

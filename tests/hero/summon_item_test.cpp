@@ -47,7 +47,7 @@ TEST_F(SummonItemTest, ArrowsPickerAndFields) {
     EXPECT_TRUE(TextShown(host, "Lantern"));
     EXPECT_TRUE(TextShown(host, "If Power < 0, item is cursed!!"));
 
-    host.Click(335, 200).Tap(39).Tap(13);  // the picker, one item on
+    host.Click(335, 200).Wait(2).Click(155, 166).Wait(2).Type("2").Tap(13).Tap('S');  // item 2 in the item picker
     host.Click(335, 222).Type("7").Tap(13);
     host.Click(335, 244).Type("250").Tap(13);  // charges at most 199
     host.Click(245, 310);

@@ -24,6 +24,8 @@ enum : int16_t {
     kItemsCache = 1241, kBed = 1285, kDmf2 = 1286, kSmokeSignal = 1331,
 };
 
+constexpr int kLeave = 27;  // Esc leaves the item and picture pickers
+
 // One field: a click (5 px inside the field's top-left corner unless `at` says where), then
 // digits typed with Enter, or a row of the list that opens, or nothing more; `dead` fields
 // answer nothing. Words in `set` are written first.
@@ -37,6 +39,7 @@ struct FieldCase {
     std::vector<std::pair<int, int16_t>> set = {};
     std::optional<std::pair<int, int>> at = std::nullopt;
     bool dead = false;
+    int then = 0;  // a key for the picker that opens
 };
 
 class EventDialogsTest : public EventEditorTest {
@@ -51,6 +54,7 @@ protected:
             ClickAt(cx, cy);
             if (c.typed) TypeNumber(c.typed);
             if (c.row >= 0) ClickListRow(c.x, c.y, c.row);
+            if (c.then) TapKey(c.then);
         }
         Edit();
     }
@@ -81,7 +85,7 @@ const FieldCase kFieldCases[] = {
     {kPushText, 18, 308, 360, "5", -1, 5},
     {kPushText, 4, 110, 125, "77", -1, 77, {}, std::pair{170, 140}},     // 60 px, both edges inclusive
     {kPushText, 4, 110, 125, nullptr, -1, 0, {}, std::pair{171, 130}, true},
-    {kPushText, 7, 310, 150, nullptr, -1, -1},                            // Browse: the picker kept it
+    {kPushText, 7, 310, 150, nullptr, -1, -1, {}, std::nullopt, false, kLeave},  // Browse, left with Done
     // STEP TEXT
     {kStepText, 1, 190, 75, "7999", -1, 7999},
     {kStepText, 19, 450, 75, nullptr, 3, 3},
@@ -250,7 +254,7 @@ const FieldCase kFieldCases[] = {
     {kOneItem, 4, 155, 190, "8000", -1, 7999},
     {kOneItem, 5, 235, 190, "714", -1, 713},
     {kOneItem, 5, 235, 190, "-1", -1, -1},
-    {kOneItem, 5, 275, 189, nullptr, -1, 130, {{5, 130}}},  // the item picker cancelled
+    {kOneItem, 5, 275, 189, nullptr, -1, 130, {{5, 130}}, std::nullopt, false, kLeave},  // the item picker cancelled
     {kOneItem, 6, 325, 190, "-11", -1, -10},
     {kOneItem, 6, 325, 190, "5000", -1, 4999},
     {kOneItem, 7, 395, 190, "5001", -1, 5000},
@@ -265,7 +269,7 @@ const FieldCase kFieldCases[] = {
     {kItemsCache, 4, 155, 160, "-1", -1, 1},
     {kItemsCache, 5, 235, 160, "714", -1, 713},
     {kItemsCache, 10, 235, 270, "-1", -1, -1},
-    {kItemsCache, 10, 275, 269, nullptr, -1, 9, {{10, 9}}},
+    {kItemsCache, 10, 275, 269, nullptr, -1, 9, {{10, 9}}, std::nullopt, false, kLeave},
     {kItemsCache, 11, 325, 160, "501", -1, 500},
     {kItemsCache, 16, 325, 270, "-11", -1, -10},
     {kItemsCache, 17, 395, 160, "5001", -1, 5000},

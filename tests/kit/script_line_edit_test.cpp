@@ -293,6 +293,7 @@ TEST_F(ScriptLineEditTest, SpecialFields) {
     Line(kRow, 25, {42, 1, 2});
     Line(kRow + 1, 45, {17, 3, 4, 0});
     ClickAt(175 + 7, kY - 1 + 7);
+    TapKey(27);  // the item picker, cancelled
     ClickAt(180 + 7, kY + 22 - 1 + 7);
     ClickAt(385, 98);  // the monster picker: one step on, then Quit
     TapKey('Q');

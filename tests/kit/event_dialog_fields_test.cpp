@@ -10,6 +10,8 @@
 #include "data/text_field.h"
 #include "events/event_dispatch.h"
 #include "hero/item_names.h"
+#include "kit/script/script_slots.h"
+#include "tests/data/texts_shown.h"
 #include "platform/fonts.h"
 #include "tests/kit/event_editor_test.h"
 
@@ -228,6 +230,8 @@ const FieldCase kFieldCases[] = {
     {kWild, 22, 298, 270, "999", -1, 999},
     {kWild, 24, 253, 290, nullptr, -1, 0, {{24, 2}}},
     {kWild, 25, 298, 290, "-2", -1, -1},
+    {kWild, 5, 140, 350, nullptr, -1, 30, {{5, 30}}, none, false, kLeave},  // the tile pickers cancelled
+    {kWild, 8, 430, 350, nullptr, -1, 0, {{8, 0}}, none, false, kLeave},
     // WILD PORTAL: "Map=" holds word 6, then 5, then 7.
     {kWildPortal, 1, 110, 100, "-2", -1, -1},
     {kWildPortal, 2, 175, 100, nullptr, -1, 0, {{2, 5}}},
@@ -557,6 +561,24 @@ TEST_F(EventDialogsTest, PuzzleGridCellsCycleWhileHeld) {
     hold(235, 330);
     Edit();
     EXPECT_EQ(EventAt(kX, kY)->Word[28], 1);
+}
+
+// "Browse" opens the script editor on the slot and leaves the word; the title is the script's.
+TEST_F(EventDialogsTest, ScriptBrowseOpensTheEditorOnItsSlot) {
+    for (int16_t type : {kActivate, kScript}) {
+        const int word = type == kActivate ? 8 : 4;
+        const int browseY = type == kActivate ? 220 : 150;
+        Make(type).Word[word] = 3;
+        CreateScript(3);
+        SetFieldText(ScriptTable[3]->Record.Title, "Bell Tower");
+        ClickAt(185, browseY + 5);
+        TapKey(kEsc);
+        host.texts.clear();
+        Edit();
+        EXPECT_EQ(EventAt(kX, kY)->Word[word], 3) << type;
+        EXPECT_TRUE(TextShown(host, "Template Script")) << type;
+        EXPECT_TRUE(Drawn("Bell Tower", 250, type == kActivate ? 225 : 155, kSmallBlue)) << type;
+    }
 }
 
 TEST_F(EventDialogsTest, BodyOfTheRetrieveAnswersNothing) {

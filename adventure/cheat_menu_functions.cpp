@@ -10,7 +10,7 @@
 #include "data/game_state.h"
 #include "data/level.h"
 #include "encounters.h"
-#include "kit/level/pick_level.h"
+#include "kit/level/level_files.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
 #include "platform/list_chooser.h"
@@ -125,7 +125,7 @@ std::span<const CheatControl> FunctionsPageControls() {
 
 int16_t ChooseCheatLevel(int16_t current) {
     int16_t page = 1;
-    auto redraw = [&page] { PickLevel(page, 1, 0); };
+    auto redraw = [&page] { DrawLoadLevel(page, 1, 0); };
     redraw();
     for (;;) {
         LoopPass("cheat level", redraw);

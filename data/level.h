@@ -142,6 +142,9 @@ std::vector<uint8_t> LevelFileImage();
 uint32_t WriteLevelFile(const std::string& path);
 // 1 when level `number` (0..129) was written; asks before overwriting when ask is set.
 uint32_t SaveLevel(int16_t number, uint32_t ask);
+// SaveLevel telling the author's No to the overwrite question from a failure.
+enum class LevelSave { kWritten, kDeclined, kFailed };
+LevelSave SaveLevelFile(int16_t number, uint32_t ask);
 void InitDoorFlags(uint32_t resetFlags);
 // An empty level of that wall tile, without events or scripts.
 void NewLevel(int16_t wallTile);

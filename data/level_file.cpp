@@ -142,12 +142,14 @@ std::vector<uint8_t> LevelFileImage() {
 
 uint32_t WriteLevelFile(const std::string& path) { return WriteFileAtomic(path, LevelFileImage()) ? 1 : 0; }
 
-uint32_t SaveLevel(int16_t number, uint32_t ask) {
-    if (!IsFileLevel(number)) return 0;
+LevelSave SaveLevelFile(int16_t number, uint32_t ask) {
+    if (!IsFileLevel(number)) return LevelSave::kFailed;
     const std::string path = LevelFilePath(number);
-    if (ask && FileExists(path) && !Confirm(200, 150, "File Exists! Overwrite?")) return 0;
-    return WriteLevelFile(path);
+    if (ask && FileExists(path) && !Confirm(200, 150, "File Exists! Overwrite?")) return LevelSave::kDeclined;
+    return WriteLevelFile(path) ? LevelSave::kWritten : LevelSave::kFailed;
 }
+
+uint32_t SaveLevel(int16_t number, uint32_t ask) { return SaveLevelFile(number, ask) == LevelSave::kWritten; }
 
 void InitDoorFlags(uint32_t resetFlags) {
     for (int x = 0; x < 50; ++x) {

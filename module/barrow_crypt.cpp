@@ -118,5 +118,6 @@ LevelPlan BarrowCryptPlan() {
                        .Say({"A shimmering door of", "light. Through it you", "see the temple of", "Thornwick."})},
     };
     p.scripts = {GhostScript()};
+    p.zoneTunes = {5};
     return p;
 }

@@ -117,5 +117,6 @@ LevelPlan BarrowHallsPlan() {
         {'x', '.', OneItem({}, flag::kPrimer, {item::kPrimer, 0, 0}, 659)
                        .Say({"A dusty book lies in a", "niche in the wall."})},
     };
+    p.zoneTunes = {5};
     return p;
 }

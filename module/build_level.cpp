@@ -54,7 +54,6 @@ struct Builder {
         const int16_t painted = t.top != 0 ? t.top : t.bottom;
         const int16_t automatic = int16_t(1292 + AutoAccessTable[size_t(painted)]);
         CurrentLevel.AccessLayer[s] = t.access != kAutoAccess ? t.access : automatic;
-        CurrentLevel.ZoneLayer[s] = t.zone;
     }
 
     void Place(int16_t x, int16_t y, const Event& e) {
@@ -71,6 +70,8 @@ struct Builder {
     }
 
     void Map() {
+        for (const PlacedEvent& e : plan.events)
+            if (TerrainOf(e.mark)) Fault(std::string("'") + e.mark + "' is both an event mark and a terrain");
         std::vector<bool> placed(plan.events.size(), false);
         for (int16_t y = 0; y < 50; ++y) {
             const std::string_view row = plan.rows[size_t(y)];
@@ -131,7 +132,6 @@ struct Builder {
             CurrentLevel.ExitY[exit.edge] = exit.y;
         }
         CurrentLevel.WildernessLevel = plan.wilderness;
-        CurrentLevel.ViewDistance = plan.viewDistance;
         for (size_t z = 0; z < 6; ++z) CurrentLevel.ZoneTunes[z] = plan.zoneTunes[z];
     }
 };

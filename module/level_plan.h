@@ -20,7 +20,6 @@ struct Terrain {
     int16_t bottom;
     int16_t top = 0;
     int16_t access = kAutoAccess;
-    int16_t zone = 0;
 };
 
 // An event of one type: the words that differ from the type's defaults and its two texts.
@@ -76,8 +75,7 @@ struct LevelPlan {
     std::vector<Script> scripts;
     std::vector<EdgeExit> exits;
     int16_t wilderness = 0;
-    int16_t viewDistance = 0;  // 0 long, 1 medium, 2 short
-    std::array<int16_t, 6> zoneTunes{};
+    std::array<int16_t, 6> zoneTunes{};  // music/tune<N>.mp3 of each zone, 0 none
 };
 
 // Makes the plan the current level; false, with the reasons on standard error, when the

@@ -304,5 +304,6 @@ LevelPlan ThornwickPlan() {
     };
     p.scripts = {ElderScript(), HunterScript(), GuardScript(), ChildScript(), BeggarScript(), AcolyteScript()};
     p.exits = {{2, kVale, 1, 25}};
+    p.zoneTunes = {3};
     return p;
 }

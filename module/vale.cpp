@@ -90,5 +90,6 @@ LevelPlan ValePlan() {
     };
     p.exits = {{3, kThornwick, 48, 25}};
     p.wilderness = 1;
+    p.zoneTunes = {4};
     return p;
 }

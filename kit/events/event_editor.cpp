@@ -160,8 +160,8 @@ void RunEventEditor(int16_t x, int16_t y, uint32_t& clipValid) {
         if (dialog) EditEventDialog(x, y, type, RowsOf(*dialog));
         if (ButtonClicked(int16_t(200 + 20 * w), 417, 8, 0, 0, 1, 1)) {
             ReleaseEvent(x, y);
+            EmptyEventClipboard();  // whatever it held, as the author expects after an erase
             clipValid = 0;
-            EventClipboardType = -1;
             done = true;
         }
         if (ButtonClicked(int16_t(300 + 20 * w), 417, 8, 27, 0, 1, 1)) done = true;

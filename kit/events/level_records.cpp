@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "data/level.h"
+#include "kit/level/event_clipboard.h"
 
 namespace {
 
@@ -34,8 +35,17 @@ constexpr TypeDefault kTypeDefaults[] = {
 
 }  // namespace
 
+void ReleaseEvent(int16_t x, int16_t y) {
+    if (!OnMap(x, y)) return;
+    const int square = x * 50 + y;
+    ForgetClipboardEvent(EventGrid[size_t(square)].get());
+    EventGrid[size_t(square)].reset();
+    CurrentLevel.EventGrid[square] = 0;
+}
+
 void CreateEvent(int16_t x, int16_t y, int16_t type) {
-    if (x < 0 || x >= 50 || y < 0 || y >= 50) return;
+    if (!OnMap(x, y)) return;
+    ReleaseEvent(x, y);
     auto event = std::make_unique<EventRecord>();  // every word 0, every text line empty
     event->Word[0] = type;
     for (const TypeDefault& d : kTypeDefaults) {
@@ -48,9 +58,8 @@ void CreateEvent(int16_t x, int16_t y, int16_t type) {
 
 void FreeLevelEventsAndScripts(int16_t mode) {
     if (mode == 0 || mode == 2) {
-        for (int i = 0; i < kSquareCount; ++i) {
-            EventGrid[i].reset();
-            CurrentLevel.EventGrid[i] = 0;
+        for (int16_t x = 0; x < 50; ++x) {
+            for (int16_t y = 0; y < 50; ++y) ReleaseEvent(x, y);
         }
     }
     if (mode == 0 || mode == 1) {

@@ -39,13 +39,15 @@ TEST_F(EventEditorTest, EscKeepsTheEditsAndDoneClosesAtTheWideButtonsPlace) {
 TEST_F(EventEditorTest, EraseEmptiesTheSquareAndTheClipboardWhateverItHeld) {
     for (int16_t type : {kPushText, kStepText}) {
         Make(type);
-        EventClipboardType = 1240;  // another square's copy
+        CreateEvent(kX + 1, kY, 1240);
+        CopyEventToClipboard(*EventAt(kX + 1, kY));  // another square's copy
         const int x = type == kStepText ? 345 : 205;
         ClickAt(x, 420);
         EXPECT_EQ(Edit(false), 0u) << type;
         EXPECT_EQ(EventAt(kX, kY), nullptr);
         EXPECT_EQ(CurrentLevel.EventGrid[kX * 50 + kY], 0u);
         EXPECT_EQ(EventClipboardType, -1);
+        EXPECT_EQ(PasteEvent(kX, kY), 0);
     }
     // A square without an event: nothing opens.
     uint32_t valid = 1;

@@ -216,18 +216,18 @@ protected:
     // Fights every monster of the level (or of the arena) until none is left.
     void ClearMonsters(std::function<void()> then, int roundsLeft = 300) {
         driver.Now("adventure", [=, this] {
-            std::optional<Square> nearest;
+            std::optional<Square> target;  // a square of the first monster left
             for (int16_t e = 0; e < 50; ++e) {
                 const Encounter& r = g.EncounterList[e];
                 if (r.Kind != 3) continue;
                 for (int16_t s = 0; s < 2500; ++s)
                     if (g.MonsterGrid[s] == e) {
-                        nearest = Square{int16_t(s / 50), int16_t(s % 50)};
+                        target = Square{int16_t(s / 50), int16_t(s % 50)};
                         break;
                     }
-                if (nearest) break;
+                if (target) break;
             }
-            if (!nearest) {
+            if (!target) {
                 then();
                 return;
             }
@@ -235,7 +235,7 @@ protected:
                 ADD_FAILURE() << "the fight does not end";
                 return;
             }
-            WalkTo(*nearest, "adventure", [=, this] { ClearMonsters(then, roundsLeft - 1); });
+            WalkTo(*target, "adventure", [=, this] { ClearMonsters(then, roundsLeft - 1); });
         });
     }
 };

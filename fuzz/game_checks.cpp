@@ -14,6 +14,7 @@
 #include "data/monster_records.h"
 #include "data/save_slots.h"
 #include "data/text_field.h"
+#include "frontend/new_character.h"
 #include "frontend/title.h"
 #include "hero/derived_stats.h"
 #include "hero/give_item.h"
@@ -98,45 +99,23 @@ void MakePlayLevel() {
     l.ZoneConditions[1] = 6;  // an antimagic square beside the hero
 }
 
-// A hero of level 3 with a weapon, armour, a bow and a backpack of things.
+// A new game's hero grown to level 3, with a weapon, armour, a bow and a backpack of things.
 void MakeHero() {
+    ResetGameState();
     GameStateRecord& g = GameState;
-    std::memset(static_cast<void*>(&g), 0, sizeof g);
     SetFieldText(g.HeroName, "Tester");
     g.HeroLevel = 3;
     g.HeroFood = 4;
     g.HeroGold = 150;
     g.HeroXp = 1200;
-    g.MeleeMode = 1;
     std::fill(std::begin(g.BaseStats), std::end(g.BaseStats), int16_t{12});
     std::fill(std::begin(g.BaseSkills), std::end(g.BaseSkills), int16_t{2});
     g.BaseSaves[0] = g.BaseSaves[1] = 30;
     g.HitPoints = g.HitPointsMax = 40;
     g.Energy = g.EnergyMax = 8000;
-    g.PrayerCharges = g.CurseCharges = 3;
-    g.CurrentTune = -1;
-    g.GameSpeed = 2;
     g.CurrentLevelNumber = kPlayLevel;
     g.HeroX = g.HeroY = kHeroSquare;
     g.CurrentSaveSlot = 1;
-    for (ItemInstance& i : g.ItemInstances) i = {-1, -1, -1, 0, 0};
-    for (auto* grid : {&g.Backpack, &g.BagOfHolding})
-        for (auto& column : *grid) std::fill(std::begin(column), std::end(column), int16_t{-1});
-    for (auto& v : g.Vaults) std::fill(std::begin(v), std::end(v), int16_t{-1});
-    for (auto& p : g.StashPiles) std::fill(std::begin(p), std::end(p), int16_t{-1});
-    for (auto& c : g.CauldronGrid) std::fill(std::begin(c), std::end(c), int16_t{-1});
-    std::fill(std::begin(g.EquipSlots), std::end(g.EquipSlots), int16_t{-1});
-    std::fill(std::begin(g.Keyring), std::end(g.Keyring), int16_t{-1});
-    for (PendingItem& p : g.PendingItems) p = {-1, -1, -1, -1, -1, -1};
-    for (int32_t flag = 0; flag < kGameFlagCount; ++flag) SetGameFlag(flag, -1);
-    std::fill(std::begin(g.ActiveQuests), std::end(g.ActiveQuests), int16_t{-1});
-    std::fill(std::begin(g.Awards), std::end(g.Awards), int16_t{-1});
-    std::fill(std::begin(g.Beacon), std::end(g.Beacon), int16_t{-1});
-    std::fill(std::begin(g.FigurinePlace), std::end(g.FigurinePlace), int16_t{-1});
-    for (auto& seen : g.AutomapSeen) std::fill(std::begin(seen), std::end(seen), uint8_t{'U'});
-    for (MapNote& n : g.MapNotes) n = {-1, -1, -1, {}};
-    g.TimeLoopCountdown = g.TimeLoopSaveSlot = -1;
-    g.ActiveAura = -1;
     const int16_t worn[][2] = {{kWeaponSlot, 10}, {kArmourSlot, 11}, {kBowSlot, 14}, {kAmmunitionSlot, 15}, {kWandSlot, 13}};
     for (int16_t n = 0; n < int16_t(std::size(worn)); ++n) {
         g.ItemInstances[n] = {worn[n][1], 1, 20, 0, 1};
@@ -155,9 +134,10 @@ void MakeWorld() {
     PopulateEncounters();
 }
 
-std::vector<uint8_t> StateBytes() {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(&GameState);
-    return {bytes, bytes + sizeof GameState};
+template <class T>
+std::vector<uint8_t> Bytes(const T& record) {
+    const auto bytes = BytesOf(record);
+    return {bytes.begin(), bytes.end()};
 }
 
 template <class T>
@@ -216,6 +196,13 @@ constexpr Region kLevelRegions[] = {
     {sizeof(LevelRecord), 0},                       // events and scripts
 };
 #undef FIELDS
+// The records of the world's tables that a short input reaches.
+constexpr int16_t kWorldMonsters = 6;  // 0 holds the experience multiplier, 1..5 the world's
+constexpr int16_t kWorldItems[] = {10, 11, 12, 13, 14, 15, 16, 17, 18};
+template <class Record>
+constexpr Region RecordRegion(size_t n) {
+    return {n * sizeof(Record), sizeof(Record)};
+}
 #undef FIELD
 
 void Overlay(std::vector<uint8_t>& image, Region region, size_t offset, std::span<const uint8_t> bytes) {
@@ -255,18 +242,49 @@ public:
     void Move(uint8_t move) {
         static constexpr int32_t kArrows[] = {37, 39, 38, 40};
         // The actions that are keys: the one that opens a screen, and the one that leaves it.
-        static constexpr int32_t kKeys[16][2] = {{}, {}, {}, {}, {kSpace, 0}, {}, {'S', kEsc}, {'I', kEsc},
-                                                 {}, {'X', 0}, {kTab, 0}, {'M', kEsc}, {'A', kEsc}, {'R', kEnter},
+        static constexpr int32_t kKeys[16][2] = {{}, {}, {}, {}, {kSpace, 0}, {}, {}, {},
+                                                 {}, {}, {kTab, 0}, {'M', kEsc}, {}, {'R', kEnter},
                                                  {'Q', kEsc}, {}};
+        // Places on the hero screen: backpack cells, the weapon, armour and wand slots, Use.
+        static constexpr int16_t kHeroSpots[8][2] = {{356, 123}, {418, 154}, {480, 216}, {387, 278},
+                                                     {20, 170},  {140, 170}, {258, 150}, {345, 405}};
         const uint8_t action = move & 15, detail = uint8_t(move >> 4);
+        const auto viewCell = [](uint8_t d) { return 31 + 32 * (3 + 2 * d); };  // d 0..3 around the hero
         if (action < 4) {
             Key(kArrows[action]);
             Answers(detail);
         } else if (action == 5) {
-            Click(31 + 32 * (3 + 2 * (detail & 3)), 31 + 32 * (3 + 2 * (detail >> 2)), kRightButton);
+            Click(viewCell(detail & 3), viewCell(detail >> 2), kRightButton);
+        } else if (action == 6) {
+            // A page of the hero screen, a place on it clicked with either button.
+            const auto& spot = kHeroSpots[detail & 7];
+            Key(detail & 8 ? 'I' : 'S');
+            Click(spot[0], spot[1], kLeftButton);
+            Click(spot[0], spot[1], kRightButton);
+            for (int32_t key : {kEnter, kEsc, kEsc}) Key(key);
+        } else if (action == 7) {
+            // An item of the backpack taken up and used, and whatever it asks answered.
+            const auto& spot = kHeroSpots[detail & 3];
+            Key('I');
+            Click(spot[0], spot[1], kLeftButton);
+            Click(kHeroSpots[7][0], kHeroSpots[7][1], kLeftButton);
+            Answers(uint8_t(detail | 1));
+            Click(viewCell(detail >> 2), viewCell(1), kLeftButton);
+            Key(kEsc);
         } else if (action == 8) {
             CtrlKey('F');
             Key(kEnter);
+        } else if (action == 9 || action == 12) {
+            // The hero box, the bow, a wand or a power of Activate Skill, aimed at a square.
+            static constexpr int32_t kAims[] = {'X', 'B', 'W'};
+            if (action == 9) {
+                Key(kAims[detail % 3]);
+            } else {
+                Key('A');
+                Key('1' + (detail & 7));
+            }
+            Click(viewCell(detail & 3), viewCell((detail >> 2) & 3), kLeftButton);
+            Key(kEsc);
         } else if (action == 15) {
             Click(500, 170 + 14 * (detail & 7), (detail & 8) ? kLeftButton : kRightButton);
         } else {
@@ -303,15 +321,16 @@ private:
 
 void EnterPlayWorld() {
     MakeWorld();
-    RestoreGameImage(StateBytes());
+    const std::vector<uint8_t> save = Bytes(GameState);
+    RestoreGameImage(save);
 }
 
 bool CheckPlayInput(std::span<const uint8_t> data) {
     RestoreInitialState();
     MakeWorld();
     std::vector<uint8_t> level = LevelFileImage();
-    const std::vector<uint8_t> base = StateBytes();
-    std::vector<uint8_t> save = base;
+    const std::vector<uint8_t> base = Bytes(GameState);
+    std::vector<uint8_t> save = base, monsters = Bytes(MonsterTable), items = Bytes(ItemTable);
     const uint8_t wanted = Read<uint8_t>(data);
     const auto moves = data.first(std::min<size_t>({wanted, kMaxMoves, data.size()}));
     data = data.subspan(moves.size());
@@ -321,12 +340,17 @@ bool CheckPlayInput(std::span<const uint8_t> data) {
         const uint8_t length = Read<uint8_t>(data);
         const auto bytes = data.first(std::min<size_t>(length, data.size()));
         data = data.subspan(bytes.size());
-        const size_t region = target >> 1;
-        if (target % 2)
-            Overlay(save, kSaveRegions[region % std::size(kSaveRegions)], offset, bytes);
-        else
-            Overlay(level, kLevelRegions[region % std::size(kLevelRegions)], offset, bytes);
+        const size_t region = target >> 2;
+        switch (target & 3) {
+            case 0: Overlay(level, kLevelRegions[region % std::size(kLevelRegions)], offset, bytes); break;
+            case 1: Overlay(save, kSaveRegions[region % std::size(kSaveRegions)], offset, bytes); break;
+            case 2: Overlay(monsters, RecordRegion<MonsterRecord>(region % kWorldMonsters), offset, bytes); break;
+            default: Overlay(items, RecordRegion<ItemRecord>(kWorldItems[region % std::size(kWorldItems)]), offset, bytes);
+        }
     }
+    // The tables as a damaged module's files load.
+    ReadDataFileImage(DataFile::Monster, monsters);
+    ReadDataFileImage(DataFile::Item, items);
 
     // The level under the number the save names, and under the base save's.
     int16_t savedLevel = 0;

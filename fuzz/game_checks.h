@@ -15,16 +15,18 @@ namespace fuzz {
 void EnterPlayWorld();
 
 // Input: a count byte and that many moves (at most 48), then overlays until the end, each
-// {u8 target, u16 offset, u8 length, bytes}: an even target aims at a part of the level image,
-// an odd one at a part of the save (target / 2 picks the part: a layer, the encounter list,
-// the backpack, ...), and the offset falls inside it. The level is written as the save's
-// level, the save restored onto it (the base save when it is refused), then the moves are
-// played, the last one Ctrl+Q. A move byte's low four bits pick the action, the high four its
-// detail: 0..3 steps (then Enter, 1, Esc or Y as the detail's bits say), 4 a wait, 5 a
-// right-click on the view, 6 and 7 the hero screen's stats and backpack, 8 Ctrl+F, 9 the hero
-// box, 10 Tab, 11 the map, 12 Activate Skill, 13 a rest, 14 the journal, 15 a click on the
-// side panel. Returns 0 when a property is broken; the sanitizers and the watchdog catch the
-// rest.
+// {u8 target, u16 offset, u8 length, bytes}. The target's low two bits pick what is damaged:
+// 0 the level image, 1 the save, 2 a monster record, 3 an item record of the world; the rest
+// picks the part (a layer, the encounter list, the backpack, ..., or the record), and the
+// offset falls inside it. The tables load as their files would, the level is written as the
+// save's level, the save restored onto it (the base save when it is refused), then the moves
+// are played, the last one Ctrl+Q. A move byte's low four bits pick the action, the high
+// four its detail: 0..3 steps (then Enter, 1, Esc or Y as the detail's bits say), 4 a wait,
+// 5 a right-click on the view, 6 a click of either button on a page of the hero screen, 7 a
+// backpack item taken up and used, 8 Ctrl+F, 9 the hero box, the bow or a wand aimed at a
+// square, 10 Tab, 11 the map, 12 a power of Activate Skill aimed at a square, 13 a rest,
+// 14 the journal, 15 a click on the side panel. Returns 0 when a property is broken; the
+// sanitizers and the watchdog catch the rest.
 bool CheckPlayInput(std::span<const uint8_t> data);
 
 // Input: a byte n, then n + 1 events (at most 16), each {u16 length, that many leading bytes of

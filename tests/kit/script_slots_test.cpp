@@ -93,6 +93,26 @@ TEST_F(ScriptSlotsTest, InsertAndDelete) {
     EXPECT_FALSE(ScriptTable[5]);
 }
 
+TEST_F(ScriptSlotsTest, SeveralLinesOpenedAtOnceAsOneByOne) {
+    for (int16_t l = 0; l < kScriptLines; l += 3) Put(l, l % 2 ? 1 : 13, l % 2 ? "text" : nullptr, l);
+    for (const auto& [line, count] : {std::pair{0, 1}, std::pair{10, 7}, std::pair{395, 10}, std::pair{399, 1}}) {
+        CopyScript(0, 1);
+        CopyScript(0, 2);
+        InsertScriptLines(1, int16_t(line), int16_t(count));
+        for (int i = 0; i < count; ++i) InsertScriptLine(2, int16_t(line));
+        for (int16_t l = 0; l < kScriptLines; ++l) {
+            EXPECT_EQ(S(1).Record.Code[l], S(2).Record.Code[l]) << line << "+" << count << " line " << l;
+            EXPECT_EQ(S(1).Record.Operand[l][0], S(2).Record.Operand[l][0]) << l;
+            EXPECT_EQ(Text(l, 1), Text(l, 2)) << l;
+        }
+        ExpectConsistent(1);
+    }
+    CopyScript(0, 1);
+    InsertScriptLines(1, 5, 0);
+    InsertScriptLines(1, 5, -3);
+    EXPECT_EQ(S(1).Record.Code[6], S(0).Record.Code[6]);
+}
+
 TEST_F(ScriptSlotsTest, CopyAndPasteLines) {
     ScriptLineClip clip;
     PasteScriptLine(0, 4, clip);  // a clipboard never filled pastes an empty line

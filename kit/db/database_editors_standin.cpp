@@ -10,11 +10,5 @@ void NotBuilt() { ShowMessage(210, 175, "This editor", "is not built yet."); }
 }  // namespace
 
 void RunGameObjectiveEditor() { NotBuilt(); }
-void RunQuestTextEditor() { NotBuilt(); }
-void RunModuleEditor() { NotBuilt(); }
-void RunBookEditor() { NotBuilt(); }
-void RunPentaEditor() { NotBuilt(); }
-void RunForgeEditor() { NotBuilt(); }
 void RunSkillEditor() { NotBuilt(); }
 void RunWinTextEditor() { NotBuilt(); }
-void RunCustomCampaignEditor() { NotBuilt(); }

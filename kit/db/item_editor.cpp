@@ -87,16 +87,7 @@ constexpr auto kRightNamesBelow = FieldColumn<4>(
         .When(FullBlock),
     kListRowPitch, sizeof(ItemRecord));
 
-template <class A, class B, class C>
-constexpr auto Concat(const A& a, const B& b, const C& c) {
-    std::array<FormField, std::tuple_size_v<A> + std::tuple_size_v<B> + std::tuple_size_v<C>> out{};
-    size_t at = 0;
-    for (const FormField& f : a) out[at++] = f;
-    for (const FormField& f : b) out[at++] = f;
-    for (const FormField& f : c) out[at++] = f;
-    return out;
-}
-constexpr auto kListFields = Concat(kLeftNames, kRightNames, kRightNamesBelow);
+constexpr auto kListFields = JoinFields(kLeftNames, kRightNames, kRightNamesBelow);
 
 static_assert(ValidForm(kItemFields) && ValidForm(kListFields));
 

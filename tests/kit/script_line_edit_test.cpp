@@ -295,6 +295,8 @@ TEST_F(ScriptLineEditTest, SpecialFields) {
     ClickAt(175 + 7, kY - 1 + 7);
     TapKey(27);  // the item editor's Cancel
     ClickAt(180 + 7, kY + 22 - 1 + 7);
+    ClickAt(385, 98);  // the monster picker: one step on, then Quit
+    TapKey('Q');
     RunEditor();
     EXPECT_EQ(Op(kRow, 0), 42);
     EXPECT_EQ(Op(kRow + 1, 0), 17);

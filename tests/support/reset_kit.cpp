@@ -1,3 +1,4 @@
+#include "kit/events/event_editor.h"
 #include "kit/level/construction_kit.h"
 #include "kit/level/event_clipboard.h"
 #include "kit/level/text_dumps.h"
@@ -5,6 +6,7 @@
 #include "tests/support/global_state.h"
 
 void KeepKitState() {
+    KeepInitial(ChestEditorPage);
     KeepInitial(KitPreviousLevel);
     KeepInitial(EventClipboardType);
     KeepInitial(EventClipboardValid);

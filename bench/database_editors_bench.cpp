@@ -56,13 +56,17 @@ void DrawModuleCard(benchmark::State& state) {
 }
 BENCHMARK(DrawModuleCard);
 
-// Category 0 shows an item page; the list categories a page of sixteen names.
+// Stepping through a category's items (into the back buffer; presenting is the host's): category
+// 0 shows item pages, the last category list pages of sixteen names and pictures.
 void DrawItemEditorScreen(benchmark::State& state) {
     Module module;
     const int16_t category = int16_t(state.range(0));
-    const int16_t item = ItemCategoryLists[size_t(category)][0];
+    const auto& list = ItemCategoryLists[size_t(category)];
+    ForgetItemEditorBackdrop();
+    size_t at = 0;
     ReportFrames(state, [&] {
-        DrawItemEditor(category, item, 0, 1);
+        at = at + 1 < list.size() && list[at + 1] >= 0 ? at + 1 : 0;
+        DrawItemEditor(category, list[at], 0, 0);
         module.host.texts.clear();
     });
 }

@@ -12,7 +12,7 @@ void KeepKitState() {
     KeepInitial(EventClipboardValid);
     ResetBeforeEachTest([] {
         EventClipboard = nullptr;
-        DumpFile.clear();
+        DumpFile = nullptr;
     });
     ResetBeforeEachTest(ForgetScriptEditorBackdrop);
 }

@@ -126,6 +126,17 @@ TEST_F(ConstructionKitTest, HeldArrowScrollsToTheEdgeAndDragPaints) {
     for (int x = 0; x <= 5; ++x) EXPECT_EQ(Bottom(x, 1), x >= 1 && x <= 4 ? 0 : 1) << x;
 }
 
+TEST_F(ConstructionKitTest, CtrlFFloodsTheWindowOnly) {
+    StartOnLevel3();
+    host.MoveMouse(CellCentreX(6), CellCentreY(6)).Wait(150);
+    CtrlKey('F');  // tile 0, the first slot's
+    RunKit();
+    EXPECT_EQ(Bottom(0, 0), 0);
+    EXPECT_EQ(Bottom(12, 12), 0);
+    EXPECT_EQ(Bottom(13, 0), 1);
+    EXPECT_EQ(Bottom(0, 13), 1);
+}
+
 TEST_F(ConstructionKitTest, CopyAndPasteOfLiveEvents) {
     StartOnLevel3();
     CopyAt(2, 3);

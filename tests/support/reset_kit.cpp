@@ -13,7 +13,7 @@ void KeepKitState() {
     KeepInitial(EventClipboardValid);
     ResetBeforeEachTest([] {
         EventClipboard = nullptr;
-        DumpFile.clear();
+        DumpFile = nullptr;
     });
     ResetBeforeEachTest(ForgetScriptEditorBackdrop);
     ResetBeforeEachTest(ForgetItemEditorBackdrop);

@@ -588,6 +588,11 @@ TEST_F(DialogShowsTest, PicturesByValue) {
     EXPECT_TRUE(Shown(345, 115, RunePictures[39], Rect{0, 0, 30, 25}));  // the hieroglyph covers its foot
     EXPECT_TRUE(Shows(BackSurface, 345, 140, HieroglyphPictures[0]));
     EXPECT_TRUE(Shows(BackSurface, 215, 175, UiIcons[99]));
+    floor.Word[6] = 0;
+    const auto noGeo = (Draw(), Region(215, 175));
+    floor.Word[6] = 10;  // from a file
+    Draw();
+    EXPECT_EQ(Region(215, 175), noGeo);
 
     EventRecord& riddle = Make(kRiddle);
     riddle.Word[1] = 1;

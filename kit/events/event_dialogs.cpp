@@ -45,8 +45,12 @@ struct Placed {
 
 int16_t WordValue(const EventRecord& e, int32_t word) { return word >= 1 && word <= 32 ? e.Word[word] : 0; }
 
-bool Holds(const When& w, const EventRecord& e) {
+// A held-area group holds while drawing, and while editing only while the button is held there.
+bool Holds(const DialogRow& group, const EventRecord& e, bool editing) {
+    const When& w = group.when;
     if (w.source == 0) return true;
+    if (w.source == kHeldSource)
+        return !editing || AreaClicked(group.x, group.y, group.click, group.max, 0, 1, 0, 0) != 0;
     const int16_t v = w.source == kChestPageSource ? ChestEditorPage : WordValue(e, w.source);
     return (v >= w.lo && v <= w.hi) != (w.negate != 0);
 }
@@ -66,7 +70,7 @@ bool Passes(Show show, int16_t v) {
 // Calls visit(row, placed) for each row that is shown now, groups opened, in order; the
 // record is read again for every group, so that an edit earlier in the pass counts.
 template <class Visit>
-bool Walk(int16_t x, int16_t y, DialogRows rows, Placed at, Visit& visit) {
+bool Walk(int16_t x, int16_t y, DialogRows rows, Placed at, bool editing, Visit& visit) {
     for (size_t i = 0; i < rows.size(); ++i) {
         const DialogRow& r = rows[i];
         if (r.kind != RowKind::kGroup) {
@@ -78,11 +82,11 @@ bool Walk(int16_t x, int16_t y, DialogRows rows, Placed at, Visit& visit) {
         for (int16_t k = 0; k < r.repeat; ++k) {
             const EventRecord* e = EventAt(x, y);
             if (!e) return false;
-            if (!Holds(r.when, *e)) break;
+            if (!Holds(r, *e, editing)) break;
             const auto index = int16_t(r.from + k);
             const Placed in{index, int16_t(at.dx + r.dx * index), int16_t(at.dy + r.dy * index),
                             int16_t(at.dword + r.dword * index)};
-            if (!Walk(x, y, inner, in, visit)) return false;
+            if (!Walk(x, y, inner, in, editing, visit)) return false;
         }
     }
     return true;
@@ -155,6 +159,14 @@ void DrawName(const DialogRow& r, const EventRecord& e, int16_t v, const Placed&
             if (v >= 0 && v < kScriptSlots && ScriptTable[size_t(v)])
                 name = FieldText(ScriptTable[size_t(v)]->Record.Title);
             break;
+        case NameOf::kItemRow: {
+            if (v <= 0 || v >= kItemCount) break;
+            const int16_t power = WordValue(e, Moved(r.word2, at)), charges = WordValue(e, Moved(r.word3, at));
+            name = std::string(FieldText(ItemTable[size_t(v)].ItemName)) + " ";
+            if (power > 0) name += " +" + std::to_string(power);
+            if (charges > 0) name += " (" + std::to_string(charges) + ")";
+            break;
+        }
     }
     DrawSmallText(int16_t(r.label.x + at.dx), int16_t(r.label.y + at.dy), name, r.label.colour);
 }
@@ -206,15 +218,16 @@ int16_t RunPicker(const DialogRow& r, int16_t x, int16_t y, int16_t type, int16_
     return v;
 }
 
-// The whole of one click on a field: 1 when the row was hit (and its word edited).
-int EditRow(const DialogRow& r, const Placed& at, int16_t x, int16_t y, int16_t type) {
+// The whole of one click on a field: 1 when the row was hit (and its word edited). The tile
+// buttons of one pass share one picker category.
+int EditRow(const DialogRow& r, const Placed& at, int16_t x, int16_t y, int16_t type, int16_t& tileCategory) {
     EventRecord* e = EventAt(x, y);
     if (!e) return 0;
     const auto fx = int16_t(r.x + at.dx), fy = int16_t(r.y + at.dy);
     const int32_t word = Moved(r.word, at);
     int16_t scratch = 0;
     int16_t& w = word >= 1 && word <= 32 ? e->Word[word] : scratch;
-    auto clicked = [&] { return ButtonClicked(fx, fy, int16_t(r.click / 10), 0, 0, 1, 1); };
+    auto clicked = [&] { return ButtonClicked(fx, int16_t(fy + r.clickDy), int16_t(r.click / 10), 0, 0, 1, 1); };
     auto boxClicked = [&] { return AreaClicked(fx, fy, 15, 15, 0, 1, 1, 1); };
     switch (r.kind) {
         case RowKind::kNumber:
@@ -235,7 +248,8 @@ int EditRow(const DialogRow& r, const Placed& at, int16_t x, int16_t y, int16_t 
                 const std::string_view label = r.labels(i);
                 std::memcpy(row.data(), label.data(), std::min(label.size(), row.size() - 1));
             }
-            const int16_t chosen = ChooseFromList(fx, fy, r.listPieces, r.listRows, kEscaped, r.count, 1);
+            const int16_t chosen =
+                ChooseFromList(fx, int16_t(fy + r.clickDy), r.listPieces, r.listRows, kEscaped, r.count, 1);
             // A click past the list's rows is taken as no choice.
             if (chosen >= 0 && chosen < r.count) {
                 w = chosen;
@@ -248,7 +262,7 @@ int EditRow(const DialogRow& r, const Placed& at, int16_t x, int16_t y, int16_t 
             w = RunPicker(r, x, y, type, w);
             break;
         case RowKind::kItemIcon:
-            if (!boxClicked()) return 0;
+            if (!AreaClicked(fx, int16_t(fy + r.clickDy), 15, 15, 0, 1, 1, 1)) return 0;
             w = PickItemInEditor(w);
             break;
         case RowKind::kItemButton:
@@ -271,12 +285,17 @@ int EditRow(const DialogRow& r, const Placed& at, int16_t x, int16_t y, int16_t 
             if (!line.empty()) EnterText(fx, fy, line, r.min, r.max, 1, 0, -1, -1, -1, -1);
             break;
         }
-        case RowKind::kTileButton: {
+        case RowKind::kTileButton:
             if (!AreaClicked(fx, fy, 30, 30, 0, 1, 1, 1)) return 0;
-            int16_t category = 0;
-            w = PickWallTile(w, category);
+            w = PickWallTile(w, tileCategory);
             break;
-        }
+        case RowKind::kPictureCycle:
+            if (!AreaClicked(fx, fy, r.click, r.click, 0, 1, 1, 1)) return 0;
+            w = NextValue(r, w);
+            break;
+        case RowKind::kButton:
+            if (!clicked()) return 0;
+            break;
         default: return 0;
     }
     if (r.after) {
@@ -305,7 +324,9 @@ void DrawEventDialog(int16_t x, int16_t y, DialogRows rows) {
                 break;
             case RowKind::kValueLine: DrawSmallText(lx, ly, r.labels(v), r.label.colour); break;
             case RowKind::kName: DrawName(r, *e, v, at); break;
-            case RowKind::kPicture: DrawPicture(r, *e, v, fx, fy); break;
+            case RowKind::kPicture:
+            case RowKind::kPictureCycle: DrawPicture(r, *e, v, fx, fy); break;
+            case RowKind::kButton: DrawButton(fx, fy, r.pieces, r.title); break;
             case RowKind::kShownNumber:
             case RowKind::kNumber: DrawTextField(fx, fy, r.pieces, NumberText(v)); break;
             case RowKind::kToggle: DrawToggle(r, v, fx, fy); break;
@@ -339,13 +360,14 @@ void DrawEventDialog(int16_t x, int16_t y, DialogRows rows) {
         }
         return true;
     };
-    Walk(x, y, rows, {}, draw);
+    Walk(x, y, rows, {}, false, draw);
 }
 
 void EditEventDialog(int16_t x, int16_t y, int16_t type, DialogRows rows) {
+    int16_t tileCategory = 0;
     auto edit = [&](const DialogRow& r, const Placed& at) {
-        if (EditRow(r, at, x, y, type)) DrawEventEditor(x, y, type, 1);
+        if (EditRow(r, at, x, y, type, tileCategory)) DrawEventEditor(x, y, type, 1);
         return EventAt(x, y) != nullptr;
     };
-    Walk(x, y, rows, {}, edit);
+    Walk(x, y, rows, {}, true, edit);
 }

@@ -32,6 +32,8 @@ enum class RowKind : uint8_t {
     kDice,         // a dice button over words word..word+2
     kTextEntry,    // one line (`line`) of text `word`, min..max characters
     kTileButton,   // a wall tile picture (0 or less shows 1652) that opens the tile picker
+    kButton,       // a button captioned `title` that runs `after`; no word
+    kPictureCycle, // a picture of the word's value that cycles it by a click on a click x click area
 };
 
 // How a toggled or chosen word is drawn.
@@ -54,7 +56,9 @@ enum class Picker : uint8_t { kWallTile, kNpcPicture, kKeyItem, kItemNumber, kMo
 
 enum class Sheet : uint8_t { kWallTile, kWallTileOpaque, kNpcCorner, kNpcWhole, kItem, kRune, kHieroglyph, kHeraldry, kIcon, kMonster };
 
-enum class NameOf : uint8_t { kItem, kItemShown, kMonster, kQuest, kScript };
+// kItemRow: an item's name, then " +power" while the power is above 0 and " (charges)" while
+// the charges are, after one blank.
+enum class NameOf : uint8_t { kItem, kItemShown, kMonster, kQuest, kScript, kItemRow };
 
 using LabelFn = std::string_view (*)(int32_t row);
 
@@ -67,7 +71,9 @@ struct Label {
 
 // A group's condition: the source's value lies in lo..hi (outside it with negate). Source 0
 // always holds; 1..32 are the record's words; kChestPageSource the chest dialog's page.
-constexpr int8_t kChestPageSource = 33;
+// kHeldSource: always while drawing; while editing, only while the left button is held inside
+// the group row's area (x, y, click wide, max high), tested without waiting or sound.
+constexpr int8_t kChestPageSource = 33, kHeldSource = 34;
 struct When {
     int8_t source = 0;
     int16_t lo = 0, hi = 0;
@@ -102,6 +108,7 @@ struct DialogRow {
     int16_t offset = 0;                   // added to the value (pictures, numbers)
     int16_t first = 0;                    // pickers: the first item shown; dice: the dialog's x
     int16_t flag = 0;                     // pickers: limited, single-square only; dice: the dialog's y
+    int16_t clickDy = 0;                  // a field clicked this far below where it is drawn
     std::string_view title{};             // the dice dialog's title
     When when{};                          // groups
     int16_t span = 0, repeat = 1, from = 0, dx = 0, dy = 0, dword = 0;
@@ -112,6 +119,12 @@ struct DialogRow {
     constexpr DialogRow Reset(int8_t w) const { return With([&](DialogRow& r) { r.resetWord = w; }); }
     constexpr DialogRow After(RowHook hook) const { return With([&](DialogRow& r) { r.after = hook; }); }
     constexpr DialogRow Drawn(Look l) const { return With([&](DialogRow& r) { r.look = l; }); }
+    constexpr DialogRow ClickedBelow(int16_t dy) const {
+        return With([&](DialogRow& r) {
+            r.y = int16_t(r.y - dy);
+            r.clickDy = dy;
+        });
+    }
 
 private:
     template <class F>
@@ -190,6 +203,15 @@ constexpr auto Repeat(Repeating r, const Parts&... parts) {
     return Join(head, inner);
 }
 
+// The rows, tested only while the left button is held inside (x, y, w, h); always drawn.
+template <class... Parts>
+constexpr auto WhileHeld(int16_t x, int16_t y, int16_t w, int16_t h, const Parts&... parts) {
+    const auto inner = Join(parts...);
+    DialogRow head{.kind = RowKind::kGroup, .x = x, .y = y, .click = w, .max = h, .when = {kHeldSource},
+                   .span = int16_t(inner.size())};
+    return Join(head, inner);
+}
+
 constexpr When WordIs(int8_t word, int16_t lo, int16_t hi) { return {word, lo, hi, 0}; }
 constexpr When WordIsNot(int8_t word, int16_t lo, int16_t hi) { return {word, lo, hi, 1}; }
 
@@ -254,6 +276,10 @@ constexpr DialogRow BrowseNpc(int8_t word, At at, int16_t singleSquareOnly) {
 constexpr DialogRow ItemIcon(int8_t word, At at) {
     return {.kind = RowKind::kItemIcon, .word = word, .x = at.x, .y = at.y, .click = at.click};
 }
+// clickDy: the click area lies that many pixels below the drawn icon.
+constexpr DialogRow ItemIconAt(int8_t word, At at, int16_t clickDy) {
+    return {.kind = RowKind::kItemIcon, .word = word, .x = at.x, .y = at.y, .click = at.click, .clickDy = clickDy};
+}
 constexpr DialogRow ItemButton(int8_t word, At at, Label label = {}) {
     return {.kind = RowKind::kItemButton, .word = word, .label = label, .x = at.x, .y = at.y, .pieces = 2,
             .click = at.click};
@@ -281,6 +307,11 @@ constexpr DialogRow TileButton(int8_t word, int16_t x, int16_t y, Label label = 
 constexpr DialogRow Picture(int8_t word, Sheet sheet, Show show, int16_t x, int16_t y, int16_t offset = 0) {
     return {.kind = RowKind::kPicture, .word = word, .x = x, .y = y, .show = show, .sheet = sheet, .offset = offset};
 }
+// One tile whatever the record holds.
+constexpr DialogRow FixedTile(int16_t tile, int16_t x, int16_t y) {
+    return {.kind = RowKind::kPicture, .x = x, .y = y, .show = Show::kAlways, .sheet = Sheet::kWallTile,
+            .offset = tile};
+}
 constexpr DialogRow TileOf(int8_t word, Show show, int16_t x, int16_t y) {
     return Picture(word, Sheet::kWallTile, show, x, y);
 }
@@ -300,6 +331,23 @@ constexpr DialogRow Name(int8_t word, NameOf name, Show show, Label at) {
 constexpr DialogRow ItemShownName(int8_t item, int8_t power, int8_t charges, Show show, Label at) {
     return {.kind = RowKind::kName, .word = item, .word2 = power, .word3 = charges, .label = at, .show = show,
             .name = NameOf::kItemShown};
+}
+// The shop's row: the item's name with its power and charges (NameOf::kItemRow).
+constexpr DialogRow ItemRowName(int8_t item, int8_t power, int8_t charges, Show show, Label at) {
+    return {.kind = RowKind::kName, .word = item, .word2 = power, .word3 = charges, .label = at, .show = show,
+            .name = NameOf::kItemRow};
+}
+// A button that runs `action` when clicked over `click` pixels.
+constexpr DialogRow ActionButton(std::string_view caption, At at, RowHook action) {
+    return {.kind = RowKind::kButton, .x = at.x, .y = at.y, .pieces = PiecesOf(at), .click = at.click,
+            .after = action, .title = caption};
+}
+// The word shown as the wall tile values[word] (none outside the table or for -1); a click on
+// the side x side square at (x, y) cycles it through 0..length-1.
+constexpr DialogRow TileCycle(int8_t word, int16_t length, std::span<const int16_t> values, int16_t x, int16_t y,
+                              int16_t side) {
+    return {.kind = RowKind::kPictureCycle, .word = word, .x = x, .y = y, .click = side, .max = length,
+            .rule = Rule::kCycle, .values = values};
 }
 constexpr DialogRow ValueLine(int8_t word, LabelFn labels, Label at) {
     return {.kind = RowKind::kValueLine, .word = word, .label = at, .labels = labels};
@@ -338,3 +386,21 @@ extern const DialogRows UseItemFromBackpackDialog, AutoPilotPcDialog, BedDialog,
 extern const DialogRows SimpleDoorDialog, ComplexDoorDialog, SecretDoorDialog;           // door_dialogs
 extern const DialogRows PortalDialog, DigPortalDialog, ModuleAccessDialog, PentaPortalDialog;  // portal_dialogs
 extern const DialogRows OneItemDialog, ItemsCacheDialog;                                 // item_dialogs
+extern const DialogRows ChestDialog, SearchDialog, FoodDialog, PriseDialog;               // container_dialogs
+extern const DialogRows ScriptDialog, MonsterDialog, ShopDialog, InnDialog;                // person_dialogs
+extern const DialogRows BankDialog, VaultDialog, TempleDialog, TrainDialog, SeerDialog, CasinoDialog,
+    RechargeWandServiceDialog;                                                             // town_service_dialogs
+extern const DialogRows TrapDialog, PitDialog, TriggerDialog, PressurePadDialog;           // floor_trap_dialogs
+extern const DialogRows SwitchDialog, ToggleDialog, CrackDialog, ClimbDialog;              // wall_dialogs
+extern const DialogRows UseSpellDialog, UseItemDialog, GetAnswerDialog, IfAsleepDialog;    // flag_action_dialogs
+extern const DialogRows WildernessCombatDialog, WildPortalDialog, TelexyDialog, CoachDialog, ElevatorDialog,
+    BoatDialog;                                                                            // travel_dialogs
+extern const DialogRows ActivateScriptDialog, IfGotDialog, HideDialog, TimeLoopDialog, VisionDialog;  // condition_dialogs
+extern const DialogRows PushDialog, ResetPushDialog, BeamDialog, UseLensDialog, LampDialog,
+    PuzzleDialog;                                                                          // puzzle_dialogs
+extern const DialogRows BridgeDialog, ThinCrustDialog, ElementalDamageDialog, AltTileDialog, SplatDialog,
+    ChopTreeDialog, WaterRootsDialog;                                                      // terrain_dialogs
+extern const DialogRows ForgeDialog, MushroomDialog, StatPlusDialog, BuriedCacheDialog, SwapItemDialog,
+    RetrieveDialog, SpawnDialog;                                                           // reward_dialogs
+extern const DialogRows FloorTextDialog, GhostTextDialog, ColourTextDialog, RuneRiddleDialog,
+    DanceDialog;                                                                           // symbol_text_dialogs

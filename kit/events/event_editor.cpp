@@ -26,7 +26,7 @@ struct DialogEntry {
 };
 
 constexpr std::array<DialogEntry, kEventTypeCount> kDialogs = {{
-    {256, 1, nullptr},  // WILDERNESS COMBAT
+    {256, 1, &WildernessCombatDialog},
     {1226, 0, &PushTextDialog},
     {1227, 1, &StepTextDialog},
     {1228, 0, &UseItemFromBackpackDialog},
@@ -43,71 +43,71 @@ constexpr std::array<DialogEntry, kEventTypeCount> kDialogs = {{
     {1239, 0, &PentaPortalDialog},
     {1240, 1, &OneItemDialog},
     {1241, 1, &ItemsCacheDialog},
-    {1242, 1, nullptr},  // CHEST
-    {1243, 1, nullptr},  // SEARCH
-    {1244, 0, nullptr},  // FOOD
-    {1245, 1, nullptr},  // PRISE
-    {1246, 0, nullptr},  // SCRIPT
-    {1247, 0, nullptr},  // MONSTER
-    {1248, 1, nullptr},  // SHOP
-    {1249, 0, nullptr},  // INN
-    {1250, 0, nullptr},  // BANK
-    {1251, 0, nullptr},  // VAULT
-    {1252, 0, nullptr},  // TEMPLE
-    {1253, 0, nullptr},  // TRAIN
-    {1254, 0, nullptr},  // SEER
-    {1255, 0, nullptr},  // CASINO
-    {1256, 0, nullptr},  // TRAP
-    {1257, 0, nullptr},  // PIT
-    {1258, 0, nullptr},  // TRIGGER
-    {1259, 0, nullptr},  // PRESSURE PAD
-    {1260, 0, nullptr},  // SWITCH
-    {1261, 0, nullptr},  // TOGGLE
-    {1262, 0, nullptr},  // USE SPELL
-    {1263, 0, nullptr},  // USE ITEM
-    {1264, 0, nullptr},  // GET ANSWER
-    {1265, 0, nullptr},  // IF ASLEEP
-    {1266, 0, nullptr},  // CRACK
-    {1267, 0, nullptr},  // CLIMB
-    {1268, 0, nullptr},  // HIDE
-    {1269, 1, nullptr},  // IF GOT
-    {1270, 0, nullptr},  // BRIDGE
-    {1271, 0, nullptr},  // MUSHROOM
-    {1272, 0, nullptr},  // STAT PLUS
-    {1273, 0, nullptr},  // FORGE
-    {1274, 0, nullptr},  // BOAT
-    {1275, 0, nullptr},  // PUSH
-    {1276, 0, nullptr},  // RESET PUSH
-    {1277, 0, nullptr},  // BEAM
-    {1278, 0, nullptr},  // USE LENS
-    {1279, 0, nullptr},  // GHOST TEXT
-    {1280, 0, nullptr},  // PUZZLE
-    {1281, 0, nullptr},  // ALT TILE
-    {1282, 1, nullptr},  // BURIED CACHE
-    {1283, 0, nullptr},  // FLOOR TEXT
-    {1284, 0, nullptr},  // SWAP ITEM
+    {1242, 1, &ChestDialog},
+    {1243, 1, &SearchDialog},
+    {1244, 0, &FoodDialog},
+    {1245, 1, &PriseDialog},
+    {1246, 0, &ScriptDialog},
+    {1247, 0, &MonsterDialog},
+    {1248, 1, &ShopDialog},
+    {1249, 0, &InnDialog},
+    {1250, 0, &BankDialog},
+    {1251, 0, &VaultDialog},
+    {1252, 0, &TempleDialog},
+    {1253, 0, &TrainDialog},
+    {1254, 0, &SeerDialog},
+    {1255, 0, &CasinoDialog},
+    {1256, 0, &TrapDialog},
+    {1257, 0, &PitDialog},
+    {1258, 0, &TriggerDialog},
+    {1259, 0, &PressurePadDialog},
+    {1260, 0, &SwitchDialog},
+    {1261, 0, &ToggleDialog},
+    {1262, 0, &UseSpellDialog},
+    {1263, 0, &UseItemDialog},
+    {1264, 0, &GetAnswerDialog},
+    {1265, 0, &IfAsleepDialog},
+    {1266, 0, &CrackDialog},
+    {1267, 0, &ClimbDialog},
+    {1268, 0, &HideDialog},
+    {1269, 1, &IfGotDialog},
+    {1270, 0, &BridgeDialog},
+    {1271, 0, &MushroomDialog},
+    {1272, 0, &StatPlusDialog},
+    {1273, 0, &ForgeDialog},
+    {1274, 0, &BoatDialog},
+    {1275, 0, &PushDialog},
+    {1276, 0, &ResetPushDialog},
+    {1277, 0, &BeamDialog},
+    {1278, 0, &UseLensDialog},
+    {1279, 0, &GhostTextDialog},
+    {1280, 0, &PuzzleDialog},
+    {1281, 0, &AltTileDialog},
+    {1282, 1, &BuriedCacheDialog},
+    {1283, 0, &FloorTextDialog},
+    {1284, 0, &SwapItemDialog},
     {1285, 0, &BedDialog},
     {1286, 0, &Dmf2Dialog},
-    {1287, 1, nullptr},  // LAMP
-    {1288, 0, nullptr},  // ELEMENTAL DAMAGE
-    {1289, 0, nullptr},  // THIN CRUST
-    {1290, 0, nullptr},  // ELEVATOR
-    {1328, 0, nullptr},  // RECHARGE WAND SERVICE
-    {1329, 0, nullptr},  // RETRIEVE
-    {1330, 0, nullptr},  // ACTIVATE SCRIPT
+    {1287, 1, &LampDialog},
+    {1288, 0, &ElementalDamageDialog},
+    {1289, 0, &ThinCrustDialog},
+    {1290, 0, &ElevatorDialog},
+    {1328, 0, &RechargeWandServiceDialog},
+    {1329, 0, &RetrieveDialog},
+    {1330, 0, &ActivateScriptDialog},
     {1331, 0, &SmokeSignalDialog},
-    {1332, 0, nullptr},  // SPLAT
-    {1333, 0, nullptr},  // SPAWN
-    {1334, 0, nullptr},  // WATER ROOTS
-    {1335, 0, nullptr},  // DANCE!
-    {1336, 0, nullptr},  // COLOUR TEXT
-    {1337, 0, nullptr},  // CHOP TREE
-    {1338, 0, nullptr},  // TIME LOOP
-    {1339, 0, nullptr},  // VISION
-    {1399, 0, nullptr},  // TELEXY
-    {1628, 0, nullptr},  // RUNE RIDDLE
-    {1664, 0, nullptr},  // COACH
-    {2139, 1, nullptr},  // WILD PORTAL
+    {1332, 0, &SplatDialog},
+    {1333, 0, &SpawnDialog},
+    {1334, 0, &WaterRootsDialog},
+    {1335, 0, &DanceDialog},
+    {1336, 0, &ColourTextDialog},
+    {1337, 0, &ChopTreeDialog},
+    {1338, 0, &TimeLoopDialog},
+    {1339, 0, &VisionDialog},
+    {1399, 0, &TelexyDialog},
+    {1628, 0, &RuneRiddleDialog},
+    {1664, 0, &CoachDialog},
+    {2139, 1, &WildPortalDialog},
 }};
 static_assert(std::is_sorted(kDialogs.begin(), kDialogs.end(),
                              [](const DialogEntry& a, const DialogEntry& b) { return a.type < b.type; }));

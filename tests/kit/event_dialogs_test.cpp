@@ -24,42 +24,6 @@ enum : int16_t {
     kItemsCache = 1241, kBed = 1285, kDmf2 = 1286, kSmokeSignal = 1331,
 };
 
-constexpr int kLeave = 27;  // Esc leaves the item and picture pickers
-
-// One field: a click (5 px inside the field's top-left corner unless `at` says where), then
-// digits typed with Enter, or a row of the list that opens, or nothing more; `dead` fields
-// answer nothing. Words in `set` are written first.
-struct FieldCase {
-    int16_t type;
-    int word;
-    int x, y;
-    const char* typed = nullptr;
-    int row = -1;
-    int16_t expected = 0;
-    std::vector<std::pair<int, int16_t>> set = {};
-    std::optional<std::pair<int, int>> at = std::nullopt;
-    bool dead = false;
-    int then = 0;  // a key for the picker that opens
-};
-
-class EventDialogsTest : public EventEditorTest {
-protected:
-    void RunCase(const FieldCase& c) {
-        EventRecord& e = Make(c.type);
-        for (const auto& [word, value] : c.set) e.Word[word] = value;
-        const auto [cx, cy] = c.at.value_or(std::pair{c.x + 5, c.y + 5});
-        if (c.dead) {
-            ClickNothing(cx, cy);
-        } else {
-            ClickAt(cx, cy);
-            if (c.typed) TypeNumber(c.typed);
-            if (c.row >= 0) ClickListRow(c.x, c.y, c.row);
-            if (c.then) TapKey(c.then);
-        }
-        Edit();
-    }
-};
-
 // Expectations from the dialogs' tables: every bound at both ends, every kind.
 const FieldCase kFieldCases[] = {
     // PUSH TEXT
@@ -359,34 +323,6 @@ TEST_F(EventDialogsTest, EscInAListKeepsTheWord) {
 
 // ---- What the dialogs show ---------------------------------------------------------------
 
-class DialogShowsTest : public EventDialogsTest {
-protected:
-    void SetUp() override {
-        EventDialogsTest::SetUp();
-        SetFieldText(ItemTable[130].ItemName, "Brass Key");
-        SetFieldText(ItemTable[200].ItemName, "Long Sword");
-        SetFieldText(QuestTextTable[3].Line[0], "The Lost Bell");
-    }
-    bool TileAt(int x, int y, int16_t tile) const { return Shows(BackSurface, x, y, WallTiles[size_t(tile)]); }
-    bool Shown(int x, int y, const Surface* picture, const Rect& part) const {
-        Surface cut(part.right - part.left, part.bottom - part.top);
-        CopyRect(&cut, 0, 0, picture, part, kBltOpaque);
-        cut.keyed = picture->keyed;
-        cut.key = picture->key;
-        return Shows(BackSurface, x, y, &cut);
-    }
-    void Draw() {
-        Clear(BackSurface);
-        DrawNow();
-    }
-    // The pixels of a tile's square.
-    std::vector<uint16_t> Region(int x, int y) const {
-        std::vector<uint16_t> out;
-        for (int r = 0; r < 32; ++r) out.insert(out.end(), BackSurface->Row(y + r) + x, BackSurface->Row(y + r) + x + 32);
-        return out;
-    }
-};
-
 TEST_F(DialogShowsTest, TextDialogs) {
     EventRecord& push = Make(kPushText);
     push.Word[8] = 100;
@@ -425,9 +361,9 @@ TEST_F(DialogShowsTest, SignDialogs) {
     rune.Word[5] = 41;  // "ALL" is not offered: an empty field
     Draw();
     for (int i = 0; i < 5; ++i) EXPECT_TRUE(Drawn("Rune " + std::to_string(i + 1), 50, 185 + 25 * i)) << i;
-    EXPECT_TRUE(Drawn("Alternate Reality", 130, 186));
-    EXPECT_FALSE(AnythingDrawnAt(130, 211));
-    EXPECT_TRUE(Drawn("None", 130, 236));
+    EXPECT_TRUE(Drawn("Alternate Reality", 130, 181));
+    EXPECT_FALSE(AnythingDrawnAt(130, 206));
+    EXPECT_TRUE(Drawn("None", 130, 231));
 
     EventRecord& glyph = Make(kHieroglyph);
     glyph.Word[4] = 1;
@@ -436,7 +372,7 @@ TEST_F(DialogShowsTest, SignDialogs) {
     glyph.Word[10] = 77;
     Draw();
     EXPECT_TRUE(Drawn("Glyph 1", 50, 180));
-    EXPECT_TRUE(Drawn("Knowledge, Language", 130, 186));
+    EXPECT_TRUE(Drawn("Knowledge, Language", 130, 181));
     EXPECT_TRUE(Shown(300, 180, HieroglyphPictures[0], Rect{0, 0, 30, 25}));  // the next row covers its foot
     EXPECT_TRUE(Shows(BackSurface, 300, 205, HieroglyphPictures[39]));
     EXPECT_TRUE(TileAt(400, 140, 77));

@@ -63,7 +63,7 @@ TEST_F(EventEditorTest, TitleWindowAndButtonsByType) {
     EXPECT_TRUE(Drawn("PUSH TEXT EVENT", 50, 25, kBigWhite));
     EXPECT_TRUE(Drawn("Erase", 225, 423));
     EXPECT_TRUE(Drawn("Done", 328, 423));
-    // A type whose dialog is still its title.
+    // A wide type.
     Make(kChest);
     DrawNow();
     EXPECT_TRUE(Drawn("CHEST EVENT", 50, 25));

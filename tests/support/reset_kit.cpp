@@ -1,3 +1,4 @@
+#include "kit/db/item_editor.h"
 #include "kit/events/event_editor.h"
 #include "kit/level/construction_kit.h"
 #include "kit/level/event_clipboard.h"
@@ -12,7 +13,8 @@ void KeepKitState() {
     KeepInitial(EventClipboardValid);
     ResetBeforeEachTest([] {
         EventClipboard = nullptr;
-        DumpFile.clear();
+        DumpFile = nullptr;
     });
     ResetBeforeEachTest(ForgetScriptEditorBackdrop);
+    ResetBeforeEachTest(ForgetItemEditorBackdrop);
 }

@@ -9,6 +9,7 @@
 #include "kit/db/item_picture.h"
 #include "kit/db/item_type_descriptions.h"
 #include "kit/db/record_form.h"
+#include "platform/backdrop.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
@@ -158,6 +159,7 @@ FormClose ItemClose(int16_t selectMode) {
 }
 
 constexpr std::array<std::string_view, 4> kStepLabels = {"-10", "Prev", "Next", "+10"};
+Backdrop ItemBackdrop;
 
 void DrawItemScreen(const ItemScreen& s, uint32_t flip) { DrawItemEditor(s.category, s.Item(), s.selectMode, int16_t(flip)); }
 
@@ -249,22 +251,31 @@ int16_t RunItemScreen(int16_t selectMode) {
     ItemScreen s;
     s.selectMode = selectMode;
     const FormRedraw redraw = [&](uint32_t flip) { DrawItemScreen(s, flip); };
+    ForgetItemEditorBackdrop();
     redraw(1);
     for (;;) {
-        LoopPass("item editor", [&] { redraw(1); });
+        LoopPass("item editor", [&] {
+            ForgetItemEditorBackdrop();  // the surfaces were made again
+            redraw(1);
+        });
         if (ItemPass(s, redraw)) return s.result;
     }
 }
 
 }  // namespace
 
+void ForgetItemEditorBackdrop() { ForgetBackdrop(ItemBackdrop); }
+
 void DrawItemEditor(int16_t category, int16_t item, int16_t selectMode, int16_t flip) {
-    BltFast(BackSurface, 0, 0, SlatePicture, FullScreenRect, kBltOpaque);
-    DrawPanel(15, 12, 29, 22, 1, "ITEM EDITOR");
-    DrawTabRows(category);
-    DrawDivider(24, 388, 28);
-    for (size_t b = 0; b < kStepLabels.size(); ++b) DrawButton(int16_t(50 + 50 * b), 410, 2, kStepLabels[b]);
-    DrawFormClose(ItemClose(selectMode));
+    // The frame changes only with the tab and the mode: kept while stepping through items.
+    DrawBackdrop(ItemBackdrop, 2 * category + (selectMode ? 1 : 0), [](int32_t variant) {
+        BltFast(BackSurface, 0, 0, SlatePicture, FullScreenRect, kBltOpaque);
+        DrawPanel(15, 12, 29, 22, 1, "ITEM EDITOR");
+        DrawTabRows(int16_t(variant / 2));
+        DrawDivider(24, 388, 28);
+        for (size_t b = 0; b < kStepLabels.size(); ++b) DrawButton(int16_t(50 + 50 * b), 410, 2, kStepLabels[b]);
+        DrawFormClose(ItemClose(int16_t(variant % 2)));
+    });
     if (item >= 0 && item < kItemCount) {
         FormState state;
         state.record = item;

@@ -190,6 +190,9 @@ constexpr bool ValidForm(std::span<const FormField> fields) {
 }
 
 int FieldShownNow(const FormField& field, const FormState& state);
+// A choice field's list opened over the screen: the value chosen, or `value` on Esc (when
+// allowed) or a click below the labels.
+int16_t ChooseFormValue(const FormField& field, int16_t value, uint32_t escAllowed = 1);
 void DrawFormFields(std::span<const FormField> fields, const FormState& state);
 // Tests every shown field once, in order; a hit edits its value and redraws the screen. 1 when
 // one was hit. The redraw may rebind the state, which later fields then use.

@@ -9,6 +9,7 @@
 #include "kit/script/quest_template.h"
 #include "kit/script/script_lines.h"
 #include "kit/script/script_slots.h"
+#include "platform/backdrop.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
@@ -54,12 +55,6 @@ constexpr std::array<ScrollButton, 4> kScrollButtons = {{
 constexpr std::array<std::string_view, 3> kScriptButtons = {"Erase Script", "Copy Script", "Paste Script"};
 constexpr int16_t kScriptButtonY[] = {220, 242, 264};
 
-// The parts of the screen that never change (background, panel, buttons, notes), drawn once
-// and then copied whole: drawing the panel's pieces one by one costs several full frames.
-struct Backdrop {
-    Surface picture{640, 480};
-    bool kept = false;
-};
 Backdrop EditorBackdrop;
 
 void DrawFixedParts() {
@@ -78,18 +73,6 @@ void DrawFixedParts() {
     DrawButton(300, 440, 4, "Done");
     DrawSmallText(25, 400, "For TXT line substitutions, place a '%' as first character, then:", kSmallBlack);
     DrawSmallText(25, 415, "%N = Name, %S = Son, daughter, %T = Sir, Madame", kSmallBlack);
-}
-
-// Kept only while the window has its surfaces, so it never holds a picture of lost ones.
-void DrawBackdrop() {
-    if (EditorBackdrop.kept && BackSurface) {
-        CopyRect(BackSurface, 0, 0, &EditorBackdrop.picture, FullScreenRect, kBltOpaque);
-        return;
-    }
-    DrawFixedParts();
-    if (!BackSurface || SurfacesLost) return;
-    CopyRect(&EditorBackdrop.picture, 0, 0, BackSurface, FullScreenRect, kBltOpaque);
-    EditorBackdrop.kept = true;
 }
 
 struct EditorState {
@@ -146,10 +129,10 @@ void UseTemplate(const EditorState& e) {
 
 }  // namespace
 
-void ForgetScriptEditorBackdrop() { EditorBackdrop.kept = false; }
+void ForgetScriptEditorBackdrop() { ForgetBackdrop(EditorBackdrop); }
 
 void DrawScriptEditor(int16_t n, int16_t top, int16_t mode, int16_t show) {
-    DrawBackdrop();
+    DrawBackdrop(EditorBackdrop, 0, [](int32_t) { DrawFixedParts(); });
     DrawTextField(495, 41, 1, NumberText(n));
     const LevelScript* s = ScriptInSlot(n);
     if (!s) {

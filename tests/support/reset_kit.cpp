@@ -1,3 +1,4 @@
+#include "kit/db/item_editor.h"
 #include "kit/events/event_editor.h"
 #include "kit/level/construction_kit.h"
 #include "kit/level/event_clipboard.h"
@@ -15,4 +16,5 @@ void KeepKitState() {
         DumpFile = nullptr;
     });
     ResetBeforeEachTest(ForgetScriptEditorBackdrop);
+    ResetBeforeEachTest(ForgetItemEditorBackdrop);
 }

@@ -227,7 +227,7 @@ int EditRow(const DialogRow& r, const Placed& at, int16_t x, int16_t y, int16_t 
     const int32_t word = Moved(r.word, at);
     int16_t scratch = 0;
     int16_t& w = word >= 1 && word <= 32 ? e->Word[word] : scratch;
-    auto clicked = [&] { return ButtonClicked(fx, fy, int16_t(r.click / 10), 0, 0, 1, 1); };
+    auto clicked = [&] { return ButtonClicked(fx, int16_t(fy + r.clickDy), int16_t(r.click / 10), 0, 0, 1, 1); };
     auto boxClicked = [&] { return AreaClicked(fx, fy, 15, 15, 0, 1, 1, 1); };
     switch (r.kind) {
         case RowKind::kNumber:
@@ -248,7 +248,8 @@ int EditRow(const DialogRow& r, const Placed& at, int16_t x, int16_t y, int16_t 
                 const std::string_view label = r.labels(i);
                 std::memcpy(row.data(), label.data(), std::min(label.size(), row.size() - 1));
             }
-            const int16_t chosen = ChooseFromList(fx, fy, r.listPieces, r.listRows, kEscaped, r.count, 1);
+            const int16_t chosen =
+                ChooseFromList(fx, int16_t(fy + r.clickDy), r.listPieces, r.listRows, kEscaped, r.count, 1);
             // A click past the list's rows is taken as no choice.
             if (chosen >= 0 && chosen < r.count) {
                 w = chosen;

@@ -108,7 +108,7 @@ struct DialogRow {
     int16_t offset = 0;                   // added to the value (pictures, numbers)
     int16_t first = 0;                    // pickers: the first item shown; dice: the dialog's x
     int16_t flag = 0;                     // pickers: limited, single-square only; dice: the dialog's y
-    int16_t clickDy = 0;                  // an item icon clicked this far below where it is drawn
+    int16_t clickDy = 0;                  // a field clicked this far below where it is drawn
     std::string_view title{};             // the dice dialog's title
     When when{};                          // groups
     int16_t span = 0, repeat = 1, from = 0, dx = 0, dy = 0, dword = 0;
@@ -119,6 +119,12 @@ struct DialogRow {
     constexpr DialogRow Reset(int8_t w) const { return With([&](DialogRow& r) { r.resetWord = w; }); }
     constexpr DialogRow After(RowHook hook) const { return With([&](DialogRow& r) { r.after = hook; }); }
     constexpr DialogRow Drawn(Look l) const { return With([&](DialogRow& r) { r.look = l; }); }
+    constexpr DialogRow ClickedBelow(int16_t dy) const {
+        return With([&](DialogRow& r) {
+            r.y = int16_t(r.y - dy);
+            r.clickDy = dy;
+        });
+    }
 
 private:
     template <class F>

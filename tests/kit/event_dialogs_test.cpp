@@ -361,9 +361,9 @@ TEST_F(DialogShowsTest, SignDialogs) {
     rune.Word[5] = 41;  // "ALL" is not offered: an empty field
     Draw();
     for (int i = 0; i < 5; ++i) EXPECT_TRUE(Drawn("Rune " + std::to_string(i + 1), 50, 185 + 25 * i)) << i;
-    EXPECT_TRUE(Drawn("Alternate Reality", 130, 186));
-    EXPECT_FALSE(AnythingDrawnAt(130, 211));
-    EXPECT_TRUE(Drawn("None", 130, 236));
+    EXPECT_TRUE(Drawn("Alternate Reality", 130, 181));
+    EXPECT_FALSE(AnythingDrawnAt(130, 206));
+    EXPECT_TRUE(Drawn("None", 130, 231));
 
     EventRecord& glyph = Make(kHieroglyph);
     glyph.Word[4] = 1;
@@ -372,7 +372,7 @@ TEST_F(DialogShowsTest, SignDialogs) {
     glyph.Word[10] = 77;
     Draw();
     EXPECT_TRUE(Drawn("Glyph 1", 50, 180));
-    EXPECT_TRUE(Drawn("Knowledge, Language", 130, 186));
+    EXPECT_TRUE(Drawn("Knowledge, Language", 130, 181));
     EXPECT_TRUE(Shown(300, 180, HieroglyphPictures[0], Rect{0, 0, 30, 25}));  // the next row covers its foot
     EXPECT_TRUE(Shows(BackSurface, 300, 205, HieroglyphPictures[39]));
     EXPECT_TRUE(TileAt(400, 140, 77));

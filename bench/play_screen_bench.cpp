@@ -7,6 +7,7 @@
 
 #include "adventure/cheat_menu.h"
 #include "adventure/encounters.h"
+#include "bench/quiet_host.h"
 #include "combat/monster_death.h"
 #include "data/game_state.h"
 #include "data/item_records.h"
@@ -15,7 +16,6 @@
 #include "hero/item_instances.h"
 #include "platform/display.h"
 #include "platform/graphics.h"
-#include "platform/host/headless.h"
 #include "platform/source_rects.h"
 #include "platform/working_folder.h"
 #include "view/map_view.h"
@@ -88,28 +88,6 @@ void BuildFullView() {
     MonsterTable[1].MonsterFearInducing = 1;
     MonitoredFlag = 5;
 }
-
-// The headless back end without its record of every text drawn, which would grow without end.
-class QuietHost final : public host::Backend {
-public:
-    host::Headless inner;
-    bool OpenWindow(const char* title) override { return inner.OpenWindow(title); }
-    void CloseWindow() override {}
-    void ShowCursor(bool) override {}
-    bool OpenDisplay() override { return true; }
-    void CloseDisplay() override {}
-    bool KeyDown(int32_t key) override { return inner.KeyDown(key); }
-    host::Point Cursor() override { return inner.Cursor(); }
-    bool PeekMessage(host::Message& m) override { return inner.PeekMessage(m); }
-    void PostMessage(host::Message m) override { inner.PostMessage(m); }
-    uint32_t Ticks() override { return inner.Ticks(); }
-    void Idle() override {}
-    void Present(const Surface&) override {}
-    void FrontChanged(const Surface&) override {}
-    void PlayWave(std::string_view, const uint8_t*, size_t) override {}
-    void PlayWaveFile(const std::string&) override {}
-    void MediaCommand(std::string_view) override {}
-};
 
 struct Setup {
     QuietHost host;

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/campaign_tables.h"
@@ -15,6 +17,9 @@
 #include "data/level.h"
 #include "data/save_slots.h"
 #include "kit/events/level_records.h"
+#include "kit/script/script_import.h"
+#include "kit/script/script_slots.h"
+#include "script/script_codes.h"
 
 namespace fuzz {
 
@@ -97,6 +102,52 @@ inline bool CheckDataFileInput(std::span<const uint8_t> data) {
         default:
             return true;
     }
+}
+
+// The bytes after the first as ScriptImport.txt, imported onto a script whose lines are in use:
+// the first byte picks the marker (9 is one never listed), the line and whether line 399
+// holds a code. Every text ends inside its 57 bytes, texts stand exactly on text codes, the
+// lines above the import and a used line 399 are untouched.
+inline bool CheckScriptImportInput(std::span<const uint8_t> data) {
+    FreeLevelEventsAndScripts(0);
+    CreateScript(0);
+    LevelScript& s = *ScriptTable[0];
+    const uint8_t pick = data.empty() ? 0 : data[0];
+    const int16_t line = pick / 10 % 4 == 3 ? int16_t(399 - pick % 8) : int16_t(pick % 5 * 97);
+    const bool last = pick & 0x80;
+    for (int16_t l = 0; l < kScriptLines - 1; ++l) {
+        const int16_t code = l % 3 == 0 ? 1 : l % 3 == 1 ? 2 : 13;
+        if (code == 13) {
+            s.Record.Code[l] = code;
+            s.Record.Operand[l][0] = l;
+        } else {
+            SetTemplateLine(0, l, code, l % 2 ? "some words of a line" : "");
+        }
+    }
+    if (last) SetTemplateLine(0, kScriptLines - 1, 3, "the last line");
+
+    const auto file = data.empty() ? data : data.subspan(1);
+    const std::string_view text(reinterpret_cast<const char*>(file.data()), file.size());
+    ImportMarkerList list;
+    ListImportMarkers(text, list);
+    if (list.Count > kImportMarkers) return false;
+    for (const auto& name : list.Names) {
+        if (strnlen(name.data(), name.size()) > size_t(kImportNameLength)) return false;
+    }
+    ImportScriptMarker(text, list, int16_t(pick % 10), 0, line);
+
+    for (int16_t l = 0; l < kScriptLines; ++l) {
+        const ScriptLineText* t = s.LineText[size_t(l)].get();
+        if ((t != nullptr) != (IsTextCode(s.Record.Code[l]) != 0)) return false;
+        if ((t != nullptr) != (s.Record.Text[l] != 0)) return false;
+        if (t && strnlen(t->data(), t->size()) > 56) return false;
+        if (l < line && s.Record.Code[l] != (l % 3 == 0 ? 1 : l % 3 == 1 ? 2 : 13)) return false;
+    }
+    if (last && line != kScriptLines - 1) {
+        const ScriptLineText* t = s.LineText[kScriptLines - 1].get();
+        if (!t || std::string_view(t->data()) != "the last line") return false;
+    }
+    return true;
 }
 
 }  // namespace fuzz

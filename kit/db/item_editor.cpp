@@ -9,6 +9,7 @@
 #include "kit/db/item_picture.h"
 #include "kit/db/item_type_descriptions.h"
 #include "kit/db/record_form.h"
+#include "platform/backdrop.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
@@ -87,16 +88,7 @@ constexpr auto kRightNamesBelow = FieldColumn<4>(
         .When(FullBlock),
     kListRowPitch, sizeof(ItemRecord));
 
-template <class A, class B, class C>
-constexpr auto Concat(const A& a, const B& b, const C& c) {
-    std::array<FormField, std::tuple_size_v<A> + std::tuple_size_v<B> + std::tuple_size_v<C>> out{};
-    size_t at = 0;
-    for (const FormField& f : a) out[at++] = f;
-    for (const FormField& f : b) out[at++] = f;
-    for (const FormField& f : c) out[at++] = f;
-    return out;
-}
-constexpr auto kListFields = Concat(kLeftNames, kRightNames, kRightNamesBelow);
+constexpr auto kListFields = JoinFields(kLeftNames, kRightNames, kRightNamesBelow);
 
 static_assert(ValidForm(kItemFields) && ValidForm(kListFields));
 
@@ -167,6 +159,7 @@ FormClose ItemClose(int16_t selectMode) {
 }
 
 constexpr std::array<std::string_view, 4> kStepLabels = {"-10", "Prev", "Next", "+10"};
+Backdrop ItemBackdrop;
 
 void DrawItemScreen(const ItemScreen& s, uint32_t flip) { DrawItemEditor(s.category, s.Item(), s.selectMode, int16_t(flip)); }
 
@@ -258,22 +251,31 @@ int16_t RunItemScreen(int16_t selectMode) {
     ItemScreen s;
     s.selectMode = selectMode;
     const FormRedraw redraw = [&](uint32_t flip) { DrawItemScreen(s, flip); };
+    ForgetItemEditorBackdrop();
     redraw(1);
     for (;;) {
-        LoopPass("item editor", [&] { redraw(1); });
+        LoopPass("item editor", [&] {
+            ForgetItemEditorBackdrop();  // the surfaces were made again
+            redraw(1);
+        });
         if (ItemPass(s, redraw)) return s.result;
     }
 }
 
 }  // namespace
 
+void ForgetItemEditorBackdrop() { ForgetBackdrop(ItemBackdrop); }
+
 void DrawItemEditor(int16_t category, int16_t item, int16_t selectMode, int16_t flip) {
-    BltFast(BackSurface, 0, 0, SlatePicture, FullScreenRect, kBltOpaque);
-    DrawPanel(15, 12, 29, 22, 1, "ITEM EDITOR");
-    DrawTabRows(category);
-    DrawDivider(24, 388, 28);
-    for (size_t b = 0; b < kStepLabels.size(); ++b) DrawButton(int16_t(50 + 50 * b), 410, 2, kStepLabels[b]);
-    DrawFormClose(ItemClose(selectMode));
+    // The frame changes only with the tab and the mode: kept while stepping through items.
+    DrawBackdrop(ItemBackdrop, 2 * category + (selectMode ? 1 : 0), [](int32_t variant) {
+        BltFast(BackSurface, 0, 0, SlatePicture, FullScreenRect, kBltOpaque);
+        DrawPanel(15, 12, 29, 22, 1, "ITEM EDITOR");
+        DrawTabRows(int16_t(variant / 2));
+        DrawDivider(24, 388, 28);
+        for (size_t b = 0; b < kStepLabels.size(); ++b) DrawButton(int16_t(50 + 50 * b), 410, 2, kStepLabels[b]);
+        DrawFormClose(ItemClose(int16_t(variant % 2)));
+    });
     if (item >= 0 && item < kItemCount) {
         FormState state;
         state.record = item;

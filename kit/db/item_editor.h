@@ -21,3 +21,5 @@ int16_t PickItemInEditor(int16_t current);
 // The whole screen for a category and its shown item (on a list page the first item of the
 // block); flip 1 presents it.
 void DrawItemEditor(int16_t category, int16_t item, int16_t selectMode, int16_t flip);
+// The screen's frame is kept between drawings; this draws it afresh next time.
+void ForgetItemEditorBackdrop();

@@ -46,18 +46,22 @@ std::string_view ChoiceLabel(const FormField& f, int16_t value) {
     return row >= 0 && row < f.count ? f.labels(row) : std::string_view();
 }
 
-int16_t Choose(const FormField& f, int16_t value) {
-    for (int16_t row = 0; row < f.count; ++row) SetListRow(size_t(row), f.labels(row));
-    const int16_t row = ChooseFromList(f.listX, f.listY, f.listPieces, f.listRows, int16_t(value - f.shift), f.count, 1);
-    // A click on an empty row below the labels keeps the value too.
-    return row >= 0 && row < f.count ? int16_t(row + f.shift) : value;
-}
+int Clicked(const FormField& f) { return ButtonClicked(f.x, f.y, int16_t(f.click / 10), f.hotkey, 0, 1, 1); }
 
-int Clicked(const FormField& f) { return ButtonClicked(f.x, f.y, int16_t(f.click / 10), 0, 0, 1, 1); }
+int Pressed(const FormButton& b) {
+    return ButtonClicked(b.x, b.y, b.click ? b.click : int16_t(2 * b.pieces), b.key1, b.key2, 1, 1);
+}
 
 constexpr int16_t kPickerIcon = 35;
 
 }  // namespace
+
+int16_t ChooseFormValue(const FormField& f, int16_t value, uint32_t escAllowed) {
+    for (int16_t row = 0; row < f.count; ++row) SetListRow(size_t(row), f.labels(row));
+    const int16_t row =
+        ChooseFromList(f.listX, f.listY, f.listPieces, f.listRows, int16_t(value - f.shift), f.count, escAllowed);
+    return row >= 0 && row < f.count ? int16_t(row + f.shift) : value;
+}
 
 int FieldShownNow(const FormField& field, const FormState& state) {
     if (field.page >= 0 && field.page != state.page) return 0;
@@ -107,7 +111,7 @@ int EditFormFields(std::span<const FormField> fields, FormState& state, const Fo
             case FieldKind::kChoice:
                 if (!Clicked(f)) continue;
                 redraw(0);
-                SetValue(f, at, Choose(f, ValueOf(f, at)));
+                SetValue(f, at, ChooseFormValue(f, ValueOf(f, at)));
                 break;
             case FieldKind::kCheck: {
                 uint32_t& flag = SwitchAt(at);
@@ -185,14 +189,12 @@ void CancelForm(const FormClose& close, const FormRedraw& redraw) {
 }
 
 int CloseForm(const FormClose& close, const FormRedraw& redraw) {
-    const FormButton& s = close.save;
-    if (ButtonClicked(s.x, s.y, int16_t(2 * s.pieces), s.key1, s.key2, 1, 1)) {
+    if (Pressed(close.save)) {
         if (SaveForm(close, redraw)) return 1;
         redraw(1);
         return 0;
     }
-    const FormButton& c = close.cancel;
-    if (c.pieces > 0 && ButtonClicked(c.x, c.y, int16_t(2 * c.pieces), c.key1, c.key2, 1, 1)) {
+    if (close.cancel.pieces > 0 && Pressed(close.cancel)) {
         CancelForm(close, redraw);
         return 1;
     }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 enum class FieldKind : uint8_t {
     kNote,    // the label alone
@@ -62,6 +63,7 @@ struct FormField {
     int16_t listX = 0, listY = 0, listPieces = 0, listRows = 0;  // the list, or the dice dialog
     std::string_view title{};                                    // the dice dialog's
     int8_t page = -1;
+    int16_t hotkey = 0;
     uint8_t wide = 0;  // a number or choice held in 32 bits
     FieldShown shown = nullptr;
     FieldPicker pick = nullptr;
@@ -80,6 +82,11 @@ struct FormField {
     constexpr FormField From(uint8_t b) const {
         FormField f = *this;
         f.base = b;
+        return f;
+    }
+    constexpr FormField Key(int16_t k) const {
+        FormField f = *this;
+        f.hotkey = k;
         return f;
     }
     constexpr FormField Wide() const {
@@ -146,6 +153,29 @@ constexpr std::array<FormField, N> FieldColumn(FormField first, int16_t dy, size
     return out;
 }
 
+namespace form_fields {
+template <class T>
+struct Count : std::integral_constant<size_t, 1> {};
+template <size_t N>
+struct Count<std::array<FormField, N>> : std::integral_constant<size_t, N> {};
+}  // namespace form_fields
+
+// Fields and arrays of fields, one after the other.
+template <class... Parts>
+constexpr auto JoinFields(const Parts&... parts) {
+    std::array<FormField, (form_fields::Count<Parts>::value + ... + 0)> out{};
+    size_t at = 0;
+    auto put = [&](const auto& part) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(part)>, FormField>) {
+            out[at++] = part;
+        } else {
+            for (const FormField& f : part) out[at++] = f;
+        }
+    };
+    (put(parts), ...);
+    return out;
+}
+
 // Number and dice values must be 16-bit aligned and switches 32-bit aligned in their record.
 constexpr bool ValidForm(std::span<const FormField> fields) {
     for (const FormField& f : fields) {
@@ -160,6 +190,9 @@ constexpr bool ValidForm(std::span<const FormField> fields) {
 }
 
 int FieldShownNow(const FormField& field, const FormState& state);
+// A choice field's list opened over the screen: the value chosen, or `value` on Esc (when
+// allowed) or a click below the labels.
+int16_t ChooseFormValue(const FormField& field, int16_t value, uint32_t escAllowed = 1);
 void DrawFormFields(std::span<const FormField> fields, const FormState& state);
 // Tests every shown field once, in order; a hit edits its value and redraws the screen. 1 when
 // one was hit. The redraw may rebind the state, which later fields then use.
@@ -190,6 +223,7 @@ struct FormButton {
     std::string_view label;
     int16_t x, y, pieces;
     int16_t key1, key2;
+    int16_t click = 0;  // its click width in 10-pixel units, when not the drawn width
 };
 
 // How an editor ends. The saver reports a failed write with 0: then a box names the file and

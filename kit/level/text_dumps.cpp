@@ -1,54 +1,89 @@
 #include "text_dumps.h"
 
+#include <charconv>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "data/level.h"
 #include "data/text_field.h"
 #include "kit/level/level_search.h"
+#include "platform/files.h"
 #include "platform/message_boxes.h"
 #include "script/script_codes.h"
 
-std::string DumpFile;
+std::FILE* DumpFile = nullptr;
 
 namespace {
 
-void Append(std::initializer_list<std::string_view> pieces) {
-    for (std::string_view p : pieces) DumpFile += p;
+// Lines gather here and go to the file a block at a time: a dump of full levels has
+// millions of lines.
+std::string Pending;
+constexpr size_t kFlushAt = size_t(1) << 16;
+
+void Flush() {
+    if (DumpFile && !Pending.empty()) std::fwrite(Pending.data(), 1, Pending.size(), DumpFile);
+    Pending.clear();
 }
+
+void Append(std::string_view text) {
+    Pending += text;
+    if (Pending.size() >= kFlushAt) Flush();
+}
+
+// "(" and the numbers, each followed by a comma but the last: the head of a dump line.
+class LineHead {
+public:
+    LineHead(std::initializer_list<int> numbers) {
+        text_[size_++] = '(';
+        for (int n : numbers) {
+            if (size_ > 1) text_[size_++] = ',';
+            size_ = size_t(std::to_chars(text_ + size_, text_ + sizeof text_, n).ptr - text_);
+        }
+    }
+    std::string_view View() const { return {text_, size_}; }
+
+private:
+    char text_[48];
+    size_t size_ = 0;
+};
 
 void WriteLevelHead(int16_t level) {
     WriteDumpRule();
-    Append({"Level = ", std::to_string(level), "\n"});
+    Append("Level = ");
+    Append(std::to_string(level));
+    Append("\n");
     WriteDumpRule();
 }
 
 // Loads levels first .. 129 and dumps each one that exists into `path`.
 int DumpLevels(const char* path, int16_t first, void (*dumpLevel)(int16_t), std::string_view done1,
                std::string_view done2) {
-    if (!WriteReportFile(path, {})) {
+    DumpFile = std::fopen(ResolvePath(path).c_str(), "w");
+    if (!DumpFile) {
         ShowReportNotWritten(path);
         return 0;
     }
-    DumpFile.clear();
+    Pending.reserve(kFlushAt + 256);
     for (int16_t n = first; n < kLevelCount; ++n) {
         if (LoadLevel(n, 1, 0)) dumpLevel(n);
     }
-    const bool written = WriteReportFile(path, DumpFile);
-    DumpFile.clear();
-    DumpFile.shrink_to_fit();
-    if (written) ShowMessage(130, 160, done1, done2);
+    Flush();
+    const bool written = std::ferror(DumpFile) == 0;
+    const bool closed = std::fclose(DumpFile) == 0;
+    DumpFile = nullptr;
+    std::string().swap(Pending);
+    if (written && closed) ShowMessage(130, 160, done1, done2);
     else ShowReportNotWritten(path);
     return 1;
 }
 
 }  // namespace
 
-void WriteDumpRule() { DumpFile += "------------------------------------\n"; }
+void WriteDumpRule() { Append("------------------------------------\n"); }
 
 void DumpLevelScripts(int16_t level) {
     WriteLevelHead(level);
-    const std::string head = "(" + std::to_string(level) + ",";
     for (int s = 0; s < kScriptSlots; ++s) {
         const LevelScript* script = ScriptTable[size_t(s)].get();
         if (!script) continue;
@@ -57,9 +92,12 @@ void DumpLevelScripts(int16_t level) {
             if (code == 0) continue;
             const ScriptCode* entry = code >= 1 ? ScriptCodeOf(code) : nullptr;
             const ScriptLineText* text = script->LineText[size_t(l)].get();
-            Append({head, std::to_string(s), ",", std::to_string(l), ",", entry ? entry->mnemonic : "???", ")  ",
-                    text ? std::string_view(text->data(), strnlen(text->data(), text->size())) : std::string_view(),
-                    "\n"});
+            Append(LineHead({level, s, l}).View());
+            Append(",");
+            Append(entry ? entry->mnemonic : "???");
+            Append(")  ");
+            if (text) Append(std::string_view(text->data(), strnlen(text->data(), text->size())));
+            Append("\n");
         }
     }
 }
@@ -70,11 +108,14 @@ void DumpLevelEventTexts(int16_t level) {
         for (int y = 0; y < 50; ++y) {
             const EventRecord* event = EventGrid[size_t(x * 50 + y)].get();
             if (!event) continue;
-            const std::string where = "(" + std::to_string(level) + "," + std::to_string(x) + "," + std::to_string(y);
+            const LineHead where({level, x, y});
             for (int t = 0; t < 2; ++t) {
                 for (const auto& line : event->Text[t]) {
                     if (line[0] == '\0') continue;
-                    Append({where, t == 0 ? ") TXT1= " : ") TXT2= ", FieldText(line), "\n"});
+                    Append(where.View());
+                    Append(t == 0 ? ") TXT1= " : ") TXT2= ");
+                    Append(FieldText(line));
+                    Append("\n");
                 }
             }
         }

@@ -3,13 +3,14 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <cstdio>
 
-// The text of the dump being written, put into its file whole at the end.
-extern std::string DumpFile;
+// The dump's file while a dump runs; null otherwise.
+extern std::FILE* DumpFile;
 
 // Each loads the levels one by one into the current level: 1 when levels were loaded, so
-// the caller reloads its own. A file that cannot be written is said before any level loads.
+// the caller reloads its own. A file that cannot be opened is said before any level loads,
+// one that could not be written whole after the levels.
 int DumpScripts();
 int DumpEventTexts();
 // One level's block, for the level in memory.

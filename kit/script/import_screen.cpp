@@ -20,8 +20,8 @@ constexpr const char* kImportFile = "ScriptImport.txt";
 
 int16_t MarkerY(int16_t i) { return int16_t(75 + 25 * i); }
 
-// The file's text, read once; false (with its box) when it cannot be imported from.
-bool ReadImportFile(std::string& text) {
+// The file's bytes, read once; false (with its box) when it cannot be imported from.
+bool ReadImportFile(std::vector<uint8_t>& bytes) {
     const std::string path = ResolvePath(kImportFile);
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
@@ -29,12 +29,10 @@ bool ReadImportFile(std::string& text) {
         ShowMessage(120, 160, "'ScriptImport.txt' is over", "1 MB: it is not read!");
         return false;
     }
-    std::vector<uint8_t> bytes;
     if (error || ReadFileBytes(path, bytes) != FileRead::kRead || bytes.size() > kImportFileLimit) {
         ShowMessage(120, 160, "'ScriptImport.txt' not found!", "");
         return false;
     }
-    text = ImportFileText(bytes);
     return true;
 }
 
@@ -66,10 +64,12 @@ int16_t PickImportMarker(int16_t count, const ImportMarkerList& list) {
 }
 
 void RunScriptImport(int16_t script, int16_t line) {
-    std::string text;
-    if (!ReadImportFile(text)) return;
+    std::vector<uint8_t> bytes;
+    if (!ReadImportFile(bytes)) return;
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     ImportMarkerList list;
     ListImportMarkers(text, list);
     const int16_t marker = PickImportMarker(list.Count, list);
-    if (marker >= 0) ImportScriptMarker(text, list, marker, script, line);
+    if (marker >= 0 && !ImportScriptMarker(text, list, marker, script, line))
+        ShowMessage(50, 50, "Error! End of script", "encountered! Import aborted!");
 }

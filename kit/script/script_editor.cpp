@@ -9,6 +9,7 @@
 #include "kit/script/quest_template.h"
 #include "kit/script/script_lines.h"
 #include "kit/script/script_slots.h"
+#include "platform/backdrop.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
@@ -53,6 +54,26 @@ constexpr std::array<ScrollButton, 4> kScrollButtons = {{
 
 constexpr std::array<std::string_view, 3> kScriptButtons = {"Erase Script", "Copy Script", "Paste Script"};
 constexpr int16_t kScriptButtonY[] = {220, 242, 264};
+
+Backdrop EditorBackdrop;
+
+void DrawFixedParts() {
+    BltFast(BackSurface, 0, 0, SlatePicture, FullScreenRect, kBltOpaque);
+    DrawPanel(0, 0, 32, 24, 0, "");
+    DrawSmallText(495, 19, "Script Number", kSmallBlack);
+    DrawButton(540, 41, 2, "Prev");
+    DrawButton(585, 41, 2, "Next");
+    for (const ModeButton& b : kModeButtons) DrawButton(500, b.y, 4, b.label);
+    for (size_t i = 0; i < kScriptButtons.size(); ++i) {
+        DrawButton(510, kScriptButtonY[i], 4, kScriptButtons[i]);
+        DrawIcon(BackSurface, 490, kScriptButtonY[i] + 2, kScriptMark);
+    }
+    for (const ScrollButton& b : kScrollButtons) DrawButton(500, b.y, 4, b.label);
+    DrawButton(500, 402, 5, "Template Script");
+    DrawButton(300, 440, 4, "Done");
+    DrawSmallText(25, 400, "For TXT line substitutions, place a '%' as first character, then:", kSmallBlack);
+    DrawSmallText(25, 415, "%N = Name, %S = Son, daughter, %T = Sir, Madame", kSmallBlack);
+}
 
 struct EditorState {
     int16_t script = 0;
@@ -108,24 +129,11 @@ void UseTemplate(const EditorState& e) {
 
 }  // namespace
 
-void DrawScriptEditor(int16_t n, int16_t top, int16_t mode, int16_t show) {
-    BltFast(BackSurface, 0, 0, SlatePicture, FullScreenRect, kBltOpaque);
-    DrawPanel(0, 0, 32, 24, 0, "");
-    DrawSmallText(495, 19, "Script Number", kSmallBlack);
-    DrawTextField(495, 41, 1, NumberText(n));
-    DrawButton(540, 41, 2, "Prev");
-    DrawButton(585, 41, 2, "Next");
-    for (const ModeButton& b : kModeButtons) DrawButton(500, b.y, 4, b.label);
-    for (size_t i = 0; i < kScriptButtons.size(); ++i) {
-        DrawButton(510, kScriptButtonY[i], 4, kScriptButtons[i]);
-        DrawIcon(BackSurface, 490, kScriptButtonY[i] + 2, kScriptMark);
-    }
-    for (const ScrollButton& b : kScrollButtons) DrawButton(500, b.y, 4, b.label);
-    DrawButton(500, 402, 5, "Template Script");
-    DrawButton(300, 440, 4, "Done");
-    DrawSmallText(25, 400, "For TXT line substitutions, place a '%' as first character, then:", kSmallBlack);
-    DrawSmallText(25, 415, "%N = Name, %S = Son, daughter, %T = Sir, Madame", kSmallBlack);
+void ForgetScriptEditorBackdrop() { ForgetBackdrop(EditorBackdrop); }
 
+void DrawScriptEditor(int16_t n, int16_t top, int16_t mode, int16_t show) {
+    DrawBackdrop(EditorBackdrop, 0, [](int32_t) { DrawFixedParts(); });
+    DrawTextField(495, 41, 1, NumberText(n));
     const LevelScript* s = ScriptInSlot(n);
     if (!s) {
         DrawSmallText(25, 85, "No script currently exists for this script slot.", kSmallBlack);
@@ -148,9 +156,13 @@ void RunScriptEditor(int16_t n) {
     EditorState e;
     e.script = std::clamp<int16_t>(n, 0, kLastSlot);
     auto redraw = [&] { e.Draw(1); };
+    ForgetScriptEditorBackdrop();
     redraw();
     for (;;) {
-        LoopPass("script editor", redraw);
+        LoopPass("script editor", [&] {
+            ForgetScriptEditorBackdrop();  // the surfaces were made again
+            redraw();
+        });
         if (ButtonClicked(495, 41, 4, 0, 0, 1, 1)) {
             e.mode = kNoLineMode;
             e.top = 0;

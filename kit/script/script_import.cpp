@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "data/level.h"
 #include "kit/script/script_slots.h"
-#include "platform/message_boxes.h"
 #include "script/script_codes.h"
 
 namespace {
@@ -13,7 +13,16 @@ namespace {
 constexpr int16_t kTXT = 1, kBTX = 2;
 constexpr int16_t kFullLine = 56;
 
-bool AtSectionEnd(const ImportText& file) { return file.pos >= file.bytes.size() || file.bytes[file.pos] == '%'; }
+// Carriage returns are read as if they were not there: the file may come with either kind of
+// line end.
+void SkipCarriageReturns(ImportText& file) {
+    while (file.pos < file.bytes.size() && file.bytes[file.pos] == '\r') ++file.pos;
+}
+
+bool AtSectionEnd(ImportText& file) {
+    SkipCarriageReturns(file);
+    return file.pos >= file.bytes.size() || file.bytes[file.pos] == '%';
+}
 
 // Reads one script line; true when the section ended with it.
 bool ReadImportLine(ImportText& file, ImportLine& line) {
@@ -32,12 +41,11 @@ bool ReadImportLine(ImportText& file, ImportLine& line) {
     }
 }
 
-// Whether anything but blanks and line ends is left of the section, this line included.
-bool TextLeftOver(const ImportText& file, const ImportLine& line) {
-    const auto blank = [](char c) { return c == ' ' || c == '\n'; };
-    if (!std::all_of(line.Text.begin(), line.Text.begin() + line.Length, blank)) return true;
+// Whether anything but blanks and line ends is left of the section.
+bool TextLeftOver(const ImportText& file) {
     for (size_t i = file.pos; i < file.bytes.size() && file.bytes[i] != '%'; ++i) {
-        if (!blank(file.bytes[i])) return true;
+        const char c = file.bytes[i];
+        if (c != ' ' && c != '\n' && c != '\r') return true;
     }
     return false;
 }
@@ -48,33 +56,25 @@ int16_t CodeForImportedLine(const ImportLine& line) {
 
 }  // namespace
 
-std::string ImportFileText(std::span<const uint8_t> bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (const uint8_t b : bytes) {
-        if (b != '\r') text.push_back(char(b));
-    }
-    return text;
-}
-
 void ReadImportMarkerName(ImportText& file, int16_t marker, ImportMarkerList& list) {
     if (marker < 0 || marker >= kImportMarkers) return;
     auto& name = list.Names[size_t(marker)];
     name.fill(0);
     list.Offsets[size_t(marker)] = file.pos;
-    for (size_t n = 0; n < size_t(kImportNameLength) && file.pos < file.bytes.size(); ++n) {
-        const char c = file.bytes[file.pos];
-        if (c == '\n') break;
-        name[n] = c;
-        ++file.pos;
+    for (size_t n = 0; n < size_t(kImportNameLength);) {
+        SkipCarriageReturns(file);
+        if (file.pos >= file.bytes.size() || file.bytes[file.pos] == '\n') break;
+        name[n++] = file.bytes[file.pos++];
     }
 }
 
 void ListImportMarkers(std::string_view text, ImportMarkerList& list) {
     list = ImportMarkerList{};
     ImportText file{text, 0};
-    while (list.Count < kImportMarkers && file.pos < text.size()) {
-        if (text[file.pos++] != '%') continue;
+    while (list.Count < kImportMarkers) {
+        const size_t mark = text.find('%', file.pos);
+        if (mark == std::string_view::npos) return;
+        file.pos = mark + 1;
         ReadImportMarkerName(file, list.Count, list);
         ++list.Count;
     }
@@ -92,40 +92,44 @@ void UnreadPartialWord(ImportText& file, ImportLine& line) {
     const auto* blank = std::find(std::make_reverse_iterator(end), std::make_reverse_iterator(begin), ' ').base();
     if (blank == begin) return;                // no blank: the run is cut hard
     const auto keep = int16_t(blank - begin);  // up to and with the blank
-    file.pos -= size_t(line.Length - keep);
+    // Give the cut word's characters back, and the carriage returns read among them.
+    for (int16_t back = int16_t(line.Length - keep); back > 0;) {
+        if (file.bytes[--file.pos] != '\r') --back;
+    }
     std::fill(line.Text.begin() + keep, line.Text.end(), '\0');
     line.Length = keep;
 }
 
 int ImportScriptSection(ImportText& file, int16_t script, int16_t line) {
     LevelScript* s = ScriptInSlot(script);
-    if (!s || line < 0 || line >= kScriptLines) return 0;
-    int16_t target = line;
-    for (bool first = true;; first = false) {
-        ImportLine read;
-        const bool sectionEnded = ReadImportLine(file, read);
-        if (first) {
-            // The clicked line keeps its code; a line that could not carry the text gets one.
-            if (!IsTextCode(s->Record.Code[target])) s->Record.Code[target] = CodeForImportedLine(read);
-        } else {
-            // Line 398 is the last one an import fills, and a line 399 in use is never lost.
-            if (target >= kScriptLines - 1 || LastScriptLineUsed(*s)) {
-                if (!TextLeftOver(file, read)) return 1;
-                ShowMessage(50, 50, "Error! End of script", "encountered! Import aborted!");
-                return 0;
-            }
-            InsertScriptLine(script, target);
-            s->Record.Code[target] = CodeForImportedLine(read);
-        }
-        GiveLineText(*s, target) = read.Text;
-        if (sectionEnded) return 1;
-        ++target;
+    if (!s || line < 0 || line >= kScriptLines) return 1;
+    // Room below the clicked line: up to line 398, and only as many lines as the end of the
+    // script holds without a code, since each line opened pushes the last one out.
+    int16_t room = int16_t(std::max(0, kScriptLines - 2 - line));
+    int16_t free = 0;
+    for (int16_t l = kScriptLines - 1; l > line && s->Record.Code[l] == 0; --l) ++free;
+    room = std::min(room, free);
+
+    std::vector<ImportLine> lines;
+    bool ended = false;
+    while (!ended && lines.size() <= size_t(room)) {
+        ended = ReadImportLine(file, lines.emplace_back());
     }
+    // The clicked line keeps its code; a line that could not carry the text gets one.
+    if (!IsTextCode(s->Record.Code[line])) s->Record.Code[line] = CodeForImportedLine(lines[0]);
+    GiveLineText(*s, line) = lines[0].Text;
+    const auto opened = int16_t(lines.size() - 1);
+    InsertScriptLines(script, int16_t(line + 1), opened);
+    for (int16_t i = 1; i <= opened; ++i) {
+        s->Record.Code[line + i] = CodeForImportedLine(lines[size_t(i)]);
+        GiveLineText(*s, int16_t(line + i)) = lines[size_t(i)].Text;
+    }
+    return ended || !TextLeftOver(file) ? 1 : 0;
 }
 
 int ImportScriptMarker(std::string_view text, const ImportMarkerList& list, int16_t marker, int16_t script,
                        int16_t line) {
-    if (marker < 0 || marker >= list.Count) return 0;
+    if (marker < 0 || marker >= list.Count) return 1;
     ImportText file{text, list.Offsets[size_t(marker)]};
     SkipImportLine(file);
     return ImportScriptSection(file, script, line);

@@ -1,14 +1,12 @@
 // The script import: sections of ScriptImport.txt, each begun by a '%' marker line, cut into
 // script lines of at most 56 characters, word-wrapped, from a text line of the script editor
 // on. The file is read once into memory; the reading below works on those bytes, apart from
-// the screen and the file.
+// the screen and the file, and reads a carriage return as if it were not there.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <span>
-#include <string>
 #include <string_view>
 
 constexpr int16_t kImportMarkers = 9;      // the picker lists at most nine
@@ -38,21 +36,21 @@ void RunScriptImport(int16_t script, int16_t line);
 int16_t PickImportMarker(int16_t count, const ImportMarkerList& list);
 void DrawImportMarkerPicker(int16_t count, const ImportMarkerList& list);
 
-// The bytes as the import reads them: '\r' dropped, so line ends are single newlines.
-std::string ImportFileText(std::span<const uint8_t> bytes);
 // The markers of the text in file order, the first nine of them.
 void ListImportMarkers(std::string_view text, ImportMarkerList& list);
 // Reads entry `marker`'s name from the position just after its '%': the characters up to
 // the end of the line or the text, at most 21.
 void ReadImportMarkerName(ImportText& file, int16_t marker, ImportMarkerList& list);
-// Imports the section of a listed marker onto the line. 1 when the whole section went in,
-// 0 when it was refused or cut short at the end of the script (with the error box).
+// Imports the section of a listed marker onto the line. 0 when the end of the script cut it
+// short: line 398 is the last one it fills, and it never pushes out a line 399 that holds a
+// code. 1 otherwise (also when there was nothing to import).
 int ImportScriptMarker(std::string_view text, const ImportMarkerList& list, int16_t marker, int16_t script,
                        int16_t line);
 // Reads up to and including the next newline, or to the end.
 void SkipImportLine(ImportText& file);
 // Writes the section that starts at the reading position: the first line over the text of
-// `line`, every further one into a line inserted below, blue when it begins with 1..5.
+// `line`, every further one into a line inserted below, blue when it begins with 1..5. 0 when
+// the end of the script left text of the section out.
 int ImportScriptSection(ImportText& file, int16_t script, int16_t line);
 // A full line that ends inside a word gives the word back to the file: the line is cut
 // after its last blank. A line without a blank keeps all 56 characters.

@@ -75,11 +75,14 @@ void CopyScript(int16_t source, int16_t destination) {
     for (int16_t l = 0; l < kScriptLines; ++l) CopyLine(*to, l, *from, l);
 }
 
-void InsertScriptLine(int16_t script, int16_t line) {
+void InsertScriptLine(int16_t script, int16_t line) { InsertScriptLines(script, line, 1); }
+
+void InsertScriptLines(int16_t script, int16_t line, int16_t count) {
     LevelScript* s = ScriptInSlot(script);
-    if (!s || !ValidLine(line)) return;
-    for (int16_t i = kScriptLines - 2; i >= line; --i) CopyLine(*s, int16_t(i + 1), *s, i);
-    EmptyScriptLine(*s, line);
+    if (!s || !ValidLine(line) || count < 1) return;
+    count = std::min<int16_t>(count, int16_t(kScriptLines - line));
+    for (int16_t i = kScriptLines - 1; i >= line + count; --i) CopyLine(*s, i, *s, int16_t(i - count));
+    for (int16_t i = line; i < line + count; ++i) EmptyScriptLine(*s, i);
 }
 
 void DeleteScriptLine(int16_t script, int16_t line) {

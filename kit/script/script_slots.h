@@ -33,6 +33,8 @@ struct ScriptLineClip {
 // Opens an empty line: lines line..398 move one down and line 399 is lost. Lines outside
 // 0..399 and empty slots are ignored, here and below.
 void InsertScriptLine(int16_t script, int16_t line);
+// The same as `count` inserts at `line`, done in one move.
+void InsertScriptLines(int16_t script, int16_t line, int16_t count);
 // Removes the line: lines below it move one up and line 399 becomes empty.
 void DeleteScriptLine(int16_t script, int16_t line);
 void CopyScriptLine(int16_t script, int16_t line, ScriptLineClip& clip);

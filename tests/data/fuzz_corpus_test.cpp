@@ -45,4 +45,6 @@ TEST_F(FuzzCorpusTest, EventsAndScripts) {
     RunCorpus("events", fuzz::CheckEventInput);
 }
 
+TEST_F(FuzzCorpusTest, ScriptImports) { RunCorpus("script_import", fuzz::CheckScriptImportInput); }
+
 }  // namespace

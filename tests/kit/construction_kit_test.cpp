@@ -126,6 +126,17 @@ TEST_F(ConstructionKitTest, HeldArrowScrollsToTheEdgeAndDragPaints) {
     for (int x = 0; x <= 5; ++x) EXPECT_EQ(Bottom(x, 1), x >= 1 && x <= 4 ? 0 : 1) << x;
 }
 
+TEST_F(ConstructionKitTest, CtrlFFloodsTheWindowOnly) {
+    StartOnLevel3();
+    host.MoveMouse(CellCentreX(6), CellCentreY(6)).Wait(150);
+    CtrlKey('F');  // tile 0, the first slot's
+    RunKit();
+    EXPECT_EQ(Bottom(0, 0), 0);
+    EXPECT_EQ(Bottom(12, 12), 0);
+    EXPECT_EQ(Bottom(13, 0), 1);
+    EXPECT_EQ(Bottom(0, 13), 1);
+}
+
 TEST_F(ConstructionKitTest, CopyAndPasteOfLiveEvents) {
     StartOnLevel3();
     CopyAt(2, 3);
@@ -208,6 +219,21 @@ TEST_F(ConstructionKitTest, NoPasteReadsAReleasedRecord) {
     EXPECT_FALSE(EventAt(9, 9));
     EXPECT_FALSE(EventAt(2, 0));
     EXPECT_FALSE(EventAt(3, 0));
+}
+
+// The event editor opens on a right click; its Erase leaves nothing to paste.
+TEST_F(ConstructionKitTest, EraseInTheEventEditorEmptiesTheClipboard) {
+    StartOnLevel3();
+    CopyAt(2, 3);
+    ClickCell(2, 3, 2);
+    ClickAt(380, 425);  // the shop dialog's "Erase"
+    PasteAt(6, 6);
+    SaveWithF4();
+    TapKey('Y');
+    RunKit();
+    ASSERT_EQ(LoadLevel(3, 1, 0), 1u);
+    EXPECT_FALSE(EventAt(2, 3));
+    EXPECT_FALSE(EventAt(6, 6));
 }
 
 TEST_F(ConstructionKitTest, SaveAtLevelZeroListsIt) {

@@ -293,13 +293,19 @@ TEST_F(ScriptLineEditTest, SpecialFields) {
     Line(kRow, 25, {42, 1, 2});
     Line(kRow + 1, 45, {17, 3, 4, 0});
     ClickAt(175 + 7, kY - 1 + 7);
-    TapKey(27);  // the item picker, cancelled
+    TapKey(27);  // the item editor's Cancel
     ClickAt(180 + 7, kY + 22 - 1 + 7);
+    ClickAt(385, 98);  // the monster picker: one step on, then Quit
+    TapKey('Q');
     RunEditor();
     EXPECT_EQ(Op(kRow, 0), 42);
     EXPECT_EQ(Op(kRow + 1, 0), 17);
     EXPECT_TRUE(Shows(BackSurface, 175, kY - 1, UiIcons[35]));
     EXPECT_TRUE(Shows(BackSurface, 180, kY + 22 - 1, UiIcons[35]));
+    ClickAt(175 + 7, kY - 1 + 7);
+    TapKey('S');  // Select: the item the editor opens on, the first amulet
+    RunEditor();
+    EXPECT_EQ(Op(kRow, 0), 30);
 }
 
 TEST_F(ScriptLineEditTest, CodeChangeRules) {

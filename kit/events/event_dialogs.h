@@ -1,0 +1,406 @@
+// The event dialogs as data: each type's dialog is a list of rows (labels, fields, notes,
+// pictures and names) that one engine draws and edits. A row's kind says how its word is
+// drawn and what a click on it does; groups show their rows only while a word allows it,
+// and repeat them with a stride in place and word.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <type_traits>
+
+struct EventRecord;
+
+enum class RowKind : uint8_t {
+    kGroup,        // the next `span` rows: shown while `when` holds, `repeat` times
+    kNote,         // the label alone
+    kDivider,      // `pieces` rule pieces at (x, y)
+    kNumberText,   // the label's text followed by word + offset + row index, no field
+    kValueLine,    // the label of the word's value, at the label's place and colour
+    kName,         // a name of the word's value, at the label's place and colour
+    kPicture,      // a picture of the word's value at (x, y)
+    kShownNumber,  // a number field that answers no click
+    kNumber,       // number entry min..max
+    kToggle,       // a click changes the word by `rule`; drawn by `look`
+    kChoice,       // a list of `count` labels; drawn by `look`
+    kBrowse,       // "Browse": a picker on the word
+    kItemIcon,     // icon 35 (15 x 15): the item picker on the word
+    kItemButton,   // a button showing the item number: the item picker on the word
+    kEditText,     // "Edit": the text editor on text `word` with `max` lines
+    kDice,         // a dice button over words word..word+2
+    kTextEntry,    // one line (`line`) of text `word`, min..max characters
+    kTileButton,   // a wall tile picture (0 or less shows 1652) that opens the tile picker
+    kButton,       // a button captioned `title` that runs `after`; no word
+    kPictureCycle, // a picture of the word's value that cycles it by a click on a click x click area
+};
+
+// How a toggled or chosen word is drawn.
+enum class Look : uint8_t { kNone, kNumberField, kTextField, kChoiceField, kButton, kCheckBox, kCompareOp, kAssignOp };
+
+// What a click on a toggle does.
+enum class Rule : uint8_t {
+    kCycle,           // + 1 up to max - 1, then 0; a value outside the cycle gives 0
+    kOneGivesZero,    // 1 gives 0, anything else 1
+    kPositiveGivesZero,  // above 0 gives 0, anything else 1
+    kNoneSwap,        // -1 gives 0, anything else -1
+    kRope,            // 0 gives -1, anything else 0
+};
+
+// Which values a picture or name is shown for; kValue: a label by the value itself, the
+// others by the test (label 1 when it passes, label 0 when not).
+enum class Show : uint8_t { kValue, kAlways, kNotNone, kAboveNone, kAboveZero, kNonZero };
+
+enum class Picker : uint8_t { kWallTile, kNpcPicture, kKeyItem, kItemNumber, kMonster, kScript };
+
+enum class Sheet : uint8_t { kWallTile, kWallTileOpaque, kNpcCorner, kNpcWhole, kItem, kRune, kHieroglyph, kHeraldry, kIcon, kMonster };
+
+// kItemRow: an item's name, then " +power" while the power is above 0 and " (charges)" while
+// the charges are, after one blank.
+enum class NameOf : uint8_t { kItem, kItemShown, kMonster, kQuest, kScript, kItemRow };
+
+using LabelFn = std::string_view (*)(int32_t row);
+
+struct Label {
+    int16_t x = 0, y = 0;
+    std::string_view text{};
+    int16_t colour = 0;
+    uint8_t numbered = 0;  // the row index + 1 follows the text
+};
+
+// A group's condition: the source's value lies in lo..hi (outside it with negate). Source 0
+// always holds; 1..32 are the record's words; kChestPageSource the chest dialog's page.
+// kHeldSource: always while drawing; while editing, only while the left button is held inside
+// the group row's area (x, y, click wide, max high), tested without waiting or sound.
+constexpr int8_t kChestPageSource = 33, kHeldSource = 34;
+struct When {
+    int8_t source = 0;
+    int16_t lo = 0, hi = 0;
+    uint8_t negate = 0;
+};
+
+using RowHook = void (*)(EventRecord& event);
+
+struct DialogRow {
+    RowKind kind = RowKind::kNote;
+    int8_t word = 0;   // the word (1..32), or the text (0, 1) of the text kinds
+    int8_t line = 0;   // the line of a text entry
+    int8_t word2 = 0;  // item names: the power word; monster pictures: the facing word
+    int8_t word3 = 0;  // item names: the charges word
+    Label label{};
+    int16_t x = 0, y = 0;       // the field or picture
+    int16_t pieces = 0;         // drawn width in pieces
+    int16_t click = 0;          // click width in pixels
+    int16_t min = 0, max = 0;   // bounds; a cycle's length; a text's lengths or lines
+    Look look = Look::kNone;
+    Rule rule = Rule::kCycle;
+    Show show = Show::kAlways;
+    Picker picker = Picker::kWallTile;
+    Sheet sheet = Sheet::kWallTile;
+    NameOf name = NameOf::kItem;
+    LabelFn labels = nullptr;
+    int16_t count = 0;                    // the labels offered by a choice
+    int16_t listPieces = 0, listRows = 0;  // the choice's list
+    int8_t resetWord = 0;                 // set to 0 after a row was chosen or a toggle
+    RowHook after = nullptr;              // runs after the row's edit (a choice: also after Esc)
+    std::span<const int16_t> values{};   // a picture's index by value; -1 none
+    int16_t offset = 0;                   // added to the value (pictures, numbers)
+    int16_t first = 0;                    // pickers: the first item shown; dice: the dialog's x
+    int16_t flag = 0;                     // pickers: limited, single-square only; dice: the dialog's y
+    int16_t clickDy = 0;                  // a field clicked this far below where it is drawn
+    std::string_view title{};             // the dice dialog's title
+    When when{};                          // groups
+    int16_t span = 0, repeat = 1, from = 0, dx = 0, dy = 0, dword = 0;
+
+    // Modifiers for the tables.
+    constexpr DialogRow Pieces(int16_t n) const { return With([&](DialogRow& r) { r.pieces = n; }); }
+    constexpr DialogRow Labelled(Label l) const { return With([&](DialogRow& r) { r.label = l; }); }
+    constexpr DialogRow Reset(int8_t w) const { return With([&](DialogRow& r) { r.resetWord = w; }); }
+    constexpr DialogRow After(RowHook hook) const { return With([&](DialogRow& r) { r.after = hook; }); }
+    constexpr DialogRow Drawn(Look l) const { return With([&](DialogRow& r) { r.look = l; }); }
+    constexpr DialogRow ClickedBelow(int16_t dy) const {
+        return With([&](DialogRow& r) {
+            r.y = int16_t(r.y - dy);
+            r.clickDy = dy;
+        });
+    }
+
+private:
+    template <class F>
+    constexpr DialogRow With(F f) const {
+        DialogRow r = *this;
+        f(r);
+        return r;
+    }
+};
+
+using DialogRows = std::span<const DialogRow>;
+
+// Draws the rows of `rows` for the event on (x, y), without title or frame.
+void DrawEventDialog(int16_t x, int16_t y, DialogRows rows);
+// Tests every shown field once in the rows' order; each hit edits its word and repaints the
+// frame of `type` with a flip.
+void EditEventDialog(int16_t x, int16_t y, int16_t type, DialogRows rows);
+
+// ---- Building the tables -------------------------------------------------------------------
+
+// A field's place and click width; pieces follow from the width unless given.
+struct At {
+    int16_t x, y, click;
+    int16_t pieces = 0;
+};
+
+namespace dialog_rows {
+
+template <class T>
+struct Count : std::integral_constant<size_t, 1> {};
+template <size_t N>
+struct Count<std::array<DialogRow, N>> : std::integral_constant<size_t, N> {};
+
+}  // namespace dialog_rows
+
+// Rows and arrays of rows, one after the other.
+template <class... Parts>
+constexpr auto Join(const Parts&... parts) {
+    std::array<DialogRow, (dialog_rows::Count<Parts>::value + ... + 0)> out{};
+    size_t at = 0;
+    auto put = [&](const auto& part) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(part)>, DialogRow>) {
+            out[at++] = part;
+        } else {
+            for (const DialogRow& r : part) out[at++] = r;
+        }
+    };
+    (put(parts), ...);
+    return out;
+}
+
+// The rows, shown only while the condition holds.
+template <class... Parts>
+constexpr auto Only(When when, const Parts&... parts) {
+    const auto inner = Join(parts...);
+    DialogRow head{.kind = RowKind::kGroup, .when = when, .span = int16_t(inner.size())};
+    return Join(head, inner);
+}
+
+// The rows `count` times, for row indices from..from + count - 1; each index moves places
+// by (dx, dy) and words by dword.
+struct Repeating {
+    int16_t count;
+    int16_t dx = 0, dy = 0, dword = 0, from = 0;
+};
+template <class... Parts>
+constexpr auto Repeat(Repeating r, const Parts&... parts) {
+    const auto inner = Join(parts...);
+    DialogRow head{.kind = RowKind::kGroup,
+                   .span = int16_t(inner.size()),
+                   .repeat = r.count,
+                   .from = r.from,
+                   .dx = r.dx,
+                   .dy = r.dy,
+                   .dword = r.dword};
+    return Join(head, inner);
+}
+
+// The rows, tested only while the left button is held inside (x, y, w, h); always drawn.
+template <class... Parts>
+constexpr auto WhileHeld(int16_t x, int16_t y, int16_t w, int16_t h, const Parts&... parts) {
+    const auto inner = Join(parts...);
+    DialogRow head{.kind = RowKind::kGroup, .x = x, .y = y, .click = w, .max = h, .when = {kHeldSource},
+                   .span = int16_t(inner.size())};
+    return Join(head, inner);
+}
+
+constexpr When WordIs(int8_t word, int16_t lo, int16_t hi) { return {word, lo, hi, 0}; }
+constexpr When WordIsNot(int8_t word, int16_t lo, int16_t hi) { return {word, lo, hi, 1}; }
+
+constexpr int16_t PiecesOf(const At& at) { return at.pieces ? at.pieces : int16_t(at.click / 20); }
+
+constexpr DialogRow Note(int16_t x, int16_t y, std::string_view text, int16_t colour = 0) {
+    return {.kind = RowKind::kNote, .label = {x, y, text, colour}};
+}
+constexpr DialogRow Divider(int16_t x, int16_t y, int16_t pieces) {
+    return {.kind = RowKind::kDivider, .x = x, .y = y, .pieces = pieces};
+}
+constexpr DialogRow Number(int8_t word, int16_t min, int16_t max, At at, Label label = {}) {
+    return {.kind = RowKind::kNumber, .word = word, .label = label, .x = at.x, .y = at.y, .pieces = PiecesOf(at),
+            .click = at.click, .min = min, .max = max};
+}
+constexpr DialogRow ShownNumber(int8_t word, At at, Label label = {}) {
+    return {.kind = RowKind::kShownNumber, .word = word, .label = label, .x = at.x, .y = at.y, .pieces = PiecesOf(at)};
+}
+// The label's text and word + offset + the row index.
+constexpr DialogRow NumberText(int8_t word, int16_t offset, Label label) {
+    return {.kind = RowKind::kNumberText, .word = word, .label = label, .offset = offset};
+}
+constexpr DialogRow CompareOp(int8_t word, At at, int16_t choices = 6) {
+    return {.kind = RowKind::kToggle, .word = word, .x = at.x, .y = at.y, .pieces = 1, .click = at.click,
+            .max = choices, .look = Look::kCompareOp, .rule = Rule::kCycle};
+}
+constexpr DialogRow AssignOp(int8_t word, At at) {
+    return {.kind = RowKind::kToggle, .word = word, .x = at.x, .y = at.y, .pieces = 1, .click = at.click, .max = 3,
+            .look = Look::kAssignOp, .rule = Rule::kCycle};
+}
+// A check box (15 x 15 unless the width says otherwise) with its click rule.
+constexpr DialogRow CheckBox(int8_t word, At at, Label label = {}, Rule rule = Rule::kCycle) {
+    return {.kind = RowKind::kToggle, .word = word, .label = label, .x = at.x, .y = at.y, .click = at.click, .max = 2,
+            .look = Look::kCheckBox, .rule = rule};
+}
+// A word cycled 0..length-1 by clicks, drawn with its label (by value, or by a test).
+constexpr DialogRow Cycle(int8_t word, int16_t length, LabelFn labels, Look look, At at, Label label = {},
+                          Show show = Show::kValue) {
+    return {.kind = RowKind::kToggle, .word = word, .label = label, .x = at.x, .y = at.y, .pieces = PiecesOf(at),
+            .click = at.click, .max = length, .look = look, .rule = Rule::kCycle, .show = show, .labels = labels};
+}
+// A two-state word drawn with label 1 where the test passes and label 0 where not.
+constexpr DialogRow TwoState(int8_t word, Rule rule, LabelFn labels, Show show, Look look, At at, Label label = {}) {
+    return {.kind = RowKind::kToggle, .word = word, .label = label, .x = at.x, .y = at.y, .pieces = PiecesOf(at),
+            .click = at.click, .look = look, .rule = rule, .show = show, .labels = labels};
+}
+// A list of the first `count` labels; the list is `listPieces` wide with `listRows` rows.
+constexpr DialogRow Choice(int8_t word, LabelFn labels, int16_t count, At at, int16_t listPieces, int16_t listRows,
+                           Label label = {}) {
+    return {.kind = RowKind::kChoice, .word = word, .label = label, .x = at.x, .y = at.y, .pieces = PiecesOf(at),
+            .click = at.click, .look = Look::kChoiceField, .labels = labels, .count = count, .listPieces = listPieces,
+            .listRows = listRows};
+}
+constexpr DialogRow Browse(int8_t word, Picker picker, At at, int16_t first = 0, int16_t flag = 0) {
+    return {.kind = RowKind::kBrowse, .word = word, .x = at.x, .y = at.y, .pieces = 3, .click = at.click,
+            .picker = picker, .first = first, .flag = flag};
+}
+constexpr DialogRow BrowseTile(int8_t word, At at) { return Browse(word, Picker::kWallTile, at); }
+constexpr DialogRow BrowseNpc(int8_t word, At at, int16_t singleSquareOnly) {
+    return Browse(word, Picker::kNpcPicture, at, 0, singleSquareOnly);
+}
+constexpr DialogRow ItemIcon(int8_t word, At at) {
+    return {.kind = RowKind::kItemIcon, .word = word, .x = at.x, .y = at.y, .click = at.click};
+}
+// clickDy: the click area lies that many pixels below the drawn icon.
+constexpr DialogRow ItemIconAt(int8_t word, At at, int16_t clickDy) {
+    return {.kind = RowKind::kItemIcon, .word = word, .x = at.x, .y = at.y, .click = at.click, .clickDy = clickDy};
+}
+constexpr DialogRow ItemButton(int8_t word, At at, Label label = {}) {
+    return {.kind = RowKind::kItemButton, .word = word, .label = label, .x = at.x, .y = at.y, .pieces = 2,
+            .click = at.click};
+}
+constexpr DialogRow EditText(int8_t text, At at, Label label = {}, int16_t lines = 10) {
+    return {.kind = RowKind::kEditText, .word = text, .label = label, .x = at.x, .y = at.y, .pieces = 3,
+            .click = at.click, .max = lines};
+}
+// Dice over words word..word+2; a click opens the dice dialog at (dialogX, dialogY).
+constexpr DialogRow Dice(int8_t word, At at, std::string_view title, int16_t dialogX, int16_t dialogY,
+                         Label label = {}) {
+    return {.kind = RowKind::kDice, .word = word, .label = label, .x = at.x, .y = at.y, .pieces = PiecesOf(at),
+            .click = at.click, .first = dialogX, .flag = dialogY, .title = title};
+}
+constexpr DialogRow TextEntry(int8_t text, int8_t line, int16_t minLength, int16_t maxLength, At at,
+                              Label label = {}) {
+    return {.kind = RowKind::kTextEntry, .word = text, .line = line, .label = label, .x = at.x, .y = at.y,
+            .pieces = PiecesOf(at), .click = at.click, .min = minLength, .max = maxLength};
+}
+constexpr DialogRow TileButton(int8_t word, int16_t x, int16_t y, Label label = {}) {
+    return {.kind = RowKind::kTileButton, .word = word, .label = label, .x = x, .y = y, .click = 30};
+}
+// Pictures: the value passed through `values` (when given) or plus `offset`, where `show`
+// lets it through; an index outside the sheet draws nothing.
+constexpr DialogRow Picture(int8_t word, Sheet sheet, Show show, int16_t x, int16_t y, int16_t offset = 0) {
+    return {.kind = RowKind::kPicture, .word = word, .x = x, .y = y, .show = show, .sheet = sheet, .offset = offset};
+}
+// One tile whatever the record holds.
+constexpr DialogRow FixedTile(int16_t tile, int16_t x, int16_t y) {
+    return {.kind = RowKind::kPicture, .x = x, .y = y, .show = Show::kAlways, .sheet = Sheet::kWallTile,
+            .offset = tile};
+}
+constexpr DialogRow TileOf(int8_t word, Show show, int16_t x, int16_t y) {
+    return Picture(word, Sheet::kWallTile, show, x, y);
+}
+constexpr DialogRow PictureByValue(int8_t word, Sheet sheet, std::span<const int16_t> values, int16_t x, int16_t y) {
+    return {.kind = RowKind::kPicture, .word = word, .x = x, .y = y, .show = Show::kAlways, .sheet = sheet,
+            .values = values};
+}
+// The monster's picture of the record the word names, 3 further on while `facing` is 1.
+constexpr DialogRow MonsterPicture(int8_t word, int8_t facing, Show show, int16_t x, int16_t y) {
+    return {.kind = RowKind::kPicture, .word = word, .word2 = facing, .x = x, .y = y, .show = show,
+            .sheet = Sheet::kMonster};
+}
+constexpr DialogRow Name(int8_t word, NameOf name, Show show, Label at) {
+    return {.kind = RowKind::kName, .word = word, .label = at, .show = show, .name = name};
+}
+// ItemDisplayName(item, power, charges, 0).
+constexpr DialogRow ItemShownName(int8_t item, int8_t power, int8_t charges, Show show, Label at) {
+    return {.kind = RowKind::kName, .word = item, .word2 = power, .word3 = charges, .label = at, .show = show,
+            .name = NameOf::kItemShown};
+}
+// The shop's row: the item's name with its power and charges (NameOf::kItemRow).
+constexpr DialogRow ItemRowName(int8_t item, int8_t power, int8_t charges, Show show, Label at) {
+    return {.kind = RowKind::kName, .word = item, .word2 = power, .word3 = charges, .label = at, .show = show,
+            .name = NameOf::kItemRow};
+}
+// A button that runs `action` when clicked over `click` pixels.
+constexpr DialogRow ActionButton(std::string_view caption, At at, RowHook action) {
+    return {.kind = RowKind::kButton, .x = at.x, .y = at.y, .pieces = PiecesOf(at), .click = at.click,
+            .after = action, .title = caption};
+}
+// The word shown as the wall tile values[word] (none outside the table or for -1); a click on
+// the side x side square at (x, y) cycles it through 0..length-1.
+constexpr DialogRow TileCycle(int8_t word, int16_t length, std::span<const int16_t> values, int16_t x, int16_t y,
+                              int16_t side) {
+    return {.kind = RowKind::kPictureCycle, .word = word, .x = x, .y = y, .click = side, .max = length,
+            .rule = Rule::kCycle, .values = values};
+}
+constexpr DialogRow ValueLine(int8_t word, LabelFn labels, Label at) {
+    return {.kind = RowKind::kValueLine, .word = word, .label = at, .labels = labels};
+}
+
+// The active condition: "Event ACTIVE if Flag", its flag, comparison and value from
+// firstWord, moved dx to the side, then the divider.
+constexpr auto ActiveCondition(int8_t firstWord = 1, int16_t dividerPieces = 23, int16_t dx = 0) {
+    return Join(Number(firstWord, -1, 7999, {int16_t(190 + dx), 75, 60},
+                       {int16_t(50 + dx), 80, "Event ACTIVE if Flag", 182}),
+                CompareOp(int8_t(firstWord + 1), {int16_t(253 + dx), 75, 40}),
+                Number(int8_t(firstWord + 2), -1, 999, {int16_t(296 + dx), 75, 40}), Divider(15, 100, dividerPieces));
+}
+
+// Checks at compile time that rows name words 0..32, texts 0..1, lines 0..9, and that
+// groups end inside their table.
+constexpr bool ValidDialog(DialogRows rows) {
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const DialogRow& r = rows[i];
+        const bool text = r.kind == RowKind::kEditText || r.kind == RowKind::kTextEntry;
+        if (r.word < 0 || r.word > 32 || (text && r.word > 1) || r.line < 0 || r.line > 9) return false;
+        if (r.word2 < 0 || r.word2 > 32 || r.word3 < 0 || r.word3 > 32 || r.resetWord < 0 || r.resetWord > 32)
+            return false;
+        if (r.kind == RowKind::kDice && r.word > 30) return false;
+        if (r.kind == RowKind::kGroup && (r.span < 0 || r.repeat < 0 || i + size_t(r.span) >= rows.size()))
+            return false;
+        if (r.kind == RowKind::kChoice && (r.count <= 0 || r.count > 70)) return false;
+    }
+    return true;
+}
+
+// The dialogs, by topic file.
+extern const DialogRows PushTextDialog, StepTextDialog, SmokeSignalDialog;               // text_dialogs
+extern const DialogRows RuneDialog, HieroglyphDialog, HeraldrySignDialog;                // sign_dialogs
+extern const DialogRows UseItemFromBackpackDialog, AutoPilotPcDialog, BedDialog, Dmf2Dialog;  // hero_action_dialogs
+extern const DialogRows SimpleDoorDialog, ComplexDoorDialog, SecretDoorDialog;           // door_dialogs
+extern const DialogRows PortalDialog, DigPortalDialog, ModuleAccessDialog, PentaPortalDialog;  // portal_dialogs
+extern const DialogRows OneItemDialog, ItemsCacheDialog;                                 // item_dialogs
+extern const DialogRows ChestDialog, SearchDialog, FoodDialog, PriseDialog;               // container_dialogs
+extern const DialogRows ScriptDialog, MonsterDialog, ShopDialog, InnDialog;                // person_dialogs
+extern const DialogRows BankDialog, VaultDialog, TempleDialog, TrainDialog, SeerDialog, CasinoDialog,
+    RechargeWandServiceDialog;                                                             // town_service_dialogs
+extern const DialogRows TrapDialog, PitDialog, TriggerDialog, PressurePadDialog;           // floor_trap_dialogs
+extern const DialogRows SwitchDialog, ToggleDialog, CrackDialog, ClimbDialog;              // wall_dialogs
+extern const DialogRows UseSpellDialog, UseItemDialog, GetAnswerDialog, IfAsleepDialog;    // flag_action_dialogs
+extern const DialogRows WildernessCombatDialog, WildPortalDialog, TelexyDialog, CoachDialog, ElevatorDialog,
+    BoatDialog;                                                                            // travel_dialogs
+extern const DialogRows ActivateScriptDialog, IfGotDialog, HideDialog, TimeLoopDialog, VisionDialog;  // condition_dialogs
+extern const DialogRows PushDialog, ResetPushDialog, BeamDialog, UseLensDialog, LampDialog,
+    PuzzleDialog;                                                                          // puzzle_dialogs
+extern const DialogRows BridgeDialog, ThinCrustDialog, ElementalDamageDialog, AltTileDialog, SplatDialog,
+    ChopTreeDialog, WaterRootsDialog;                                                      // terrain_dialogs
+extern const DialogRows ForgeDialog, MushroomDialog, StatPlusDialog, BuriedCacheDialog, SwapItemDialog,
+    RetrieveDialog, SpawnDialog;                                                           // reward_dialogs
+extern const DialogRows FloorTextDialog, GhostTextDialog, ColourTextDialog, RuneRiddleDialog,
+    DanceDialog;                                                                           // symbol_text_dialogs

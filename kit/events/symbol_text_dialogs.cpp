@@ -9,7 +9,8 @@ namespace {
 
 constexpr int16_t kBlue = 182, kRed = 91, kGreen = 273;
 constexpr int16_t kSymbolsOffered = 41;  // "None" and the forty symbols, never "ALL"
-constexpr int16_t kGeoIcons = 90;        // geo picture n is icon 90 + n
+// Geo picture n (1..9) is icon 90 + n; other values from a file show nothing.
+constexpr std::array<int16_t, 10> kGeoIcons = {-1, 91, 92, 93, 94, 95, 96, 97, 98, 99};
 
 constexpr char kSymbolTypes[2][6] = {"Rune", "Heiro"};
 
@@ -23,7 +24,7 @@ constexpr auto kFloorText = Join(
     // Picture n - 1 shows symbol n.
     Picture(4, Sheet::kRune, Show::kAboveZero, 345, 115, -1),
     Picture(5, Sheet::kHieroglyph, Show::kAboveZero, 345, 140, -1),
-    Picture(6, Sheet::kIcon, Show::kAboveZero, 215, 175, kGeoIcons));
+    PictureByValue(6, Sheet::kIcon, kGeoIcons, 215, 175));
 static_assert(ValidDialog(kFloorText));
 
 constexpr auto kGhostText = Join(

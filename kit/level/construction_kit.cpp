@@ -203,7 +203,6 @@ void PollCells(EditorState& e) {
         }
         if (EventAt(x, y) && AreaClicked(CellX(c), CellY(r), 32, 32, 0, 2, 1, 0)) {
             RunEventEditor(x, y, EventClipboardValid);
-            if (!EventClipboardValid) EmptyEventClipboard();  // the editor may only clear the flag
             Draw(e);
         }
     });

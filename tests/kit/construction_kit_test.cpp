@@ -221,6 +221,21 @@ TEST_F(ConstructionKitTest, NoPasteReadsAReleasedRecord) {
     EXPECT_FALSE(EventAt(3, 0));
 }
 
+// The event editor opens on a right click; its Erase leaves nothing to paste.
+TEST_F(ConstructionKitTest, EraseInTheEventEditorEmptiesTheClipboard) {
+    StartOnLevel3();
+    CopyAt(2, 3);
+    ClickCell(2, 3, 2);
+    ClickAt(380, 425);  // the shop dialog's "Erase"
+    PasteAt(6, 6);
+    SaveWithF4();
+    TapKey('Y');
+    RunKit();
+    ASSERT_EQ(LoadLevel(3, 1, 0), 1u);
+    EXPECT_FALSE(EventAt(2, 3));
+    EXPECT_FALSE(EventAt(6, 6));
+}
+
 TEST_F(ConstructionKitTest, SaveAtLevelZeroListsIt) {
     SaveWithF4();
     RunKit();

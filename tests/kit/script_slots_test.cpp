@@ -178,64 +178,26 @@ TEST_F(ScriptSlotsTest, ScriptsCreatedCopiedErased) {
 }
 
 TEST_F(ScriptSlotsTest, QuestTemplateLineByLine) {
+    // The template as tabled, every flag and quest number left 0; `n` alike lines from `line`.
     struct Want {
         int16_t line, code;
-        const char* text;
-        std::array<int16_t, 5> ops;
+        const char* text = nullptr;
+        std::array<int16_t, 5> ops{};
+        int16_t n = 1;
     };
-    // The template as tabled: every flag and quest number left 0.
     const Want want[] = {
-        {0, 13, nullptr, {0, 5, 2, 5}},
-        {1, 13, nullptr, {0, 5, 1, 3}},
-        {2, 1, "<NPC requests help>", {}},
-        {3, 1, "", {}},
-        {4, 1, "", {}},
-        {5, 1, "", {}},
-        {6, 1, "", {}},
-        {7, 2, "", {}},
-        {8, 2, "1. Accept Quest", {}},
-        {9, 2, "", {}},
-        {10, 2, "2. Maybe Later", {}},
-        {11, 4, nullptr, {2, 1}},
-        {13, 5, nullptr, {1}},
-        {14, 9, nullptr, {}},
-        {16, 5, nullptr, {2}},
-        {17, 10, nullptr, {0, 0, 1}},
-        {18, 11, nullptr, {0, 1}},
-        {19, 1, "<Quest Briefing>", {}},
-        {20, 1, "", {}},
-        {21, 1, "", {}},
-        {22, 1, "", {}},
-        {23, 1, "", {}},
-        {24, 2, "", {}},
-        {25, 2, "1. I'll be back.", {}},
-        {26, 4, nullptr, {1}},
-        {28, 5, nullptr, {3}},
-        {29, 13, nullptr, {0, 0, 0, 4}},
-        {30, 1, "<Quest not yet completed>", {}},
-        {31, 1, "", {}},
-        {32, 1, "", {}},
-        {33, 1, "", {}},
-        {34, 2, "", {}},
-        {35, 2, "1. OK", {}},
-        {36, 4, nullptr, {1}},
-        {38, 5, nullptr, {4}},
-        {39, 10, nullptr, {0, 0, 2}},
-        {40, 11, nullptr, {0, 2}},
-        {41, 1, "<Completed Quest!>", {}},
-        {42, 1, "", {}},
-        {43, 1, "", {}},
-        {44, 1, "", {}},
-        {45, 2, "", {}},
-        {46, 2, "1. Thanks", {}},
-        {47, 4, nullptr, {1}},
+        {0, 13, nullptr, {0, 5, 2, 5}}, {1, 13, nullptr, {0, 5, 1, 3}},
+        {2, 1, "<NPC requests help>"}, {3, 1, "", {}, 4}, {7, 2, ""}, {8, 2, "1. Accept Quest"}, {9, 2, ""},
+        {10, 2, "2. Maybe Later"}, {11, 4, nullptr, {2, 1}},
+        {13, 5, nullptr, {1}}, {14, 9},
+        {16, 5, nullptr, {2}}, {17, 10, nullptr, {0, 0, 1}}, {18, 11, nullptr, {0, 1}},
+        {19, 1, "<Quest Briefing>"}, {20, 1, "", {}, 4}, {24, 2, ""}, {25, 2, "1. I'll be back."}, {26, 4, nullptr, {1}},
+        {28, 5, nullptr, {3}}, {29, 13, nullptr, {0, 0, 0, 4}},
+        {30, 1, "<Quest not yet completed>"}, {31, 1, "", {}, 3}, {34, 2, ""}, {35, 2, "1. OK"}, {36, 4, nullptr, {1}},
+        {38, 5, nullptr, {4}}, {39, 10, nullptr, {0, 0, 2}}, {40, 11, nullptr, {0, 2}},
+        {41, 1, "<Completed Quest!>"}, {42, 1, "", {}, 3}, {45, 2, ""}, {46, 2, "1. Thanks"}, {47, 4, nullptr, {1}},
         {49, 5, nullptr, {5}},
-        {50, 1, "<Quest previously completed>", {}},
-        {51, 1, "", {}},
-        {52, 1, "", {}},
-        {53, 1, "", {}},
-        {54, 2, "", {}},
-        {55, 2, "1. Thanks", {}},
+        {50, 1, "<Quest previously completed>"}, {51, 1, "", {}, 3}, {54, 2, ""}, {55, 2, "1. Thanks"},
         {56, 4, nullptr, {1}},
     };
     auto check = [&](const char* title) {
@@ -244,7 +206,7 @@ TEST_F(ScriptSlotsTest, QuestTemplateLineByLine) {
         for (int16_t l = 0; l < kScriptLines; ++l) {
             const Want* w = nullptr;
             for (const Want& x : want)
-                if (x.line == l) w = &x;
+                if (l >= x.line && l < x.line + x.n) w = &x;
             EXPECT_EQ(s.Record.Code[l], w ? w->code : 0) << l;
             EXPECT_EQ(Text(l, 6), w && w->text ? w->text : "(none)") << l;
             for (int k = 0; k < 5; ++k) EXPECT_EQ(s.Record.Operand[l][k], w ? w->ops[size_t(k)] : 0) << l;

@@ -110,12 +110,11 @@ void DrawPicture(const DialogRow& r, const EventRecord& e, int16_t v, int16_t x,
     if (!Passes(r.show, v)) return;
     int32_t index = v + r.offset;
     if (!r.values.empty()) index = v >= 0 && size_t(v) < r.values.size() ? r.values[size_t(v)] : -1;
-    auto blt = [&](const auto& sheet, const Rect& rect, BltMode mode = kBltKeyed) {
-        if (index >= 0 && size_t(index) < sheet.size()) BltFast(BackSurface, x, y, sheet[size_t(index)], rect, mode);
+    auto blt = [&](const auto& sheet, const Rect& rect) {
+        if (index >= 0 && size_t(index) < sheet.size()) BltFast(BackSurface, x, y, sheet[size_t(index)], rect, kBltKeyed);
     };
     switch (r.sheet) {
         case Sheet::kWallTile: blt(WallTiles, TileRect); break;
-        case Sheet::kWallTileOpaque: blt(WallTiles, TileRect, kBltOpaque); break;
         case Sheet::kNpcCorner: blt(MonsterPictures, PictureRect); break;
         case Sheet::kNpcWhole:
             if (index >= 0 && size_t(index) < MonsterPictures.size())
@@ -177,7 +176,6 @@ void DrawToggle(const DialogRow& r, int16_t v, int16_t x, int16_t y) {
         case Look::kButton: DrawButton(x, y, r.pieces, LabelFor(r, v)); break;
         case Look::kTextField: DrawTextField(x, y, r.pieces, LabelFor(r, v)); break;
         case Look::kChoiceField: DrawChoiceField(x, y, r.pieces, LabelFor(r, v)); break;
-        case Look::kNumberField: DrawTextField(x, y, r.pieces, NumberText(v)); break;
         case Look::kCompareOp: DrawCompareOp(x, y, r.pieces, v); break;
         case Look::kAssignOp: DrawAssignOp(x, y, r.pieces, v); break;
         case Look::kNone: break;

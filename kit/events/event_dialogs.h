@@ -37,7 +37,7 @@ enum class RowKind : uint8_t {
 };
 
 // How a toggled or chosen word is drawn.
-enum class Look : uint8_t { kNone, kNumberField, kTextField, kChoiceField, kButton, kCheckBox, kCompareOp, kAssignOp };
+enum class Look : uint8_t { kNone, kTextField, kChoiceField, kButton, kCheckBox, kCompareOp, kAssignOp };
 
 // What a click on a toggle does.
 enum class Rule : uint8_t {
@@ -54,7 +54,7 @@ enum class Show : uint8_t { kValue, kAlways, kNotNone, kAboveNone, kAboveZero, k
 
 enum class Picker : uint8_t { kWallTile, kNpcPicture, kKeyItem, kItemNumber, kMonster, kScript };
 
-enum class Sheet : uint8_t { kWallTile, kWallTileOpaque, kNpcCorner, kNpcWhole, kItem, kRune, kHieroglyph, kHeraldry, kIcon, kMonster };
+enum class Sheet : uint8_t { kWallTile, kNpcCorner, kNpcWhole, kItem, kRune, kHieroglyph, kHeraldry, kIcon, kMonster };
 
 // kItemRow: an item's name, then " +power" while the power is above 0 and " (charges)" while
 // the charges are, after one blank.
@@ -114,7 +114,6 @@ struct DialogRow {
     int16_t span = 0, repeat = 1, from = 0, dx = 0, dy = 0, dword = 0;
 
     // Modifiers for the tables.
-    constexpr DialogRow Pieces(int16_t n) const { return With([&](DialogRow& r) { r.pieces = n; }); }
     constexpr DialogRow Labelled(Label l) const { return With([&](DialogRow& r) { r.label = l; }); }
     constexpr DialogRow Reset(int8_t w) const { return With([&](DialogRow& r) { r.resetWord = w; }); }
     constexpr DialogRow After(RowHook hook) const { return With([&](DialogRow& r) { r.after = hook; }); }

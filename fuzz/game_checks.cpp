@@ -196,9 +196,13 @@ constexpr Region kLevelRegions[] = {
     {sizeof(LevelRecord), 0},                       // events and scripts
 };
 #undef FIELDS
-// The records of the world's tables that a short input reaches.
+// The records of the world's tables that a short input reaches, and the module's other files
+// that play reads, each damaged whole.
 constexpr int16_t kWorldMonsters = 6;  // 0 holds the experience multiplier, 1..5 the world's
 constexpr int16_t kWorldItems[] = {10, 11, 12, 13, 14, 15, 16, 17, 18};
+constexpr DataFile kWorldFiles[] = {DataFile::Option, DataFile::QuestText, DataFile::Forge,
+                                    DataFile::Book,   DataFile::Penta,     DataFile::LevelList,
+                                    DataFile::Module, DataFile::SkillBonus, DataFile::WinTxt};
 template <class Record>
 constexpr Region RecordRegion(size_t n) {
     return {n * sizeof(Record), sizeof(Record)};
@@ -331,6 +335,7 @@ bool CheckPlayInput(std::span<const uint8_t> data) {
     std::vector<uint8_t> level = LevelFileImage();
     const std::vector<uint8_t> base = Bytes(GameState);
     std::vector<uint8_t> save = base, monsters = Bytes(MonsterTable), items = Bytes(ItemTable);
+    std::vector<uint8_t> files[std::size(kWorldFiles)];  // read when first damaged
     const uint8_t wanted = Read<uint8_t>(data);
     const auto moves = data.first(std::min<size_t>({wanted, kMaxMoves, data.size()}));
     data = data.subspan(moves.size());
@@ -344,13 +349,23 @@ bool CheckPlayInput(std::span<const uint8_t> data) {
         switch (target & 3) {
             case 0: Overlay(level, kLevelRegions[region % std::size(kLevelRegions)], offset, bytes); break;
             case 1: Overlay(save, kSaveRegions[region % std::size(kSaveRegions)], offset, bytes); break;
-            case 2: Overlay(monsters, RecordRegion<MonsterRecord>(region % kWorldMonsters), offset, bytes); break;
+            case 2:
+                if (const size_t n = region % (kWorldMonsters + std::size(kWorldFiles)); n < kWorldMonsters) {
+                    Overlay(monsters, RecordRegion<MonsterRecord>(n), offset, bytes);
+                } else {
+                    std::vector<uint8_t>& file = files[n - kWorldMonsters];
+                    if (file.empty()) ReadWholeFile(DataFilePath(kWorldFiles[n - kWorldMonsters]), file);
+                    if (!file.empty()) Overlay(file, {0, file.size()}, offset, bytes);
+                }
+                break;
             default: Overlay(items, RecordRegion<ItemRecord>(kWorldItems[region % std::size(kWorldItems)]), offset, bytes);
         }
     }
     // The tables as a damaged module's files load.
     ReadDataFileImage(DataFile::Monster, monsters);
     ReadDataFileImage(DataFile::Item, items);
+    for (size_t f = 0; f < std::size(kWorldFiles); ++f)
+        if (!files[f].empty()) ReadDataFileImage(kWorldFiles[f], files[f]);
 
     // The level under the number the save names, and under the base save's.
     int16_t savedLevel = 0;

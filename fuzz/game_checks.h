@@ -16,9 +16,10 @@ void EnterPlayWorld();
 
 // Input: a count byte and that many moves (at most 48), then overlays until the end, each
 // {u8 target, u16 offset, u8 length, bytes}. The target's low two bits pick what is damaged:
-// 0 the level image, 1 the save, 2 a monster record, 3 an item record of the world; the rest
-// picks the part (a layer, the encounter list, the backpack, ..., or the record), and the
-// offset falls inside it. The tables load as their files would, the level is written as the
+// 0 the level image, 1 the save, 2 a monster record or another of the module's files (options,
+// quest texts, forge, books, ...), 3 an item record of the world; the rest picks the part (a
+// layer, the encounter list, the backpack, ..., the record or the file), and the offset falls
+// inside it. The tables load as their files would, the level is written as the
 // save's level, the save restored onto it (the base save when it is refused), then the moves
 // are played, the last one Ctrl+Q. A move byte's low four bits pick the action, the high
 // four its detail: 0..3 steps (then Enter, 1, Esc or Y as the detail's bits say), 4 a wait,

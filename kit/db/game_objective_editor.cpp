@@ -107,7 +107,7 @@ void RunGameObjectiveEditor() {
         if (ButtonClicked(540, 355, 6, 0, 0, 1, 1)) {
             if (playing >= 0) {
                 stop();
-            } else if (tune >= 0) {
+            } else if (tune >= 0 && !TuneName(int16_t(tune + 1)).empty()) {  // a file's value may name none
                 PlayTune(tune, 1);
                 playing = tune;
             }

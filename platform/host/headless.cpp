@@ -208,7 +208,15 @@ void Headless::Present(const Surface& front) {
 
 void Headless::Capture(const Surface& front) {
     if (framesKept > 0) {
-        Frame f{front.width, front.height, {front.pixels.get(), front.pixels.get() + size_t(front.width) * front.height}};
+        // The oldest frame's buffer is reused once the window is full: no allocation per flip.
+        Frame f;
+        if (frames.size() >= framesKept) {
+            f = std::move(frames.front());
+            frames.pop_front();
+        }
+        f.width = front.width;
+        f.height = front.height;
+        f.pixels.assign(front.pixels.get(), front.pixels.get() + size_t(front.width) * front.height);
         frames.push_back(std::move(f));
         while (frames.size() > framesKept) frames.pop_front();
     }

@@ -1,25 +1,35 @@
-// Saves and levels damaged by hand, each played for a few moves on the fuzz targets' world:
-// what lies outside its table is not drawn and changes nothing, and the game goes on.
+// Saves and levels damaged by hand, written as files, restored by the game's own readers and
+// played for a few moves on the fuzz targets' world: what lies outside its table is not drawn
+// and changes nothing, and the game goes on.
 #include <algorithm>
+#include <cctype>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "adventure/adventure_loop.h"
 #include "adventure/square_kinds.h"
+#include "data/file_io.h"
 #include "data/game_state.h"
 #include "data/level.h"
+#include "data/save_slots.h"
+#include "frontend/new_character.h"
 #include "frontend/title.h"
 #include "fuzz/game_checks.h"
 #include "hero/hero_screen_pages.h"
+#include "hero/item_instances.h"
 #include "kit/events/level_records.h"
 #include "platform/display.h"
+#include "tests/data/file_bytes.h"
 #include "tests/data/texts_shown.h"
 #include "tests/support/headless_test.h"
 #include "view/play_screen.h"
 
 namespace {
 
-constexpr int kRight = 39, kLeft = 37, kUp = 38, kCtrl = 17;
+constexpr int kRight = 39, kLeft = 37, kUp = 38, kCtrl = 17, kEsc = 27, kEnter = 13;
+constexpr int16_t kSlot = 1;
+constexpr int16_t kOrcSquare = 28 * 50 + 25;  // three squares east of the hero
 
 class DamagedGameTest : public HeadlessTest {
 protected:
@@ -27,6 +37,25 @@ protected:
         HeadlessTest::SetUp();
         OpenDisplay();
         fuzz::EnterPlayWorld();
+    }
+
+    // The world in memory, damaged by `damage`, written as its save and level files; the level
+    // file then cut to `levelBytes` when given, and both read back as a restore reads them.
+    template <class Damage>
+    void RestoreDamaged(Damage&& damage, size_t levelBytes = 0) {
+        damage();
+        const std::string level = LevelFilePath(GameState.CurrentLevelNumber);
+        ASSERT_EQ(WriteLevelFile(level), 1u);
+        if (levelBytes) {
+            auto bytes = FileBytes(level);
+            ASSERT_LT(levelBytes, bytes.size());
+            bytes.resize(levelBytes);
+            ASSERT_TRUE(WriteFileAtomic(level, bytes));
+        }
+        ASSERT_EQ(SaveGameToSlot(0, kSlot), 1u);
+        ResetGameState();
+        NewLevel(0);
+        ASSERT_EQ(RestoreCharacter(kSlot), RestoreResult::Restored);
     }
 
     // The back surface as a drawing left it.
@@ -50,28 +79,25 @@ protected:
 };
 
 TEST_F(DamagedGameTest, AnInstancePastTheTableInTheBackpackShowsNothing) {
-    GameState.Backpack[8][8] = 900;
-    const auto damaged = Drawn([] { DrawHeroScreen(BackpackPage(), 0); });
-    GameState.Backpack[8][8] = -1;
-    EXPECT_EQ(damaged, Drawn([] { DrawHeroScreen(BackpackPage(), 0); }));
+    const auto sound = Drawn([] { DrawHeroScreen(BackpackPage(), 0); });
+    RestoreDamaged([] { GameState.Backpack[8][8] = 900; });
+    EXPECT_EQ(Drawn([] { DrawHeroScreen(BackpackPage(), 0); }), sound);
 
-    GameState.Backpack[8][8] = 900;
-    Play({'I', 27, kLeft});
+    Play({'I', kEsc, kLeft});
     EXPECT_EQ(GameState.HeroX, 24);
 }
 
 TEST_F(DamagedGameTest, AMonsterPastTheTableIsNotDrawnAndNeverFights) {
-    // The orc three squares east of the hero.
-    const int16_t e = GameState.MonsterGrid[28 * 50 + 25];
+    const int16_t e = GameState.MonsterGrid[kOrcSquare];
     ASSERT_GE(e, 0);
-    GameState.EncounterList[e].Monster = 350;
+    RestoreDamaged([e] { GameState.EncounterList[e].Monster = 350; });
     const auto damaged = PlayScreen();
     const Encounter kept = GameState.EncounterList[e];
     GameState.EncounterList[e].Kind = -1;
-    GameState.MonsterGrid[28 * 50 + 25] = -1;
+    GameState.MonsterGrid[kOrcSquare] = -1;
     EXPECT_EQ(damaged, PlayScreen());
     GameState.EncounterList[e] = kept;
-    GameState.MonsterGrid[28 * 50 + 25] = e;
+    GameState.MonsterGrid[kOrcSquare] = e;
 
     host.MoveMouse(15 + 32 * 9 + 16, 15 + 32 * 6 + 16).Wait(100).Tap(2);
     Play({kRight, kRight, kRight, 32});
@@ -81,8 +107,10 @@ TEST_F(DamagedGameTest, AMonsterPastTheTableIsNotDrawnAndNeverFights) {
 }
 
 TEST_F(DamagedGameTest, AHeroOffTheMapStaysWhereHeIs) {
-    GameState.HeroX = 60;
-    GameState.HeroY = -3;
+    RestoreDamaged([] {
+        GameState.HeroX = 60;
+        GameState.HeroY = -3;
+    });
     // No step is tried from there, so the arrows are not even read: they are held a while.
     host.Hold(kLeft, 500).Hold(kUp, 500);
     Play({'X', 32});
@@ -94,20 +122,23 @@ TEST_F(DamagedGameTest, AHeroOffTheMapStaysWhereHeIs) {
 TEST_F(DamagedGameTest, AScriptThatJumpsToItsLastLineEndsThere) {
     // A change to a script slot past the table, a choice whose one answer jumps to a mark on
     // line 399, and gold that is never reached.
-    auto script = std::make_unique<LevelScript>();
-    ScriptRecord& r = script->Record;
-    const int16_t lines[][3] = {{0, 6, 45}, {1, 1, 0}, {2, 4, 7}, {3, 23, 100}, {399, 5, 7}};  // line, code, operand
-    for (const auto& l : lines) {
-        r.Code[l[0]] = l[1];
-        r.Operand[l[0]][0] = l[2];
-    }
-    script->LineText[1] = std::make_unique<ScriptLineText>();
-    std::copy_n("1. Go on", 9, script->LineText[1]->data());
-    ScriptTable[0] = std::move(script);
-    CreateEvent(26, 25, 1246);  // a SCRIPT EVENT running script 0
+    RestoreDamaged([] {
+        auto script = std::make_unique<LevelScript>();
+        ScriptRecord& r = script->Record;
+        const int16_t lines[][3] = {
+            {0, 6, 45}, {1, 1, 0}, {2, 4, 7}, {3, 23, 100}, {399, 5, 7}};  // line, code, operand
+        for (const auto& l : lines) {
+            r.Code[l[0]] = l[1];
+            r.Operand[l[0]][0] = l[2];
+        }
+        script->LineText[1] = std::make_unique<ScriptLineText>();
+        std::copy_n("1. Go on", 9, script->LineText[1]->data());
+        ScriptTable[0] = std::move(script);
+        CreateEvent(26, 25, 1246);  // a SCRIPT EVENT running script 0
+    });
     const int32_t gold = GameState.HeroGold;
 
-    Play({kRight, 13, '1', kUp});
+    Play({kRight, kEnter, '1', kUp});
     EXPECT_TRUE(TextShown(host, "Change Script Error!"));
     EXPECT_TRUE(TextShown(host, "1. Go on"));
     EXPECT_FALSE(TextShown(host, "ERROR: mark not found!"));
@@ -116,14 +147,16 @@ TEST_F(DamagedGameTest, AScriptThatJumpsToItsLastLineEndsThere) {
 }
 
 TEST_F(DamagedGameTest, AnEventWordNamingFlag9000ChangesNoFlag) {
-    CreateEvent(25, 24, kTriggerEvent);
-    int16_t* w = EventAt(25, 24)->Word;
-    w[4] = 9000, w[5] = 0, w[6] = 5;  // set flag 9000 to 5
-    w[8] = 12, w[9] = 0, w[10] = 7;   // set flag 12 to 7
-    w[14] = 3;                        // and 3 points
+    RestoreDamaged([] {
+        CreateEvent(25, 24, kTriggerEvent);
+        int16_t* w = EventAt(25, 24)->Word;
+        w[4] = 9000, w[5] = 0, w[6] = 5;  // set flag 9000 to 5
+        w[8] = 12, w[9] = 0, w[10] = 7;   // set flag 12 to 7
+        w[14] = 3;                        // and 3 points
+    });
     const auto before = std::make_unique<GameStateRecord>(GameState);
 
-    Play({kUp, 13});
+    Play({kUp, kEnter});
     EXPECT_EQ(GameState.HeroY, 24);
     EXPECT_EQ(GameFlag(12), 7);
     EXPECT_EQ(GameFlag(9000), -1);
@@ -132,5 +165,63 @@ TEST_F(DamagedGameTest, AnEventWordNamingFlag9000ChangesNoFlag) {
     EXPECT_TRUE(std::equal(std::begin(GameState.GameFlags) + 1, std::end(GameState.GameFlags), before->GameFlags + 1));
     EXPECT_EQ(SecondLineOfBox(host, "Your score just increased"), "by 3 points!");
 }
+
+// More damaged files, each played with a look at the hero screen and the map, two steps west
+// and one back: the game goes on with the hero where the steps take him.
+struct DamagedFile {
+    const char* what;
+    void (*damage)();
+    size_t levelBytes;  // the level file cut there, when not 0
+    int16_t heroX, heroY;
+};
+
+class DamagedFileTest : public DamagedGameTest, public ::testing::WithParamInterface<DamagedFile> {};
+
+TEST_P(DamagedFileTest, PlaysOn) {
+    RestoreDamaged(GetParam().damage, GetParam().levelBytes);
+    // The hero screen's pages, which a beast does not open: held, not tapped.
+    for (int key : {int('I'), kEsc, int('S'), kEsc}) host.Wait(100).Hold(key, 400);
+    Play({kLeft, kLeft, kRight, 32, 'M', kEsc});
+    EXPECT_EQ(GameState.HeroX, GetParam().heroX);
+    EXPECT_EQ(GameState.HeroY, GetParam().heroY);
+}
+
+int16_t& OrcField(int16_t Encounter::*field) {
+    return GameState.EncounterList[GameState.MonsterGrid[kOrcSquare]].*field;
+}
+
+const DamagedFile kDamagedFiles[] = {
+    {"worn weapon naming instance 900", [] { GameState.EquipSlots[kWeaponSlot] = 900; }, 0, 24, 25},
+    {"worn item naming item 30000", [] { GameState.ItemInstances[0].ItemNumber = 30000; }, 0, 24, 25},
+    {"backpack item naming item -7", [] { InstanceAt(GameState.Backpack[0][0])->ItemNumber = -7; }, 0, 24, 25},
+    {"monster grid naming encounter 5000", [] { GameState.MonsterGrid[24 * 50 + 25] = 5000; }, 0, 24, 25},
+    {"encounter standing off the map", [] { OrcField(&Encounter::X) = 70, OrcField(&Encounter::Y) = -4; }, 0, 24, 25},
+    {"encounter of kind 99", [] { OrcField(&Encounter::Kind) = 99; }, 0, 24, 25},
+    {"tiles past the tile sheet",
+     [] {
+         std::fill(std::begin(CurrentLevel.BottomLayer), std::end(CurrentLevel.BottomLayer), int16_t{30000});
+         std::fill(std::begin(CurrentLevel.TopLayer), std::end(CurrentLevel.TopLayer), int16_t{-7});
+     },
+     0, 24, 25},
+    {"zone past the zone table",
+     [] { std::fill(std::begin(CurrentLevel.ZoneLayer), std::end(CurrentLevel.ZoneLayer), int16_t{77}); }, 0, 24, 25},
+    {"hero in form 500", [] { GameState.HeroForm = 500, GameState.FormTurns = 9; }, 0, 24, 25},
+    {"timed effects far negative",
+     [] { std::fill(&GameState.BlessTurns, &GameState.CombatBonusTurns + 1, int16_t{-32768}); }, 0, 24, 25},
+    {"west exit to level 9000",
+     [] {
+         CurrentLevel.ExitLevel[3] = 9000;
+         GameState.HeroX = 1, GameState.HeroY = 5;
+     },
+     0, 1, 5},
+    {"level file cut inside an event", [] {}, sizeof(LevelRecord) + 3 * sizeof(EventRecord) / 2, 24, 25},
+};
+
+INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest, ::testing::ValuesIn(kDamagedFiles), [](const auto& info) {
+    std::string name;
+    for (const char* c = info.param.what; *c; ++c)
+        if (std::isalnum(uint8_t(*c)) || *c == ' ') name += *c == ' ' ? '_' : *c;
+    return name;
+});
 
 }  // namespace

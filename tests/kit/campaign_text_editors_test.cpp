@@ -50,8 +50,11 @@ TEST_F(CampaignTextEditorTest, ObjectiveFieldsPagesAndPicture) {
 
 TEST_F(CampaignTextEditorTest, ObjectiveTuneIsPlayedAndStopped) {
     const auto before = FileBytes(DataPath("GameIntro.dat"));
-    GameIntro.ObjectiveTune = -1;
-    ClickAt(545, 360);                  // Play with "None": nothing
+    GameIntro.ObjectiveTune = 40;       // from a damaged file: no tune to play
+    ClickAt(545, 360);
+    ClickAt(360, 360);
+    ChooseRow(355, 15, 0);              // "None"
+    ClickAt(545, 360);                  // nothing either
     ClickAt(360, 360);
     ChooseRow(355, 15, 4);              // "Swamp", tune 3
     ClickAt(545, 360);

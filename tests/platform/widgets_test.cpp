@@ -67,6 +67,31 @@ TEST_F(WidgetsTest, PanelRowsForEachStyle) {
     EXPECT_EQ(host.texts[0].colour, 273);
 }
 
+// A tall panel over a busy background, and one that runs off the screen's right and bottom
+// edges, look exactly as their rows of pieces drawn one by one.
+TEST_F(WidgetsTest, TallPanelsMatchTheirPiecesEverywhere) {
+    struct Case {
+        int16_t x, y, width, height, style;
+    } cases[] = {{5, 12, 31, 22, 1}, {0, 0, 1, 6, 0}, {560, 300, 6, 12, 1}};
+    for (const Case& c : cases) {
+        for (int32_t r = 0; r < 480; ++r)
+            for (int32_t x = 0; x < 640; ++x) BackSurface->Row(r)[x] = uint16_t(r * 640 + x);
+        Surface expected(640, 480);
+        CopyRect(&expected, 0, 0, BackSurface, Rect{0, 0, 640, 480}, kBltOpaque);
+        int32_t row = c.y;
+        if (c.style == 0) {
+            DrawPieceRow(&expected, c.x, row, c.width, 43, 44, 45);
+        } else {
+            DrawPieceRow(&expected, c.x, row, c.width, 60, 61, 62);
+            DrawPieceRow(&expected, c.x, row += 20, c.width, 63, 64, 65);
+        }
+        for (row += 20; row < c.y + 20 * (c.height - 1); row += 20) DrawPieceRow(&expected, c.x, row, c.width, 48, 16, 50);
+        DrawPieceRow(&expected, c.x, row, c.width, 46, 49, 47);
+        DrawPanel(c.x, c.y, c.width, c.height, c.style, "");
+        EXPECT_TRUE(Shows(BackSurface, 0, 0, &expected)) << c.x << "," << c.y;
+    }
+}
+
 TEST_F(WidgetsTest, SpacesAndForeignCharactersAdvanceWithoutDrawing) {
     DrawBigText(100, 100, "A b", 91);
     EXPECT_TRUE(Shows(BackSurface, 100, 100, BigGlyphs['A' - 32 + 91]));

@@ -153,6 +153,13 @@ TEST_F(ConstructionKitTest, CopyAndPasteOfLiveEvents) {
     EXPECT_EQ(EventAt(5, 5)->Word[29], 100);
     EXPECT_EQ(EventAt(4, 3)->Word[0], 1242);
 
+    // The clipboard names the live record: an edit after the copy shows in the paste.
+    CreateEvent(1, 1, 1248);
+    CopyEventToClipboard(*EventAt(1, 1));
+    EventAt(1, 1)->Word[29] = 55;
+    ASSERT_EQ(PasteEvent(1, 2), 1);
+    EXPECT_EQ(EventAt(1, 2)->Word[29], 55);
+
     // After New Level the clipboard is empty: Ctrl+P pastes nothing.
     StartOnLevel3();
     CopyAt(2, 3);

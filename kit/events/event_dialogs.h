@@ -113,23 +113,31 @@ struct DialogRow {
     When when{};                          // groups
     int16_t span = 0, repeat = 1, from = 0, dx = 0, dy = 0, dword = 0;
 
-    // Modifiers for the tables.
-    constexpr DialogRow Labelled(Label l) const { return With([&](DialogRow& r) { r.label = l; }); }
-    constexpr DialogRow Reset(int8_t w) const { return With([&](DialogRow& r) { r.resetWord = w; }); }
-    constexpr DialogRow After(RowHook hook) const { return With([&](DialogRow& r) { r.after = hook; }); }
-    constexpr DialogRow Drawn(Look l) const { return With([&](DialogRow& r) { r.look = l; }); }
-    constexpr DialogRow ClickedBelow(int16_t dy) const {
-        return With([&](DialogRow& r) {
-            r.y = int16_t(r.y - dy);
-            r.clickDy = dy;
-        });
-    }
-
-private:
-    template <class F>
-    constexpr DialogRow With(F f) const {
+    // Modifiers for the tables (plain copies: lambdas here are not constant expressions to clang 14).
+    constexpr DialogRow Labelled(Label l) const {
         DialogRow r = *this;
-        f(r);
+        r.label = l;
+        return r;
+    }
+    constexpr DialogRow Reset(int8_t w) const {
+        DialogRow r = *this;
+        r.resetWord = w;
+        return r;
+    }
+    constexpr DialogRow After(RowHook hook) const {
+        DialogRow r = *this;
+        r.after = hook;
+        return r;
+    }
+    constexpr DialogRow Drawn(Look l) const {
+        DialogRow r = *this;
+        r.look = l;
+        return r;
+    }
+    constexpr DialogRow ClickedBelow(int16_t dy) const {
+        DialogRow r = *this;
+        r.y = int16_t(r.y - dy);
+        r.clickDy = dy;
         return r;
     }
 };

@@ -175,6 +175,8 @@ struct DamagedFile {
     int16_t heroX, heroY;
 };
 
+void PrintTo(const DamagedFile& f, std::ostream* os) { *os << f.what; }
+
 class DamagedFileTest : public DamagedGameTest, public ::testing::WithParamInterface<DamagedFile> {};
 
 TEST_P(DamagedFileTest, PlaysOn) {

@@ -3,38 +3,21 @@
 // item page and on a list page (target at most 4).
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 
 #include "bench/full_frames.h"
+#include "bench/headless_display.h"
 #include "data/campaign_tables.h"
 #include "data/data_files.h"
 #include "data/text_field.h"
 #include "kit/db/item_categories.h"
 #include "kit/db/item_editor.h"
 #include "kit/db/module_description.h"
-#include "platform/display.h"
-#include "platform/graphics.h"
-#include "platform/host/headless.h"
-#include "platform/source_rects.h"
-#include "platform/working_folder.h"
 
 namespace {
 
-struct Module {
-    host::Headless host;
-    Module() {
-        PrepareWorkingFolder(std::filesystem::temp_directory_path() / "vexmoor-database-editors-bench",
-                             VEXMOOR_MODULE_DIR);
-        host::Install(&host);
-        host.framesKept = 1;
-        InitDirectDraw();
-        WriteSourceRects();
-        LoadGraphics();
+struct Module : HeadlessDisplay {
+    Module() : HeadlessDisplay("vexmoor-database-editors-bench") {
         LoadDataFiles();
-    }
-    ~Module() {
-        ReleaseDirectDraw();
-        host::Install(nullptr);
     }
 };
 

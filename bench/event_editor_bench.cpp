@@ -3,37 +3,24 @@
 // the same run ("full_frames"). Target: at most 4 for each dialog.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <string>
 
 #include "bench/full_frames.h"
+#include "bench/headless_display.h"
 #include "data/item_records.h"
 #include "data/level.h"
 #include "data/text_field.h"
 #include "kit/events/event_editor.h"
 #include "kit/events/level_records.h"
-#include "platform/display.h"
-#include "platform/graphics.h"
-#include "platform/host/headless.h"
-#include "platform/source_rects.h"
-#include "platform/working_folder.h"
 
 namespace {
 
-struct Kit {
-    host::Headless host;
-    Kit() {
-        PrepareWorkingFolder(std::filesystem::temp_directory_path() / "vexmoor-event-editor-bench", VEXMOOR_MODULE_DIR);
-        host::Install(&host);
-        host.framesKept = 1;
-        InitDirectDraw();
-        WriteSourceRects();
-        LoadGraphics();
+struct Kit : HeadlessDisplay {
+    Kit() : HeadlessDisplay("vexmoor-event-editor-bench") {
         NewLevel(1);
     }
     ~Kit() {
         FreeLevelEventsAndScripts(0);
-        host::Install(nullptr);
     }
 };
 

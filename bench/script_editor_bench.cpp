@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/full_frames.h"
+#include "bench/headless_display.h"
 #include "data/campaign_tables.h"
 #include "data/file_io.h"
 #include "data/item_records.h"
@@ -20,29 +21,11 @@
 #include "kit/script/script_editor.h"
 #include "kit/script/script_import.h"
 #include "kit/script/script_slots.h"
-#include "platform/display.h"
-#include "platform/graphics.h"
-#include "platform/host/headless.h"
-#include "platform/source_rects.h"
-#include "platform/working_folder.h"
 
 namespace {
 
-struct Display {
-    host::Headless host;
-    Display() {
-        PrepareWorkingFolder(std::filesystem::temp_directory_path() / "vexmoor-script-editor-bench",
-                             VEXMOOR_MODULE_DIR);
-        host::Install(&host);
-        host.framesKept = 1;
-        InitDirectDraw();
-        WriteSourceRects();
-        LoadGraphics();
-    }
-    ~Display() {
-        ReleaseDirectDraw();
-        host::Install(nullptr);
-    }
+struct Display : HeadlessDisplay {
+    Display() : HeadlessDisplay("vexmoor-script-editor-bench") {}
 };
 
 // Twelve lines whose rows show names from the tables beside their fields.

@@ -6,33 +6,21 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "bench/full_frames.h"
+#include "bench/headless_display.h"
 #include "data/game_state.h"
 #include "events/item_grid_screen.h"
 #include "events/shop.h"
 #include "events/vault.h"
 #include "hero/equipment.h"
-#include "platform/display.h"
-#include "platform/graphics.h"
-#include "platform/host/headless.h"
 #include "platform/input.h"
-#include "platform/source_rects.h"
-#include "platform/working_folder.h"
 
 namespace {
 
 // The display with every sheet, a vault and a backpack half full, and an item held.
-struct Town {
-    host::Headless host;
-    Town() {
-        PrepareWorkingFolder(std::filesystem::temp_directory_path() / "vexmoor-town-bench", VEXMOOR_MODULE_DIR);
-        host::Install(&host);
-        host.framesKept = 1;
-        InitDirectDraw();
-        WriteSourceRects();
-        LoadGraphics();
+struct Town : HeadlessDisplay {
+    Town() : HeadlessDisplay("vexmoor-town-bench") {
         for (ItemInstance& i : GameState.ItemInstances) i = {-1, -1, -1, 0, 0};
         int16_t* backpack = &GameState.Backpack[0][0];
         int16_t* vault = GameState.Vaults[0];
@@ -46,7 +34,6 @@ struct Town {
     }
     ~Town() {
         CursorItem = -1;
-        host::Install(nullptr);
     }
 };
 

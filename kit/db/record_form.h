@@ -8,7 +8,8 @@
 #include <functional>
 #include <span>
 #include <string_view>
-#include <type_traits>
+
+#include "platform/join_rows.h"
 
 enum class FieldKind : uint8_t {
     kNote,    // the label alone
@@ -153,27 +154,10 @@ constexpr std::array<FormField, N> FieldColumn(FormField first, int16_t dy, size
     return out;
 }
 
-namespace form_fields {
-template <class T>
-struct Count : std::integral_constant<size_t, 1> {};
-template <size_t N>
-struct Count<std::array<FormField, N>> : std::integral_constant<size_t, N> {};
-}  // namespace form_fields
-
 // Fields and arrays of fields, one after the other.
 template <class... Parts>
 constexpr auto JoinFields(const Parts&... parts) {
-    std::array<FormField, (form_fields::Count<Parts>::value + ... + 0)> out{};
-    size_t at = 0;
-    auto put = [&](const auto& part) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(part)>, FormField>) {
-            out[at++] = part;
-        } else {
-            for (const FormField& f : part) out[at++] = f;
-        }
-    };
-    (put(parts), ...);
-    return out;
+    return JoinRows<FormField>(parts...);
 }
 
 // Number and dice values must be 16-bit aligned and switches 32-bit aligned in their record.

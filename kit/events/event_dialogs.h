@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
-#include <type_traits>
+
+#include "platform/join_rows.h"
 
 struct EventRecord;
 
@@ -113,31 +114,20 @@ struct DialogRow {
     When when{};                          // groups
     int16_t span = 0, repeat = 1, from = 0, dx = 0, dy = 0, dword = 0;
 
-    // Modifiers for the tables (plain copies: lambdas here are not constant expressions to clang 14).
-    constexpr DialogRow Labelled(Label l) const {
+    // Modifiers for the tables.
+    template <class T>
+    constexpr DialogRow Set(T DialogRow::*field, T value) const {
         DialogRow r = *this;
-        r.label = l;
+        r.*field = value;
         return r;
     }
-    constexpr DialogRow Reset(int8_t w) const {
-        DialogRow r = *this;
-        r.resetWord = w;
-        return r;
-    }
-    constexpr DialogRow After(RowHook hook) const {
-        DialogRow r = *this;
-        r.after = hook;
-        return r;
-    }
-    constexpr DialogRow Drawn(Look l) const {
-        DialogRow r = *this;
-        r.look = l;
-        return r;
-    }
+    constexpr DialogRow Labelled(Label l) const { return Set(&DialogRow::label, l); }
+    constexpr DialogRow Reset(int8_t w) const { return Set(&DialogRow::resetWord, w); }
+    constexpr DialogRow After(RowHook hook) const { return Set(&DialogRow::after, hook); }
+    constexpr DialogRow Drawn(Look l) const { return Set(&DialogRow::look, l); }
     constexpr DialogRow ClickedBelow(int16_t dy) const {
-        DialogRow r = *this;
+        DialogRow r = Set(&DialogRow::clickDy, dy);
         r.y = int16_t(r.y - dy);
-        r.clickDy = dy;
         return r;
     }
 };
@@ -158,29 +148,10 @@ struct At {
     int16_t pieces = 0;
 };
 
-namespace dialog_rows {
-
-template <class T>
-struct Count : std::integral_constant<size_t, 1> {};
-template <size_t N>
-struct Count<std::array<DialogRow, N>> : std::integral_constant<size_t, N> {};
-
-}  // namespace dialog_rows
-
 // Rows and arrays of rows, one after the other.
 template <class... Parts>
 constexpr auto Join(const Parts&... parts) {
-    std::array<DialogRow, (dialog_rows::Count<Parts>::value + ... + 0)> out{};
-    size_t at = 0;
-    auto put = [&](const auto& part) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(part)>, DialogRow>) {
-            out[at++] = part;
-        } else {
-            for (const DialogRow& r : part) out[at++] = r;
-        }
-    };
-    (put(parts), ...);
-    return out;
+    return JoinRows<DialogRow>(parts...);
 }
 
 // The rows, shown only while the condition holds.

@@ -1,0 +1,30 @@
+// Rows of a constant table and arrays of such rows, joined into one array in order.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <type_traits>
+
+namespace join_rows {
+
+template <class Row, class T>
+struct Count : std::integral_constant<size_t, 1> {};
+template <class Row, size_t N>
+struct Count<Row, std::array<Row, N>> : std::integral_constant<size_t, N> {};
+
+}  // namespace join_rows
+
+template <class Row, class... Parts>
+constexpr auto JoinRows(const Parts&... parts) {
+    std::array<Row, (join_rows::Count<Row, Parts>::value + ... + 0)> out{};
+    size_t at = 0;
+    auto put = [&](const auto& part) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(part)>, Row>) {
+            out[at++] = part;
+        } else {
+            for (const Row& r : part) out[at++] = r;
+        }
+    };
+    (put(parts), ...);
+    return out;
+}

@@ -43,14 +43,14 @@ enum class CheatControlKind : uint8_t {
 
 struct CheatControl {
     CheatControlKind kind = CheatControlKind::kLabel;
-    std::string_view label;
+    std::string_view label{};
     int16_t labelX = 0, labelY = 0;
     int16_t x = 0, y = 0;
     int16_t pieces = 3;  // as drawn
-    CheatValue value;
+    CheatValue value{};
     int16_t min = 0, max = 0;
     int16_t entryPieces = 0;  // of the number entry; 0: as drawn
-    std::span<const std::string_view> names;
+    std::span<const std::string_view> names{};
     int16_t listPieces = 0;  // width of the choice's list
     int16_t units = 0;       // click width in tens of pixels; 0: twice the pieces
     int16_t colour = 0;      // of the label or text

@@ -39,7 +39,8 @@ inline void FillLevel(int16_t number) {
             if (i % 97 == 0) e->Word[5] = 231, e->Word[7] = 50;  // gold
             if (e->Word[0] == 1246) e->Word[4] = int16_t((i / 30) % 30);  // a SCRIPT EVENT's script
             for (int t = 0; t < 2; ++t)
-                for (int r = 0; r < 10; ++r) std::snprintf(e->Text[t][r], 26, "Text %d line %d of %d,%d", t, r, x, y);
+                for (int r = 0; r < 10; ++r)
+                    std::snprintf(e->Text[t][r], 26, "Text %d line %d of %d,%d", t, r, uint8_t(x), uint8_t(y));
             EventGrid[size_t(x * 50 + y)] = std::move(e);
         }
     }

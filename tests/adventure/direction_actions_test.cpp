@@ -149,7 +149,7 @@ TEST_F(DirectionTest, DoorsCloseOnlyWhenOpenAndEmpty) {
             door.Word[c.word] = 300;
             SetGameFlag(300, c.flag);
         }
-        if (c.monster) ASSERT_EQ(AddMonsterEncounter(1, 24, 25, 0, 0), 1);
+        if (c.monster) { ASSERT_EQ(AddMonsterEncounter(1, 24, 25, 0, 0), 1); }
         Act(kCloseDoor, kLeft);
         const int16_t after = c.type == kSimpleDoor ? door.Word[2] : GameFlag(300);
         const int16_t closed = c.type == kSimpleDoor ? 0 : c.type == kComplexDoor ? 2 : -1;

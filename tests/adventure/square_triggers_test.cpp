@@ -93,7 +93,7 @@ TEST_F(TriggersTest, ATriggerRewardsAChangeOrAlwaysWithoutACondition) {
         EXPECT_EQ(GameState.DreamStage, 2);
         EXPECT_EQ(GameState.Score, c.line ? 10 + c.score : 10) << c.score;
         EXPECT_EQ(Shown("Your score just increased"), c.line ? 1u : 0u);
-        if (c.line) EXPECT_EQ(Shown(c.line), 1u);
+        if (c.line) { EXPECT_EQ(Shown(c.line), 1u); }
         EXPECT_EQ(Played("Hit"), c.line != nullptr);  // sound 25
     }
 }

@@ -118,7 +118,7 @@ TEST_F(MonsterAttackTest, AnAfflictionAndItsLine) {
         const bool red = std::any_of(host.texts.begin(), host.texts.end(),
                                      [](const host::TextRecord& t) { return t.colour == kSmallRed; });
         EXPECT_EQ(red, c.line != nullptr) << c.affliction;
-        if (c.line) EXPECT_TRUE(TextShown(host, c.line));
+        if (c.line) { EXPECT_TRUE(TextShown(host, c.line)); }
     }
     M().MonsterAffliction = 1;
     GameState.PoisonImmune = 1;
@@ -159,7 +159,7 @@ TEST_F(MonsterAttackTest, MissilesTakeResistOrDamageReduction) {
         GameState.Resists[1] = c.resist;
         GameState.HitPoints = 100;
         Run([&] { MonsterMissileAttack(26, 25, e, 1); });
-        if (c.lost >= 0) EXPECT_EQ(100 - GameState.HitPoints, c.lost) << c.type;
+        if (c.lost >= 0) { EXPECT_EQ(100 - GameState.HitPoints, c.lost) << c.type; }
         EXPECT_TRUE(TextShown(host, c.line)) << c.type;
     }
     EXPECT_EQ(GameState.Poisoned, 1u);  // the poison missile, its body save failed

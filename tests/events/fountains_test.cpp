@@ -52,7 +52,7 @@ TEST_F(FountainsTest, EffectsChangeTheirValuesAndSayIt) {
             y = int16_t(y + 12);
         }
         EXPECT_EQ(Played(c.sound), 1u) << c.effect;
-        if (c.value) EXPECT_EQ(c.value(), c.expected) << c.effect;
+        if (c.value) { EXPECT_EQ(c.value(), c.expected) << c.effect; }
     }
     EXPECT_EQ(g.SidePanelMode, 1);
 }

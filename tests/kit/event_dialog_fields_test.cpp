@@ -320,7 +320,7 @@ TEST_F(EventDialogsTest, OneLineTextsInTheirLines) {
         EXPECT_EQ(Line(c.text, c.line), c.expected) << c.type;
         for (int t = 0; t < 2; ++t)
             for (int r = 0; r < 10; ++r)
-                if (t != c.text || r != c.line) EXPECT_EQ(Line(t, r), "") << c.type << " " << t << " " << r;
+                if (t != c.text || r != c.line) { EXPECT_EQ(Line(t, r), "") << c.type << " " << t << " " << r; }
     }
 }
 

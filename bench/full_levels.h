@@ -14,6 +14,7 @@
 
 #include "data/game_state.h"
 #include "data/level.h"
+#include "data/text_field.h"
 
 namespace full_levels {
 
@@ -39,8 +40,11 @@ inline void FillLevel(int16_t number) {
             if (i % 97 == 0) e->Word[5] = 231, e->Word[7] = 50;  // gold
             if (e->Word[0] == 1246) e->Word[4] = int16_t((i / 30) % 30);  // a SCRIPT EVENT's script
             for (int t = 0; t < 2; ++t)
-                for (int r = 0; r < 10; ++r)
-                    std::snprintf(e->Text[t][r], 26, "Text %d line %d of %d,%d", t, r, uint8_t(x), uint8_t(y));
+                for (int r = 0; r < 10; ++r) {
+                    char line[64];
+                    std::snprintf(line, sizeof line, "Text %d line %d of %d,%d", t, r, x, y);
+                    SetFieldText(e->Text[t][r], line);
+                }
             EventGrid[size_t(x * 50 + y)] = std::move(e);
         }
     }

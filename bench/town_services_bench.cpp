@@ -28,7 +28,8 @@ struct Town : HeadlessDisplay {
         std::fill_n(vault, 81, int16_t{-1});
         for (int16_t n = 1; n <= 40; ++n) {
             GameState.ItemInstances[n] = {int16_t(100 + n), 0, 0, 0, 0};
-            (n <= 20 ? backpack : vault)[4 * ((n - 1) % 20)] = n;
+            int16_t* grid = n <= 20 ? backpack : vault;
+            grid[4 * ((n - 1) % 20)] = n;
         }
         CursorItem = 1;
     }

@@ -172,9 +172,9 @@ public:
         Pump();
         if (key <= 0 || key > 255) return false;
         switch (key) {
-            case 16: return Read(160) | Read(161);
-            case 17: return Read(162) | Read(163);
-            case 18: return Read(164) | Read(165);
+            case 16: return ReadEither(160, 161);
+            case 17: return ReadEither(162, 163);
+            case 18: return ReadEither(164, 165);
             default: return Read(key);
         }
     }
@@ -365,6 +365,13 @@ private:
         } else {
             pacer_.InputArrived(NowUs());
         }
+    }
+
+    // Both sides are read, so each is marked seen.
+    bool ReadEither(int32_t left, int32_t right) {
+        const bool l = Read(left);
+        const bool r = Read(right);
+        return l || r;
     }
 
     bool Read(int32_t vk) {

@@ -69,7 +69,7 @@ TEST_F(SkillEditorTest, CellsOfEveryKindLandAtTheirWordsAndNothingElseMoves) {
     EXPECT_EQ(TextAt(after, 1728 + 16 * 12, 16), "Herbalism");
     for (size_t i = 0; i < 16; ++i) changed.insert(1728 + 16 * 12 + i);
     for (size_t i = 0; i < after.size(); ++i)
-        if (!changed.count(i)) EXPECT_EQ(after[i], before[i]) << "byte " << i;
+        if (!changed.count(i)) { EXPECT_EQ(after[i], before[i]) << "byte " << i; }
     EXPECT_TRUE(TextShownAt(host, " Skill Bonus File Saved!", 230, 210));
 }
 
@@ -98,7 +98,7 @@ TEST_F(SkillEditorTest, ListsHeadersAndPowersFollowTheSkill) {
         host.texts.clear();
         Run(RunSkillEditor);
         EXPECT_TRUE(TextShownAt(host, c.left, 50, 170, 182)) << c.left;
-        if (c.right) EXPECT_TRUE(TextShownAt(host, c.right, 330, 170, 182)) << c.right;
+        if (c.right) { EXPECT_TRUE(TextShownAt(host, c.right, 330, 170, 182)) << c.right; }
         EXPECT_TRUE(TextShown(host, c.shown)) << c.shown;
     }
 

@@ -56,7 +56,7 @@ TEST_F(TextDumpsTest, BothFilesByteForByte) {
     EXPECT_EQ(FileText("ScriptDump.txt"), rule + "Level = 0\n" + rule + "(0,0,0,TXT)  Hello\n" +
                                               rule + "Level = 5\n" + rule +
                                               rule + "Level = 12\n" + rule +
-                                              "(12,3,0,TXT)  Hi there\n(12,3,5,GOT)  \n(12,3,7,???)  \n"
+                                              "(12,3,0,TXT)  Hi there\n(12,3,5,GOT)  \n(12,3,7,??" "?)  \n"
                                               "(12,29,399,rnd)  \n");
     EXPECT_EQ(FileText("TxtDump.txt"), rule + "Level = 5\n" + rule +
                                            rule + "Level = 12\n" + rule +

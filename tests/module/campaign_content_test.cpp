@@ -365,10 +365,10 @@ TEST_F(CampaignContentTest, DataFilesHoldTheCampaign) {
     EXPECT_NE(std::find(win.begin(), end, "%"), end);
     // A book item reads its record; both have words in them.
     for (int16_t book = 0; book < 5; ++book)
-        if (IsItem(int16_t(148 + book))) EXPECT_FALSE(FieldText(BookTable[size_t(book)].Line[0][0]).empty());
+        if (IsItem(int16_t(148 + book))) { EXPECT_FALSE(FieldText(BookTable[size_t(book)].Line[0][0]).empty()); }
     // Every item shows its own number's picture, whatever its type.
     for (int16_t item = 0; item < kItemCount; ++item)
-        if (IsItem(item)) EXPECT_EQ(ItemTable[size_t(item)].ItemPicture, item) << "item " << item;
+        if (IsItem(item)) { EXPECT_EQ(ItemTable[size_t(item)].ItemPicture, item) << "item " << item; }
     EXPECT_EQ(ItemTable[231].ItemType, 29) << "gold is coins";
 }
 

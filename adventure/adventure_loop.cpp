@@ -31,6 +31,7 @@
 #include "platform/input.h"
 #include "platform/message_boxes.h"
 #include "platform/music.h"
+#include "platform/keys.h"
 #include "platform/sound.h"
 #include "push_and_travel.h"
 #include "rest.h"

@@ -9,6 +9,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/list_chooser.h"
 #include "platform/message_boxes.h"
 #include "platform/number_entry.h"
@@ -24,7 +25,6 @@ namespace {
 
 constexpr int16_t kPageCount = 7;
 constexpr int16_t kFunctionsPage = 6;
-constexpr int16_t kTab = 9, kLeftAlt = 164, kEsc = 27;
 // The keys of the pages in order: Stats, Skills, Effects, Prot, Afflict, Collect, Functions.
 constexpr char kPageKeys[kPageCount] = {'S', 'T', 'E', 'P', 'A', 'C', 'F'};
 

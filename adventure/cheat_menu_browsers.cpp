@@ -12,6 +12,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/message_boxes.h"
 #include "platform/number_entry.h"
 #include "platform/source_rects.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr int16_t kEsc = 27;
 constexpr int16_t kLastInstance = kInstanceCount - 1;
 constexpr int16_t kLastEncounter = kEncounterCount - 1;
 

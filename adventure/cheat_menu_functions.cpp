@@ -13,6 +13,7 @@
 #include "kit/level/level_files.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/list_chooser.h"
 #include "platform/sound.h"
 #include "script/quests.h"
@@ -26,7 +27,6 @@ using Kind = CheatControlKind;
 constexpr std::array<std::string_view, 4> kQuestStateNames = {"Inactive", "Active", "Complete", "Cancelled"};
 constexpr int16_t kFrog = 196;
 constexpr int16_t kLevelPages = 13;
-constexpr int16_t kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36, kEsc = 27;
 
 int Teleport(CheatMenuState& m) {
     PlaySoundEffect("PowerUp");

@@ -19,6 +19,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
 #include "platform/source_rects.h"
@@ -29,7 +30,6 @@ namespace {
 
 constexpr int16_t kHolySymbol = 96;
 constexpr int16_t kRitualKnife = 236;
-constexpr int16_t kEsc = 27, kUp = 38, kDown = 40;
 
 constexpr std::array<std::string_view, 9> kGemPhrases{"an Emerald",  "a Sapphire",  "a Diamond",
                                                       "a Ruby",      "a Skystone",  "an Amythest",

@@ -11,6 +11,7 @@
 
 #include "data/level.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 
 // Line 0..9 of Text[page], bounded by its field.
 std::string_view EventLine(const EventRecord& e, int16_t page, int16_t line);
@@ -66,7 +67,6 @@ struct EventButton {
     int16_t drawnY = -1;  // where it is drawn when that is not its click area
     int16_t drawnX = -1;
 };
-inline constexpr int16_t kEsc = 27;
 inline constexpr EventButton kLeaveButton{.action = 0, .label = "Leave", .y = 282, .hotkey1 = 'L'};
 inline constexpr EventButton kLeaveOrEscButton{
     .action = 0, .label = "Leave", .y = 282, .hotkey1 = 'L', .hotkey2 = kEsc};

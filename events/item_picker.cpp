@@ -13,6 +13,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/sound.h"
 #include "platform/source_rects.h"
 #include "platform/tabs.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr int16_t kTab = 9, kLeftAlt = 164;
 constexpr int16_t kUntakeableItem = 101;
 constexpr int16_t kFirstLens = 117, kLastLens = 119;
 // The part of the hero screen's picture behind a 9 x 9 grid.

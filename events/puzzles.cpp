@@ -8,6 +8,7 @@
 #include "events/puzzle_screen.h"
 #include "events/tile_pictures.h"
 #include "platform/fonts.h"
+#include "platform/keys.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
 #include "platform/widgets.h"
@@ -37,8 +38,6 @@ constexpr std::array<std::string_view, 10> kMaze = {
     "#....#..##", "#.#.###...", "..#.#.#.#.", "#.###...##", "....##..##",
     ".##.......", "....##.##.", "###.##.##.", ".....#....", "##.#.####.",
 };
-constexpr int16_t kUp = 38, kDown = 40, kLeft = 37, kRight = 39;
-constexpr int16_t kPadUp = 104, kPadDown = 98, kPadLeft = 100, kPadRight = 102;
 constexpr int16_t kDeviceIdle = 1684, kDeviceMoved = 1689, kDeviceBlocked = 1690;
 constexpr int16_t kLightOff = 1691, kLightOn = 1692;
 

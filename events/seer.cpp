@@ -8,10 +8,9 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 
 namespace {
-
-constexpr int16_t kEnter = 13;
 
 struct SeerRank {
     int16_t lowest;

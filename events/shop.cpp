@@ -14,6 +14,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
 #include "platform/source_rects.h"
@@ -23,7 +24,6 @@ namespace {
 
 constexpr int16_t kStockLines = 8;
 constexpr int16_t kLeftPointer = 1310, kRightPointer = 1311;
-constexpr int16_t kUpKey = 38, kDownKey = 40;
 
 bool HoldsItem(const EventRecord& shop, int16_t line) {
     return line >= 0 && line < kStockLines && ShopStockLine(shop, line).item != kNone;
@@ -136,9 +136,9 @@ void RunShop(int16_t x, int16_t y) {
         LoopPass("shop", draw);
         if (const int16_t row = ClickedMerchantRow(stocked, kStockLines); row >= 0) {
             selected = row;
-        } else if (KeyPressed(kUpKey, 1, 0, 1)) {
+        } else if (KeyPressed(kUp, 1, 0, 1)) {
             selected = MoveSelection(shop, selected, -1);
-        } else if (KeyPressed(kDownKey, 1, 0, 1)) {
+        } else if (KeyPressed(kDown, 1, 0, 1)) {
             selected = MoveSelection(shop, selected, 1);
         } else if (ButtonClicked(42, 380, 8, 'B', 0, 1, 0)) {
             BuyShopItem(shop, selected);

@@ -15,6 +15,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/sound.h"
 #include "platform/source_rects.h"
 #include "platform/widgets.h"
@@ -24,7 +25,6 @@ const std::array<int16_t, 9> GemSalePrices = {90, 90, 110, 110, 70, 70, 135, 135
 
 namespace {
 
-constexpr int16_t kTab = 9, kLeftAlt = 164;
 constexpr int16_t kChestTiles[] = {1323, 1324, 1325, 1326};  // 2 x 2, by rows
 constexpr int16_t kChestX = 123, kChestY = 100;
 constexpr int16_t kUnsoldItems[] = {688, 689};

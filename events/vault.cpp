@@ -17,7 +17,7 @@
 
 namespace {
 
-enum VaultAction : int16_t { kLeave, kBuy, kEnter };
+enum VaultAction : int16_t { kLeave, kBuy, kEnterVault };
 
 constexpr int16_t kVaultCount = 6;
 constexpr int16_t kKeeperTiles[] = {1323, 1324, 1325, 1326};  // 2 x 2, by rows
@@ -109,10 +109,10 @@ void RunVaultEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
             if (!owned) DrawSmallText(480, 230, price, kSmallBlue);
         };
         const EventButton action =
-            owned ? VaultButton(kEnter, "Enter Vault", 260, 'E') : VaultButton(kBuy, "Buy Vault", 260, 'B');
+            owned ? VaultButton(kEnterVault, "Enter Vault", 260, 'E') : VaultButton(kBuy, "Buy Vault", 260, 'B');
         switch (RunEventChoice("vault", draw, {action, VaultButton(kLeave, "Leave", 282, 'L', kEsc)})) {
             case kBuy: BuyVault(vault, cost); break;
-            case kEnter: RunVaultScreen(vault); return;
+            case kEnterVault: RunVaultScreen(vault); return;
             default: return;
         }
     }

@@ -11,6 +11,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
 #include "platform/source_rects.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-constexpr int32_t kCtrl = 17;
 constexpr int16_t kKitIcon = 39;  // of the rune pictures
 
 bool WorldMapOffered() { return CustomCampaign.WorldMapPages != 3; }

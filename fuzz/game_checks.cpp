@@ -22,6 +22,7 @@
 #include "kit/events/level_records.h"
 #include "platform/host/headless.h"
 #include "tests/support/global_state.h"
+#include "platform/keys.h"
 
 namespace fuzz {
 namespace {
@@ -38,7 +39,7 @@ constexpr size_t kMaxLevelImage = 1 << 18;
 constexpr int kMaxEvents = 16;
 constexpr int16_t kEventRow = 10;
 
-enum Key : int32_t { kEnter = 13, kEsc = 27, kCtrl = 17, kTab = 9, kSpace = 32, kLeftButton = 1, kRightButton = 2 };
+enum Key : int32_t { kLeftButton = 1, kRightButton = 2 };
 
 // A few records of every kind the hero carries and meets; the rest are the defaults.
 void MakeTables() {

@@ -21,6 +21,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
 #include "platform/widgets.h"
@@ -28,7 +29,6 @@
 
 namespace {
 
-constexpr int16_t kTab = 9, kLeftAlt = 164, kCtrl = 17, kEsc = 27;
 constexpr int16_t kTopLevel = 50;
 
 bool MayDrop(int16_t item) {

@@ -19,6 +19,7 @@
 #include "platform/fonts.h"
 #include "platform/input.h"
 #include "platform/random.h"
+#include "platform/keys.h"
 #include "platform/sound.h"
 #include "platform/source_rects.h"
 #include "platform/widgets.h"

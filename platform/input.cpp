@@ -1,5 +1,6 @@
 #include "input.h"
 
+#include "keys.h"
 #include "source_rects.h"
 #include "sound.h"
 

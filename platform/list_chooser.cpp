@@ -7,6 +7,7 @@
 #include "display.h"
 #include "fonts.h"
 #include "input.h"
+#include "keys.h"
 #include "sound.h"
 #include "widgets.h"
 
@@ -21,7 +22,6 @@ void SetListRow(size_t row, std::string_view text) {
 
 namespace {
 constexpr int16_t kScrollTrack = 69, kArrowDown = 71, kArrowUp = 72;
-constexpr int16_t kUp = 38, kDown = 40, kHome = 36, kEnd = 35, kPageUp = 33, kPageDown = 34, kEsc = 27;
 }  // namespace
 
 void DrawListChooser(int16_t x, int16_t y, int16_t widthPieces, int16_t visibleRows, int16_t count, int16_t top) {

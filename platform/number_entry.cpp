@@ -6,11 +6,10 @@
 #include "display.h"
 #include "fonts.h"
 #include "input.h"
+#include "keys.h"
 #include "widgets.h"
 
 namespace {
-
-constexpr int16_t kEnter = 13, kMinus = 189, kBackspace = 8, kDelete = 46;
 
 int32_t DigitsAllowed(int32_t max) {
     if (max < 10) return 1;

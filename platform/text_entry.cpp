@@ -11,6 +11,7 @@
 #include "fonts.h"
 #include "frontend/character_creation.h"
 #include "input.h"
+#include "keys.h"
 #include "random.h"
 #include "script/message_window.h"
 #include "source_rects.h"
@@ -18,10 +19,6 @@
 int16_t HeroNameCounter = 0;
 
 namespace {
-
-constexpr int16_t kShift = 16, kLeftAlt = 164, kTab = 9, kEnter = 13, kEsc = 27;
-constexpr int16_t kLeft = 37, kRight = 39, kPadLeft = 100, kPadRight = 102;
-constexpr int16_t kDelete = 46, kBackspace = 8, kHome = 36, kEnd = 35;
 
 constexpr std::array<std::string_view, 20> kMaleNames = {
     "Ulric", "Aldin", "Grimbold", "Leoric", "Wulfric", "Berold",   "Barret", "Botulf", "Degore", "Fedric",

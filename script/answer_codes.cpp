@@ -6,13 +6,13 @@
 #include "message_window.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/sound.h"
 #include "platform/text_entry.h"
 #include "script_codes.h"
 
 namespace {
 
-constexpr int16_t kEsc = 27;
 constexpr int16_t kIanCode = 22;
 constexpr size_t kAnswerChars = 23;
 

@@ -8,13 +8,13 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/widgets.h"
 #include "quests.h"
 #include "view/play_screen.h"
 
 namespace {
 
-constexpr int16_t kEsc = 27;
 constexpr int16_t kQuestsShown = 3;
 constexpr int16_t kAwardsShown = 15;
 constexpr int16_t kAwardStep = 5;

@@ -8,13 +8,13 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/source_rects.h"
 #include "platform/widgets.h"
 #include "symbol_names.h"
 
 namespace {
 
-constexpr int16_t kEsc = 27;
 constexpr int16_t kBookPages = 8;
 
 // The symbols of a page: the left column from its own top, the right one from 120.

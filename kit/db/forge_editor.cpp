@@ -11,6 +11,7 @@
 #include "kit/db/record_form.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
+#include "platform/keys.h"
 #include "platform/source_rects.h"
 #include "platform/widgets.h"
 
@@ -20,7 +21,6 @@ constinit const std::array<std::string_view, 4> ForgeTypeLabels = {"Witches' Cau
 namespace {
 
 constexpr int16_t kLastRecipe = int16_t(std::tuple_size_v<decltype(ForgeTable)> - 1);
-constexpr int16_t kHome = 36, kEnd = 35;
 constexpr int16_t kLastItem = kItemCount - 1;
 
 constexpr auto kFields = JoinFields(

@@ -13,6 +13,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/message_boxes.h"
 #include "platform/number_entry.h"
 #include "platform/source_rects.h"
@@ -32,7 +33,6 @@ namespace {
 
 constexpr int16_t kLastItem = kItemCount - 1;
 constexpr int16_t kItemPage = 0, kListPage = 1;
-constexpr int16_t kTab = 9, kLeftAlt = 164, kEsc = 27;
 constexpr int16_t kTabX = 35, kTabWidth = 60;
 constexpr std::array<int16_t, 4> kTabRowY = {65, 87, 109, 131};
 constexpr std::array<int16_t, 4> kTabsInRow = {9, 9, 9, 6};

@@ -16,6 +16,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
 #include "platform/source_rects.h"
@@ -38,7 +39,6 @@ constinit const std::array<std::string_view, 8> XpMultiplierLabels = {"x0.5", "x
 namespace {
 
 constexpr int16_t kLastMonster = kMonsterCount - 1;
-constexpr int16_t kTab = 9, kLeftAlt = 164, kEsc = 27;
 constexpr int16_t kStats = 0, kMelee = 1, kMissile = 2, kResistance = 3, kOnDeath = 4;
 constexpr int16_t kSummonAlly = 8, kTeleport = 11;
 constexpr uint8_t kShown = 0, kRecordZero = 1, kState = 2;  // the form's bases

@@ -8,12 +8,11 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/source_rects.h"
 #include "platform/widgets.h"
 
 namespace {
-
-constexpr int16_t kEsc = 27;
 
 // A run of cells in reading order: `count` pictures from `first` by `step`, `columns` to a
 // row, each cell w x h at (x + dx c, y + dy r).

@@ -33,6 +33,7 @@
 #include "kit/script/script_editor.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
+#include "platform/keys.h"
 #include "platform/input.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
@@ -41,8 +42,6 @@
 int16_t KitPreviousLevel = 0;
 
 namespace {
-
-constexpr int16_t kTab = 9, kCtrl = 17, kEsc = 27, kLeftAlt = 164, kBackQuote = 192, kF1 = 112, kF4 = 115;
 
 // The editor drawn behind the box, then the question.
 int Ask(const EditorState& e, int16_t x, int16_t y, std::string_view question) {

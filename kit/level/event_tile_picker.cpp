@@ -6,6 +6,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/source_rects.h"
 #include "platform/tabs.h"
 #include "platform/widgets.h"
@@ -111,8 +112,6 @@ constexpr std::array<EventPage, kEventPages> kEventPageTabs = {{
 constexpr std::string_view kPageKeyOrder = "IDAGNSTRUOPMBX";
 
 constexpr int16_t kTabsPerRow = 7, kSlotX = 60, kSlotY = 120, kSlotPitch = 33, kSlotFrame = 1652;
-constexpr int16_t kTab = 9, kEsc = 27, kLeftAlt = 164;
-constexpr int16_t kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kPad4 = 100, kPad6 = 102;
 
 // The type of each page's slot, from the one table of types; -1 where a slot is empty.
 const std::array<std::array<int16_t, kEventSlots>, kEventPages> EventPageSlots = [] {

@@ -5,13 +5,12 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/number_entry.h"
 #include "platform/source_rects.h"
 #include "platform/widgets.h"
 
 namespace {
-
-constexpr int16_t kEsc = 27;
 
 // The number fields of one edge's block, in the order they are tested; y is from the
 // block's top.

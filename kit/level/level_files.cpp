@@ -10,6 +10,7 @@
 #include "kit/level/level_search.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
+#include "platform/keys.h"
 #include "platform/input.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
@@ -20,7 +21,6 @@
 namespace {
 
 constexpr int16_t kPageCount = 13;
-constexpr int16_t kEsc = 27, kHome = 36, kEnd = 35, kPageUp = 33, kPageDown = 34;
 constexpr int16_t kBarTile = 1634, kLoadIconTile = 1595, kSaveIconTile = 1394, kDeleteIconTile = 1596;
 
 int16_t EntryOf(int16_t page, int16_t row) { return int16_t(10 * (page - 1) + row); }

@@ -12,12 +12,12 @@
 #include "platform/fonts.h"
 #include "platform/input.h"
 #include "platform/source_rects.h"
+#include "platform/keys.h"
 #include "platform/widgets.h"
 #include "view/view_pictures.h"
 
 namespace {
 
-constexpr int16_t kEsc = 27;
 constexpr int16_t kDoX = 120, kCancelX = 200, kButtonY = 283;
 
 void DrawDialogFrame(std::string_view title) {

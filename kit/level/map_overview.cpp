@@ -8,13 +8,13 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/source_rects.h"
 #include "platform/widgets.h"
 #include "view/view_pictures.h"
 
 namespace {
 
-constexpr int16_t kEsc = 27;
 constexpr int16_t kPlainFloorTile = 1327;
 
 }  // namespace

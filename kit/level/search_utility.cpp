@@ -14,6 +14,7 @@
 #include "platform/input.h"
 #include "platform/message_boxes.h"
 #include "platform/number_entry.h"
+#include "platform/keys.h"
 #include "platform/source_rects.h"
 #include "platform/tabs.h"
 #include "platform/widgets.h"
@@ -55,8 +56,6 @@ constexpr std::array<MissSearch, 3> kMissSearches = {{
     {"Missing Music?", 230, 330, FindMissingMusic},
     {"Undefined Monst?", 400, 520, SearchUndefinedMonsters},
 }};
-
-constexpr int16_t kEsc = 27, kTab = 9, kSpace = 32, kLeft = 37, kRight = 39, kPad4 = 100, kPad6 = 102;
 
 std::string_view LineText(const SearchLine& line) { return std::string_view(line.data(), strnlen(line.data(), line.size())); }
 

@@ -4,6 +4,7 @@
 #include "kit/level/tile_pickers.h"
 #include "platform/display.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/sound.h"
 #include "platform/source_rects.h"
 #include "platform/tabs.h"
@@ -28,8 +29,6 @@ constexpr std::array<WallTab, kWallCategories> kWallTabs = {{
 constexpr int16_t kTabX = 25, kTabTop = 65, kTabPitch = 20, kTabsPerRow = 9;
 constexpr int16_t kGridX = 50, kGridY = 140, kCellPitch = 33, kCellSize = 32;
 constexpr int16_t kCellFrame = 1634;
-constexpr int16_t kTab = 9, kEsc = 27, kLeftAlt = 164;
-constexpr int16_t kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kPad2 = 98, kPad4 = 100, kPad6 = 102, kPad8 = 104;
 
 void DrawTabs(int16_t row, int16_t category) {
     const int16_t first = int16_t(kTabsPerRow * row);

@@ -5,6 +5,7 @@
 #include "platform/fonts.h"
 #include "platform/input.h"
 #include "platform/source_rects.h"
+#include "platform/keys.h"
 #include "platform/widgets.h"
 #include "view/view_pictures.h"
 

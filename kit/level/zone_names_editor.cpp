@@ -6,6 +6,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/list_chooser.h"
 #include "platform/music.h"
 #include "platform/number_entry.h"
@@ -23,8 +24,6 @@ constinit const std::array<std::string_view, 19> TuneNames = {
     "Custom1",    "Custom2",     "Custom3", "Custom4", "Custom5"};
 
 namespace {
-
-constexpr int16_t kEsc = 27;
 
 int16_t ZoneY(int z) { return int16_t(85 + 60 * z); }
 

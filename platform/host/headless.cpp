@@ -4,12 +4,12 @@
 
 #include <cstdio>
 
+#include "platform/keys.h"
 #include "surface.h"
 
 namespace host {
 namespace {
 
-constexpr int32_t kShift = 16;
 // Between two typed keys: longer than a loop pass that reads every key, as a person types.
 constexpr int32_t kTypingPolls = 200;
 

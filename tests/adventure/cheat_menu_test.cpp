@@ -11,13 +11,12 @@
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
 #include "platform/display.h"
+#include "platform/keys.h"
 #include "script/quests.h"
 #include "tests/adventure/action_test.h"
 #include "tests/support/surface_match.h"
 
 namespace {
-
-constexpr int kTab = 9, kEsc = 27, kEnter = 13;
 
 class CheatMenuTest : public ActionTest {
 protected:

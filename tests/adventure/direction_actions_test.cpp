@@ -8,13 +8,13 @@
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
 #include "hero/give_item.h"
+#include "platform/keys.h"
 #include "tests/adventure/action_test.h"
 
 namespace {
 
 constexpr int16_t kSimpleDoor = 1233, kComplexDoor = 1234, kSecretDoor = 1235, kBuriedCache = 1282;
 constexpr int16_t kThievesTools = 248;
-constexpr int16_t kRight = 39, kLeft = 37, kNumpadDown = 98;
 enum Mode : int16_t { kCloseDoor, kDisarm, kDig };
 
 class DirectionTest : public ActionTest {
@@ -51,7 +51,7 @@ TEST_F(DirectionTest, ThePromptTakesOneDirectionOnTheMapOrLeaves) {
     Act(kDig, kRight, {27});  // off the map: the prompt stays until Esc
     EXPECT_EQ(Shown("You dig a big hole"), 0u);
 
-    Act(kDig, kNumpadDown, {'L'});
+    Act(kDig, kPadDown, {'L'});
     EXPECT_TRUE(ShownAt("You dig a big hole", 465, 120));
     EXPECT_TRUE(ShownAt("but discover nothing", 465, 132));
     EXPECT_TRUE(ShownAt("of interest...", 465, 144));

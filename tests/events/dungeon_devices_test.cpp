@@ -1,9 +1,8 @@
 // Mushrooms, bridges, riddles answered by typing, push resets, alternate tiles and beds.
+#include "platform/keys.h"
 #include "tests/events/event_test.h"
 
 namespace {
-
-constexpr int kEnter = 13;
 
 class DungeonDevicesTest : public EventTest {};
 

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "events/puzzles.h"
+#include "platform/keys.h"
 #include "tests/events/event_test.h"
 
 namespace {
 
 constexpr int16_t kPuzzle = 1280, kFlag = 600;
-constexpr int kEnter = 13;
 
 class PuzzlesTest : public EventTest {
 protected:

@@ -1,11 +1,10 @@
 // TELEXY teleporters, rune riddles, coaches and smoke signals.
 #include "events/travel_events.h"
+#include "platform/keys.h"
 #include "script/symbol_names.h"
 #include "tests/events/event_test.h"
 
 namespace {
-
-constexpr int kEnter = 13;
 
 class SignalsTest : public EventTest {
 protected:

@@ -20,6 +20,7 @@
 #include "hero/item_instances.h"
 #include "kit/events/level_records.h"
 #include "platform/display.h"
+#include "platform/keys.h"
 #include "tests/data/file_bytes.h"
 #include "tests/data/texts_shown.h"
 #include "tests/support/headless_test.h"
@@ -27,7 +28,6 @@
 
 namespace {
 
-constexpr int kRight = 39, kLeft = 37, kUp = 38, kCtrl = 17, kEsc = 27, kEnter = 13;
 constexpr int16_t kSlot = 1;
 constexpr int16_t kOrcSquare = 28 * 50 + 25;  // three squares east of the hero
 

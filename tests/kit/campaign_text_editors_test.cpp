@@ -3,13 +3,13 @@
 #include "data/campaign_tables.h"
 #include "data/text_field.h"
 #include "kit/db/database_editors.h"
+#include "platform/keys.h"
 #include "tests/kit/db_test.h"
 
 namespace {
 
 class CampaignTextEditorTest : public DbEditorTest {
 protected:
-    static constexpr int kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36, kUp = 38;
     bool MediaSent(std::string_view command) const {
         return std::find(host.mediaCommands.begin(), host.mediaCommands.end(), command) != host.mediaCommands.end();
     }

@@ -10,14 +10,13 @@
 #include "kit/events/level_records.h"
 #include "kit/level/event_clipboard.h"
 #include "platform/display.h"
+#include "platform/keys.h"
 #include "tests/kit/kit_test.h"
 #include "tests/support/surface_match.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kTab = 9, kF1 = 112, kF4 = 115;
 
 class ConstructionKitTest : public KitTest {
 protected:

@@ -7,13 +7,13 @@
 #include <string>
 
 #include "data/data_files.h"
+#include "platform/keys.h"
 #include "tests/data/file_bytes.h"
 #include "tests/data/texts_shown.h"
 #include "tests/support/headless_test.h"
 
 class DbEditorTest : public HeadlessTest {
 protected:
-    static constexpr int kEsc = 27, kEnter = 13, kDelete = 46;
 
     void SetUp() override {
         HeadlessTest::SetUp();

@@ -15,13 +15,13 @@
 #include "kit/events/event_editor.h"
 #include "kit/events/level_records.h"
 #include "platform/display.h"
+#include "platform/keys.h"
 #include "tests/support/headless_test.h"
 #include "tests/support/surface_match.h"
 
 class EventEditorTest : public HeadlessTest {
 protected:
     static constexpr int16_t kX = 7, kY = 9;
-    static constexpr int kEsc = 27, kEnter = 13;
 
     void SetUp() override {
         HeadlessTest::SetUp();

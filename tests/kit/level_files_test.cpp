@@ -7,6 +7,7 @@
 #include "data/campaign_tables.h"
 #include "data/data_files.h"
 #include "data/text_field.h"
+#include "platform/keys.h"
 #include "tests/kit/kit_test.h"
 
 namespace fs = std::filesystem;
@@ -48,7 +49,6 @@ protected:
 };
 
 TEST_F(LevelFilesTest, PagesByKeysAndButtons) {
-    constexpr int kHome = 36, kEnd = 35, kPageUp = 33, kPageDown = 34;
     Keys({kEnd, 'N', kPageUp, '0', 'P', '9', kHome, kPageDown, 27});
     EXPECT_EQ(Load(7), 7);
     EXPECT_EQ(PagesShown(), (std::vector<std::string>{"1", "13", "12", "1", "10", "1", "2"}));

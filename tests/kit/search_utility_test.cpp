@@ -7,14 +7,13 @@
 #include "data/item_records.h"
 #include "data/monster_records.h"
 #include "data/text_field.h"
+#include "platform/keys.h"
 #include "tests/data/texts_shown.h"
 #include "tests/kit/audit_levels.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kEsc = 27, kEnter = 13, kRight = 39, kSpace = 32;
 
 class SearchUtilityTest : public AuditLevelsTest {
 protected:

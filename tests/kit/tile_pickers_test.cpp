@@ -5,13 +5,12 @@
 #include <algorithm>
 
 #include "platform/display.h"
+#include "platform/keys.h"
 #include "tests/data/texts_shown.h"
 #include "tests/support/headless_test.h"
 #include "tests/support/surface_match.h"
 
 namespace {
-
-constexpr int kEsc = 27, kTab = 9, kLeftAlt = 164, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 
 class TilePickersTest : public HeadlessTest {
 protected:

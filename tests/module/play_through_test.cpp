@@ -16,6 +16,7 @@
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
 #include "platform/display.h"
+#include "platform/keys.h"
 #include "platform/random.h"
 #include "tests/data/file_bytes.h"
 #include "tests/data/texts_shown.h"
@@ -23,8 +24,6 @@
 #include "tests/module/stage_driver.h"
 
 namespace {
-
-constexpr int32_t kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kEnter = 13, kEsc = 27, kCtrl = 17;
 
 // Flags, items and places of the campaign, as its files hold them.
 constexpr int16_t kThornwick = 1, kVale = 2, kHalls = 3, kCrypt = 4;

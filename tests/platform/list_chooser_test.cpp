@@ -3,12 +3,12 @@
 
 #include <cstdio>
 
+#include "platform/keys.h"
 #include "tests/support/headless_test.h"
 
 namespace {
 
 constexpr int16_t kX = 100, kY = 50, kWidth = 6, kRows = 4;
-constexpr int kUp = 38, kDown = 40, kHome = 36, kEnd = 35, kPageUp = 33, kPageDown = 34, kEsc = 27;
 
 class ListChooserTest : public HeadlessTest {
 protected:

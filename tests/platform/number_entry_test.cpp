@@ -1,11 +1,10 @@
 // Number entry: digit counts, sign, Backspace, Delete and the clamping.
 #include "platform/number_entry.h"
 
+#include "platform/keys.h"
 #include "tests/support/headless_test.h"
 
 namespace {
-
-constexpr int kMinus = 189, kBackspace = 8, kDelete = 46;
 
 class NumberEntryTest : public HeadlessTest {
 protected:

@@ -6,13 +6,13 @@
 #include <string>
 
 #include "data/game_state.h"
+#include "platform/keys.h"
 #include "platform/random.h"
 #include "tests/support/headless_test.h"
 
 namespace {
 
 constexpr int16_t kX = 100, kY = 50;  // characters start at (110, 56)
-constexpr int kEnter = 13, kEsc = 27, kTab = 9;
 
 class TextEntryTest : public HeadlessTest {
 protected:

@@ -5,12 +5,11 @@
 
 #include "data/item_records.h"
 #include "platform/display.h"
+#include "platform/keys.h"
 #include "script/script_run.h"
 #include "tests/script/script_test.h"
 
 namespace {
-
-constexpr int kEnter = 13, kEsc = 27;
 
 class InterpreterTest : public ScriptTest {
 protected:

@@ -4,6 +4,7 @@
 
 #include "data/campaign_tables.h"
 #include "platform/display.h"
+#include "platform/keys.h"
 #include "script/journal.h"
 #include "script/symbol_names.h"
 #include "tests/script/script_test.h"
@@ -12,7 +13,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-constexpr int kEsc = 27;
 
 class QuestsTest : public ScriptTest {
 protected:

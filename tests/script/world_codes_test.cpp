@@ -12,13 +12,13 @@
 #include "hero/item_types.h"
 #include "kit/events/level_records.h"
 #include "platform/display.h"
+#include "platform/keys.h"
 #include "tests/script/script_test.h"
 #include "tests/support/surface_match.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
-constexpr int kEnter = 13, kEsc = 27;
 
 class WorldCodesTest : public ScriptTest {
 protected:

@@ -176,7 +176,7 @@ void RunCheatMenu() {
         int16_t page = m.page;
         for (int16_t i = 0; i < kPageCount; ++i)
             if (ButtonClicked(int16_t(32 + 60 * i), 52, 6, 0, 0, 1, 1)) page = i;
-        if (!KeyDown(kLeftAlt) && !SurfacesLost && KeyPressed(kTab, 1, 0, 1)) page = int16_t((m.page + 1) % kPageCount);
+        if (TabPressed(1)) page = int16_t((m.page + 1) % kPageCount);
         for (int16_t i = 0; i < kPageCount; ++i)
             if (KeyPressed(kPageKeys[i], 1, 0, 1)) page = i;
         if (page != m.page) {

@@ -70,7 +70,7 @@ int PickBackpackItem(int16_t itemFlag, int16_t xFlag, int16_t yFlag, int16_t rul
         LoopPass("item picker", draw);
         if (GameState.HasBagOfHolding) {
             int16_t chosen = CarriedGridTabClicked(180, 53);
-            if (!SurfacesLost && !KeyDown(kLeftAlt) && KeyPressed(kTab, 1, 0, 1))
+            if (TabPressed(1))
                 chosen = page == kBagPage ? kBackpackPage : kBagPage;
             if (chosen >= 0) {
                 page = chosen;

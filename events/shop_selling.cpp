@@ -105,7 +105,7 @@ void RunSellScreen() {
         const int16_t tab = CarriedGridTabClicked(180, 53);
         if (tab >= 0) {
             page = tab;
-        } else if (GameState.HasBagOfHolding && !KeyDown(kLeftAlt) && KeyPressed(kTab, 1, 0, 1)) {
+        } else if (GameState.HasBagOfHolding && TabPressed(1)) {
             page = int16_t(1 - page);
         } else if (HandleGridClicks(SellGrid(page), [&] { DrawSellScreen(page); })) {
         } else if (HoldingItem() && AreaClicked(kChestX, kChestY, 64, 64, 'S', 1, 1, 0)) {

@@ -210,7 +210,7 @@ void RunHeroScreen(int16_t page) {
         };
         if (const int16_t tab = ClickedTab(lore, pages); tab >= 0) {
             turnTo(tab);
-        } else if (!SurfacesLost && !KeyDown(kLeftAlt) && KeyPressed(kTab, 1, 0, 1)) {
+        } else if (TabPressed(1)) {
             turnTo(int16_t((page + 1) % pages));
         } else if (KeyPressed('S', 1, 0, 1)) {
             turnTo(page == 0 ? 1 : 0);

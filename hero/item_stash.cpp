@@ -153,7 +153,7 @@ void RunRetrieveScreen() {
             pile = 1;
         } else if (ButtonClicked(180, 88, 8, '3', 0, 1, 1)) {
             pile = 2;
-        } else if (!SurfacesLost && !KeyDown(164) && KeyPressed(9, 1, 0, 1)) {
+        } else if (TabPressed(1)) {
             pile = int16_t((pile + 1) % 3);
         } else if (ButtonClicked(340, 88, 12, 0, 0, 1, 1)) {
             grid = 0;

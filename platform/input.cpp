@@ -79,6 +79,13 @@ int KeyPressed(int16_t key, uint32_t waitRelease, uint32_t silent, int16_t sound
     return 1;
 }
 
+bool TabPressed(int16_t sound) { return !SurfacesLost && !KeyDown(kLeftAlt) && KeyPressed(kTab, 1, 0, sound); }
+
+bool ArrowPressed(int16_t arrow, int16_t sound) {
+    const int16_t pad = arrow == kLeft ? kPadLeft : arrow == kRight ? kPadRight : arrow == kUp ? kPadUp : kPadDown;
+    return KeyPressed(arrow, 1, 0, sound) || KeyPressed(pad, 1, 0, sound);
+}
+
 void Delay(uint32_t milliseconds) {
     host::Backend& h = host::Get();
     // Elapsed time, so a wrap of the tick count cannot make the wait endless.

@@ -31,6 +31,11 @@ int ButtonClicked(int16_t x, int16_t y, int16_t widthUnits, int16_t hotkey1, int
 int AreaClicked(int16_t x, int16_t y, int16_t width, int16_t height, int16_t hotkey, int16_t mouseButton,
                 uint32_t waitRelease, int16_t sound);
 int KeyPressed(int16_t key, uint32_t waitRelease, uint32_t silent, int16_t sound);
+// Tab to the next field or page: not while Alt is down (the system's window switch) nor in the
+// pass that follows a lost focus, whose Tab was the one that switched away.
+bool TabPressed(int16_t sound);
+// An arrow key or its twin on the number pad, each waited for and with the sound given.
+bool ArrowPressed(int16_t arrow, int16_t sound);
 void Delay(uint32_t milliseconds);
 // Milliseconds on the host's clock.
 uint32_t TickCount();

@@ -155,11 +155,11 @@ int32_t EnterText(int16_t x, int16_t y, std::span<char> text, int16_t minLen, in
             RedrawEditContext(context, a, b, c);
             redraw();
         });
-        if (KeyPressed(kLeft, 1, 0, 1) || KeyPressed(kPadLeft, 1, 0, 1)) {
+        if (ArrowPressed(kLeft, 1)) {
             if (edit.cursor > 0) --edit.cursor;
             redraw();
         }
-        if (KeyPressed(kRight, 1, 0, 1) || KeyPressed(kPadRight, 1, 0, 1)) {
+        if (ArrowPressed(kRight, 1)) {
             if (edit.cursor < edit.lastIndex + 1) ++edit.cursor;
             redraw();
         }
@@ -181,7 +181,7 @@ int32_t EnterText(int16_t x, int16_t y, std::span<char> text, int16_t minLen, in
         }
         char ch = 0;
         const bool gotChar = KeyToChar(ch) != 0;
-        if (!gotChar && SurfacesLost == 0 && !KeyDown(kLeftAlt) && KeyPressed(kTab, 1, 0, 1)) {
+        if (!gotChar && TabPressed(1)) {
             if (!randomName) {
                 result = 1;
                 done = true;

@@ -190,7 +190,7 @@ int ItemPass(ItemScreen& s, const FormRedraw& redraw) {
                 redraw(1);
             }
         }
-    if (!SurfacesLost && !KeyDown(kLeftAlt) && KeyPressed(kTab, 1, 0, 1)) {
+    if (TabPressed(1)) {
         s.Show(int16_t((s.category + 1) % kItemCategoryCount), 0);
         redraw(1);
     }

@@ -240,7 +240,7 @@ void RunMonsterEditor() {
                 changed = 1;
             }
         }
-        if (!SurfacesLost && !KeyDown(kLeftAlt) && KeyPressed(kTab, 1, 0, 1)) {
+        if (TabPressed(1)) {
             s.page = int16_t((s.page + 1) % (kOnDeath + 1));
             changed = 1;
         }

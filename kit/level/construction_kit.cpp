@@ -219,7 +219,7 @@ void PollPageTabs(EditorState& e) {
 
 void PollPageKeys(EditorState& e) {
     int16_t page = e.page;
-    if (!SurfacesLost && !KeyDown(kLeftAlt) && KeyPressed(kTab, 1, 0, 1)) page = int16_t((page + 1) % 6);
+    if (TabPressed(1)) page = int16_t((page + 1) % 6);
     if (KeyPressed('D', 1, 0, 1)) page = 0;
     if (KeyPressed('V', 1, 0, 1)) page = 1;
     if (!KeyDown(kCtrl) && KeyPressed('C', 1, 0, 1)) page = 2;

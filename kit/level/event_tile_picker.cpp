@@ -177,11 +177,11 @@ int16_t PickEventTile(int16_t current, int16_t& page) {
             const int16_t row = int16_t(p / kTabsPerRow), column = int16_t(p % kTabsPerRow);
             if (AreaClicked(int16_t(25 + 60 * column), int16_t(68 + 20 * row), 60, 18, 0, 1, 1, 0)) show(p);
         }
-        if (!SurfacesLost && !KeyDown(kLeftAlt) && KeyPressed(kTab, 1, 0, 0)) show(int16_t((page + 1) % kEventPages));
+        if (TabPressed(0)) show(int16_t((page + 1) % kEventPages));
         if (KeyPressed(kUp, 1, 0, 0) && page >= kTabsPerRow) show(int16_t(page - kTabsPerRow));
         if (KeyPressed(kDown, 1, 0, 0) && page < kTabsPerRow) show(int16_t(page + kTabsPerRow));
-        if (KeyPressed(kRight, 1, 0, 0) || KeyPressed(kPad6, 1, 0, 0)) show(int16_t((page + 1) % kEventPages));
-        if (KeyPressed(kLeft, 1, 0, 0) || KeyPressed(kPad4, 1, 0, 0))
+        if (ArrowPressed(kRight, 0)) show(int16_t((page + 1) % kEventPages));
+        if (ArrowPressed(kLeft, 0))
             show(int16_t((page + kEventPages - 1) % kEventPages));
         for (char key : kPageKeyOrder) {
             const auto tab = std::find_if(kEventPageTabs.begin(), kEventPageTabs.end(),

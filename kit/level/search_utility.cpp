@@ -182,8 +182,8 @@ void RunSearchUtility(int16_t editedLevel) {
         LoopPass("search utility", draw);
         for (int16_t i = 0; i < kModeCount; ++i)
             if (ButtonClicked(int16_t(25 + 60 * i), 90, 6, 0, 0, 1, 1)) setMode(i);
-        if (KeyPressed(kLeft, 1, 0, 0) || KeyPressed(kPad4, 1, 0, 0)) setMode(int16_t((mode + kModeCount - 1) % kModeCount));
-        if (KeyPressed(kRight, 1, 0, 0) || KeyPressed(kPad6, 1, 0, 0) || KeyPressed(kTab, 1, 0, 0))
+        if (ArrowPressed(kLeft, 0)) setMode(int16_t((mode + kModeCount - 1) % kModeCount));
+        if (ArrowPressed(kRight, 0) || TabPressed(0))
             setMode(int16_t((mode + 1) % kModeCount));
         if (ButtonClicked(140, 65, 4, 0, 0, 1, 1)) {
             first = EnterNumber(140, 65, 2, 0, 129);

@@ -46,8 +46,6 @@ int CellAt(int32_t x, int32_t y) {
     return i < kWallGridColumns && j < kWallGridRows ? int(j * kWallGridColumns + i) : -1;
 }
 
-bool ArrowPressed(int16_t arrow, int16_t pad) { return KeyPressed(arrow, 1, 0, 0) || KeyPressed(pad, 1, 0, 0); }
-
 }  // namespace
 
 void DrawWallTilePicker(int16_t category, int16_t flip) {
@@ -95,12 +93,12 @@ int16_t PickWallTile(int16_t current, int16_t& category) {
         for (int16_t c = 0; c < kWallCategories; ++c) {
             if (kWallTabs[size_t(c)].key && KeyPressed(kWallTabs[size_t(c)].key, 1, 0, 0)) show(c);
         }
-        if (!SurfacesLost && !KeyDown(kLeftAlt) && KeyPressed(kTab, 1, 0, 0))
+        if (TabPressed(0))
             show(int16_t((category + 1) % kWallCategories));
-        if (ArrowPressed(kUp, kPad8) && category >= kTabsPerRow) show(int16_t(category - kTabsPerRow));
-        if (ArrowPressed(kDown, kPad2) && category < 2 * kTabsPerRow) show(int16_t(category + kTabsPerRow));
-        if (ArrowPressed(kRight, kPad6)) show(int16_t((category + 1) % kWallCategories));
-        if (ArrowPressed(kLeft, kPad4)) show(int16_t((category + kWallCategories - 1) % kWallCategories));
+        if (ArrowPressed(kUp, 0) && category >= kTabsPerRow) show(int16_t(category - kTabsPerRow));
+        if (ArrowPressed(kDown, 0) && category < 2 * kTabsPerRow) show(int16_t(category + kTabsPerRow));
+        if (ArrowPressed(kRight, 0)) show(int16_t((category + 1) % kWallCategories));
+        if (ArrowPressed(kLeft, 0)) show(int16_t((category + kWallCategories - 1) % kWallCategories));
         if (ButtonClicked(440, 420, 8, kEsc, 'T', 1, 1)) {
             result = cancelled;
             done = true;

@@ -20,14 +20,6 @@ bool Refuses(const ItemGridView& grid, int16_t type) {
     return std::find(grid.refusedTypes.begin(), grid.refusedTypes.end(), type) != grid.refusedTypes.end();
 }
 
-bool AreaFree(const ItemGridView& grid, int16_t col, int16_t row, int16_t w, int16_t h) {
-    if (col < 0 || row < 0 || w < 1 || h < 1 || col + w > grid.columns || row + h > grid.rows) return false;
-    for (int16_t c = col; c < col + w; ++c)
-        for (int16_t r = row; r < row + h; ++r)
-            if (grid.Cell(c, r) != kNone) return false;
-    return true;
-}
-
 }  // namespace
 
 void GridPutDown(const ItemGridView& grid, int16_t col, int16_t row) {
@@ -39,7 +31,7 @@ void GridPutDown(const ItemGridView& grid, int16_t col, int16_t row) {
     }
     int16_t w, h;
     GetItemCells(item, w, h);
-    if (!AreaFree(grid, col, row, w, h)) return;
+    if (!AreaFreeIn(grid.cells, grid.columns, grid.rows, col, row, w, h)) return;
     for (int16_t c = col; c < col + w; ++c)
         for (int16_t r = row; r < row + h; ++r) grid.Cell(c, r) = CursorItem;
     CursorItem = kNone;

@@ -28,8 +28,7 @@ bool DropInGrid(ItemGrid grid, int16_t col, int16_t row) {
     int16_t w, h;
     GetItemCells(item, w, h);
     if (!GridAreaFree(grid, col, row, w, h)) return false;
-    for (int c = col; c < col + w; ++c)
-        for (int r = row; r < row + h; ++r) grid[c * 9 + r] = CursorItem;
+    MarkGridArea(grid, CursorItem, col, row, w, h);
     CursorItem = kNone;
     PlaySoundEffect("WaterWalk");
     return true;

@@ -35,12 +35,17 @@ void GetItemCells(int16_t item, int16_t& w, int16_t& h) {
     h = c.h;
 }
 
-int GridAreaFree(ItemGrid grid, int16_t col, int16_t row, int16_t w, int16_t h) {
-    if (col < 0 || row < 0 || w < 1 || h < 1 || col + w >= 10 || row + h >= 10) return 0;
+int AreaFreeIn(std::span<const int16_t> cells, int16_t columns, int16_t rows, int16_t col, int16_t row, int16_t w,
+               int16_t h) {
+    if (col < 0 || row < 0 || w < 1 || h < 1 || col + w > columns || row + h > rows) return 0;
     for (int c = col; c < col + w; ++c)
         for (int r = row; r < row + h; ++r)
-            if (grid[c * 9 + r] != kNone) return 0;
+            if (cells[size_t(c * rows + r)] != kNone) return 0;
     return 1;
+}
+
+int GridAreaFree(ItemGrid grid, int16_t col, int16_t row, int16_t w, int16_t h) {
+    return AreaFreeIn(grid, 9, 9, col, row, w, h);
 }
 
 int BackpackAreaFree(int16_t col, int16_t row, int16_t w, int16_t h) {
@@ -102,6 +107,14 @@ void MarkGridArea(ItemGrid grid, int16_t instance, int16_t col, int16_t row, int
     for (int c = col; c < col + w && c < 9; ++c)
         for (int r = row; r < row + h && r < 9; ++r)
             if (c >= 0 && r >= 0) grid[c * 9 + r] = instance;
+}
+
+int PlaceInstanceFirstFree(ItemGrid grid, int16_t instance, int16_t item) {
+    int16_t w, h, col, row;
+    GetItemCells(item, w, h);
+    if (!FindFreeArea(grid, w, h, col, row)) return 0;
+    MarkGridArea(grid, instance, col, row, w, h);
+    return 1;
 }
 
 int AutoPlaceInGrid(ItemGrid grid, int16_t item, int16_t x, int16_t y) {

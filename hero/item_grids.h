@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "hero/item_instances.h"
 
@@ -11,7 +12,11 @@ int16_t ItemSizeClass(int32_t picture);
 // Cells (w x h) of an item number; 1 x 1 for a number outside the item table.
 void GetItemCells(int16_t item, int16_t& w, int16_t& h);
 
-// 1 when the w x h area anchored at (col, row) lies inside the grid and every cell is -1.
+// 1 when the w x h area anchored at (col, row) lies inside a grid of columns x rows cells
+// (cell = column * rows + row) and every cell is -1.
+int AreaFreeIn(std::span<const int16_t> cells, int16_t columns, int16_t rows, int16_t col, int16_t row, int16_t w,
+               int16_t h);
+// The same for a 9 x 9 grid.
 int GridAreaFree(ItemGrid grid, int16_t col, int16_t row, int16_t w, int16_t h);
 int BackpackAreaFree(int16_t col, int16_t row, int16_t w, int16_t h);
 int BagAreaFree(int16_t col, int16_t row, int16_t w, int16_t h);
@@ -34,6 +39,8 @@ int PlaceInBag(int16_t item, int16_t x, int16_t y, int16_t col, int16_t row, int
 int FindFreeArea(ItemGrid grid, int16_t w, int16_t h, int16_t& col, int16_t& row);
 // Writes the instance into the w x h cells anchored at (col, row) that lie inside the grid.
 void MarkGridArea(ItemGrid grid, int16_t instance, int16_t col, int16_t row, int16_t w, int16_t h);
+// Puts an existing instance, sized as the item, at the first free anchor (as FindFreeArea); 0 when none.
+int PlaceInstanceFirstFree(ItemGrid grid, int16_t instance, int16_t item);
 
 // Places the item at the first free anchor, rows top to bottom, each left to right: 1 placed,
 // 0 no free area, -1 an area was free but no instance.

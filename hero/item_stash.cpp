@@ -27,22 +27,9 @@ constexpr int16_t kPileX = 20, kGridX = 340, kCellsY = 108;
 
 ItemGrid Pile(int16_t pile) { return ItemGrid(GameState.StashPiles[pile], kGridCells); }
 
-void Mark(ItemGrid grid, int16_t col, int16_t row, int16_t w, int16_t h, int16_t instance) {
-    for (int c = col; c < col + w; ++c)
-        for (int r = row; r < row + h; ++r) grid[c * 9 + r] = instance;
-}
-
 // The first free area (rows top to bottom, each left to right) that takes the instance.
 bool PlaceFirstFree(ItemGrid grid, int16_t instance) {
-    int16_t w, h;
-    GetItemCells(InstanceItem(instance), w, h);
-    for (int16_t row = 0; row < 9; ++row)
-        for (int16_t col = 0; col < 9; ++col)
-            if (GridAreaFree(grid, col, row, w, h)) {
-                Mark(grid, col, row, w, h, instance);
-                return true;
-            }
-    return false;
+    return PlaceInstanceFirstFree(grid, instance, InstanceItem(instance));
 }
 
 // Moves every item of a carried grid into its pile: where it lay when that place is free in
@@ -55,7 +42,7 @@ void StashGrid(ItemGrid from, ItemGrid pile) {
             if (instance == kNone) continue;
             int16_t w, h;
             GetItemCells(InstanceItem(instance), w, h);
-            const bool placed = GridAreaFree(pile, col, row, w, h) ? (Mark(pile, col, row, w, h, instance), true)
+            const bool placed = GridAreaFree(pile, col, row, w, h) ? (MarkGridArea(pile, instance, col, row, w, h), true)
                                                                      : PlaceFirstFree(pile, instance);
             if (placed) std::replace(from.begin(), from.end(), instance, kNone);
         }
@@ -174,7 +161,7 @@ void RunRetrieveScreen() {
                 int16_t w, h;
                 GetItemCells(InstanceItem(CursorItem), w, h);
                 if ((!toPile || CursorFromStash == 1) && GridAreaFree(target, col, row, w, h)) {
-                    Mark(target, col, row, w, h, CursorItem);
+                    MarkGridArea(target, CursorItem, col, row, w, h);
                     CursorItem = kNone;
                     PlaySoundEffect("WaterWalk");
                 } else {

@@ -546,11 +546,7 @@ int RunUseItemEventStep(int16_t page) {
 }
 
 int PlaceInstance(ItemGrid grid, int16_t instance, int16_t item) {
-    int16_t w, h, col, row;
-    GetItemCells(item, w, h);
-    if (!InstanceAt(instance) || !FindFreeArea(grid, w, h, col, row)) return 0;
-    MarkGridArea(grid, instance, col, row, w, h);
-    return 1;
+    return InstanceAt(instance) && PlaceInstanceFirstFree(grid, instance, item);
 }
 
 }  // namespace

@@ -26,6 +26,10 @@ int CheckFlagCondition(int16_t flag, int16_t op, int16_t value) {
     return flag < 1 ? 1 : CompareFlag(flag, op, value);
 }
 
+int EventCondition(const int16_t* words, int first) {
+    return CheckFlagCondition(words[first], words[first + 1], words[first + 2]);
+}
+
 int CheckFlagConditionStrict(int16_t flag, int16_t op, int16_t value) {
     return flag < 1 ? 0 : CompareFlag(flag, op, value);
 }

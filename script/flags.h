@@ -12,6 +12,8 @@ int CompareFlag(int16_t flag, int16_t op, int16_t value);
 int TestFlagCondition(int16_t flag, int16_t op, int16_t value);
 // 1 when the flag number is below 1 (no condition); otherwise the comparison.
 int CheckFlagCondition(int16_t flag, int16_t op, int16_t value);
+// CheckFlagCondition of the triple an event keeps in words first..first + 2.
+int EventCondition(const int16_t* words, int first);
 // 0 when the flag number is below 1; otherwise the comparison.
 int CheckFlagConditionStrict(int16_t flag, int16_t op, int16_t value);
 // Operators 0 set, 1 add, 2 subtract (wrapping at 16 bits), any other nothing, on any flag

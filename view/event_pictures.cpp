@@ -29,7 +29,7 @@ struct Cell {
     const int16_t* w;
     int16_t x, y, sx, sy;
 
-    int Cond(int n) const { return CheckFlagCondition(w[n], w[n + 1], w[n + 2]); }
+    int Cond(int n) const { return EventCondition(w, n); }
     int16_t Flag(int n) const { return GameFlag(w[n]); }
     // The tile numbered by word n.
     void TileOfWord(int n) const { DrawTile(w[n], sx, sy); }

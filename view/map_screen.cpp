@@ -38,7 +38,6 @@ bool SameMapZone(int16_t z, int16_t heroZone) {
     return CurrentLevel.ZoneSuppressFlag[1] > 0 && (z == 0 || z == 1) && (heroZone == 0 || heroZone == 1);
 }
 
-int Cond(const int16_t* w) { return CheckFlagCondition(w[1], w[2], w[3]); }
 bool IsFlagNumber(int16_t n) { return n >= 0 && n < kGameFlagCount; }
 
 // The script of a SCRIPT EVENT's slot (word 4); null when the slot is empty or no slot.
@@ -65,12 +64,12 @@ void DrawAutomapSecretDoor(int16_t x, int16_t y, int16_t px, int16_t py) {
 
 void DrawAutomapToggle(int16_t x, int16_t y, int16_t px, int16_t py) {
     const int16_t* w = EventAt(x, y)->Word;
-    if (Cond(w) && !(IsFlagNumber(w[1]) && GameFlag(w[1]) == 9999)) DrawMiniTile(w[4], px, py);
+    if (EventCondition(w, 1) && !(IsFlagNumber(w[1]) && GameFlag(w[1]) == 9999)) DrawMiniTile(w[4], px, py);
 }
 
 void DrawAutomapAltTile(int16_t x, int16_t y, int16_t px, int16_t py) {
     const int16_t* w = EventAt(x, y)->Word;
-    DrawMiniTile(Cond(w) ? w[4] : w[6], px, py);
+    DrawMiniTile(EventCondition(w, 1) ? w[4] : w[6], px, py);
 }
 
 void DrawAutomapCrack(int16_t x, int16_t y, int16_t px, int16_t py) {
@@ -83,13 +82,13 @@ void DrawAutomapMarkers(int16_t x, int16_t y, int16_t px, int16_t py) {
     bool exit = false;
     switch (w[0]) {
         case kScriptEvent:
-            if (Cond(w) && w[12] == 0) DrawMiniTile(kNpc, px, py);
+            if (EventCondition(w, 1) && w[12] == 0) DrawMiniTile(kNpc, px, py);
             return;
         case 1239:  // PENTA-PORTAL
         case 1290:  // ELEVATOR
             exit = true;
             break;
-        case 1236: exit = Cond(w) || w[21] == 0; break;                     // PORTAL
+        case 1236: exit = EventCondition(w, 1) || w[21] == 0; break;                     // PORTAL
         case 1237: exit = IsFlagNumber(w[3]) && GameFlag(w[3]) > -1; break;  // DIG PORTAL
         default: break;
     }

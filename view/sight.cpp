@@ -26,8 +26,6 @@ void MarkSeen(int32_t x, int32_t y, int16_t originX, int16_t originY) {
     if (level >= 0 && level <= kArenaLevel && OnMap(x, y)) GameState.AutomapSeen[level][Square(x, y)] = 'R';
 }
 
-int Cond(const int16_t* w, int n) { return CheckFlagCondition(w[n], w[n + 1], w[n + 2]); }
-
 // Whether the event of a square blocks sight (1), lets it through whatever the access tile
 // says (-1), or leaves the access tile to decide (0).
 int EventSight(const EventRecord& e) {
@@ -36,10 +34,10 @@ int EventSight(const EventRecord& e) {
         case 1233: return w[2] == 0 && w[1] != 5 && w[1] < 8;                  // SIMPLE DOOR
         case 1234: return GameFlag(w[7]) > 1 && w[8] == 0;                     // COMPLEX DOOR
         case 1235: return GameFlag(w[8]) != 1;                                 // SECRET DOOR
-        case 1261: return Cond(w, 1) && w[5] == 0;                            // TOGGLE
+        case 1261: return EventCondition(w, 1) && w[5] == 0;                            // TOGGLE
         case 1266: return GameFlag(w[3]) == -1;                                // CRACK
-        case 1281: return Cond(w, 1) ? w[5] == 3 : w[7] == 3;                  // ALT TILE
-        case 1270: return Cond(w, 2) ? -1 : 0;                                 // BRIDGE
+        case 1281: return EventCondition(w, 1) ? w[5] == 3 : w[7] == 3;                  // ALT TILE
+        case 1270: return EventCondition(w, 2) ? -1 : 0;                                 // BRIDGE
         default: return 0;
     }
 }

@@ -24,6 +24,7 @@
 #include "hero/hero_screen.h"
 #include "hero/item_instances.h"
 #include "hero/level_advance.h"
+#include "hero/item_use.h"
 #include "hero/status_help.h"
 #include "hero_step.h"
 #include "hide.h"
@@ -55,8 +56,6 @@ uint32_t BumpSoundPending = 0;
 
 namespace {
 
-constexpr int16_t kCtrl = 17, kAlt = 18, kTab = 9, kSpace = 32, kEsc = 27;
-constexpr int16_t kAntimagic = 6;
 constexpr int16_t kTransformAmulet = 591;
 // The first idle thought after ten minutes without a turn, then one every twelve seconds.
 constexpr int32_t kFirstThoughtMs = 600'000;
@@ -67,15 +66,9 @@ void RedrawNoFlip() { DrawPlayScreen(1, 1, 0, -1, -1, 0); }
 
 bool OnWilderness() { return CurrentLevel.WildernessLevel == 1; }
 
-int16_t HeroZone() {
-    const int16_t x = GameState.HeroX, y = GameState.HeroY;
-    return OnMap(x, y) ? CurrentLevel.ZoneLayer[x * 50 + y] : int16_t{-1};
-}
-
 // The hero's zone is an antimagic field that no flag lifts: the power is refused.
 bool AntimagicRefuses() {
-    const int16_t zone = HeroZone();
-    if (zone < 0 || zone > 5 || CurrentLevel.ZoneConditions[zone] != kAntimagic || AntimagicExcused(zone)) return false;
+    if (!HeroZoneCondition(kAntimagicZone)) return false;
     ShowRefusal(60, 60, " Antimagic Field present!", " Cannot activate power!");
     return true;
 }
@@ -345,14 +338,6 @@ void ShowRefusal(int16_t x, int16_t y, std::string_view line1, std::string_view 
     PlaySoundEffect("no");
     RedrawNoFlip();
     ShowMessage(x, y, line1, line2);
-}
-
-int AntimagicExcused(int16_t zone) {
-    const LevelRecord& l = CurrentLevel;
-    if (zone != 3 && zone != 4) return 0;
-    const int entry = zone - 3;
-    const int16_t flag = l.ZoneConditionOffFlag[entry];
-    return flag != -1 && GameFlag(flag) == l.ZoneConditionOffValue[entry] ? 1 : 0;
 }
 
 int AskFleeBattle() {

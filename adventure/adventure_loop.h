@@ -17,8 +17,6 @@ extern uint32_t BumpSoundPending;
 
 // Runs until the adventure ends; Ctrl+Q also sets QuitProgram, which ends the program.
 void AdventureLoop();
-// 1 when the zone is 3 or 4 and its condition-off flag holds its value (condition lifted).
-int AntimagicExcused(int16_t zone);
 // "Flee from the battle?"; 1 for Yes.
 int AskFleeBattle();
 void BumpSound();

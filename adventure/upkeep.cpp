@@ -17,6 +17,7 @@
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
 #include "hero/undead_state.h"
+#include "hero/item_use.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"

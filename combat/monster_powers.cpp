@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "adventure/adventure_loop.h"
 #include "adventure/encounters.h"
 #include "combat/missile_flight.h"
 #include "combat/monster_death.h"
@@ -12,6 +11,8 @@
 #include "combat/monster_turn.h"
 #include "combat/spell_area.h"
 #include "data/level.h"
+#include "data/square_kinds.h"
+#include "hero/item_use.h"
 #include "platform/dice.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
@@ -24,9 +25,6 @@
 #include "view/play_screen.h"
 
 namespace {
-
-constexpr int16_t kAntimagicZone = 6;
-constexpr int16_t kFreeAccess = 1295;
 
 // The zones 3 and 4 may hold an antimagic condition that a flag lifts; the others never stop a
 // monster's power.

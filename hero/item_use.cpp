@@ -47,14 +47,6 @@ struct ItemUse {
     int16_t item, x, y, page;
 };
 
-// The zone of the hero's square; -1 off the map or for a zone the level cannot have, which has
-// neither condition nor name.
-int16_t HeroZone() {
-    const int16_t x = GameState.HeroX, y = GameState.HeroY;
-    const int16_t zone = OnMap(x, y) ? CurrentLevel.ZoneLayer[x * 50 + y] : int16_t{-1};
-    return zone >= 0 && zone <= 5 ? zone : int16_t{-1};
-}
-
 // An effect's answer: whether the hero screen closes, or kKeep to leave the answer as it was.
 constexpr int kKeep = -1;
 using Effect = int (*)(const ItemUse&);
@@ -576,6 +568,20 @@ int UseItem(int16_t page) {
     if (result == 1) return CursorItem == instance ? 0 : 1;
     return RunUseItemEventStep(page);
 }
+int16_t HeroZone() {
+    const int16_t x = GameState.HeroX, y = GameState.HeroY;
+    const int16_t zone = OnMap(x, y) ? CurrentLevel.ZoneLayer[x * 50 + y] : int16_t{-1};
+    return zone >= 0 && zone <= 5 ? zone : int16_t{-1};
+}
+
+int AntimagicExcused(int16_t zone) {
+    const LevelRecord& l = CurrentLevel;
+    if (zone != 3 && zone != 4) return 0;
+    const int entry = zone - 3;
+    const int16_t flag = l.ZoneConditionOffFlag[entry];
+    return flag != -1 && GameFlag(flag) == l.ZoneConditionOffValue[entry] ? 1 : 0;
+}
+
 
 int HeroZoneCondition(int16_t condition) {
     const int16_t zone = HeroZone();

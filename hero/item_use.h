@@ -14,6 +14,11 @@ int UseItem(int16_t page);
 // Zone conditions that stop magic; zones 3 and 4 lose theirs while their off flag holds.
 constexpr int16_t kAntimagicZone = 6;
 constexpr int16_t kNoTeleportZone = 7;
+// The zone of the hero's square; -1 off the map or for a zone the level cannot have, which has
+// neither condition nor name.
+int16_t HeroZone();
+// 1 when the zone is 3 or 4 and its condition-off flag holds its value (condition lifted).
+int AntimagicExcused(int16_t zone);
 // 1 when the zone of the hero's square has that condition and no off flag lifts it. A zone
 // number outside 0..5 has no condition.
 int HeroZoneCondition(int16_t condition);

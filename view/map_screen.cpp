@@ -7,6 +7,7 @@
 #include "data/game_state.h"
 #include "data/text_field.h"
 #include "frontend/world_map.h"
+#include "hero/item_use.h"
 #include "hud.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
@@ -26,11 +27,6 @@ constexpr int16_t kScriptEvent = 1246, kGiveQuest = 11;
 constexpr int kNoteCount = 500;
 
 int32_t CellX(int32_t x) { return 20 + 8 * x; }
-
-int16_t HeroZone() {
-    const int16_t hx = GameState.HeroX, hy = GameState.HeroY;
-    return OnMap(hx, hy) ? CurrentLevel.ZoneLayer[Square(hx, hy)] : int16_t{-1};
-}
 
 // Zones 0 and 1 count as one while the level's zone-1 flag is set above 0.
 bool SameMapZone(int16_t z, int16_t heroZone) {

@@ -1,30 +1,18 @@
 #include "status_icons.h"
 
 #include "data/game_state.h"
+#include "hero/item_use.h"
 #include "view_pictures.h"
 
 namespace {
 
 const GameStateRecord& G() { return GameState; }
 
-int16_t HeroZone() {
-    return OnMap(G().HeroX, G().HeroY) ? CurrentLevel.ZoneLayer[Square(G().HeroX, G().HeroY)] : int16_t{-1};
-}
-
-int Unlifted(uint32_t condition) { return condition && !ZoneConditionLifted(); }
+int Unlifted(uint32_t condition) { return condition && !AntimagicExcused(HeroZone()); }
 
 constexpr int16_t kBeastFormIcon = 52;  // Snake; Falcon, Wolf and Bear follow
-constexpr int16_t kAntimagic = 6;
 
 }  // namespace
-
-int ZoneConditionLifted() {
-    const int16_t zone = HeroZone();
-    if (zone != 3 && zone != 4) return 0;
-    const int k = zone - 3;
-    const int16_t flag = CurrentLevel.ZoneConditionOffFlag[k];
-    return flag != -1 && GameFlag(flag) == CurrentLevel.ZoneConditionOffValue[k] ? 1 : 0;
-}
 
 const std::array<StatusIcon, 17> AfflictionIcons = {{
     {8, 1, [] { return int(CurrentLevel.WildernessLevel == 1 && G().HeroFood <= 0 && G().HitPoints > 1); }},
@@ -42,10 +30,7 @@ const std::array<StatusIcon, 17> AfflictionIcons = {{
     {149, 14, [] { return Unlifted(G().ExtremeCold); }},
     {68, 16, [] { return int(G().Fear != 0); }},
     {51, 17, [] { return int(G().HeroIsUndead != 0); }},
-    {142, 15, [] {
-         const int16_t zone = HeroZone();
-         return Unlifted(zone >= 0 && zone < 6 && CurrentLevel.ZoneConditions[zone] == kAntimagic);
-     }},
+    {142, 15, [] { return HeroZoneCondition(kAntimagicZone); }},
     {30, 18, [] { return Unlifted(G().Drowning); }},
 }};
 

@@ -20,6 +20,3 @@ extern const std::array<StatusIcon, 18> EnhancementIcons;
 int16_t StatusIconPicture(const StatusIcon& icon);
 // The help topic of the k-th active entry (k from 1); 0 when fewer are active.
 int16_t NthActiveTopic(std::span<const StatusIcon> icons, int32_t k);
-// 1 while the hero stands in zone 3 or 4 and that zone's off-flag holds its value, which lifts
-// the zone's conditions.
-int ZoneConditionLifted();

@@ -26,6 +26,12 @@ std::optional<EventRecord> ActiveEvent(int16_t x, int16_t y) {
     return *e;
 }
 
+bool DestinationOrNo(int32_t level, int32_t x, int32_t y) {
+    if (IsDestination(level, x, y)) return true;
+    PlaySoundEffect("no");
+    return false;
+}
+
 void BeginEventScreen(int& result) {
     result = 0;
     PlaySoundEffect("Text");

@@ -26,6 +26,8 @@ inline bool IsMapSquare(int32_t x, int32_t y) { return x >= 0 && x < 50 && y >= 
 inline bool IsDestination(int32_t level, int32_t x, int32_t y) {
     return level >= 0 && level < 130 && IsMapSquare(x, y);
 }
+// Travel to a destination that is no place of the world keeps the hero where he is, with a "no".
+bool DestinationOrNo(int32_t level, int32_t x, int32_t y);
 
 // A copy of the event on (x, y) when its condition on words 1..3 holds (a copy, because the
 // screens of a handler may load another level); nothing when the square holds none.

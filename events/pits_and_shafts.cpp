@@ -53,12 +53,7 @@ int16_t RunShaftPage(std::span<const std::string_view> lines, std::span<const Ev
         buttons);
 }
 
-// Travel down or up the shaft is refused with a "no" when its destination is no place.
-bool CheckShaftEnd(const ShaftEnd& s) {
-    if (IsDestination(s.level, s.x, s.y)) return true;
-    PlaySoundEffect("no");
-    return false;
-}
+bool CheckShaftEnd(const ShaftEnd& s) { return DestinationOrNo(s.level, s.x, s.y); }
 
 ShaftEnd ShaftEndOf(const EventRecord& w) {
     return {w.Word[10], w.Word[11], w.Word[12], w.Word[13], w.Word[15], w.Word[6]};

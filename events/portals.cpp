@@ -19,12 +19,7 @@ struct Destination {
     int16_t level, unused, x, y;
 };
 
-// A destination that is no place of the world keeps the hero where he is, with a "no".
-bool CheckDestination(const Destination& d) {
-    if (IsDestination(d.level, d.x, d.y)) return true;
-    PlaySoundEffect("no");
-    return false;
-}
+bool CheckDestination(const Destination& d) { return DestinationOrNo(d.level, d.x, d.y); }
 
 void Travel(const Destination& d) { TeleportHero(d.level, d.unused, d.x, d.y, 0); }
 

@@ -63,15 +63,13 @@ void RunClimbEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {
     PlaySoundEffect("Text");
     result = 0;
     const int16_t direction = w.Word[5];
-    const bool travels = IsDestination(w.Word[2], w.Word[3], w.Word[4]);
     if (GameState.HeroForm == kFalconForm) {
         if (RunEventChoice(
                 "climb", [&] { DrawEventTextPage(x, y, 0); },
                 {{.action = kClimb, .label = direction != 0 ? "Fly Down" : "Fly Up", .y = 260, .hotkey1 = 'F'},
                  kLeaveOrEscButton}) != kClimb)
             return;
-        if (!travels) PlaySoundEffect("no");
-        else TeleportHero(w.Word[2], 0, w.Word[3], w.Word[4], 1);
+        if (DestinationOrNo(w.Word[2], w.Word[3], w.Word[4])) TeleportHero(w.Word[2], 0, w.Word[3], w.Word[4], 1);
         return;
     }
     const bool rope = HasItem(kRope), harder = !rope && w.Word[6] != 0;
@@ -94,8 +92,7 @@ void RunClimbEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {
         return;
     }
     if (direction == 2) ClimbOver(dx, dy);
-    else if (!travels) PlaySoundEffect("no");
-    else TeleportHero(w.Word[2], 0, w.Word[3], w.Word[4], 1);
+    else if (DestinationOrNo(w.Word[2], w.Word[3], w.Word[4])) TeleportHero(w.Word[2], 0, w.Word[3], w.Word[4], 1);
 }
 
 int ClimbOver(int16_t dx, int16_t dy) {

@@ -132,7 +132,7 @@ void BumpAttack(int16_t x, int16_t y) {
     if (e == -1) return;
     const Encounter& enc = GameState.EncounterList[e];
     if (enc.Kind != kMonsterKind || enc.Monster < 0 || enc.Monster >= kMonsterCount) return;
-    const bool dormant = enc.DormantFlag >= 1 && CheckFlagCondition(enc.DormantFlag, enc.DormantOp, enc.DormantValue);
+    const bool dormant = IsDormant(enc);
     if (MonsterTable[size_t(enc.Monster)].MonsterMeleeSkill == 0 || dormant) {
         RunMonsterEventMeeting(x, y, e);
     } else {

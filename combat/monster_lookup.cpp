@@ -2,6 +2,7 @@
 
 #include "adventure/encounters.h"
 #include "data/text_field.h"
+#include "script/flags.h"
 
 int16_t EncounterIndexAt(int32_t x, int32_t y) {
     if (x < 0 || x > 49 || y < 0 || y > 49) return -1;
@@ -18,6 +19,10 @@ const MonsterRecord* MonsterRecordOf(int32_t monster) {
 const MonsterRecord* LiveMonsterOf(int32_t e) {
     const Encounter* r = EncounterOf(e);
     return r && r->Kind == kMonsterKind ? MonsterRecordOf(r->Monster) : nullptr;
+}
+
+bool IsDormant(const Encounter& r) {
+    return r.DormantFlag >= 1 && CheckFlagCondition(r.DormantFlag, r.DormantOp, r.DormantValue);
 }
 
 int16_t MonsterSizeClass(int32_t monster) {

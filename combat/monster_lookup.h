@@ -18,6 +18,9 @@ Encounter* EncounterOf(int32_t e);
 const MonsterRecord* MonsterRecordOf(int32_t monster);
 // The monster (Kind 3 with a valid monster number) of encounter e, or null.
 const MonsterRecord* LiveMonsterOf(int32_t e);
+// A dormant monster: its dormant flag (1 and above) meets its condition; it neither attacks
+// nor is a target.
+bool IsDormant(const Encounter& r);
 // The footprint class of a monster number; 0 for a number outside the table.
 int16_t MonsterSizeClass(int32_t monster);
 

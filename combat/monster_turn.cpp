@@ -42,7 +42,7 @@ bool IsAnchor(int16_t x, int16_t y, int16_t e) {
 // already passive.
 bool IsPassive(const Encounter& r, const MonsterRecord& m) {
     bool passive = false;
-    if (r.DormantFlag > 0 && CheckFlagCondition(r.DormantFlag, r.DormantOp, r.DormantValue)) passive = true;
+    if (IsDormant(r)) passive = true;
     if (r.DisguiseItem > 0 && IsItemEquipped(r.DisguiseItem)) passive = true;
     if ((r.Monster == 83 || r.Monster == 84) && IsItemEquipped(555) && r.Hp == r.HpMax) passive = true;
     if (r.Paralysed > 0) passive = true;

@@ -28,10 +28,6 @@ namespace {
 constexpr int16_t kTargetMarkerTile = 1316;
 constexpr int16_t kNeverHittingBow = 357;
 
-bool IsDormant(const Encounter& r) {
-    return r.DormantFlag >= 1 && CheckFlagCondition(r.DormantFlag, r.DormantOp, r.DormantValue);
-}
-
 size_t TargetCount(const TargetList& targets) {
     return size_t(std::find_if(targets.begin(), targets.end(), [](const RangedTarget& t) { return t.x == -1; }) -
                   targets.begin());

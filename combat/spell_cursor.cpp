@@ -64,7 +64,7 @@ void ListTargetMonsters(int16_t (&xs)[10], int16_t (&ys)[10], int16_t& count) {
             const int16_t e = EncounterIndexAt(originX + i, originY + j);
             if (!LiveMonsterOf(e) || SightGrid[i][j] != 1 || count == 9) continue;
             const Encounter& r = GameState.EncounterList[e];
-            if (r.DormantFlag >= 1 && CheckFlagCondition(r.DormantFlag, r.DormantOp, r.DormantValue)) continue;
+            if (IsDormant(r)) continue;
             ++count;
             xs[count] = i;
             ys[count] = j;

@@ -6,11 +6,11 @@
 #include "combat/monster_path.h"
 #include "data/game_state.h"
 #include "data/level.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "encounters.h"
 #include "kit/level/auto_access.h"
 #include "platform/random.h"
-#include "square_kinds.h"
 #include "wilderness.h"
 
 namespace {
@@ -131,7 +131,7 @@ void ScatterArenaObjects(const int16_t tiles[3]) {
         if (!IsLowerHalf(tile)) continue;
         if (Top(x, y - 1) == 0) {
             Top(x, y - 1) = int16_t(tile - 20);
-            Access(x, y - 1) = kUpperHalfAccess;
+            Access(x, y - 1) = kWalkUnderAccess;
         } else {
             Pave(x, y, 0);
         }

@@ -7,6 +7,7 @@
 #include "combat/monster_lookup.h"
 #include "data/game_state.h"
 #include "data/level.h"
+#include "data/square_kinds.h"
 #include "events/event_screen.h"
 #include "events/loot.h"
 #include "events/pits_and_shafts.h"
@@ -25,8 +26,7 @@
 namespace {
 
 constexpr int16_t kSimpleDoorEvent = 1233, kComplexDoorEvent = 1234, kSecretDoorEvent = 1235;
-constexpr int16_t kDigPortalEvent = 1237, kTrapEvent = 1256, kPitEvent = 1257, kBuriedCacheEvent = 1282;
-constexpr int16_t kMawAccess = 1959;
+constexpr int16_t kDigPortalEvent = 1237, kBuriedCacheEvent = 1282;
 constexpr int16_t kThievesTools = 248;
 
 constexpr std::array<std::string_view, 8> kTrapKindNames = {

@@ -7,9 +7,9 @@
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/monster_records.h"
+#include "data/square_kinds.h"
 #include "platform/message_boxes.h"
 #include "script/flags.h"
-#include "square_kinds.h"
 #include "wilderness.h"
 
 namespace {

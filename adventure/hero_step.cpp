@@ -11,6 +11,7 @@
 #include "data/level.h"
 #include "data/monster_records.h"
 #include "data/options.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "encounters.h"
 #include "events/event_dispatch.h"
@@ -28,7 +29,6 @@
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
 #include "script/flags.h"
-#include "square_kinds.h"
 #include "view/play_screen.h"
 #include "wilderness.h"
 
@@ -36,8 +36,6 @@ uint32_t ScavengePending = 0;
 int16_t ScavengedItem[3] = {-1, -1, -1};
 
 namespace {
-
-constexpr int16_t kFalconForm = 2;
 
 int16_t AccessOf(int16_t x, int16_t y) { return CurrentLevel.AccessLayer[x * 50 + y]; }
 

@@ -6,6 +6,7 @@
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/monster_records.h"
+#include "data/square_kinds.h"
 #include "encounters.h"
 #include "hero/derived_stats.h"
 #include "platform/display.h"
@@ -13,7 +14,6 @@
 #include "platform/input.h"
 #include "platform/sound.h"
 #include "push_and_travel.h"
-#include "square_kinds.h"
 #include "view/play_screen.h"
 
 namespace {
@@ -70,7 +70,7 @@ void MoveMonsterByPush(int16_t x, int16_t y, int16_t encounter, int16_t dx, int1
     const int16_t tx = int16_t(x + dx), ty = int16_t(y + dy);
     const int16_t access = OnMap(tx, ty) ? CurrentLevel.AccessLayer[tx * 50 + ty] : kSolidAccess;
     const int16_t there = EncounterIndexAt(tx, ty);
-    if ((access > kUpperHalfAccess && access != 1300) || access == kNoMonsterAccess ||
+    if ((access > kWalkUnderAccess && access != 1300) || access == kNoMonsterAccess ||
         (there != -1 && there != encounter) || IsEventBlockingMonster(tx, ty, encounter))
         return ShowRefusal(80, 120, "No room for monster", "to be pushed!");
     GameState.Hidden = 0;

@@ -2,11 +2,11 @@
 
 #include "data/game_state.h"
 #include "data/level.h"
+#include "data/square_kinds.h"
 #include "encounters.h"
 #include "platform/message_boxes.h"
 #include "platform/music.h"
 #include "script/flags.h"
-#include "square_kinds.h"
 #include "view/play_screen.h"
 
 void TeleportHero(int16_t level, int16_t, int16_t x, int16_t y, int16_t noCheck) {

@@ -12,6 +12,7 @@
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/options.h"
+#include "data/square_kinds.h"
 #include "encounters.h"
 #include "events/text_events.h"
 #include "hero/derived_stats.h"
@@ -23,7 +24,6 @@
 #include "platform/input.h"
 #include "platform/sound.h"
 #include "script/flags.h"
-#include "square_kinds.h"
 #include "square_triggers.h"
 #include "time_loop.h"
 #include "view/map_view.h"
@@ -35,7 +35,6 @@ int16_t PadClickX = 0, PadClickY = 0;
 
 namespace {
 
-constexpr int16_t kFalconForm = 2;
 constexpr int16_t kLasting = 999;  // turns of an effect that lasts while its item is worn
 
 // The events that act when the hero steps onto their square.

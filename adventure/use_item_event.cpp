@@ -3,13 +3,13 @@
 
 #include "data/game_state.h"
 #include "data/level.h"
+#include "data/square_kinds.h"
 #include "events/event_screen.h"
 #include "hero/item_use.h"
 #include "platform/fonts.h"
 #include "platform/sound.h"
 #include "push_and_travel.h"
 #include "script/flags.h"
-#include "square_kinds.h"
 #include "teleport.h"
 #include "view/play_screen.h"
 

@@ -5,6 +5,7 @@
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/skill_bonus.h"
+#include "data/square_kinds.h"
 #include "hero/derived_stats.h"
 #include "hero/item_use.h"
 #include "hero/item_use_screens.h"
@@ -72,7 +73,7 @@ SpellDice SpellDiceOf(int16_t n) {
 
 int OnEnhanceGemloreSquare() {
     const int32_t x = GameState.HeroX, y = GameState.HeroY;
-    return OnMap(x, y) && CurrentLevel.AccessLayer[x * 50 + y] == kEnhanceGemloreSquare;
+    return OnMap(x, y) && CurrentLevel.AccessLayer[x * 50 + y] == kGemloreAccess;
 }
 
 int CastAcidCloud() { return CastBlast(1, kAcidSpell, "Acid Cloud:"); }

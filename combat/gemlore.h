@@ -6,16 +6,13 @@
 
 #include <cstdint>
 
-// The access tile on which Gemlore powers grow stronger.
-constexpr int16_t kEnhanceGemloreSquare = 1291;
-
 // One die of n/2 + 1 sides (n/2 + 2 for an odd n) plus n/2 - 1: n/2 .. n. A column value below 1
 // gives no dice at all, so it deals nothing.
 struct SpellDice {
     int16_t count, sides, bonus;
 };
 SpellDice SpellDiceOf(int16_t n);
-// 1 while the hero stands on kEnhanceGemloreSquare.
+// 1 while the hero stands on kGemloreAccess.
 int OnEnhanceGemloreSquare();
 
 int CastAcidCloud();

@@ -8,6 +8,7 @@
 #include "combat/monster_lookup.h"
 #include "combat/spell_area.h"
 #include "data/level.h"
+#include "data/square_kinds.h"
 #include "events/keyring.h"
 #include "hero/carried_items.h"
 #include "hero/give_item.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr int16_t kFreeAccess = 1295;
 constexpr int16_t kVampire = 18;
 constexpr int16_t kStake = 287;
 enum ItemTypes : int16_t { kKeyType = 26, kCoinsType = 29, kFoodType = 30 };

@@ -7,23 +7,13 @@
 #include "combat/monster_lookup.h"
 #include "combat/monster_turn.h"
 #include "data/level.h"
+#include "data/square_kinds.h"
 #include "platform/message_boxes.h"
 #include "platform/random.h"
 #include "script/flags.h"
 #include "view/map_view.h"
 
 namespace {
-
-// Access tiles the monsters' rules name.
-constexpr int16_t kFallAccess = 1292;
-constexpr int16_t kFreeAccess = 1295;
-constexpr int16_t kSolidAccess = 1298;
-constexpr int16_t kWalkUnderAccess = 1296;
-constexpr int16_t kWaterAccess = 1299;
-constexpr int16_t kShallowAccess = 1300;
-constexpr int16_t kNoMonsterAccess = 1312;
-
-constexpr int16_t kBridgeEvent = 1270;
 
 constexpr RingSquare kRing0[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 constexpr RingSquare kRing1[] = {{-1, 0}, {0, -1}, {0, 1}, {1, -1}, {1, 1}, {2, 0}};
@@ -268,8 +258,8 @@ void BuildMonsterObstacleGrid(PathGrid& grid, int16_t e, int16_t originX, int16_
             const bool blocked =
                 (waterWalk ? access >= kFreeAccess && access <= kSolidAccess
                            : !throughWalls && access > kWalkUnderAccess && access != kWaterAccess &&
-                                 access != kShallowAccess && !bridgeOpen) ||
-                (access == kFallAccess && !flies && !bridgeOpen) ||
+                                 access != kShallowWaterAccess && !bridgeOpen) ||
+                (access == kChasmAccess && !flies && !bridgeOpen) ||
                 (access == kWaterAccess && !flies && !waterWalk && !bridgeOpen) ||
                 (!heroSquare && held != -1 && held != e) || access == kNoMonsterAccess ||
                 IsEventBlockingMonster(int16_t(mx), int16_t(my), e);

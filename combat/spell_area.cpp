@@ -12,6 +12,7 @@
 #include "combat/monster_lookup.h"
 #include "data/level.h"
 #include "data/skill_bonus.h"
+#include "data/square_kinds.h"
 #include "hero/derived_stats.h"
 #include "platform/dice.h"
 #include "platform/display.h"
@@ -27,7 +28,6 @@
 namespace {
 
 constexpr int16_t kUseSpellEvent = 1262;
-constexpr int16_t kBridgeEvent = 1270;
 constexpr int16_t kSmokeSignalEvent = 1331;
 constexpr int16_t kFrogMonster = 196;
 

@@ -9,10 +9,11 @@ constexpr int16_t kChasmAccess = 1292;
 constexpr int16_t kSafeRestAccess = 1293;
 constexpr int16_t kBorderAccess = 1294;
 constexpr int16_t kFreeAccess = 1295;
-constexpr int16_t kUpperHalfAccess = 1296;
+constexpr int16_t kWalkUnderAccess = 1296;
 constexpr int16_t kFalconAccess = 1297;  // solid for all but the Falcon
 constexpr int16_t kSolidAccess = 1298;
 constexpr int16_t kWaterAccess = 1299;
+constexpr int16_t kShallowWaterAccess = 1300;
 constexpr int16_t kNoMonsterAccess = 1312;
 constexpr int16_t kMawAccess = 1959;
 

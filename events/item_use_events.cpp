@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr int16_t kFalconForm = 2, kPoisonGas = 4;
+constexpr int16_t kPoisonGas = 4;
 // Where SWAP ITEM keeps the item given up: its number, power and charges.
 constexpr int16_t kSwapItemFlag = 8, kSwapXFlag = 9, kSwapYFlag = 10;
 

@@ -18,7 +18,6 @@
 namespace {
 
 constexpr int16_t kRope = 94;
-constexpr int16_t kFalconForm = 2;
 
 enum ShaftAction : int16_t { kLeave, kClimb, kFly, kJump };
 

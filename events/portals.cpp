@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int16_t kSnakeForm = 1, kWolfForm = 3, kBearForm = 4;
 constexpr int16_t kSpade = 335, kPickaxe = 277;
 
 struct Destination {

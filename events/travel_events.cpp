@@ -5,6 +5,7 @@
 #include "adventure/square_triggers.h"
 #include "adventure/teleport.h"
 #include "data/game_state.h"
+#include "data/square_kinds.h"
 #include "events/event_screen.h"
 #include "events/puzzle_screen.h"
 #include "events/tile_pictures.h"
@@ -18,8 +19,6 @@
 #include "script/symbol_names.h"
 
 namespace {
-
-constexpr int16_t kFalconOnlyAccess = 1297, kAccess1298 = 1298, kChasmAccess = 1292, kWaterAccess = 1299;
 
 enum TravelAction : int16_t { kLeave, kActivate, kPrev, kNext };
 
@@ -127,7 +126,7 @@ int TryTeleXY(int16_t x, int16_t y) {
     bool bad = !IsMapSquare(x, y);
     if (!bad) {
         const int16_t access = CurrentLevel.AccessLayer[x * 50 + y];
-        bad = access == kFalconOnlyAccess || access == kAccess1298 || access == kChasmAccess ||
+        bad = access == kFalconAccess || access == kSolidAccess || access == kChasmAccess ||
               (access == kWaterAccess && GameState.WaterWalkTurns <= 0) || EventAt(x, y) != nullptr;
     }
     if (bad) {

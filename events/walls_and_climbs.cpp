@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int16_t kRope = 94;
-constexpr int16_t kSnakeForm = 1, kFalconForm = 2, kWolfForm = 3, kBearForm = 4;
 
 enum WallAction : int16_t { kLeave, kBash, kClimb };
 

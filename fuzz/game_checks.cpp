@@ -13,6 +13,7 @@
 #include "data/level.h"
 #include "data/monster_records.h"
 #include "data/save_slots.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "frontend/new_character.h"
 #include "frontend/title.h"
@@ -29,10 +30,8 @@ namespace {
 
 constexpr int16_t kFloorTile = 1327;
 constexpr int16_t kWallTile = 1;
-constexpr int16_t kSolid = 1298;
 constexpr int16_t kPlayLevel = 1;
 constexpr int16_t kHeroSquare = 25;
-constexpr int16_t kMonsterEvent = 1247;
 constexpr int16_t kSimpleDoor = 1233;
 constexpr size_t kMaxMoves = 48;
 constexpr size_t kMaxLevelImage = 1 << 18;
@@ -83,7 +82,7 @@ void MakePlayLevel() {
     for (int16_t i = 15; i <= 35; ++i)
         for (int16_t square : {15 * 50 + i, 35 * 50 + i, i * 50 + 15, i * 50 + 35}) {
             l.TopLayer[square] = kWallTile;
-            l.AccessLayer[square] = kSolid;
+            l.AccessLayer[square] = kSolidAccess;
         }
     CreateEvent(25, 15, kSimpleDoor);
     l.AccessLayer[25 * 50 + 15] = 1295;

@@ -16,6 +16,7 @@
 #include "combat/wands.h"
 #include "data/level.h"
 #include "data/skill_bonus.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
@@ -37,8 +38,6 @@ int16_t ItemInUse = -1;
 
 namespace {
 
-constexpr int16_t kUseItemFromBackpackEvent = 1228;
-constexpr int16_t kFreeAccess = 1295;
 constexpr int16_t kRegenerationAura = 3;
 constexpr int16_t kVampire = 18;
 

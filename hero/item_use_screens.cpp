@@ -11,6 +11,7 @@
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/skill_bonus.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "hero/derived_stats.h"
 #include "hero/help_boxes.h"
@@ -29,9 +30,7 @@
 
 namespace {
 
-constexpr int16_t kEsc = 27, kEnter = 13;
-constexpr int16_t kBridgeEvent = 1270;
-constexpr int16_t kChasmAccess = 1292, kFirstBlockingAccess = 1297;
+constexpr int16_t kFirstBlockingAccess = 1297;
 
 void DrawTile(Surface* on, int16_t tile, int32_t x, int32_t y) {
     BltFast(on, x, y, WallTiles[tile], TileRect, kBltKeyed);

@@ -9,6 +9,7 @@
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/monster_records.h"
+#include "data/square_kinds.h"
 #include "events/shop.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
@@ -21,7 +22,6 @@
 namespace {
 
 constexpr int16_t kShopEvent = 1248;
-constexpr int16_t kEnhanceGemloreAccess = 1291;
 constexpr int16_t kMonsterKind = 3;
 constexpr int16_t kLastingForm = 999;
 
@@ -183,7 +183,7 @@ void ChangeMonsterCode(ScriptRun& run) {
         return;
     }
     for (int i = 0; i < kSquareCount; ++i)
-        if (CurrentLevel.AccessLayer[i] == kEnhanceGemloreAccess) ChangeEncounter(GameState.MonsterGrid[i], from, to);
+        if (CurrentLevel.AccessLayer[i] == kGemloreAccess) ChangeEncounter(GameState.MonsterGrid[i], from, to);
 }
 
 void RemoveMonsterCode(ScriptRun& run) {

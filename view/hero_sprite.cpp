@@ -4,6 +4,7 @@
 
 #include "adventure/adventure_loop.h"
 #include "data/game_state.h"
+#include "data/square_kinds.h"
 #include "event_pictures.h"
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
@@ -47,9 +48,6 @@ constexpr ShieldPicture kShields[] = {
     {649, 982}, {650, 980}, {651, 982}, {652, 838}, {655, 980},
 };
 constexpr int16_t kShieldType = 4;
-
-constexpr int16_t kChasmAccess = 1292, kMawAccess = 1959, kShallowWaterAccess = 1300, kWalkUnderAccess = 1296;
-constexpr int16_t kFalconForm = 2;
 
 bool FacesRight() { return GameState.FigureFacesRight != 0; }
 

@@ -6,6 +6,7 @@
 #include "adventure/adventure_loop.h"
 #include "adventure/encounters.h"
 #include "data/game_state.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "event_pictures.h"
 #include "hero/derived_stats.h"
@@ -27,8 +28,6 @@ constexpr int16_t kFogTile = 1327;
 constexpr int16_t kBeaconTile = 1529;
 constexpr int16_t kMawHintTile = 1940;
 constexpr int16_t kTestPlayTile = 1010;
-constexpr int16_t kMawAccess = 1959;
-constexpr int16_t kWalkUnderAccess = 1296;
 constexpr int16_t kScriptEvent = 1246;
 
 }  // namespace

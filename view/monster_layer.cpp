@@ -6,13 +6,13 @@
 #include "combat/monster_turn.h"
 #include "data/game_state.h"
 #include "data/monster_records.h"
+#include "data/square_kinds.h"
 #include "event_pictures.h"
 #include "map_view.h"
 #include "view_pictures.h"
 
 namespace {
 
-constexpr int16_t kShallowWater = 1300, kWalkUnder = 1296;
 constexpr int16_t kWaterTile = 390;
 
 // The encounter of square (x, y); null off the map or where there is none.
@@ -32,11 +32,11 @@ int16_t Access(int32_t x, int32_t y) { return OnMap(x, y) ? CurrentLevel.AccessL
 
 // Shallow water over the part of a monster on (x, y), drawn at (px, py).
 void WaterOver(int32_t x, int32_t y, int32_t px, int32_t py) {
-    if (Access(x, y) == kShallowWater) DrawTile(kWaterTile, px, py);
+    if (Access(x, y) == kShallowWaterAccess) DrawTile(kWaterTile, px, py);
 }
 // The square's top-layer tile again over whatever stands on a walk-under square.
 void TopOver(int32_t x, int32_t y, int32_t px, int32_t py) {
-    if (Access(x, y) == kWalkUnder) DrawTile(CurrentLevel.TopLayer[Square(x, y)], px, py);
+    if (Access(x, y) == kWalkUnderAccess) DrawTile(CurrentLevel.TopLayer[Square(x, y)], px, py);
 }
 
 void DrawBar(int16_t e, int32_t px, int32_t py, int16_t kind) {

@@ -5,15 +5,13 @@
 
 #include "adventure/wilderness.h"
 #include "data/game_state.h"
+#include "data/square_kinds.h"
 #include "map_view.h"
 #include "platform/message_boxes.h"
 #include "script/flags.h"
 #include "view_pictures.h"
 
 namespace {
-
-constexpr int16_t kBorderExit = 1294;
-constexpr int16_t kSolidWall = 1298;
 
 int InWindow(int32_t x, int32_t y, int16_t originX, int16_t originY) {
     return x - originX >= 0 && x - originX < 13 && y - originY >= 0 && y - originY < 13;
@@ -63,8 +61,8 @@ int BlocksSight(int16_t x, int16_t y) {
     int blocks = 0;
     if (!IsOpenZonePassage(x, y)) {
         const int16_t access = CurrentLevel.AccessLayer[Square(x, y)];
-        blocks = access == kSolidWall || access == 1301 || access == 1979 ||
-                 (access == kBorderExit && WildCombatMonsters > -1);
+        blocks = access == kSolidAccess || access == 1301 || access == 1979 ||
+                 (access == kBorderAccess && WildCombatMonsters > -1);
     }
     if (const EventRecord* e = EventAt(x, y)) {
         const int byEvent = EventSight(*e);
@@ -115,7 +113,7 @@ void UpdateSight(int16_t originX, int16_t originY) {
     for (int i = 0; i < 13; ++i)
         for (int j = 0; j < 13; ++j) {
             const int32_t x = originX + i, y = originY + j;
-            if (!OnMap(x, y) || CurrentLevel.AccessLayer[Square(x, y)] != kSolidWall) continue;
+            if (!OnMap(x, y) || CurrentLevel.AccessLayer[Square(x, y)] != kSolidAccess) continue;
             auto seen = [](int a, int b) { return SightGrid[a][b] == 1; };
             const bool right = i < 12 && seen(i + 1, j), left = i > 0 && seen(i - 1, j);
             const bool below = j < 12 && seen(i, j + 1), above = j > 0 && seen(i, j - 1);

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "data/level.h"
+#include "data/square_kinds.h"
 #include "kit/events/level_records.h"
 #include "kit/level/editor_screen.h"
 #include "kit/level/map_overview.h"
@@ -78,7 +79,7 @@ void ResetSquare(int16_t x, int16_t y, int16_t fillTile) {
     const int square = x * 50 + y;
     CurrentLevel.BottomLayer[square] = fillTile;
     CurrentLevel.TopLayer[square] = 0;
-    CurrentLevel.AccessLayer[square] = kFreeAccessTile;
+    CurrentLevel.AccessLayer[square] = kFreeAccess;
     CurrentLevel.ZoneLayer[square] = 0;
 }
 

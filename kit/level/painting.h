@@ -13,7 +13,6 @@ TileKind TileKindOf(int16_t tile);
 
 constexpr int16_t kFirstZoneTile = 1220;
 constexpr int16_t kGridFrameTile = 1010;
-constexpr int16_t kFreeAccessTile = 1295;
 
 // Paints square (x, y) with the editor's current tile into the layer its kind names, and
 // switches on the overlay that shows it. An event tile makes an event only on an empty square.

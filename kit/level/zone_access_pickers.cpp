@@ -1,5 +1,6 @@
 // The zone and access pickers: one column of six zone tiles; ten access kinds on digit keys
 // and six more beside them.
+#include "data/square_kinds.h"
 #include "kit/level/tile_pickers.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
@@ -47,7 +48,7 @@ constexpr std::array<PickerRow, 16> kAccessRows = {{
 }};
 constexpr int kLeftRows = 10;
 
-constexpr int16_t kSlotFrame = 1633, kEsc = 27, kFreeAccess = 1295;
+constexpr int16_t kSlotFrame = 1633;
 
 // A slot's frame, its tile and label at (x, 70 + 30 row); the digit before it when asked.
 void DrawSlot(int16_t x, int16_t row, const PickerRow& r, bool digit) {

@@ -5,10 +5,10 @@
 #include <tuple>
 
 #include "adventure/adventure_loop.h"
-#include "adventure/square_kinds.h"
 #include "adventure/time_loop.h"
 #include "adventure/wilderness.h"
 #include "data/save_slots.h"
+#include "data/square_kinds.h"
 #include "frontend/title.h"
 #include "hero/item_instances.h"
 #include "tests/adventure/adventure_test.h"

@@ -6,8 +6,8 @@
 #include <tuple>
 #include <variant>
 
-#include "adventure/square_kinds.h"
 #include "data/campaign_tables.h"
+#include "data/square_kinds.h"
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
 #include "platform/display.h"

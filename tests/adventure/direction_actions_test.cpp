@@ -4,7 +4,7 @@
 
 #include <variant>
 
-#include "adventure/square_kinds.h"
+#include "data/square_kinds.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
 #include "hero/give_item.h"

@@ -7,7 +7,7 @@
 
 #include "adventure/encounters.h"
 #include "adventure/wilderness.h"
-#include "adventure/square_kinds.h"
+#include "data/square_kinds.h"
 #include "tests/adventure/adventure_test.h"
 
 namespace {

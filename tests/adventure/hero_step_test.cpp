@@ -3,8 +3,8 @@
 #include <tuple>
 
 #include "adventure/hero_step.h"
-#include "adventure/square_kinds.h"
 #include "adventure/wilderness.h"
+#include "data/square_kinds.h"
 #include "tests/adventure/adventure_test.h"
 
 namespace {

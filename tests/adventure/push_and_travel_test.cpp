@@ -3,8 +3,8 @@
 #include <tuple>
 
 #include "adventure/push_and_travel.h"
-#include "adventure/square_kinds.h"
 #include "data/campaign_tables.h"
+#include "data/square_kinds.h"
 #include "hero/derived_stats.h"
 #include "hero/item_use.h"
 #include "tests/adventure/adventure_test.h"

@@ -4,8 +4,8 @@
 
 #include <tuple>
 
-#include "adventure/square_kinds.h"
 #include "data/campaign_tables.h"
+#include "data/square_kinds.h"
 #include "hero/derived_stats.h"
 #include "hero/give_item.h"
 #include "tests/adventure/action_test.h"

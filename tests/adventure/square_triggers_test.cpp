@@ -4,9 +4,9 @@
 #include <tuple>
 
 #include "adventure/adventure_loop.h"
-#include "adventure/square_kinds.h"
 #include "adventure/square_triggers.h"
 #include "adventure/teleport.h"
+#include "data/square_kinds.h"
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
 #include "tests/adventure/adventure_test.h"

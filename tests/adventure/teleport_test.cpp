@@ -2,8 +2,8 @@
 // count, closed edges, flag conditions, wrapping, the battle's exit 999 and missing levels.
 #include <tuple>
 
-#include "adventure/square_kinds.h"
 #include "adventure/teleport.h"
+#include "data/square_kinds.h"
 #include "tests/adventure/adventure_test.h"
 
 namespace {

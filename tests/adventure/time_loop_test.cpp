@@ -4,11 +4,11 @@
 #include <tuple>
 
 #include "adventure/adventure_loop.h"
-#include "adventure/square_kinds.h"
 #include "adventure/time_loop.h"
 #include "adventure/upkeep.h"
 #include "adventure/wilderness.h"
 #include "data/save_slots.h"
+#include "data/square_kinds.h"
 #include "tests/adventure/adventure_test.h"
 
 namespace fs = std::filesystem;

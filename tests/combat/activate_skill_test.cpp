@@ -3,6 +3,7 @@
 #include "combat/activate_skill.h"
 #include "combat/gemlore.h"
 #include "combat/power_descriptions.h"
+#include "data/square_kinds.h"
 #include "tests/combat/power_test.h"
 
 namespace {
@@ -149,7 +150,7 @@ TEST_F(ActivateSkillTest, PanelsShowTheirStrengthAndUnmetCostsInRed) {
     SkillBonus.GemSpellMaxDamage[0][6] = 10;
     SkillBonus.HealingMaxHeal[6] = 8;
     SkillBonus.SmiteMaxDamage[6] = 8;
-    CurrentLevel.AccessLayer[25 * 50 + 25] = kEnhanceGemloreSquare;
+    CurrentLevel.AccessLayer[25 * 50 + 25] = kGemloreAccess;
     show(1, 1, 0);
     EXPECT_TRUE(TextShown(host, "Damage: 10 - 20"));
     show(2, 1, 0);

@@ -3,6 +3,7 @@
 #include "combat/curses.h"
 #include "combat/gemlore.h"
 #include "combat/prayers.h"
+#include "data/square_kinds.h"
 #include "tests/combat/power_test.h"
 
 namespace {
@@ -40,7 +41,7 @@ TEST_F(HeroPowersTest, ABlastRollsItsDiceWithAuraAndSquare) {
         SkillBonus.GemSpellMaxDamage[2][5] = c.value;
         GameState.Skills[kAuras] = c.auras;
         GameState.ActiveAura = c.auras ? 0 : -1;
-        CurrentLevel.AccessLayer[25 * 50 + 25] = c.onSquare ? kEnhanceGemloreSquare : 1295;
+        CurrentLevel.AccessLayer[25 * 50 + 25] = c.onSquare ? kGemloreAccess : 1295;
         GameState.GembagCounts[2] = 1;
         ClearMonster(0);
         GameState.MonsterGrid[26 * 50 + 25] = -1;
@@ -85,7 +86,7 @@ TEST_F(HeroPowersTest, SelfPowersReplaceTheirEffect) {
     EXPECT_EQ(GameState.GembagCounts[6], 1);
     EXPECT_TRUE(Played("PowerUp"));
 
-    CurrentLevel.AccessLayer[25 * 50 + 25] = kEnhanceGemloreSquare;
+    CurrentLevel.AccessLayer[25 * 50 + 25] = kGemloreAccess;
     Cast(CastHeroism);
     EXPECT_EQ(GameState.Heroism[0], 4);
     Cast(CastAcidResist);

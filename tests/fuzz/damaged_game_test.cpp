@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "adventure/adventure_loop.h"
-#include "adventure/square_kinds.h"
 #include "data/file_io.h"
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/save_slots.h"
+#include "data/square_kinds.h"
 #include "frontend/new_character.h"
 #include "frontend/title.h"
 #include "fuzz/game_checks.h"

@@ -19,7 +19,6 @@
 #include "kit/level/flag_conflicts.h"
 #include "kit/level/grid_hits.h"
 #include "kit/level/level_files.h"
-#include "kit/level/level_search.h"
 #include "kit/level/level_tools.h"
 #include "kit/level/map_overview.h"
 #include "kit/level/painting.h"

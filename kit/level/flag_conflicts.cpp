@@ -3,7 +3,9 @@
 #include <memory>
 
 #include "data/level.h"
+#include "kit/level/level_files.h"
 #include "kit/level/level_search.h"
+#include "kit/level/report_files.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/message_boxes.h"

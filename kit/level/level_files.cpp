@@ -7,7 +7,6 @@
 #include "data/file_io.h"
 #include "data/level.h"
 #include "data/text_field.h"
-#include "kit/level/level_search.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/keys.h"
@@ -234,4 +233,8 @@ int16_t RunSaveLevel(int16_t current) {
             return current;
         }
     }
+}
+
+void ReloadEditedLevel(int16_t level) {
+    if (!LoadLevel(level, 1, 0)) NewLevel(1);
 }

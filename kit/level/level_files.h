@@ -22,6 +22,8 @@ void RemoveMissingLevel(int16_t page, int16_t n);
 void ShowNoSuchLevel(int16_t page, int16_t n);
 // Offers every unlisted level 0..128 for import; the number of levels it loaded.
 int16_t ImportAllLevels();
+// The level on the editor's screen from its file, or a new level when it has none.
+void ReloadEditedLevel(int16_t level);
 
 // Entry n marked used and named after zone name 0 of the level in memory (not written).
 void ListLevel(int16_t n);

@@ -2,13 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <span>
 
-#include "data/file_io.h"
 #include "data/level.h"
 #include "data/monster_records.h"
 #include "data/text_field.h"
-#include "platform/message_boxes.h"
 
 namespace {
 
@@ -517,16 +514,4 @@ void FindUndefinedMonsters(SearchResults& results) {
         const bool blank = m.MonsterPicture == 0 && m.MonsterDr == 0 && m.MonsterHitPoints == 0 && m.MonsterMeleeSkill == 5;
         if (m.MonsterType == 0 || m.MonsterXpAward == 0 || blank) AddSearchHit(results, "Monst=" + std::to_string(n));
     }
-}
-
-bool WriteReportFile(const char* path, const std::string& text) {
-    return WriteFileAtomic(path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
-}
-
-void ShowReportNotWritten(const char* path) {
-    ShowMessage(130, 160, std::string("'") + path + "' could", "not be written!");
-}
-
-void ReloadEditedLevel(int16_t level) {
-    if (!LoadLevel(level, 1, 0)) NewLevel(1);
 }

@@ -56,10 +56,3 @@ void FindBlankEventTexts(SearchResults& results, int16_t first, int16_t last);
 void FindMissingMusic(SearchResults& results, int16_t first, int16_t last);
 // Walks the monster table, not the levels.
 void FindUndefinedMonsters(SearchResults& results);
-
-// What the audits share with their screens.
-bool WriteReportFile(const char* path, const std::string& text);
-// "'<file>' could" / "not be written!".
-void ShowReportNotWritten(const char* path);
-// The level on the editor's screen from its file, or a new level when it has none.
-void ReloadEditedLevel(int16_t level);

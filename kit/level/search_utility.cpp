@@ -9,6 +9,8 @@
 #include "data/item_records.h"
 #include "data/monster_records.h"
 #include "data/text_field.h"
+#include "kit/level/level_files.h"
+#include "kit/level/report_files.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"

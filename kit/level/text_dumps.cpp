@@ -7,7 +7,7 @@
 
 #include "data/level.h"
 #include "data/text_field.h"
-#include "kit/level/level_search.h"
+#include "kit/level/report_files.h"
 #include "platform/files.h"
 #include "platform/message_boxes.h"
 #include "script/script_codes.h"

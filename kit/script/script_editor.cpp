@@ -75,7 +75,7 @@ void DrawFixedParts() {
     DrawSmallText(25, 415, "%N = Name, %S = Son, daughter, %T = Sir, Madame", kSmallBlack);
 }
 
-struct EditorState {
+struct ScriptEditorState {
     int16_t script = 0;
     int16_t top = 0;
     int16_t mode = kNoLineMode;
@@ -85,7 +85,7 @@ struct EditorState {
     void Draw(int16_t show) const { DrawScriptEditor(script, top, mode, show); }
 };
 
-void RunLineMode(EditorState& e, int16_t line) {
+void RunLineMode(ScriptEditorState& e, int16_t line) {
     switch (e.mode) {
         case kInsertMode:
             // An insert never loses a line 399 that holds a code.
@@ -103,7 +103,7 @@ void RunLineMode(EditorState& e, int16_t line) {
     }
 }
 
-void PasteScript(const EditorState& e) {
+void PasteScript(const ScriptEditorState& e) {
     e.Draw(0);
     if (e.source == e.script) {
         ShowMessage(60, 60, "ERROR! Source and destination", "scripts are the same!.");
@@ -116,7 +116,7 @@ void PasteScript(const EditorState& e) {
     }
 }
 
-void UseTemplate(const EditorState& e) {
+void UseTemplate(const ScriptEditorState& e) {
     e.Draw(0);
     if (!Confirm(100, 120, "Really use template?")) return;
     if (ScriptInSlot(e.script)) {
@@ -153,7 +153,7 @@ void DrawScriptEditor(int16_t n, int16_t top, int16_t mode, int16_t show) {
 
 void RunScriptEditor(int16_t n) {
     // Two event dialogs pass a word the level file holds, which may lie outside the table.
-    EditorState e;
+    ScriptEditorState e;
     e.script = std::clamp<int16_t>(n, 0, kLastSlot);
     auto redraw = [&] { e.Draw(1); };
     ForgetScriptEditorBackdrop();

@@ -22,8 +22,8 @@
 #include "hero/item_instances.h"
 #include "kit/events/level_records.h"
 #include "platform/host/headless.h"
-#include "tests/support/global_state.h"
 #include "platform/keys.h"
+#include "tests/support/global_state.h"
 
 namespace fuzz {
 namespace {

@@ -567,6 +567,7 @@ int UseItem(int16_t page) {
     if (result == 1) return CursorItem == instance ? 0 : 1;
     return RunUseItemEventStep(page);
 }
+
 int16_t HeroZone() {
     const int16_t x = GameState.HeroX, y = GameState.HeroY;
     const int16_t zone = OnMap(x, y) ? CurrentLevel.ZoneLayer[x * 50 + y] : int16_t{-1};
@@ -580,7 +581,6 @@ int AntimagicExcused(int16_t zone) {
     const int16_t flag = l.ZoneConditionOffFlag[entry];
     return flag != -1 && GameFlag(flag) == l.ZoneConditionOffValue[entry] ? 1 : 0;
 }
-
 
 int HeroZoneCondition(int16_t condition) {
     const int16_t zone = HeroZone();

@@ -12,8 +12,8 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
-#include "platform/source_rects.h"
 #include "platform/keys.h"
+#include "platform/source_rects.h"
 #include "platform/widgets.h"
 #include "view/view_pictures.h"
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/graphics.h"
+#include "platform/keys.h"
 #include "platform/source_rects.h"
 #include "tests/support/headless_test.h"
 
@@ -115,6 +116,30 @@ TEST_F(InputTest, FocusLossAndRegainRebuildTheSurfaces) {
     });
     ASSERT_EQ(OffscreenSurfaceCount(), kOffscreenSurfaceCount);
     EXPECT_EQ(BigGlyphs[40]->pixels[5 * 10 + 4], glyphPixel);
+}
+
+TEST_F(InputTest, TabStepsUnlessAltIsDownOrTheFocusWasJustLost) {
+    auto tab = [] { return int(TabPressed(0)); };
+    host.Hold(kTab, 10);
+    EXPECT_EQ(HitsUntilScriptDone(tab), 1);
+    host.Press(kLeftAlt).Hold(kTab, 10).Release(kLeftAlt);  // the window switch
+    EXPECT_EQ(HitsUntilScriptDone(tab), 0);
+    SurfacesLost = 1;  // the Tab that switched away
+    host.Hold(kTab, 10);
+    EXPECT_EQ(HitsUntilScriptDone(tab), 0);
+    SurfacesLost = 0;
+}
+
+TEST_F(InputTest, AnArrowOrItsTwinOnTheNumberPad) {
+    const struct {
+        int16_t arrow;
+        int pad, other;
+    } cases[] = {{kLeft, kPadLeft, kPadRight}, {kRight, kPadRight, kPadLeft},
+                 {kUp, kPadUp, kPadDown}, {kDown, kPadDown, kPadUp}};
+    for (const auto& c : cases) {
+        host.Hold(c.arrow, 10).Hold(c.pad, 10).Hold(c.other, 10);
+        EXPECT_EQ(HitsUntilScriptDone([&] { return int(ArrowPressed(c.arrow, 0)); }), 2) << c.arrow;
+    }
 }
 
 TEST_F(InputTest, DelayAndMoveKeyRelease) {

@@ -2,6 +2,7 @@
 // counters kept beside the instances.
 #include "hero/item_grids.h"
 
+#include <array>
 #include <tuple>
 
 #include "hero/give_item.h"
@@ -37,6 +38,33 @@ TEST_F(ItemGridsTest, FreeAreaAtTheEdges) {
     GameState.Backpack[8][8] = 900;  // any value but -1 is occupied
     EXPECT_EQ(BackpackAreaFree(7, 7, 2, 2), 0);
     EXPECT_EQ(BagAreaFree(7, 7, 2, 2), 1);
+}
+
+TEST_F(ItemGridsTest, FreeAreaInAGridOfAnySize) {
+    std::array<int16_t, 36> cells;  // 6 x 6, as the cauldron: cell = column * 6 + row
+    cells.fill(-1);
+    EXPECT_EQ(AreaFreeIn(cells, 6, 6, 4, 3, 2, 3), 1);
+    EXPECT_EQ(AreaFreeIn(cells, 6, 6, 5, 3, 2, 3), 0);
+    EXPECT_EQ(AreaFreeIn(cells, 6, 6, 4, 4, 2, 3), 0);
+    cells[5 * 6 + 4] = 7;
+    EXPECT_EQ(AreaFreeIn(cells, 6, 6, 4, 3, 2, 2), 0);
+    EXPECT_EQ(AreaFreeIn(cells, 6, 6, 3, 3, 2, 2), 1);
+}
+
+TEST_F(ItemGridsTest, AnInstanceGoesToTheFirstFreeArea) {
+    Item(300, 34, 442);  // 2 x 3
+    for (int col = 0; col < 9; ++col) GameState.Backpack[col][0] = 9;  // the top row taken
+    GameState.Backpack[1][1] = 9;
+    ASSERT_EQ(PlaceInstanceFirstFree(BackpackGrid(), 4, 300), 1);
+    for (int col = 0; col < 9; ++col)
+        for (int row = 1; row < 9; ++row) {
+            const bool covered = col >= 2 && col <= 3 && row >= 1 && row <= 3;
+            if (col == 1 && row == 1) continue;
+            EXPECT_EQ(Cell(GameState.Backpack, col, row), covered ? 4 : -1) << col << "," << row;
+        }
+    for (int row = 0; row < 9; ++row)
+        for (int col = 0; col < 9; ++col) GameState.Backpack[col][row] = 9;
+    EXPECT_EQ(PlaceInstanceFirstFree(BackpackGrid(), 5, 300), 0);
 }
 
 TEST_F(ItemGridsTest, AnItemHoldsItsInstanceInEveryCell) {

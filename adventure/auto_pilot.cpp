@@ -4,6 +4,7 @@
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/options.h"
+#include "data/square_kinds.h"
 #include "encounters.h"
 #include "platform/display.h"
 #include "platform/input.h"

@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr int16_t kSimpleDoorEvent = 1233, kComplexDoorEvent = 1234, kSecretDoorEvent = 1235;
-constexpr int16_t kDigPortalEvent = 1237, kBuriedCacheEvent = 1282;
 constexpr int16_t kThievesTools = 248;
 
 constexpr std::array<std::string_view, 8> kTrapKindNames = {

@@ -3,6 +3,7 @@
 #include "combat/monster_lookup.h"
 #include "data/game_state.h"
 #include "data/level.h"
+#include "data/square_kinds.h"
 #include "hero/derived_stats.h"
 #include "platform/message_boxes.h"
 #include "square_triggers.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr int16_t kActivateScriptEvent = 1330;
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 
 #include "data/campaign_tables.h"
 #include "data/game_state.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "events/event_screen.h"
 #include "platform/display.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr int16_t kIfAsleepEvent = 1265;
 constexpr int16_t kDreamPageLines = 11;
 constexpr int16_t kLastDreamPage = 10;
 

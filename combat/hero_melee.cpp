@@ -9,6 +9,7 @@
 #include "combat/monster_lookup.h"
 #include "data/level.h"
 #include "data/skill_bonus.h"
+#include "data/square_kinds.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
 #include "hero/hero_names.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr int16_t kGhostTextEvent = 1279;
 
 // How the four blows differ.
 struct MeleeRules {

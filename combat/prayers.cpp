@@ -7,6 +7,7 @@
 #include "combat/spell_area.h"
 #include "data/level.h"
 #include "data/skill_bonus.h"
+#include "data/square_kinds.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr int16_t kPrayerPiece = 9;
-constexpr int16_t kToggleEvent = 1261;
 constexpr int16_t kRegenerationAura = 3;
 
 enum SmittenType : int16_t { kDemon = 5, kCadaverousUndead = 16, kEtherealUndead = 17 };

@@ -27,8 +27,6 @@
 
 namespace {
 
-constexpr int16_t kUseSpellEvent = 1262;
-constexpr int16_t kSmokeSignalEvent = 1331;
 constexpr int16_t kFrogMonster = 196;
 
 enum MonsterTypes : int16_t {

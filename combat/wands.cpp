@@ -7,6 +7,7 @@
 #include "combat/spell_cursor.h"
 #include "data/level.h"
 #include "data/skill_bonus.h"
+#include "data/square_kinds.h"
 #include "hero/derived_stats.h"
 #include "hero/equipment.h"
 #include "hero/item_instances.h"
@@ -23,8 +24,6 @@
 namespace {
 
 constexpr int16_t kOverchargeAura = 2;
-constexpr int16_t kUseSpellEvent = 1262;
-constexpr int16_t kUseItemEvent = 1263;
 constexpr int16_t kFlowersSpell = 4;
 constexpr int16_t kDormantMonster = 56;
 

@@ -121,11 +121,6 @@ inline EventRecord* EventAt(int32_t x, int32_t y) {
     return OnMap(x, y) ? EventGrid[size_t(x * 50 + y)].get() : nullptr;
 }
 
-// Event types the level loader acts on.
-constexpr int16_t kSimpleDoorEvent = 1233;
-constexpr int16_t kComplexDoorEvent = 1234;
-constexpr int16_t kPressurePadEvent = 1259;
-
 // "Mod/LevelData/Level<N>.dat".
 std::string LevelFilePath(int16_t number);
 

@@ -4,6 +4,7 @@
 #include "data/file_io.h"
 #include "data/game_state.h"
 #include "data/level.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "kit/events/level_records.h"
 #include "platform/message_boxes.h"

@@ -8,6 +8,7 @@
 #include "data/file_io.h"
 #include "data/game_state.h"
 #include "data/level.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "platform/message_boxes.h"
 

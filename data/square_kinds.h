@@ -1,4 +1,4 @@
-// The access tiles and event types that movement acts on.
+// The access tiles and the event types that the game's rules name.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +22,18 @@ constexpr int16_t kWildernessCombatEvent = 256;
 constexpr int16_t kStepTextEvent = 1227;
 constexpr int16_t kUseItemFromBackpackEvent = 1228;
 constexpr int16_t kAutoPilotEvent = 1229;
+constexpr int16_t kSimpleDoorEvent = 1233;
+constexpr int16_t kComplexDoorEvent = 1234;
+constexpr int16_t kSecretDoorEvent = 1235;
+constexpr int16_t kDigPortalEvent = 1237;
+constexpr int16_t kScriptEvent = 1246;
+constexpr int16_t kPressurePadEvent = 1259;
+constexpr int16_t kToggleEvent = 1261;
+constexpr int16_t kUseSpellEvent = 1262;
+constexpr int16_t kUseItemEvent = 1263;
+constexpr int16_t kIfAsleepEvent = 1265;
+constexpr int16_t kBuriedCacheEvent = 1282;
+constexpr int16_t kSmokeSignalEvent = 1331;
 constexpr int16_t kTrapEvent = 1256;
 constexpr int16_t kPitEvent = 1257;
 constexpr int16_t kTriggerEvent = 1258;

@@ -9,6 +9,7 @@
 #include "adventure/square_triggers.h"
 #include "data/game_state.h"
 #include "data/options.h"
+#include "data/square_kinds.h"
 #include "events/event_screen.h"
 #include "events/get_answer.h"
 #include "platform/fonts.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int16_t kPushEvent = 1275, kPushObject = 1;
+constexpr int16_t kPushObject = 1;
 constexpr int16_t kNormalBridge = 0, kIceBridge = 1, kLilyBridge = 2;
 constexpr int16_t kAnswerChars = 12;
 constexpr size_t kComparedChars = 25;

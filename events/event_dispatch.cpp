@@ -4,6 +4,7 @@
 
 #include "adventure/encounters.h"
 #include "data/game_state.h"
+#include "data/square_kinds.h"
 #include "events/bank.h"
 #include "events/casino.h"
 #include "events/chests_and_traps.h"
@@ -37,7 +38,6 @@
 
 namespace {
 
-constexpr int16_t kScriptEvent = 1246;
 
 void RunScriptEventBumped(int16_t x, int16_t y, int16_t, int16_t, int& result) { RunScriptEvent(x, y, result); }
 

@@ -5,6 +5,7 @@
 #include "adventure/encounters.h"
 #include "adventure/square_triggers.h"
 #include "data/game_state.h"
+#include "data/square_kinds.h"
 #include "events/event_screen.h"
 #include "events/loot.h"
 #include "platform/message_boxes.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr int16_t kMonsterEvent = 1247;
 
 enum ItemPageAction : int16_t { kLeaveItems, kInvestigate };
 

@@ -16,6 +16,7 @@
 #include "data/item_records.h"
 #include "data/level.h"
 #include "data/save_slots.h"
+#include "data/square_kinds.h"
 #include "kit/events/level_records.h"
 #include "kit/script/script_import.h"
 #include "kit/script/script_slots.h"

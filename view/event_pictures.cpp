@@ -9,6 +9,7 @@
 #include "combat/monster_death.h"
 #include "data/game_state.h"
 #include "data/monster_records.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"

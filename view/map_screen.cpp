@@ -5,6 +5,7 @@
 #include "city_map.h"
 #include "data/campaign_tables.h"
 #include "data/game_state.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "frontend/world_map.h"
 #include "hero/item_use.h"
@@ -23,7 +24,7 @@
 namespace {
 
 constexpr int16_t kBlank = 320, kYou = 1380, kNpc = 1381, kExit = 1382;
-constexpr int16_t kScriptEvent = 1246, kGiveQuest = 11;
+constexpr int16_t kGiveQuest = 11;
 constexpr int kNoteCount = 500;
 
 int32_t CellX(int32_t x) { return 20 + 8 * x; }

@@ -28,7 +28,6 @@ constexpr int16_t kFogTile = 1327;
 constexpr int16_t kBeaconTile = 1529;
 constexpr int16_t kMawHintTile = 1940;
 constexpr int16_t kTestPlayTile = 1010;
-constexpr int16_t kScriptEvent = 1246;
 
 }  // namespace
 

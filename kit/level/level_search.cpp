@@ -5,6 +5,7 @@
 
 #include "data/level.h"
 #include "data/monster_records.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 
 namespace {
@@ -173,7 +174,6 @@ struct XpWord {
 };
 constexpr XpWord kXpWords[] = {{1227, 24, 1}, {1256, 4, 2}, {1245, 19, 2}, {1242, 31, 2}};
 
-constexpr int16_t kScriptEvent = 1246, kMonsterEvent = 1247;
 
 // Which of an event's two texts must not begin empty: never, always, or when a word is 1
 // or more.

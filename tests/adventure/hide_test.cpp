@@ -1,12 +1,12 @@
 // Hiding: what in sight prevents it, and the hidden hero's script under him.
 #include "adventure/hide.h"
 
+#include "data/square_kinds.h"
 #include "kit/script/script_slots.h"
 #include "tests/adventure/action_test.h"
 
 namespace {
 
-constexpr int16_t kActivateScriptEvent = 1330;
 
 class HideTest : public ActionTest {
 protected:

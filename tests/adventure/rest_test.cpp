@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int16_t kIfAsleepEvent = 1265;
 
 class RestTest : public ActionTest {
 protected:

@@ -2,6 +2,7 @@
 // random step without a path, and moves that leave no stale squares.
 #include "combat/monster_path.h"
 
+#include "data/square_kinds.h"
 #include "tests/combat/combat_test.h"
 
 namespace {

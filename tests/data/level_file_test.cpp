@@ -4,6 +4,7 @@
 
 #include "data/game_state.h"
 #include "data/level.h"
+#include "data/square_kinds.h"
 #include "kit/events/level_records.h"
 #include "kit/script/script_slots.h"
 #include "tests/data/file_bytes.h"

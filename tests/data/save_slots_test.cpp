@@ -5,6 +5,7 @@
 
 #include "data/game_state.h"
 #include "data/level.h"
+#include "data/square_kinds.h"
 #include "kit/events/level_records.h"
 #include "tests/data/file_bytes.h"
 #include "tests/data/texts_shown.h"

@@ -70,7 +70,7 @@ protected:
     static std::string Line(int t, int r) { return std::string(FieldText(EventAt(kX, kY)->Text[t][r])); }
 };
 
-constexpr int kLeave = 27;  // Esc leaves the item and picture pickers
+constexpr int kLeave = kEsc;  // Esc leaves the item and picture pickers
 
 // One field: a click (5 px inside the field's top-left corner unless `at` says where), then
 // digits typed with Enter, or a row of the list that opens, or nothing more; `dead` fields

@@ -11,6 +11,7 @@
 #include "events/item_grid_screen.h"
 #include "events/tile_pictures.h"
 #include "hero/carried_items.h"
+#include "hero/hero_screen_pages.h"
 #include "hero/item_grids.h"
 #include "hero/item_instances.h"
 #include "platform/display.h"

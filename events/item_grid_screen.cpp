@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "hero/equipment.h"
+#include "hero/hero_screen_pages.h"
 #include "hero/item_grids.h"
 #include "hero/item_instances.h"
 #include "hero/item_types.h"
@@ -13,8 +14,6 @@
 #include "platform/tabs.h"
 
 namespace {
-
-constexpr int16_t kEmptyCellTile = 1308;
 
 bool Refuses(const ItemGridView& grid, int16_t type) {
     return std::find(grid.refusedTypes.begin(), grid.refusedTypes.end(), type) != grid.refusedTypes.end();
@@ -64,12 +63,6 @@ int GridCellClicked(const ItemGridView& grid, int16_t col, int16_t row, int16_t 
 void DrawItemGrid(const ItemGridView& grid) {
     DrawEmptyCells(grid.drawX, grid.drawY, grid.columns, grid.rows);
     DrawGridItems(grid);
-}
-
-void DrawEmptyCells(int16_t x, int16_t y, int16_t columns, int16_t rows) {
-    for (int16_t col = 0; col < columns; ++col)
-        for (int16_t row = 0; row < rows; ++row)
-            BltFast(BackSurface, x + 31 * col, y + 31 * row, WallTiles[kEmptyCellTile], TileRect, kBltKeyed);
 }
 
 void DrawGridItems(const ItemGridView& grid) {

@@ -71,9 +71,8 @@ int HandleGridClicks(const ItemGridView& grid, Draw&& drawScreen) {
 
 // Empty-cell tiles over the grid and each item once, at its top-left cell; no flip.
 void DrawItemGrid(const ItemGridView& grid);
-// The two halves, for screens whose tiles stand apart from the pictures: the tiles of a grid of
-// columns x rows from (x, y), and the items at the grid's drawing origin.
-void DrawEmptyCells(int16_t x, int16_t y, int16_t columns, int16_t rows);
+// The items at the grid's drawing origin, for screens whose tiles (DrawEmptyCells) stand apart
+// from the pictures.
 void DrawGridItems(const ItemGridView& grid);
 // The held item at the mouse.
 void DrawCursorItem();

@@ -8,6 +8,7 @@
 #include "events/item_use_events.h"
 #include "hero/carried_items.h"
 #include "hero/equipment.h"
+#include "hero/hero_screen_pages.h"
 #include "hero/item_instances.h"
 #include "hero/item_types.h"
 #include "platform/display.h"

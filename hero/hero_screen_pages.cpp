@@ -101,9 +101,7 @@ void DrawSkillsPage() {
 void DrawInventoryPage(int16_t page, ItemGrid grid) {
     DrawBackground();
     DrawHeroTabs(page);
-    for (int col = 0; col < 9; ++col)
-        for (int row = 0; row < 9; ++row)
-            BltFast(BackSurface, 340 + 31 * col, 108 + 31 * row, WallTiles[kGridCellTile], TileRect, kBltKeyed);
+    DrawEmptyCells(340, 108, 9, 9);
     DrawGridItems(grid, 340, 108);
     DrawSlotMarks();
     DrawEquipment();
@@ -236,6 +234,12 @@ void DrawHeroScreen(int16_t page, int16_t flip) {
     DrawButton(540, 400, 4, "Quit");
     DrawCursorItem();
     if (flip) Flip();
+}
+
+void DrawEmptyCells(int16_t x, int16_t y, int16_t columns, int16_t rows) {
+    for (int16_t col = 0; col < columns; ++col)
+        for (int16_t row = 0; row < rows; ++row)
+            BltFast(BackSurface, x + 31 * col, y + 31 * row, WallTiles[kGridCellTile], TileRect, kBltKeyed);
 }
 
 void DrawGridItems(ItemGrid grid, int16_t x, int16_t y) {

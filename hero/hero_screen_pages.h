@@ -29,6 +29,8 @@ void DrawLorePage(int16_t page, int16_t flip);
 void DrawBackpackPage(int16_t page, int16_t flip);
 void DrawBagPage(int16_t page, int16_t flip);
 
+// The empty-cell tiles of a grid of columns x rows, cell (col, row) at (x + 31 col, y + 31 row).
+void DrawEmptyCells(int16_t x, int16_t y, int16_t columns, int16_t rows);
 // Each item of a 9 x 9 grid once, at its top-left cell; cell (col, row) at (x + 31 col, y + 31 row).
 void DrawGridItems(ItemGrid grid, int16_t x, int16_t y);
 

@@ -21,7 +21,6 @@ uint32_t CursorFromStash = 0;
 namespace {
 
 constexpr int16_t kStashGoldLimit = INT16_MAX;
-constexpr int16_t kGridCellTile = 1308;
 constexpr int16_t kEquippedPile = 0, kBackpackPile = 1, kBagPile = 2;
 constexpr int16_t kPileX = 20, kGridX = 340, kCellsY = 108;
 
@@ -103,10 +102,7 @@ void DrawRetrieveScreen(int16_t grid, int16_t pile, int16_t flip) {
     const Rect frame{339, 107, 339 + 9 * 31 + 2, 107 + 9 * 31 + 2};
     BltFast(BackSurface, 19, 107, HeroScreenPicture, frame, kBltOpaque);
     BltFast(BackSurface, 339, 107, HeroScreenPicture, frame, kBltOpaque);
-    for (int col = 0; col < 9; ++col)
-        for (int row = 0; row < 9; ++row)
-            for (int x0 : {kPileX, kGridX})
-                BltFast(BackSurface, x0 + 31 * col, kCellsY + 31 * row, WallTiles[kGridCellTile], TileRect, kBltKeyed);
+    for (int16_t x0 : {kPileX, kGridX}) DrawEmptyCells(x0, kCellsY, 9, 9);
     for (int16_t i = 0; i < 4; ++i)
         BltFast(BackSurface, 23 + 32 * (i % 2), 20 + 32 * (i / 2), WallTiles[size_t(1323 + i)], TileRect, kBltKeyed);
     DrawTabRow(20, 87, 3, pile, {"Retrieve 1", "Retrieve 2", "Retrieve 3"}, 4);

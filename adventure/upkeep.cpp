@@ -132,7 +132,8 @@ void ShowPadClick() {
     DrawPlayScreen(1, 1, 0, -1, -1, 0);
     int16_t ox = 0, oy = 0;
     ComputeViewOrigin(ox, oy);
-    DrawBigText(int16_t((PadClickX - ox) * 32 + 10), int16_t((PadClickY - oy) * 32 + 5), "Click!", kBigWhite);
+    // The marker's placing counts 30-pixel cells, not the view's 32.
+    DrawBigText(int16_t((PadClickX - ox) * 30 + 10), int16_t((PadClickY - oy) * 30 + 5), "Click!", kBigWhite);
     Flip();
     PlaySoundEffect("Creak");
     Delay(500);

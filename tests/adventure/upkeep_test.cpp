@@ -8,6 +8,7 @@
 #include "adventure/upkeep.h"
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
+#include "platform/fonts.h"
 #include "tests/adventure/adventure_test.h"
 
 namespace {
@@ -49,6 +50,7 @@ TEST_F(UpkeepTest, TheSquareLeftIsReleased) {
     StepOn();
     EXPECT_EQ(GameFlag(60), 2);
     EXPECT_EQ(Shown("Click!"), 1u);
+    EXPECT_TRUE(TextShownAt(host, "Click!", 190, 185, kBigWhite));  // 30-pixel cells from the view's corner
     GameState.HeroX = 26;
     StepOn();
     EXPECT_EQ(GameFlag(60), 1);
@@ -125,6 +127,16 @@ TEST_F(UpkeepTest, EnergyAndHeavyArmour) {
         EXPECT_EQ(GameState.Energy, c.after) << c.energy << " armour " << c.armour;
         EXPECT_EQ(GameState.Exhausted, c.exhausted);
     }
+}
+
+TEST_F(UpkeepTest, AnUndeadHeroSpendsNoEnergyAndShedsPoison) {
+    GameState.HeroIsUndead = 1;
+    GameState.Energy = 0;
+    GameState.Poisoned = GameState.Exhausted = 1;
+    Run([] { FinishStep(0, 0); });
+    EXPECT_EQ(std::tuple(GameState.Energy, GameState.Exhausted, GameState.Poisoned), std::tuple(50, 0u, 0u));
+    EXPECT_EQ(GameState.HitPoints, 19);  // the poison bit once before it was shed
+    EXPECT_EQ(GameState.Feebleminded, 1u);
 }
 
 TEST_F(UpkeepTest, TimedEffectsCountDown) {

@@ -109,7 +109,7 @@ std::string_view LabelFor(const DialogRow& r, int16_t v) {
 void DrawPicture(const DialogRow& r, const EventRecord& e, int16_t v, int16_t x, int16_t y) {
     if (!Passes(r.show, v)) return;
     int32_t index = v + r.offset;
-    if (!r.values.empty()) index = v >= 0 && size_t(v) < r.values.size() ? r.values[size_t(v)] : -1;
+    if (!r.values.empty()) index = v >= 0 && size_t(v) < r.values.size() ? r.values[size_t(v)] : r.offset;
     auto blt = [&](const auto& sheet, const Rect& rect) {
         if (index >= 0 && size_t(index) < sheet.size()) BltFast(BackSurface, x, y, sheet[size_t(index)], rect, kBltKeyed);
     };

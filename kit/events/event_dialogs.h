@@ -106,7 +106,8 @@ struct DialogRow {
     int8_t resetWord = 0;                 // set to 0 after a row was chosen or a toggle
     RowHook after = nullptr;              // runs after the row's edit (a choice: also after Esc)
     std::span<const int16_t> values{};   // a picture's index by value; -1 none
-    int16_t offset = 0;                   // added to the value (pictures, numbers)
+    int16_t offset = 0;                   // added to the value (pictures, numbers); with values, the
+                                          // picture of a value outside them
     int16_t first = 0;                    // pickers: the first item shown; dice: the dialog's x
     int16_t flag = 0;                     // pickers: limited, single-square only; dice: the dialog's y
     int16_t clickDy = 0;                  // a field clicked this far below where it is drawn
@@ -293,9 +294,11 @@ constexpr DialogRow FixedTile(int16_t tile, int16_t x, int16_t y) {
 constexpr DialogRow TileOf(int8_t word, Show show, int16_t x, int16_t y) {
     return Picture(word, Sheet::kWallTile, show, x, y);
 }
-constexpr DialogRow PictureByValue(int8_t word, Sheet sheet, std::span<const int16_t> values, int16_t x, int16_t y) {
+// A value outside `values` shows `otherwise` (-1 nothing).
+constexpr DialogRow PictureByValue(int8_t word, Sheet sheet, std::span<const int16_t> values, int16_t x, int16_t y,
+                                   int16_t otherwise = -1) {
     return {.kind = RowKind::kPicture, .word = word, .x = x, .y = y, .show = Show::kAlways, .sheet = sheet,
-            .values = values};
+            .values = values, .offset = otherwise};
 }
 // The monster's picture of the record the word names, 3 further on while `facing` is 1.
 constexpr DialogRow MonsterPicture(int8_t word, int8_t facing, Show show, int16_t x, int16_t y) {
@@ -325,7 +328,7 @@ constexpr DialogRow ActionButton(std::string_view caption, At at, RowHook action
 constexpr DialogRow TileCycle(int8_t word, int16_t length, std::span<const int16_t> values, int16_t x, int16_t y,
                               int16_t side) {
     return {.kind = RowKind::kPictureCycle, .word = word, .x = x, .y = y, .click = side, .max = length,
-            .rule = Rule::kCycle, .values = values};
+            .rule = Rule::kCycle, .values = values, .offset = -1};
 }
 constexpr DialogRow ValueLine(int8_t word, LabelFn labels, Label at) {
     return {.kind = RowKind::kValueLine, .word = word, .label = at, .labels = labels};

@@ -14,7 +14,7 @@ constexpr std::array<int16_t, 4> kForgeTiles = {1680, 1681, 1682, 1683};
 
 constexpr auto kForge = Join(
     Choice(1, NamesOf<ForgeTypeLabels>, 4, {150, 100, 160, 7}, 8, 4, {50, 105, "Forge type: "}),
-    PictureByValue(1, Sheet::kWallTile, kForgeTiles, 350, 90));
+    PictureByValue(1, Sheet::kWallTile, kForgeTiles, 350, 90, 0));
 static_assert(ValidDialog(kForge));
 
 constexpr auto kMushroom = Join(

@@ -563,11 +563,14 @@ TEST_F(DialogShowsTest, PicturesByValue) {
         int x, y;
         int16_t tile;  // -1: nothing there
     } cases[] = {
-        {kForge, 1, 3, 350, 90, 1683},  {kForge, 1, 4, 350, 90, -1},   {kSpawn, 4, 0, 310, 120, 728},
+        {kForge, 1, 3, 350, 90, 1683},  {kForge, 1, 4, 350, 90, 0},    {kSpawn, 4, 0, 310, 120, 728},
         {kSpawn, 4, 4, 310, 120, -1},   {kSplat, 1, 12, 310, 90, 2181}, {kSplat, 1, 13, 310, 90, -1},
         {kSearch, 1, 15, 310, 120, 887}, {kAlt, 5, 2, 150, 180, 1297},  {kAlt, 7, 0, 150, 310, 1295},
         {kPuzzle, 9, 0, 140, 205, 1697}, {kPuzzle, 28, 4, 230, 325, 1696}, {kPuzzle, 28, 5, 230, 325, -1},
     };
+    // Tile 0 is all key: paint it so that a forge of no known type visibly shows it.
+    Surface& blank = *WallTiles[0];
+    std::fill(blank.pixels.get(), blank.pixels.get() + blank.width * blank.height, uint16_t(blank.key ^ 0x1234));
     for (const Case& c : cases) {
         EventRecord& e = Make(c.type);
         if (c.type == kPuzzle) e.Word[2] = 2;

@@ -84,6 +84,22 @@ TEST_F(CheatMenuTest, FieldsKeepTheirRules) {
     EXPECT_EQ(GameState.Shrunk, 0);
 }
 
+TEST_F(CheatMenuTest, SaveFieldsTakeWhatIsTypedAndKeepIt) {
+    // Willpower and Endurance 10 give base saves of 40; the Mind save has a lasting gain of 2.
+    GameState.BaseStats[kWillpower] = GameState.BaseStats[kEndurance] = 10;
+    GameState.SaveBonus[0] = 2;
+    RecalcHero();
+    TapKey('S');
+    Enter(390, 170, "55");
+    Enter(390, 190, "10");
+    Menu();
+    EXPECT_EQ(FieldAt(390, 170), "55");
+    EXPECT_EQ(FieldAt(390, 190), "10");
+    EXPECT_EQ(std::tuple(GameState.SaveBonus[0], GameState.SaveBonus[1]), std::tuple(15, -30));
+    RecalcHero();
+    EXPECT_EQ(std::tuple(GameState.Saves[0], GameState.Saves[1]), std::tuple(55, 10));
+}
+
 TEST_F(CheatMenuTest, TogglesAndBoxesFlipTheirWords) {
     GameStateRecord& g = GameState;
     struct Case {

@@ -79,6 +79,12 @@ TEST_F(HeroBoxesTest, BreakdownsListWhatIsInForce) {
              GameState.Feebleminded = 1;
          },
          [] { ShowSaveBreakdown(0, 120, 140); }, 112, 140, 10, 6, {{"Helm Bonus:", 273}, {"+ 25", 273}, {"= 10", 91}}},
+        {"a lasting mind save gain", [] { GameState.SaveBonus[0] = 6; }, [] { ShowSaveBreakdown(0, 120, 140); }, 112,
+         140, 10, 5, {{"Lasting Bonus:", 273}, {"+ 6", 273}}},
+        {"a lasting body save loss", [] { GameState.SaveBonus[1] = -4; }, [] { ShowSaveBreakdown(1, 120, 140); }, 112,
+         140, 10, 5, {{"Lasting Penalty:", 91}, {"- 4", 91}}},
+        {"a damaged save's gain", [] { GameState.SaveBonus[0] = 300; }, [] { ShowSaveBreakdown(0, 120, 140); }, 112,
+         140, 16, 5, {{"Your Mind Save is currently unmodified!", 0}}},
         {"fire tattoo and fire shield",
          [] {
              GameState.Tattoos[2] = 1;

@@ -67,7 +67,7 @@ uint32_t IsWindowCellVisible(int16_t i, int16_t j) {
 void RunMonsterTurns(uint32_t force) {
     int16_t originX, originY;
     ComputeViewOrigin(originX, originY);
-    for (TurnEntry& entry : MonsterTurnList) entry = {-1, -1};
+    for (TurnEntry& entry : MonsterTurnList) entry = {-1, -1, -1};
     size_t count = 0;
     for (int16_t i = 0; i < 13; ++i)
         for (int16_t j = 0; j < 13; ++j) {
@@ -79,13 +79,14 @@ void RunMonsterTurns(uint32_t force) {
             if (!IsWindowCellVisible(i, j) && !r.Active) continue;
             if (!NoticesHero(*m)) continue;
             r.Active = 1;
-            if (count < std::size(MonsterTurnList)) MonsterTurnList[count++] = {x, y};
+            if (count < std::size(MonsterTurnList)) MonsterTurnList[count++] = {x, y, e};
         }
-    // Each entry is read again: earlier monsters may have moved or died.
+    // Each entry is read again: earlier monsters may have moved or died, and one that stepped
+    // onto the square of a monster killed this turn has had its turn already.
     for (const TurnEntry& entry : MonsterTurnList) {
         if (entry.x == -1) break;
         const int16_t e = EncounterIndexAt(entry.x, entry.y);
-        if (e >= 0) MonsterAct(entry.x, entry.y, e, force);
+        if (e >= 0 && e == entry.encounter) MonsterAct(entry.x, entry.y, e, force);
     }
 }
 

@@ -455,7 +455,8 @@ void Bug(Layer& L, const Fr& f, const Look& k, bool strike, BodyPlan plan) {
             const float footU = knee + (float(i) - 1.5f) * 0.06f + (near ? 0.02f : -0.02f);
             const bool raised = strike && i == pairs - 1;
             // a spider's legs stay a pixel thick however wide its picture
-            const float thick = spider ? (near ? 0.04f : 0.032f) : (near ? 0.02f : 0.016f);
+            const float thin = near ? 0.02f : 0.016f;
+            const float thick = spider ? std::max(thin, (near ? 1.2f : 1.0f) / std::min(f.w, f.h)) : thin;
             L.Fill(f.Pa({{base, 0.65f}, {knee, raised ? 0.3f : kneeV}, {raised ? footU + 0.1f : footU, raised ? 0.4f : 0.92f}}, thick),
                    near ? dark : Darken(dark, 0.3f));
         }

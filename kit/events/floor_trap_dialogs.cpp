@@ -48,7 +48,7 @@ constexpr auto kTrigger = Join(
     AssignOp(9, {215, 150, 40}), Number(10, -1, 999, {258, 150, 40}),
     Number(13, -1, 999, {152, 175, 40},
            {50, 180, "Set Plot Dream:             (1,2,3,4; 0=N/A, -1 = set to no dreams)"}),
-    Choice(7, NamesOf<SoundNames>, kSoundsOffered, {200, 200, 100, 4}, 5, 6, {50, 205, "Trigger sound effect? "}),
+    Choice(7, LabelsOf<SoundNames>, kSoundsOffered, {200, 200, 100, 4}, 5, 6, {50, 205, "Trigger sound effect? "}),
     Note(50, 270, "These SET FLAGs can be used to activate monsters by", kGreen),
     Note(50, 285, "setting their 'Active if' flags!", kGreen));
 static_assert(ValidDialog(kTrigger));

@@ -63,7 +63,7 @@ constexpr auto kLamp = Join(
     ActiveCondition(1, 30), EditText(0, {180, 120, 60}, {50, 125, "Display Text:"}),
     Number(10, 0, 7999, {180, 150, 60}, {50, 155, "Status Flag", kRed}),
     Number(4, 0, 5000, {180, 190, 60}, {50, 195, "Gp Wish:"}), Number(5, 0, 5000, {180, 215, 60}, {50, 220, "Xp Wish:"}),
-    Choice(6, NamesOf<WishStatNames>, kWishStatsOffered, {180, 240, 140, 6}, 7, 6, {50, 245, "Stat Wish: +1 to"}),
+    Choice(6, LabelsOf<WishStatNames>, kWishStatsOffered, {180, 240, 140, 6}, 7, 6, {50, 245, "Stat Wish: +1 to"}),
     Note(50, 295, "Item Wish:"), Number(7, 0, 713, {135, 290, 40}, {110, 295, "Num"}), ItemIcon(7, {175, 289, 15}),
     Number(8, 0, 20, {225, 290, 40}, {200, 295, "Pow"}), Number(9, 0, 5000, {295, 290, 40}, {270, 295, "Chr"}),
     ItemShownName(7, 8, 9, Show::kAboveNone, {345, 295, {}, kBlue}));

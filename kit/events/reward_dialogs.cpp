@@ -13,7 +13,7 @@ constexpr int16_t kBlue = 182, kRed = 91, kGreen = 273;
 constexpr std::array<int16_t, 4> kForgeTiles = {1680, 1681, 1682, 1683};
 
 constexpr auto kForge = Join(
-    Choice(1, NamesOf<ForgeTypeLabels>, 4, {150, 100, 160, 7}, 8, 4, {50, 105, "Forge type: "}),
+    Choice(1, LabelsOf<ForgeTypeLabels>, 4, {150, 100, 160, 7}, 8, 4, {50, 105, "Forge type: "}),
     PictureByValue(1, Sheet::kWallTile, kForgeTiles, 350, 90));
 static_assert(ValidDialog(kForge));
 

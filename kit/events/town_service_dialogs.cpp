@@ -37,7 +37,7 @@ static_assert(ValidDialog(kTrain));
 
 constexpr auto kSeer = Join(
     ActiveCondition(), kDisplayText,
-    Choice(5, NamesOf<SexNames>, 2, {130, 180, 100, 4}, 5, 2, {50, 185, "Seer's Sex: "}), NpcLine(155),
+    Choice(5, LabelsOf<SexNames>, 2, {130, 180, 100, 4}, 5, 2, {50, 185, "Seer's Sex: "}), NpcLine(155),
     NpcPicture(130));
 static_assert(ValidDialog(kSeer));
 

@@ -17,7 +17,7 @@ constexpr auto SetFlagLine(int8_t word, int16_t y, std::string_view label) {
 }
 
 constexpr auto kWildernessCombat = Join(
-    Choice(26, NamesOf<TuneNames>, 19, {480, 115, 80, 4}, 6, 14, {390, 120, "Fight music:"}).Drawn(Look::kTextField),
+    Choice(26, LabelsOf<TuneNames>, 19, {480, 115, 80, 4}, 6, 14, {390, 120, "Fight music:"}).Drawn(Look::kTextField),
     ActiveCondition(1, 30),
     Number(4, 0, 100, {290, 115, 40}, {50, 120, "Probability of encounter activating:            %"}),
     Repeat({.count = 3, .dy = 20, .dword = 1}, Number(9, 0, 299, {145, 170, 60}, {50, 175, "Monst Num :"}),

@@ -10,6 +10,8 @@
 #include <functional>
 #include <string_view>
 
+#include "join_rows.h"
+
 enum class FieldKind : uint8_t {
     kNone,    // no control: a label, a note, a picture
     kNumber,  // number entry min..max; without a click width the number is only shown
@@ -92,25 +94,12 @@ struct Field {
     FieldDraw draw = nullptr;          // Look::kDrawn
 
     // Modifiers for the tables.
-    constexpr Field Key(int16_t k) const {
-        Field f = *this;
-        f.hotkey = k;
-        return f;
-    }
-    constexpr Field Wide() const {
-        Field f = *this;
-        f.wide = 1;
-        return f;
-    }
-    constexpr Field Drawn(Look l) const {
-        Field f = *this;
-        f.look = l;
-        return f;
-    }
+    constexpr Field Key(int16_t k) const { return With(*this, &Field::hotkey, k); }
+    constexpr Field Wide() const { return With(*this, &Field::wide, 1); }
+    constexpr Field Drawn(Look l) const { return With(*this, &Field::look, l); }
     // Drawn dy above its click area and list.
     constexpr Field Raised(int16_t dy) const {
-        Field f = *this;
-        f.y = int16_t(f.y - dy);
+        Field f = With(*this, &Field::y, y - dy);
         f.clickDy = int16_t(f.clickDy + dy);
         f.listDy = int16_t(f.listDy + dy);
         return f;

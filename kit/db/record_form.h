@@ -38,31 +38,11 @@ struct FormField {
     FieldPicker pick = nullptr;
     FieldAction action = nullptr;
 
-    constexpr FormField On(int8_t p) const {
-        FormField f = *this;
-        f.page = p;
-        return f;
-    }
-    constexpr FormField When(FieldShown s) const {
-        FormField f = *this;
-        f.shown = s;
-        return f;
-    }
-    constexpr FormField From(uint8_t b) const {
-        FormField f = *this;
-        f.base = b;
-        return f;
-    }
-    constexpr FormField Key(int16_t k) const {
-        FormField f = *this;
-        f.field = f.field.Key(k);
-        return f;
-    }
-    constexpr FormField Wide() const {
-        FormField f = *this;
-        f.field = f.field.Wide();
-        return f;
-    }
+    constexpr FormField On(int8_t p) const { return With(*this, &FormField::page, p); }
+    constexpr FormField When(FieldShown s) const { return With(*this, &FormField::shown, s); }
+    constexpr FormField From(uint8_t b) const { return With(*this, &FormField::base, b); }
+    constexpr FormField Key(int16_t k) const { return With(*this, &FormField::field, field.Key(k)); }
+    constexpr FormField Wide() const { return With(*this, &FormField::field, field.Wide()); }
 };
 
 constexpr FormField FormNote(Label label) { return {.label = label}; }

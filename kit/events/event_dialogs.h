@@ -82,32 +82,12 @@ struct DialogRow {
     int16_t span = 0, repeat = 1, from = 0, dx = 0, dy = 0, dword = 0;
 
     // Modifiers for the tables.
-    constexpr DialogRow Labelled(Label l) const {
-        DialogRow r = *this;
-        r.label = l;
-        return r;
-    }
-    constexpr DialogRow Reset(int8_t w) const {
-        DialogRow r = *this;
-        r.resetWord = w;
-        return r;
-    }
-    constexpr DialogRow After(RowHook hook) const {
-        DialogRow r = *this;
-        r.after = hook;
-        return r;
-    }
-    constexpr DialogRow Drawn(Look l) const {
-        DialogRow r = *this;
-        r.field = r.field.Drawn(l);
-        return r;
-    }
+    constexpr DialogRow Labelled(Label l) const { return With(*this, &DialogRow::label, l); }
+    constexpr DialogRow Reset(int8_t w) const { return With(*this, &DialogRow::resetWord, w); }
+    constexpr DialogRow After(RowHook hook) const { return With(*this, &DialogRow::after, hook); }
+    constexpr DialogRow Drawn(Look l) const { return With(*this, &DialogRow::field, field.Drawn(l)); }
     // The field drawn dy above its click area and list.
-    constexpr DialogRow ClickedBelow(int16_t dy) const {
-        DialogRow r = *this;
-        r.field = r.field.Raised(dy);
-        return r;
-    }
+    constexpr DialogRow ClickedBelow(int16_t dy) const { return With(*this, &DialogRow::field, field.Raised(dy)); }
 };
 
 using DialogRows = std::span<const DialogRow>;

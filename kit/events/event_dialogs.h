@@ -1,7 +1,8 @@
 // The event dialogs as data: each type's dialog is a list of rows (labels, fields, notes,
-// pictures and names) that one engine draws and edits. A row's kind says how its word is
-// drawn and what a click on it does; groups show their rows only while a word allows it,
-// and repeat them with a stride in place and word.
+// pictures and names). A row's field is one of the kit's field kinds bound to a word of the
+// event (or a line of its text), drawn and edited by the field engine; the row's kind says
+// what else it shows. Groups show their rows only while a word allows it, and repeat them
+// with a stride in place and word.
 #pragma once
 
 #include <array>
@@ -182,11 +183,9 @@ constexpr DialogRow Cycle(int8_t word, int16_t length, LabelFn labels, Look look
 constexpr DialogRow TwoState(int8_t word, Rule rule, LabelFn labels, Show show, Look look, At at, Label label = {}) {
     return OnWord(word, TwoStateControl(rule, labels, show, look, at), label);
 }
-// A list of the first `count` labels, opened over the field; `listPieces` wide with
-// `listRows` rows.
-constexpr DialogRow Choice(int8_t word, LabelFn labels, int16_t count, At at, int16_t listPieces, int16_t listRows,
-                           Label label = {}) {
-    return OnWord(word, ChoiceControl(labels, count, at, ListOf(listPieces, listRows)), label);
+// A list of the first `count` labels, opened over the field.
+constexpr DialogRow Choice(int8_t word, LabelFn labels, int16_t count, At at, ListAt list, Label label = {}) {
+    return OnWord(word, ChoiceControl(labels, count, at, list), label);
 }
 constexpr DialogRow Browse(int8_t word, Picker picker, At at, int16_t first = 0, int16_t flag = 0) {
     DialogRow r = OnWord(word, PickerButton("Browse", at, 3));

@@ -4,7 +4,6 @@
 // binding, handed in as the bytes of the value.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -26,9 +25,9 @@ enum class FieldKind : uint8_t {
 // How a field is drawn.
 enum class Look : uint8_t {
     kNone,          // not drawn (the caller draws a picture in its place)
-    kTextField,     // a text field with the value's label (numbers: the value)
+    kTextField,     // a text field with the value's label (numbers and pickers: the value)
     kChoiceField,   // a choice field with the value's label
-    kButton,        // a button with the value's label, or the title where there are no labels
+    kButton,        // a button: a toggle's label of its value, any other kind's title
     kCheckBox,      // ticked while the value is not 0
     kNumberButton,  // a button showing the value
     kIcon,          // the picker icon (15 x 15)

@@ -53,9 +53,9 @@ int FullBlock(const FormState& s) { return BlockRightCells(s.record) == 8; }
 
 constexpr FormField kItemFields[] = {
     TextField(offsetof(ItemRecord, ItemName), sizeof(ItemRecord::ItemName), 24, {100, 188, 160}, {50, 192, "Name:"}),
-    ChoiceField(offsetof(ItemRecord, ItemType), LabelsOf<ItemTypeLabels>, 53, {100, 210, 140, 6}, {100, 210, 6, 7},
+    ChoiceField(offsetof(ItemRecord, ItemType), LabelsOf<ItemTypeLabels>, 53, {100, 210, 140, 6}, ListOf(6, 7),
                 {50, 214, "Type:"}),
-    ChoiceField(offsetof(ItemRecord, ItemPcIcon), LabelsOf<PcIconLabels>, 10, {100, 230, 140, 6}, {100, 230, 6, 7},
+    ChoiceField(offsetof(ItemRecord, ItemPcIcon), LabelsOf<PcIconLabels>, 10, {100, 230, 140, 6}, ListOf(6, 7),
                 {50, 234, "Pc Icon:"})
         .When(HandWeapon),
     NumberField(offsetof(ItemRecord, ItemReqStrength), 0, 30, {140, 251, 40}, {50, 256, "Req Strength:"})
@@ -63,13 +63,13 @@ constexpr FormField kItemFields[] = {
     NumberField(offsetof(ItemRecord, ItemArmourBonus), 0, 30, {140, 277, 40}, {50, 282, "Armour bonus:"}).When(Armour),
     CheckField(offsetof(ItemRecord, ItemGhostTouch), 380, 291, {250, 296, "Ghost Touch Weapon?:"}).When(Weapon),
     DiceField(offsetof(ItemRecord, ItemDamage), "Damage", {140, 291, 80}, {50, 296, "Damage:"}).When(Weapon),
-    ChoiceField(offsetof(ItemRecord, ItemElement), LabelsOf<ElementLabels>, 5, {140, 313, 100, 4}, {140, 153, 5, 5},
+    ChoiceField(offsetof(ItemRecord, ItemElement), LabelsOf<ElementLabels>, 5, {140, 313, 100, 4}, ListOf(5, 5).At(140, 153),
                 {50, 318, "Element type:"})
         .When(ElementalWeapon),
     DiceField(offsetof(ItemRecord, ItemElementDamage), "Elemental damage", {300, 313, 80}, {250, 318, "damage:"})
         .When(ElementalWeapon),
     ChoiceField(offsetof(ItemRecord, ItemSlayType), LabelsOf<MonsterTypeLabels>, 19, {140, 335, 130, 6},
-                {140, 65, 6, 10}, {50, 340, "Slay type:"})
+                ListOf(6, 10).At(140, 65), {50, 340, "Slay type:"})
         .When(ElementalWeapon),
     FormNote({283, 342, "x3 damage to this monster type", kSmallBlue}).When(ElementalWeapon),
 };

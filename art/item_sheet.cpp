@@ -550,9 +550,12 @@ void DrawItem(Layer& L, const Fr& f, const ItemLook& k) {
             P(L, f, f.Pg({{0.15f, 0.4f}, {0.85f, 0.4f}, {0.75f, 0.9f}, {0.25f, 0.9f}}), C(0xC09A5A), 0.08f);
             for (int i = 0; i < 4; ++i) L.Fill(f.Ci(0.3f + 0.13f * float(i), 0.36f, 0.1f), Hsv(float(i) * 40, 0.7f, 0.85f));
             break;
-        case kBarPiece:  // the plate behind a row of the Activate Skill menu
-            P(L, f, f.Bx(0.02f, 0.1f, 0.98f, 0.9f, 0.2f), kParchment, 0.1f, 0.4f);
-            L.Fill(Ring(f.Bx(0.05f, 0.18f, 0.95f, 0.82f, 0.15f), f.S(0.02f)), C(0x8A6A3A));
+        case kBarPiece:
+            // The plate behind a row of the Activate Skill menu, laid piece by piece (the pieces
+            // overlap) under the power's name: it runs through both sides, so no seam shows.
+            P(L, f, f.Bx(-0.2f, 0.1f, 1.2f, 0.9f, 0.0f), kParchment, 0.1f, 0.4f);
+            L.Fill(f.Sg(-0.2f, 0.18f, 1.2f, 0.18f, 0.02f), C(0x8A6A3A));
+            L.Fill(f.Sg(-0.2f, 0.82f, 1.2f, 0.82f, 0.02f), C(0x8A6A3A));
             break;
         case kBow:
         case kLaserBow: {

@@ -225,12 +225,13 @@ Image BuildSlate() {
     // the recess that holds the map view and its frame
     Layer L(640, 480);
     L.Fill(Box(3, 3, 444, 444, 4), Rgb(0x08080A), 0.85f);
-    // the ledge under the view where status icons stand
-    L.Fill(Box(4, 443, 443, 476, 3), Rgb(0x0E0C0A));
-    L.Paint(Box(6, 445, 441, 474, 2), [](float x, float y) {
-        return Add(Mix(Rgb(0x3A2A1C), Rgb(0x22180E), (y - 445) / 29.0f), (Fbm(x / 30, y / 4, 7, 2) - 0.5f) * 14);
+    // the ledge under the view where the status icons and the map screen's zone name stand
+    // (from y 440): its gilt edge runs just under the view's frame, above them
+    L.Fill(Box(4, 437, 443, 476, 3), Rgb(0x0E0C0A));
+    L.Paint(Box(6, 439, 441, 474, 2), [](float x, float y) {
+        return Add(Mix(Rgb(0x3A2A1C), Rgb(0x22180E), (y - 439) / 35.0f), (Fbm(x / 30, y / 4, 7, 2) - 0.5f) * 14);
     });
-    L.Fill(Box(6, 445, 441, 446), Rgb(pal::kGilt));
+    L.Fill(Box(6, 439, 441, 440), Rgb(pal::kGilt));
     // the board behind the action buttons
     L.Fill(Box(447, 347, 635, 467, 4), Rgb(0x0E0A06));
     L.Paint(Box(449, 349, 633, 465, 3), [](float x, float y) {

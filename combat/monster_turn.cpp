@@ -17,6 +17,7 @@
 #include "platform/sound.h"
 #include "script/flags.h"
 #include "view/map_view.h"
+#include "view/hud.h"
 #include "view/play_screen.h"
 
 int16_t StrikingEncounter = -1;
@@ -175,10 +176,10 @@ void AttackBarrier(int16_t bx, int16_t by, int16_t e, int16_t monster) {
     }
     StrikingEncounter = e;
     DrawPlayScreen(0, 1, 0, -1, -1, 0);
-    DrawSmallText(465, 120, TheMonsterName(*m) + " hits the", kSmallBlack);
-    DrawSmallText(465, 134, "barrier for " + std::to_string(damage) + (damage == 1 ? " point of" : " points of"),
+    const int16_t y = DrawSideScrollText(465, 120, TheMonsterName(*m) + " hits the", kSmallBlack, 14);
+    DrawSmallText(465, y, "barrier for " + std::to_string(damage) + (damage == 1 ? " point of" : " points of"),
                   kSmallBlack);
-    DrawSmallText(465, 148, "damage!", kSmallBlack);
+    DrawSmallText(465, int16_t(y + 14), "damage!", kSmallBlack);
     Flip();
     StrikingEncounter = -1;
     CombatPause();

@@ -6,6 +6,7 @@
 #include "data/data_files.h"
 #include "data/game_state.h"
 #include "data/save_slots.h"
+#include "frontend/title.h"
 #include "kit/events/level_records.h"
 #include "tests/kit/kit_test.h"
 
@@ -33,13 +34,6 @@ protected:
         ASSERT_EQ(WriteSaveList(), 1u);
         GameState = GameStateRecord{};
         NewLevel(1);
-    }
-    // The kit starts on level 3 as it is in memory now.
-    void StartOnLevel3() {
-        ASSERT_EQ(SaveLevel(3, 0), 1u);
-        NewLevel(1);
-        KitPreviousLevel = 3;
-        TapKey('Y');
     }
     void AskForTest() {
         ClickAt(300, 440);
@@ -94,6 +88,30 @@ TEST_F(TestPlayTest, AnExitElsewhereReloadsTheEditedLevel) {
     EXPECT_EQ(SecondLineOfBox(host, "mapnum="), "3");
     EXPECT_EQ(GameState.CurrentLevelNumber, 1);
     EXPECT_EQ(Access(6, 0), 1294);
+    EXPECT_EQ(LastTextAt(13, 438), "Level3.dat");
+}
+
+// A hero who falls to his death ends the test; the editor goes on with its level, and the
+// next test starts as the first did.
+TEST_F(TestPlayTest, AHeroWhoDiesEndsTheTestOnly) {
+    Access(6, 5) = 1292;  // "Fall to your death!" above the hero's first square
+    StartOnLevel3();
+    AskForTest();
+    ChooseHero();
+    TapKey(38);
+    TapKey(13);  // " Your adventure is over!"
+    AskForTest();
+    ChooseHero();
+    TapKey(27);
+    RunKit();
+    EXPECT_EQ(SecondLineOfBox(host, "You plunge into the abyss."), " Your adventure is over!");
+    EXPECT_EQ(Shown("Save and Test Level?"), 2u);
+    EXPECT_EQ(Shown("Really Quit Editor?"), 1u);
+    EXPECT_EQ(QuitProgram, 0u);
+    EXPECT_EQ(TestPlayMode, 0u);
+    EXPECT_EQ(GameState.HeroX, 6);  // the second test's hero, on the start square again
+    EXPECT_EQ(GameState.HeroY, 6);
+    EXPECT_EQ(Access(6, 5), 1292);
     EXPECT_EQ(LastTextAt(13, 438), "Level3.dat");
 }
 

@@ -91,6 +91,7 @@ void Headless::ShowFrontIfDue(bool resting) {
 
 void Headless::Pump(int32_t testedKey) {
     ++polls_;
+    const size_t first = next_;
     while (next_ < steps_.size()) {
         Entry& e = steps_[next_];
         const int32_t k = e.a & 0xFF;
@@ -99,7 +100,8 @@ void Headless::Pump(int32_t testedKey) {
                 GoDown(k);
                 break;
             case Step::PressAt:
-                if (testedKey != k) return;
+                // Never in the poll that ran the step before: a button let go is seen up once.
+                if (testedKey != k || next_ != first) return;
                 cursor_ = {e.b, e.c};
                 GoDown(k);
                 break;

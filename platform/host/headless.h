@@ -53,7 +53,9 @@ public:
     Headless& MoveMouse(int32_t x, int32_t y);
     Headless& Click(int32_t x, int32_t y, int32_t button = 1);
     // A press that carries its own place, with no motion before it (a touch screen), arriving
-    // just before the program next tests that button: after its loop pass read the cursor.
+    // just before the program next tests that button: after its loop pass read the cursor, and
+    // never in the same poll as the step before, so a press right after a release is read at
+    // its own place by the first test that follows.
     Headless& PressAt(int32_t x, int32_t y, int32_t button = 1);
     // Taps the keys of a text on a US layout, with Shift where needed, a loop pass apart.
     Headless& Type(std::string_view text);

@@ -25,10 +25,7 @@ protected:
     void StartOnLevel3() {
         CreateEvent(2, 3, 1248);
         CreateEvent(4, 3, 1242);
-        ASSERT_EQ(SaveLevel(3, 0), 1u);
-        NewLevel(1);
-        KitPreviousLevel = 3;
-        TapKey('Y');
+        KitTest::StartOnLevel3();
     }
     // The cursor rests a pass over the cell before Ctrl and the letter go down.
     void CopyAt(int column, int row) {

@@ -22,6 +22,13 @@ protected:
         NewLevel(1);
     }
 
+    // The level in memory saved as level 3; the kit starts on it.
+    void StartOnLevel3() {
+        ASSERT_EQ(SaveLevel(3, 0), 1u);
+        NewLevel(1);
+        KitPreviousLevel = 3;
+        TapKey('Y');
+    }
     // The kit run from its start to its "Really Quit Editor?", given the input before.
     void RunKit() {
         Keys({27, 'Y'});

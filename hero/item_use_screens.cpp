@@ -158,7 +158,7 @@ void DrawPotionOfStats(const std::array<int16_t, 7>& entryBase) {
 
 void RunPotionOfStats() {
     GameStateRecord& g = GameState;
-    g.StatPoints = SkillBonus.LevelUpStatPoints;
+    g.StatPoints = LevelUpStatPointCount();
     std::array<int16_t, 7> entryBase{};
     for (size_t s = 0; s < entryBase.size(); ++s) entryBase[s] = g.BaseStats[s];
     const auto draw = [&] { DrawPotionOfStats(entryBase); };

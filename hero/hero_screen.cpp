@@ -29,7 +29,6 @@
 namespace {
 
 constexpr int16_t kTab = 9, kLeftAlt = 164, kCtrl = 17, kEsc = 27;
-constexpr int16_t kTopLevel = 50;
 
 bool MayDrop(int16_t item) {
     switch (item) {
@@ -42,11 +41,6 @@ bool MayDrop(int16_t item) {
     const int16_t type = ItemTypeOf(item);
     if (type == kKeyringItem || type == kPortalKey || type == kLoadstone || type == kGemstoneBag) return false;
     return type != kQuestItem || GameState.CanDropQuestItems == 1;
-}
-
-bool LevelUpOffered() {
-    const GameStateRecord& g = GameState;
-    return g.HeroLevel >= 0 && g.HeroLevel < kTopLevel && g.HeroXp >= XpTable[size_t(g.HeroLevel)];
 }
 
 // What one pass of the screen decided.

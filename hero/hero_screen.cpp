@@ -165,6 +165,8 @@ int UseBeaconMarker() {
         ShowMessage(100, 120, "   Teleportation magic", "   does not work here!");
         return 0;
     }
+    // A beacon whose level was erased, or whose square is off the map, stays for another try.
+    if (!CheckArrival(g.Beacon[0], g.Beacon[1], g.Beacon[2])) return 0;
     PlaySoundEffect("Elect");
     Delay(600);
     LeaveBattleState();
@@ -222,7 +224,8 @@ void RunHeroScreen(int16_t page) {
             pass = Pass::Redraw;
         } else if (HandleTattooClicks(page)) {
             // the tattoo's box has redrawn the page
-        } else if (g.Beacon[0] != kNone && AreaClicked(536, 48, 31, 31, 0, 1, 1, 1)) {
+        } else if (g.Beacon[0] != kNone && CursorItem == kNone && AreaClicked(536, 48, 31, 31, 0, 1, 1, 1)) {
+            // Refused while an item is in hand, as Quit is: the teleport would leave it behind.
             pass = UseBeaconMarker() ? Pass::Close : Pass::Redraw;
         } else if (g.Beacon[0] != kNone && AreaClicked(536, 48, 31, 31, 0, 2, 0, 1)) {
             DrawHeroScreen(page, 0);

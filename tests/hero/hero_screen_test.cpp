@@ -267,6 +267,23 @@ TEST_F(HeroScreenTest, GemsIntoTheGemBag) {
     EXPECT_EQ(host.effects[1], "Click");
 }
 
+TEST_F(HeroScreenTest, AFullGemBagLeavesTheGemInHand) {
+    Item(50, 52);
+    Item(25, 12);
+    Carry(50, 0, 0);
+    const int16_t gem = Carry(25, 1, 0);
+    GameState.GembagCounts[5] = 32767;
+    ClickCell(1, 0);
+    ClickCell(0, 0);  // refused: the gem stays on the cursor
+    ClickCell(1, 0);  // and goes back where it was
+    TapKey(27);
+    Run([] { RunHeroScreen(2); });
+    EXPECT_EQ(GameState.GembagCounts[5], 32767);
+    EXPECT_EQ(GameState.Backpack[1][0], gem);
+    EXPECT_EQ(InstanceItem(gem), 25);
+    EXPECT_EQ(std::count(host.effects.begin(), host.effects.end(), "No"), 1);
+}
+
 TEST_F(HeroScreenTest, GemBagWindowGivesGemsBack) {
     Item(50, 52);
     Item(21, 12, 0, "Ruby");

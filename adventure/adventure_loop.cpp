@@ -21,6 +21,7 @@
 #include "hero/give_item.h"
 #include "hero/help_boxes.h"
 #include "hero/hero_screen.h"
+#include "hero/hero_screen_pages.h"
 #include "hero/item_instances.h"
 #include "hero/level_advance.h"
 #include "hero/status_help.h"
@@ -136,10 +137,8 @@ void PollPanelHelp() {
         ShowDrBreakdown(0, 120, 150);
         Redraw();
     }
-    const int16_t level = GameState.HeroLevel;
     if (AreaClicked(371, 2, 17, 17, 0, 1, 1, 1)) {
-        if (level >= 0 && size_t(level) < XpTable.size() && GameState.HeroXp >= XpTable[size_t(level)])
-            RunLevelAdvance();
+        if (LevelUpOffered()) RunLevelAdvance();
         Redraw();
     }
 }
@@ -301,9 +300,7 @@ void StatsButton() {
 
 void InventoryButton() {
     GrowItem182();
-    const bool lore = std::any_of(std::begin(GameState.LoreKnown), std::end(GameState.LoreKnown),
-                                  [](uint32_t known) { return known != 0; });
-    RunHeroScreen(lore ? 3 : 2);
+    RunHeroScreen(BackpackPage());
     AfterHeroScreen();
 }
 

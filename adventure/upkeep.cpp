@@ -13,6 +13,7 @@
 #include "data/level.h"
 #include "data/options.h"
 #include "encounters.h"
+#include "events/dungeon_devices.h"
 #include "events/text_events.h"
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
@@ -21,7 +22,6 @@
 #include "platform/fonts.h"
 #include "platform/input.h"
 #include "platform/sound.h"
-#include "script/flags.h"
 #include "square_kinds.h"
 #include "square_triggers.h"
 #include "time_loop.h"
@@ -122,8 +122,7 @@ void ApplyZoneConditions(bool& hurt) {
 
 bool SafeFromFall(int16_t x, int16_t y, int16_t access) {
     if (access == kMawAccess && GameState.Hidden && GameState.Skills[kStealth] >= 10) return true;
-    const EventRecord* e = EventAt(x, y);
-    if (e && e->Word[0] == kBridgeEvent && CheckFlagCondition(e->Word[2], e->Word[3], e->Word[4])) return true;
+    if (BridgeOpen(EventAt(x, y))) return true;
     const int16_t boat = EncounterIndexAt(x, y);
     return boat != -1 && GameState.EncounterList[boat].Kind == kBoatKind;
 }

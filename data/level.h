@@ -128,6 +128,8 @@ constexpr int16_t kPressurePadEvent = 1259;
 
 // "Mod/LevelData/Level<N>.dat".
 std::string LevelFilePath(int16_t number);
+// Whether level `number` (0..129) has a file to load.
+bool LevelFileExists(int16_t number);
 
 // Reads level file `number` (0..129) into the current level. 0 when there is no such
 // file (with a message unless quiet): the current level is then left as it was.

@@ -181,6 +181,11 @@ void DeriveDefences(GameStateRecord& g) {
 }  // namespace
 
 const std::array<int32_t, 51> XpTable = MakeXpTable();
+
+bool LevelUpOffered() {
+    const int16_t level = GameState.HeroLevel;
+    return level >= 0 && level < kTopLevel && GameState.HeroXp >= XpTable[size_t(level)];
+}
 const std::array<int16_t, 12> CapstatTable = {4, 6, 5, 1, 4, 3, 6, 4, 5, 2, 3, 6};
 
 int16_t LastingSaveBonus(int save) {

@@ -23,6 +23,11 @@ enum SkillIndex : int {
 
 // Experience needed to leave level L (0..50).
 extern const std::array<int32_t, 51> XpTable;
+// No advance is offered from this level.
+constexpr int16_t kTopLevel = 50;
+// Whether the hero may advance a level now: below the top level with the experience to leave
+// it. A level below 0 from a damaged save never may.
+bool LevelUpOffered();
 // The statistic that caps each skill.
 extern const std::array<int16_t, 12> CapstatTable;
 

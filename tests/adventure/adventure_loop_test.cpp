@@ -129,6 +129,19 @@ TEST_F(AdventureLoopTest, TheWildernessOnlySaysNo) {
     EXPECT_EQ(std::count(host.effects.begin(), host.effects.end(), "no"), 6);
 }
 
+TEST_F(AdventureLoopTest, TheHudAsksTheHeroScreensOwnLoreAndLevelTests) {
+    GameState.LoreKnown[3] = 2;  // a damaged save: no lore, as the hero screen counts it
+    Keys({'I', 27});
+    Play();
+    EXPECT_GE(Shown("Can drop quest items?"), 1u);  // the backpack page, not the Stats page
+
+    GameState.HeroLevel = 50;  // the top level: the star offers nothing, whatever the experience
+    GameState.HeroXp = 200000;
+    ClickAt(378, 8);
+    Play();
+    EXPECT_EQ(Shown("Advancing to level 51"), 0u);
+}
+
 TEST_F(AdventureLoopTest, TabAndCarefulStep) {
     Keys({9, 9, 'K'});
     Play();

@@ -149,6 +149,20 @@ TEST_F(CheatMenuTest, ChoiceListsPickOrKeepOnEsc) {
     EXPECT_EQ(GameState.HasBagOfHolding, 1u);
 }
 
+TEST_F(CheatMenuTest, TheQuestListLeftWithEscKeepsTheQuestsState) {
+    SetQuestState(6, 1);
+    GameState.QuestStates[7] = 9;  // a state no list row names
+    for (const char* quest : {"6", "7"}) {
+        Enter(120, 120, quest);
+        Click(235, 120);
+        TapKey(kEsc);
+        Menu();
+    }
+    EXPECT_EQ(GameState.QuestStates[6], 1);
+    EXPECT_EQ(GameState.ActiveQuestCount, 1);
+    EXPECT_EQ(GameState.QuestStates[7], 9);
+}
+
 TEST_F(CheatMenuTest, TeleportWithTheLevelChooser) {
     ASSERT_EQ(SaveLevel(12, 0), 1u);
     ASSERT_EQ(SaveLevel(3, 0), 1u);

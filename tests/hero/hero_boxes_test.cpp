@@ -191,6 +191,13 @@ TEST_F(HeroBoxesTest, ExperienceTableFromTheHerosLevel) {
     EXPECT_TRUE(TextsAt(150 + 144 + 5 * 12).empty());
 
     host.texts.clear();
+    GameState.HeroLevel = -3;  // a damaged save: the rows begin at level 1
+    ShowStatusHelp(6, 120, 150);
+    EXPECT_EQ(TextsAt(150 + 144), (std::vector<std::string>{"1", "0"}));
+    EXPECT_EQ(TextsAt(150 + 144 + 6 * 12), (std::vector<std::string>{"7", "2100"}));
+    EXPECT_TRUE(TextsAt(150 + 144 + 7 * 12).empty());
+
+    host.texts.clear();
     GameState.HeroLevel = 50;
     ShowStatusHelp(6, 120, 150);
     EXPECT_TRUE(PanelShown(120, 50, 15, 5));

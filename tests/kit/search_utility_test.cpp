@@ -77,6 +77,20 @@ TEST_F(SearchUtilityTest, FlagXDumpedAndAModeChangeEmptiesTheList) {
     for (const auto& t : LastScreen()) EXPECT_EQ(t.find("Number of instances"), std::string::npos) << t;
 }
 
+// Each tab's label lies inside its own 60 pixels: "Free Flags" fills its tab.
+TEST_F(SearchUtilityTest, TabLabelsFitTheirTabs) {
+    Search();
+    const std::string labels[] = {"Free Flags", "Flag X",  "Item X",   "Tile X",  "Event X",
+                                  "Monst X",    "Miss X",  "Gp Audit", "Xp Audit"};
+    for (int i = 0; i < 9; ++i) {
+        const auto at = std::find_if(host.texts.begin(), host.texts.end(),
+                                     [&](const host::TextRecord& t) { return t.text == labels[i] && t.y == 97; });
+        ASSERT_NE(at, host.texts.end()) << labels[i];
+        EXPECT_GE(at->x, 25 + 60 * i) << labels[i];
+        EXPECT_LE(at->x + 6 * int(labels[i].size()), 25 + 60 * (i + 1)) << labels[i];
+    }
+}
+
 TEST_F(SearchUtilityTest, CountLinesByMode) {
     for (int i = 0; i < 150; ++i) Put(i / 50, i % 50, 1285);
     Save(2);

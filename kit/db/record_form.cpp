@@ -52,7 +52,7 @@ int Pressed(const FormButton& b) {
     return ButtonClicked(b.x, b.y, b.click ? b.click : int16_t(2 * b.pieces), b.key1, b.key2, 1, 1);
 }
 
-constexpr int16_t kPickerIcon = 35;
+constexpr int16_t kPickerIcon = 35, kEsc = 27;
 
 }  // namespace
 
@@ -188,9 +188,10 @@ void CancelForm(const FormClose& close, const FormRedraw& redraw) {
     if (!close.actBeforeRedraw) close.loader();
 }
 
-int CloseForm(const FormClose& close, const FormRedraw& redraw) {
+int CloseForm(const FormClose& close, const FormRedraw& redraw, uint8_t* saveFailed) {
     if (Pressed(close.save)) {
         if (SaveForm(close, redraw)) return 1;
+        if (saveFailed) *saveFailed = 1;
         redraw(1);
         return 0;
     }
@@ -198,7 +199,8 @@ int CloseForm(const FormClose& close, const FormRedraw& redraw) {
         CancelForm(close, redraw);
         return 1;
     }
-    return 0;
+    // Without Cancel a file that cannot be written would hold the author here for good.
+    return close.cancel.pieces == 0 && saveFailed && *saveFailed && KeyPressed(kEsc, 1, 0, 1) ? 1 : 0;
 }
 
 void RunRecordForm(const RecordForm& form, FormState& state, FormBind bind, const FormDraw& draw,
@@ -207,6 +209,7 @@ void RunRecordForm(const RecordForm& form, FormState& state, FormBind bind, cons
         bind(state);
         draw(state, flip);
     };
+    uint8_t saveFailed = 0;
     redraw(1);
     for (;;) {
         LoopPass(form.screen, [&] { redraw(1); });
@@ -214,6 +217,6 @@ void RunRecordForm(const RecordForm& form, FormState& state, FormBind bind, cons
         EditFormFields(form.fields, state, redraw);
         if (hooks.after && hooks.after(state, redraw)) redraw(1);
         if (StepForm(form.steppers, state, form.lastRecord, form.lastPage)) redraw(1);
-        if (CloseForm(form.close, redraw)) return;
+        if (CloseForm(form.close, redraw, &saveFailed)) return;
     }
 }

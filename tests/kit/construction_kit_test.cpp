@@ -265,6 +265,17 @@ TEST_F(ConstructionKitTest, SaveListsOnlyWhatWasWritten) {
     RunKit();
     EXPECT_EQ(Shown("File Exists! Overwrite?"), 1u);
     EXPECT_EQ(FieldText(LevelList.LevelListName[0]), "Old name");
+    // The overwrite box stands on the editor: where the save box reached beyond it, the frame
+    // that showed it matches the editor shown after the No (the last frame asks to quit).
+    ASSERT_GE(host.frames.size(), 3u);
+    const host::Frame &asked = host.frames[host.frames.size() - 3], &after = host.frames[host.frames.size() - 2];
+    for (int y = 175; y < 342; ++y) {
+        for (int x = 200; x < 423; ++x) {
+            if (x >= 413 || y >= 317) {
+                ASSERT_EQ(asked.At(x, y), after.At(x, y)) << x << "," << y;
+            }
+        }
+    }
 
     fs::remove("Mod/LevelData/Level0.dat");
     fs::create_directories("Mod/LevelData/Level0.dat");  // a folder where the file goes

@@ -44,6 +44,7 @@ std::array<Surface*, 2> WinPictures{};
 Surface* HeroScreenPicture = nullptr;
 Surface* SlatePicture = nullptr;
 Surface* Slate2Picture = nullptr;
+Surface* KitSlatePicture = nullptr;
 Surface* DeathPicture = nullptr;
 std::array<Surface*, 3> WorldMapSurfaces{};
 Surface* TitleMenuPicture = nullptr;
@@ -122,6 +123,7 @@ void ForEachSlot(F&& f) {
     f(HeroScreenPicture, 640, 480);
     f(SlatePicture, 640, 480);
     f(Slate2Picture, 640, 480);
+    f(KitSlatePicture, 640, 480);
     f(DeathPicture, 640, 480);
     all(WorldMapSurfaces, 640, 480);
     f(TitleMenuPicture, 640, 480);

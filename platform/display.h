@@ -41,6 +41,7 @@ extern std::array<Surface*, 2> WinPictures;
 extern Surface* HeroScreenPicture;
 extern Surface* SlatePicture;
 extern Surface* Slate2Picture;
+extern Surface* KitSlatePicture;  // the slate as the level editor's screen shows it
 extern Surface* DeathPicture;
 extern std::array<Surface*, 3> WorldMapSurfaces;
 extern Surface* TitleMenuPicture;

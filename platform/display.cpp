@@ -123,7 +123,6 @@ void ForEachSlot(F&& f) {
     f(HeroScreenPicture, 640, 480);
     f(SlatePicture, 640, 480);
     f(Slate2Picture, 640, 480);
-    f(KitSlatePicture, 640, 480);
     f(DeathPicture, 640, 480);
     all(WorldMapSurfaces, 640, 480);
     f(TitleMenuPicture, 640, 480);
@@ -142,6 +141,8 @@ void ForEachSlot(F&& f) {
     f(BarPixel, 1, 2);
     all(DigitPictures, 5, 7);
     f(CityMapMarker, 74, 74);
+    // The level editor's own slate comes after the game's surfaces, whose places stay as they are.
+    f(KitSlatePicture, 640, 480);
 }
 
 }  // namespace

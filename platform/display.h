@@ -59,7 +59,7 @@ extern Surface* BarPixel;
 extern std::array<Surface*, 10> DigitPictures;
 extern Surface* CityMapMarker;
 
-constexpr int kOffscreenSurfaceCount = 8658;
+constexpr int kOffscreenSurfaceCount = 8659;
 
 struct PictureSize {
     int32_t width, height;

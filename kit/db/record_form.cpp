@@ -52,7 +52,7 @@ int Pressed(const FormButton& b) {
     return ButtonClicked(b.x, b.y, b.click ? b.click : int16_t(2 * b.pieces), b.key1, b.key2, 1, 1);
 }
 
-constexpr int16_t kPickerIcon = 35, kEsc = 27;
+constexpr int16_t kPickerIcon = 35;
 
 }  // namespace
 
@@ -200,6 +200,7 @@ int CloseForm(const FormClose& close, const FormRedraw& redraw, uint8_t* saveFai
         return 1;
     }
     // Without Cancel a file that cannot be written would hold the author here for good.
+    constexpr int16_t kEsc = 27;
     return close.cancel.pieces == 0 && saveFailed && *saveFailed && KeyPressed(kEsc, 1, 0, 1) ? 1 : 0;
 }
 

@@ -254,6 +254,24 @@ Image BuildSlate() {
     return img;
 }
 
+Image BuildKitSlate() {
+    Image img = BuildSlate();
+    // Pale parchment where the level editor writes in the dark ink: the square numbers along
+    // the top and the left of its view, and the tile number at the top right.
+    Layer L(640, 480);
+    auto strip = [&](float x0, float y0, float x1, float y1) {
+        L.Fill(Box(x0 - 1, y0 - 1, x1 + 1, y1 + 1, 2), Rgb(pal::kGiltDark));
+        L.Paint(Box(x0, y0, x1, y1, 1.5f), [](float x, float y) {
+            return Add(Rgb(pal::kParchment), (Fbm(x / 9, y / 9, 81, 3) - 0.5f) * 16);
+        });
+    };
+    strip(15, 0, 431, 11);
+    strip(0, 12, 14, 428);
+    strip(447, 12, 562, 27);
+    Stamp(L, img, 0, 0);
+    return img;
+}
+
 Image BuildSlate2() {
     Image img(640, 480, 0);
     PaintWood(img, 0, 0, 640, 480, 91, Rgb(0x4A2C18), false);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
+#include <memory>
 
 #include "data/data_files.h"
 #include "data/item_records.h"
@@ -97,6 +99,9 @@ struct ItemScreen {
     int16_t category = 0;
     int16_t position = 0;
     int16_t result = -1;
+    std::unique_ptr<std::array<ItemRecord, kItemCount>> opened;  // the picker's table as it opened
+
+    bool Edited() const { return opened && std::memcmp(opened->data(), ItemTable.data(), sizeof ItemTable) != 0; }
 
     int16_t Item() const { return ItemCategoryLists[size_t(category)][size_t(position)]; }
     bool ListPage() const { return IsListCategory(category) != 0; }
@@ -236,7 +241,11 @@ int ItemPass(ItemScreen& s, const FormRedraw& redraw) {
     const FormClose close = ItemClose(s.selectMode);
     if (s.selectMode) {
         if (ButtonClicked(300, 410, 6, 'S', 0, 1, 1)) {
-            if (SaveForm(close, redraw)) {
+            // With nothing edited here the choice stands whatever the file's state; a
+            // failed save of real edits keeps the picker open with them.
+            const bool edited = s.Edited();
+            if (!edited) close.saver();
+            if (!edited || SaveForm(close, redraw)) {
                 s.result = s.Item();
                 return 1;
             }
@@ -250,6 +259,7 @@ int ItemPass(ItemScreen& s, const FormRedraw& redraw) {
 int16_t RunItemScreen(int16_t selectMode) {
     ItemScreen s;
     s.selectMode = selectMode;
+    if (selectMode) s.opened = std::make_unique<std::array<ItemRecord, kItemCount>>(ItemTable);
     const FormRedraw redraw = [&](uint32_t flip) { DrawItemScreen(s, flip); };
     ForgetItemEditorBackdrop();
     redraw(1);

@@ -106,9 +106,10 @@ void CancelForm(const FormClose& close, const FormRedraw& redraw) {
     if (!close.actBeforeRedraw) close.loader();
 }
 
-int CloseForm(const FormClose& close, const FormRedraw& redraw) {
+int CloseForm(const FormClose& close, const FormRedraw& redraw, uint8_t* saveFailed) {
     if (Pressed(close.save)) {
         if (SaveForm(close, redraw)) return 1;
+        if (saveFailed) *saveFailed = 1;
         redraw(1);
         return 0;
     }
@@ -116,7 +117,9 @@ int CloseForm(const FormClose& close, const FormRedraw& redraw) {
         CancelForm(close, redraw);
         return 1;
     }
-    return 0;
+    // Without Cancel a file that cannot be written would hold the author here for good.
+    constexpr int16_t kEsc = 27;
+    return close.cancel.pieces == 0 && saveFailed && *saveFailed && KeyPressed(kEsc, 1, 0, 1) ? 1 : 0;
 }
 
 void RunRecordForm(const RecordForm& form, FormState& state, FormBind bind, const FormDraw& draw,
@@ -125,6 +128,7 @@ void RunRecordForm(const RecordForm& form, FormState& state, FormBind bind, cons
         bind(state);
         draw(state, flip);
     };
+    uint8_t saveFailed = 0;
     redraw(1);
     for (;;) {
         LoopPass(form.screen, [&] { redraw(1); });
@@ -132,6 +136,6 @@ void RunRecordForm(const RecordForm& form, FormState& state, FormBind bind, cons
         EditFormFields(form.fields, state, redraw);
         if (hooks.after && hooks.after(state, redraw)) redraw(1);
         if (StepForm(form.steppers, state, form.lastRecord, form.lastPage)) redraw(1);
-        if (CloseForm(form.close, redraw)) return;
+        if (CloseForm(form.close, redraw, &saveFailed)) return;
     }
 }

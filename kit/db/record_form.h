@@ -165,8 +165,9 @@ void ShowSaveFailed(std::string_view fileName);
 int SaveForm(const FormClose& close, const FormRedraw& redraw);
 // "    Changes Aborted!" and the table read again from its file.
 void CancelForm(const FormClose& close, const FormRedraw& redraw);
-// 1 when the editor is to end: Save was taken and written, or Cancel.
-int CloseForm(const FormClose& close, const FormRedraw& redraw);
+// 1 when the editor is to end: Save was taken and written, or Cancel; in an editor without
+// Cancel, also Esc once a save has failed (saveFailed, when given, remembers that).
+int CloseForm(const FormClose& close, const FormRedraw& redraw, uint8_t* saveFailed = nullptr);
 
 // ---- The loop -------------------------------------------------------------------------------
 

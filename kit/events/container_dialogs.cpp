@@ -53,7 +53,8 @@ constexpr auto kChest = Join(
                 Number(12, -1, 713, {235, 160, 40}, {210, 165, "Num"}), ItemIcon(12, {275, 159, 15}),
                 Number(18, -10, 20, {325, 160, 40}, {300, 165, "Pow"}),
                 Number(24, 0, 5000, {395, 160, 40}, {370, 165, "Chr"}),
-                ItemShownName(12, 18, 24, Show::kAboveZero, {440, 165, {}, kBlue})),
+                // The name alone: Pow and Chr stand beside it, and a bonus text would hide a minus.
+                Name(12, NameOf::kItem, Show::kAboveZero, {440, 165, {}, kBlue})),
          Repeat({.count = 5, .dy = 22, .from = 1}, NumberText(11, 0, {165, 165}))),
     ActionButton("Toggle Page", {50, 370, 120, 6}, ToggleChestPage));
 static_assert(ValidDialog(kChest));

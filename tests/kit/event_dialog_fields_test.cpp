@@ -447,6 +447,16 @@ TEST_F(DialogShowsTest, ContainersAndPeople) {
     Draw();
     EXPECT_TRUE(Drawn("Items inside chest:", 50, 135, kSmallBlue));
     EXPECT_TRUE(Drawn("7999", 165, 165 + 22 * 5));
+    // Beside a row the item's name alone, whatever its power and charges.
+    const std::pair<int16_t, int16_t> rows[] = {{-10, 0}, {0, 5000}, {3, 2}};
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        chest.Word[12 + i] = 200;
+        chest.Word[18 + i] = rows[i].first;
+        chest.Word[24 + i] = rows[i].second;
+    }
+    Draw();
+    for (size_t i = 0; i < std::size(rows); ++i)
+        EXPECT_TRUE(Drawn("Long Sword", 440, int(165 + 22 * i), kSmallBlue)) << i;
     ChestEditorPage = 0;
 
     // Facing right shows the picture three further on, beside both monster numbers.

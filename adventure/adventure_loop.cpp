@@ -1,7 +1,6 @@
 #include "adventure_loop.h"
 
 #include <algorithm>
-#include <span>
 
 #include "cheat_menu.h"
 #include "combat/activate_skill.h"
@@ -23,6 +22,7 @@
 #include "hero/give_item.h"
 #include "hero/help_boxes.h"
 #include "hero/hero_screen.h"
+#include "hero/hero_screen_pages.h"
 #include "hero/item_instances.h"
 #include "hero/item_use.h"
 #include "hero/level_advance.h"
@@ -42,6 +42,7 @@
 #include "teleport.h"
 #include "time_loop.h"
 #include "upkeep.h"
+#include "view/hud_buttons.h"
 #include "view/hud_help.h"
 #include "view/map_screen.h"
 #include "view/play_screen.h"
@@ -73,108 +74,18 @@ bool AntimagicRefuses() {
     return true;
 }
 
-// The HUD's buttons: 29 x 29 squares, each with a hotkey.
-struct HudButton {
-    int16_t x, y;
-    int16_t key;
-    const char* sound;
-    bool notInWilderness;  // there only "no" sounds
-    void (*act)();
-};
-
-void BowButton() {
-    RedrawNoFlip();
-    if (!CanUseBow() || !RunRangedCombat()) return;
-    FinishStep(0, 0);
-    Redraw();
-    Delay(uint32_t(std::clamp<int16_t>(Options.GameDelay, 0, 100)) * 4);
-    RunMonsterTurns(1);
-}
-
-void WandButton() {
-    if (AntimagicRefuses()) return;
-    if (WornItem(kWandSlot) == kNone) return ShowRefusal(60, 60, "You do not currently have", "a wand equipped!");
-    if (UseWand()) FinishStep(0, 0);
-}
-
-void HideButton() {
-    if (GameState.Hidden) {
-        GameState.Hidden = 0;
-        RecalcHero();
-    } else if (GameState.Skills[kStealth] < 1) {
-        ShowRefusal(100, 100, "  You require at least 1", "point in the Stealth skill!");
-    } else {
-        TryHide();
-    }
-}
-
-void DigButton() {
-    if (HasItem(335) || HasItem(277)) DirectionAction(2);
-    else ShowRefusal(200, 180, " To dig holes you need", "    a shovel or pick!");
-}
-
-void AfterHeroScreen() {
-    Redraw();
-    CheckUseItemEvent();
-}
-
-void StatsButton() {
-    RunHeroScreen(0);
-    AfterHeroScreen();
-}
-
-void InventoryButton() {
-    GrowItem182();
-    const bool lore = std::any_of(std::begin(GameState.LoreKnown), std::end(GameState.LoreKnown),
-                                  [](uint32_t known) { return known != 0; });
-    RunHeroScreen(lore ? 3 : 2);
-    AfterHeroScreen();
-}
-
-void ActivateButton() {
-    if (!AntimagicRefuses()) ActivateSkill();
-}
-
-void OptionsButton() { QuitAdventure = RunGameOptions(1); }
-
-void HumanFormButton() {
-    RedrawNoFlip();
-    RevertToHumanForm();
-}
-
-constexpr HudButton kHumanButtons[] = {
-    {455, 355, 'B', "click", true, BowButton},
-    {490, 355, 'W', "click", true, WandButton},
-    {525, 355, 'H', "Click", false, HideButton},
-    {560, 355, 'D', "click", true, [] { DirectionAction(1); }},
-    {595, 355, 'G', "click", true, DigButton},
-    {455, 390, 'S', "Click", false, StatsButton},
-    {490, 390, 'I', "Click", false, InventoryButton},
-    {525, 390, 'Q', "Click", false, RunJournal},
-    {560, 390, 'M', "Read", false, MapScreen},
-    {595, 390, 'T', "Click", false, RunKnownSymbols},
-    {455, 425, 'R', "Click", false, Rest},
-    {490, 425, 'C', "click", true, [] { DirectionAction(0); }},
-    {525, 425, 'A', "Click", false, ActivateButton},
-    {560, 425, 'P', "click", true, PushMonster},
-    {590, 425, 'O', "Click", false, OptionsButton},
-};
-constexpr HudButton kBeastButtons[] = {
-    {455, 355, 'R', "Click", false, Rest},         {490, 355, 'Q', "Click", false, RunJournal},
-    {525, 355, 'M', "Read", false, MapScreen},     {560, 355, 'T', "Click", false, RunKnownSymbols},
-    {595, 355, 'O', "Click", false, OptionsButton}, {455, 390, 'H', "Click", false, HumanFormButton},
-};
-
-void PollHudButtons(std::span<const HudButton> buttons) {
-    for (const HudButton& b : buttons) {
+// The buttons of the layout drawn: 29 x 29 squares, each with a hotkey.
+void PollHudButtons() {
+    for (const HudButtonPlace& place : CurrentHudLayout()) {
+        const HudButtonRecord& b = HudButtonOf(place.Button);
         // Hotkeys do not answer with Ctrl held: Ctrl+Q quits, Q alone opens the journal.
-        if (!AreaClicked(b.x, b.y, 29, 29, KeyDown(kCtrl) ? 0 : b.key, 1, 1, 0)) continue;
-        if (b.notInWilderness && OnWilderness()) {
+        if (!AreaClicked(place.ClickX, place.Y, 29, 29, KeyDown(kCtrl) ? 0 : b.Hotkey, 1, 1, 0)) continue;
+        if (b.NotInWilderness && OnWilderness()) {
             PlaySoundEffect("no");
             continue;
         }
-        PlaySoundEffect(b.sound);
-        b.act();
+        PlaySoundEffect(b.Sound);
+        b.Act();
         if (!QuitAdventure) Redraw();
     }
 }
@@ -189,37 +100,39 @@ constexpr HelpArea kHelpAreas[] = {
     {536, 40, 83, 18, 5},  {480, 138, 127, 18, 6}, {330, 6, 58, 10, 7}, {416, 412, 14, 18, 9},
 };
 
+// A help or breakdown box of the side panel: it shows while the mouse button that opened it
+// is held, so the hit test must not wait for the release.
+bool PanelBoxClicked(int16_t x, int16_t y, int16_t w, int16_t h, int16_t mouseButton) {
+    if (!AreaClicked(x, y, w, h, 0, mouseButton, 0, mouseButton == 2 ? 4 : 1)) return false;
+    RedrawNoFlip();
+    return true;
+}
+
 void PollPanelHelp() {
     if (GameState.SidePanelMode == 0 && GameState.HeroForm < 1) {
         for (int16_t row = 0; row < 8; ++row) {
             const int16_t y = int16_t(167 + 14 * row);
-            if (AreaClicked(483, y, 80, 12, 0, 2, 1, 4)) {
-                RedrawNoFlip();
+            if (PanelBoxClicked(483, y, 80, 12, 2)) {
                 ShowStatHelp(row, 120, 140);
                 Redraw();
             }
-            if (AreaClicked(483, y, 80, 12, 0, 1, 1, 1)) {
-                RedrawNoFlip();
+            if (PanelBoxClicked(483, y, 80, 12, 1)) {
                 ShowStatBreakdown(row, 120, 140);
                 Redraw();
             }
         }
     }
     for (const HelpArea& a : kHelpAreas)
-        if (AreaClicked(a.x, a.y, a.w, a.h, 0, 2, 1, 4)) {
-            RedrawNoFlip();
+        if (PanelBoxClicked(a.x, a.y, a.w, a.h, 2)) {
             ShowStatusHelp(a.topic, 120, 150);
             Redraw();
         }
-    if (AreaClicked(464, 25, 30, 34, 0, 1, 1, 1)) {
-        RedrawNoFlip();
+    if (PanelBoxClicked(464, 25, 30, 34, 1)) {
         ShowDrBreakdown(0, 120, 150);
         Redraw();
     }
-    const int16_t level = GameState.HeroLevel;
     if (AreaClicked(371, 2, 17, 17, 0, 1, 1, 1)) {
-        if (level >= 0 && size_t(level) < XpTable.size() && GameState.HeroXp >= XpTable[size_t(level)])
-            RunLevelAdvance();
+        if (LevelUpOffered()) RunLevelAdvance();
         Redraw();
     }
 }
@@ -334,6 +247,75 @@ void PollIdleThought(uint32_t& lastTick) {
 
 }  // namespace
 
+void BowButton() {
+    RedrawNoFlip();
+    if (!CanUseBow() || !RunRangedCombat()) return;
+    FinishStep(0, 0);
+    Redraw();
+    Delay(uint32_t(std::clamp<int16_t>(Options.GameDelay, 0, 100)) * 4);
+    RunMonsterTurns(1);
+}
+
+void WandButton() {
+    if (AntimagicRefuses()) return;
+    if (WornItem(kWandSlot) == kNone) return ShowRefusal(60, 60, "You do not currently have", "a wand equipped!");
+    if (UseWand()) FinishStep(0, 0);
+}
+
+void HideButton() {
+    if (GameState.Hidden) {
+        GameState.Hidden = 0;
+        RecalcHero();
+    } else if (GameState.Skills[kStealth] < 1) {
+        ShowRefusal(100, 100, "  You require at least 1", "point in the Stealth skill!");
+    } else {
+        TryHide();
+    }
+}
+
+void DigButton() {
+    if (HasItem(335) || HasItem(277)) DirectionAction(2);
+    else ShowRefusal(200, 180, " To dig holes you need", "    a shovel or pick!");
+}
+
+namespace {
+
+void AfterHeroScreen() {
+    Redraw();
+    CheckUseItemEvent();
+}
+
+}  // namespace
+
+void StatsButton() {
+    RunHeroScreen(0);
+    AfterHeroScreen();
+}
+
+void InventoryButton() {
+    GrowItem182();
+    RunHeroScreen(BackpackPage());
+    AfterHeroScreen();
+}
+
+void ActivateButton() {
+    if (!AntimagicRefuses()) ActivateSkill();
+}
+
+void OptionsButton() { QuitAdventure = RunGameOptions(1); }
+
+void HumanFormButton() {
+    RedrawNoFlip();
+    RevertToHumanForm();
+}
+
+void DisarmButton() { DirectionAction(1); }
+void QuestLogButton() { RunJournal(); }
+void WorldMapButton() { MapScreen(); }
+void TranslationsButton() { RunKnownSymbols(); }
+void RestButton() { Rest(); }
+void CloseDoorButton() { DirectionAction(0); }
+void PushButton() { PushMonster(); }
 void ShowRefusal(int16_t x, int16_t y, std::string_view line1, std::string_view line2) {
     PlaySoundEffect("no");
     RedrawNoFlip();
@@ -413,8 +395,7 @@ void AdventureLoop() {
         PollPanelHelp();
         PollInformation();
         PollHudKeys();
-        if (GameState.HeroForm > 0) PollHudButtons(kBeastButtons);
-        else PollHudButtons(kHumanButtons);
+        PollHudButtons();
         if (!OnWilderness() && CustomCampaign.DurwichEnabled == 1 && KeyPressed('Z', 1, 0, 1)) {
             if (CanFastTravel()) FastTravelMenu();
             Redraw();

@@ -26,5 +26,24 @@ void StartZoneMusic();
 void Rest();
 // The question, and the beast form's end.
 void RevertToHumanForm();
+
+// What each HUD button does (view/hud_buttons.cpp holds the table that calls them); its sound,
+// its wilderness refusal and the redraw after it are the loop's.
+void BowButton();
+void WandButton();
+void HideButton();
+void DisarmButton();
+void DigButton();
+void StatsButton();
+void InventoryButton();
+void QuestLogButton();
+void WorldMapButton();
+void TranslationsButton();
+void RestButton();
+void CloseDoorButton();
+void ActivateButton();
+void PushButton();
+void OptionsButton();
+void HumanFormButton();
 // A refusal with words: the sound "no" and a box over the redrawn play screen.
 void ShowRefusal(int16_t x, int16_t y, std::string_view line1, std::string_view line2);

@@ -45,9 +45,8 @@ void ChooseName(const CheatControl& c, CheatMenuState& m) {
     RedrawCheatMenu(m, 0);
     const auto count = int16_t(c.names.size());
     for (size_t i = 0; i < c.names.size(); ++i) SetListRow(i, c.names[i]);
-    const int32_t current = c.value.Get(m);
-    const int16_t escValue = current >= 0 && current < count ? int16_t(current) : int16_t{0};
-    const int16_t chosen = ChooseFromList(c.x, c.y, c.listPieces, count, escValue, count, 1);
+    // Esc answers -1: the value stays as it was, even one outside the list.
+    const int16_t chosen = ChooseFromList(c.x, c.y, c.listPieces, count, -1, count, 1);
     if (chosen >= 0 && chosen < count) c.value.Set(m, chosen);
 }
 

@@ -14,7 +14,6 @@ struct CheatMenuState {
     int16_t page = 6;
     int16_t teleportLevel = 0, teleportX = 0, teleportY = 0;
     int16_t questNumber = 0;
-    int16_t questState = 0;  // the last one chosen
 };
 
 // Where a control's value lives: a word of the game, a value of the menu, or one behind a rule.

@@ -14,7 +14,6 @@
 #include "platform/fonts.h"
 #include "platform/input.h"
 #include "platform/keys.h"
-#include "platform/list_chooser.h"
 #include "platform/sound.h"
 #include "script/quests.h"
 #include "teleport.h"
@@ -44,17 +43,7 @@ int32_t ShownQuestState(const CheatMenuState& m) {
     return m.questNumber >= 0 && m.questNumber < kQuestCount ? GameState.QuestStates[m.questNumber] : -1;
 }
 
-int ChooseQuestState(CheatMenuState& m) {
-    RedrawCheatMenu(m, 0);
-    for (size_t i = 0; i < kQuestStateNames.size(); ++i) SetListRow(i, kQuestStateNames[i]);
-    const auto count = int16_t(kQuestStateNames.size());
-    const int16_t chosen = ChooseFromList(235, 120, 6, count, m.questState, count, 1);
-    if (chosen >= 0 && chosen < count) {
-        m.questState = chosen;
-        SetQuestState(m.questNumber, chosen);
-    }
-    return 0;
-}
+void SetShownQuestState(CheatMenuState& m, int32_t state) { SetQuestState(m.questNumber, int16_t(state)); }
 
 int ResetEncounters(CheatMenuState&) {
     PopulateEncounters();
@@ -94,8 +83,8 @@ CheatControlList FunctionsPage() {
 
     p.Add(CheatNumber("Quest:", 60, 125, 120, 120, 3, {.menu = &CheatMenuState::questNumber}, 0, 199));
     p.Add({.kind = Kind::kChoice, .label = "set to", .labelX = 190, .labelY = 125, .x = 235, .y = 120, .pieces = 5,
-           .value = {.get = ShownQuestState}, .names = kQuestStateNames, .listPieces = 6, .units = 12,
-           .act = ChooseQuestState});
+           .value = {.get = ShownQuestState, .set = SetShownQuestState}, .names = kQuestStateNames, .listPieces = 6,
+           .units = 12});
 
     p.Add(CheatNumber("Flag: ", 60, 165, 120, 160, 3, {.i16 = &CheatFlagNumber}, 0, 7999));
     p.Add(CheatNumber("set to", 190, 165, 235, 160, 3, {.get = CheatFlagValue, .set = SetCheatFlagValue}, -1, 50));

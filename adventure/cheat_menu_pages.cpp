@@ -39,6 +39,17 @@ void CapSkill(const CheatControl& c) {
     if (skill > cap) skill = cap;
 }
 
+// A save's field shows and takes base plus lasting gain, so what is typed is what shows; the
+// base itself is Willpower or Endurance x 4 and only the gain keeps a change.
+template <int kSave>
+int32_t SaveWithBonus(const CheatMenuState&) {
+    return G.BaseSaves[kSave] + LastingSaveBonus(kSave);
+}
+template <int kSave>
+void SetSaveWithBonus(CheatMenuState&, int32_t v) {
+    SetLastingSaveBonus(kSave, v - G.BaseSaves[kSave]);
+}
+
 CheatControlList StatsPage() {
     CheatControlList p;
     p.Add({.kind = Kind::kChoice, .label = "Sex", .labelX = 60, .labelY = 95, .x = 150, .y = 90, .pieces = 4,
@@ -63,9 +74,12 @@ CheatControlList StatsPage() {
         p.Add(resist);
     }
     static constexpr std::array<std::string_view, 2> kSaveLabels = {"Mind              %", "Body              %"};
+    static constexpr std::array<CheatValue, 2> kSaveValues = {
+        CheatValue{.get = SaveWithBonus<0>, .set = SetSaveWithBonus<0>},
+        CheatValue{.get = SaveWithBonus<1>, .set = SetSaveWithBonus<1>}};
     for (int16_t i = 0; i < 2; ++i) {
         CheatControl save = CheatNumber(kSaveLabels[size_t(i)], 330, int16_t(175 + 20 * i), 390, int16_t(170 + 20 * i),
-                                        1, {.i16 = &G.BaseSaves[i]}, 0, 99);
+                                        1, kSaveValues[size_t(i)], 0, 99);
         save.entryPieces = 2;
         p.Add(save);
     }

@@ -14,6 +14,7 @@
 #include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "encounters.h"
+#include "events/dungeon_devices.h"
 #include "events/event_dispatch.h"
 #include "events/event_screen.h"
 #include "events/monster_meeting.h"
@@ -54,11 +55,6 @@ bool ZoneAccessSuppressed(int16_t x, int16_t y) {
 bool AccessPasses(int16_t access) {
     return access < 1297 || access == 1300 || access == kNoMonsterAccess || access == 1530 || access == 1979 ||
            (access == kFalconAccess && GameState.HeroForm == kFalconForm);
-}
-
-bool BridgeBuilt(int16_t x, int16_t y) {
-    const EventRecord* e = EventAt(x, y);
-    return e && e->Word[0] == kBridgeEvent && CheckFlagCondition(e->Word[2], e->Word[3], e->Word[4]);
 }
 
 }  // namespace
@@ -185,7 +181,7 @@ void MoveBoat(int16_t x, int16_t y, int16_t dx, int16_t dy, int16_t& pass) {
     const int16_t hx = GameState.HeroX, hy = GameState.HeroY;
     const int16_t boat = EncounterIndexAt(hx, hy);
     if (boat == -1 || GameState.EncounterList[boat].Kind != kBoatKind) return;
-    if ((there != -1 && there != boat) || BridgeBuilt(x, y)) return;
+    if ((there != -1 && there != boat) || BridgeOpen(EventAt(x, y))) return;
     GameState.MonsterGrid[x * 50 + y] = boat;
     GameState.MonsterGrid[hx * 50 + hy] = -1;
     pass = 1;

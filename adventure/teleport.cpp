@@ -6,6 +6,7 @@
 #include "encounters.h"
 #include "platform/message_boxes.h"
 #include "platform/music.h"
+#include "platform/sound.h"
 #include "script/flags.h"
 #include "view/play_screen.h"
 
@@ -28,6 +29,14 @@ void TeleportHero(int16_t level, int16_t, int16_t x, int16_t y, int16_t noCheck)
         ShowMessage(250, 190, "You have teleported into", "a solid space!");
         GameState.HitPoints = 0;
     }
+}
+
+int CheckArrival(int16_t level, int16_t x, int16_t y) {
+    const bool levelThere = level == GameState.CurrentLevelNumber || LevelFileExists(level);
+    if (OnMap(x, y) && levelThere) return 1;
+    PlaySoundEffect("No");
+    if (!levelThere) ShowMessage(200, 160, "  Level does not exist!", "");
+    return 0;
 }
 
 int ExitLevelAtEdge(int16_t edge) {

@@ -6,6 +6,7 @@
 #include "data/file_io.h"
 #include "data/game_state.h"
 #include "data/level.h"
+#include "data/options.h"
 #include "data/save_slots.h"
 #include "data/square_kinds.h"
 #include "platform/display.h"
@@ -25,6 +26,7 @@ namespace {
 
 constexpr int16_t kFirstSplatTile = 1160;
 constexpr int16_t kSnapshotSlotOffset = 10;
+constexpr size_t kSlainSkullPicture = 604;  // the first of the quest items' skulls
 
 bool ReadSnapshot() {
     std::vector<uint8_t> bytes;
@@ -37,6 +39,7 @@ void DrawSlainBox() {
     BltFast(BackSurface, 180, 170, SmallScroll, SmallScrollRect, kBltKeyed);
     DrawSmallText(210, 210, "   You have been slain.", kSmallBlack);
     DrawSmallText(210, 230, "", kSmallBlack);
+    BltFast(BackSurface, 275, 230, ItemPictures[kSlainSkullPicture], ViewPieceRects[0], kBltKeyed);
     DrawButton(260, 270, 3, "OK");
     Flip();
 }
@@ -107,10 +110,8 @@ void ShowSlainScreen() {
             WallTiles[kFirstSplatTile], TileRect, kBltKeyed);
     PlaySoundEffect("Splat");
     Delay(1000);
-    if (GameState.CurrentTune > -1) {
-        StopTune();
-        PlayTune(0, 0);
-    }
+    if (GameState.CurrentTune > -1) StopTune();
+    if (Options.MusicVolume > 0) PlayTune(0, 0);
     DrawSlainBox();
     for (;;) {
         LoopPass("slain", DrawSlainBox);

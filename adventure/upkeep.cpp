@@ -14,6 +14,7 @@
 #include "data/options.h"
 #include "data/square_kinds.h"
 #include "encounters.h"
+#include "events/dungeon_devices.h"
 #include "events/text_events.h"
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
@@ -122,8 +123,7 @@ void ApplyZoneConditions(bool& hurt) {
 
 bool SafeFromFall(int16_t x, int16_t y, int16_t access) {
     if (access == kMawAccess && GameState.Hidden && GameState.Skills[kStealth] >= 10) return true;
-    const EventRecord* e = EventAt(x, y);
-    if (e && e->Word[0] == kBridgeEvent && CheckFlagCondition(e->Word[2], e->Word[3], e->Word[4])) return true;
+    if (BridgeOpen(EventAt(x, y))) return true;
     const int16_t boat = EncounterIndexAt(x, y);
     return boat != -1 && GameState.EncounterList[boat].Kind == kBoatKind;
 }
@@ -132,7 +132,8 @@ void ShowPadClick() {
     DrawPlayScreen(1, 1, 0, -1, -1, 0);
     int16_t ox = 0, oy = 0;
     ComputeViewOrigin(ox, oy);
-    DrawBigText(int16_t((PadClickX - ox) * 32 + 10), int16_t((PadClickY - oy) * 32 + 5), "Click!", kBigWhite);
+    // The marker's placing counts 30-pixel cells, not the view's 32.
+    DrawBigText(int16_t((PadClickX - ox) * 30 + 10), int16_t((PadClickY - oy) * 30 + 5), "Click!", kBigWhite);
     Flip();
     PlaySoundEffect("Creak");
     Delay(500);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "adventure_loop.h"
 #include "combat/monster_turn.h"
@@ -60,12 +61,33 @@ void RollWildernessEncounter(int16_t x, int16_t y, int16_t dx, int16_t dy) {
     AnnounceEncounter(x, y, w[9 + k], int16_t(count), dx, dy);
 }
 
+namespace {
+
+// English plurals of the names monsters go by: a bare "s" would show "Wolfs" and "Flys".
+std::string Plural(std::string name) {
+    auto endsWith = [&](std::string_view end) { return name.ends_with(end); };
+    auto vowel = [](char c) { return std::string_view("aeiouAEIOU").find(c) != std::string_view::npos; };
+    const size_t n = name.size();
+    if (endsWith("man")) return name.replace(n - 3, 3, "men");
+    if (endsWith("lf") || endsWith("arf")) return name.replace(n - 1, 1, "ves");
+    if (endsWith("ife")) return name.replace(n - 2, 2, "ves");
+    if (n >= 2 && endsWith("y") && !vowel(name[n - 2])) return name.replace(n - 1, 1, "ies");
+    if (endsWith("s") || endsWith("x") || endsWith("z") || endsWith("ch") || endsWith("sh")) return name + "es";
+    return name + "s";
+}
+
+}  // namespace
+
+std::string EncounterLine(int16_t monster, int16_t count) {
+    if (!IsMonsterNumber(monster)) return std::to_string(count) + ".";
+    const std::string name(FieldText(MonsterTable[size_t(monster)].MonsterName));
+    return std::to_string(count) + " " + (count == 1 ? name : Plural(name)) + ".";
+}
+
 void AnnounceEncounter(int16_t x, int16_t y, int16_t monster, int16_t count, int16_t dx, int16_t dy) {
     if (!IsMonsterNumber(monster)) return;
     PlaySoundEffect("Text");
-    const std::string line = std::to_string(count) + " " +
-                             std::string(FieldText(MonsterTable[size_t(monster)].MonsterName)) +
-                             (count == 1 ? "." : "s.");
+    const std::string line = EncounterLine(monster, count);
     constexpr EventButton kCombat{.action = 0, .label = "Combat", .y = 282, .hotkey1 = 'C'};
     const auto page = [&] {
         DrawEventBackground();

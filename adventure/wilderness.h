@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // Monsters left in a wilderness battle; -1 exactly while no battle runs.
 extern int16_t WildCombatMonsters;
@@ -19,6 +20,9 @@ extern int16_t FleeChance;
 void RunWildernessCombatEvent(int16_t x, int16_t y, int16_t dx, int16_t dy);
 // The chance of a battle and the pick of its monsters.
 void RollWildernessEncounter(int16_t x, int16_t y, int16_t dx, int16_t dy);
+// The encounter's second line: the count and the monster's name, in the plural for a count
+// other than 1 ("2 Grey Wolves.").
+std::string EncounterLine(int16_t monster, int16_t count);
 // "You have encountered ..."; its button starts the battle.
 void AnnounceEncounter(int16_t x, int16_t y, int16_t monster, int16_t count, int16_t dx, int16_t dy);
 void StartWildernessCombat(int16_t x, int16_t y, int16_t monster, int16_t count, int16_t dx, int16_t dy);

@@ -350,7 +350,10 @@ Image Heraldry(int index) {
     L.Fill(Grow(shield, 1.6f), Rgb(0xD8B050));
     L.Fill(shield, field[index]);
     switch (index) {
-        case 0: L.Fill(inside(Union(Seg(6, 62, 34.5f, 28, 6), Seg(63, 62, 34.5f, 28, 6))), gules); break;
+        case 0:  // Thornwick's: a lantern over a thorn
+            sym::Lantern(L, 34.5f, 29, 42, sable, Rgb(0xFFF0B0));
+            sym::ThornBranch(L, 34.5f, 63, 58, vert);
+            break;
         case 1: L.Fill(inside(Union(Box(29, 0, 40, 90), Box(0, 30, 69, 41))), argent); break;
         case 2: L.Fill(inside(Seg(0, 0, 69, 86, 7.5f)), orC); break;
         case 3:

@@ -454,7 +454,10 @@ void Bug(Layer& L, const Fr& f, const Look& k, bool strike, BodyPlan plan) {
             const float knee = base + (float(i) - 1.5f) * 0.09f, kneeV = spider ? 0.42f : 0.55f;
             const float footU = knee + (float(i) - 1.5f) * 0.06f + (near ? 0.02f : -0.02f);
             const bool raised = strike && i == pairs - 1;
-            L.Fill(f.Pa({{base, 0.65f}, {knee, raised ? 0.3f : kneeV}, {raised ? footU + 0.1f : footU, raised ? 0.4f : 0.92f}}, near ? 0.02f : 0.016f),
+            // a spider's legs stay a pixel thick however wide its picture
+            const float thin = near ? 0.02f : 0.016f;
+            const float thick = spider ? std::max(thin, (near ? 1.2f : 1.0f) / std::min(f.w, f.h)) : thin;
+            L.Fill(f.Pa({{base, 0.65f}, {knee, raised ? 0.3f : kneeV}, {raised ? footU + 0.1f : footU, raised ? 0.4f : 0.92f}}, thick),
                    near ? dark : Darken(dark, 0.3f));
         }
     };
@@ -466,7 +469,9 @@ void Bug(Layer& L, const Fr& f, const Look& k, bool strike, BodyPlan plan) {
         L.Fill(f.Pg({{strike ? 0.5f : 0.42f, strike ? 0.22f : 0.24f}, {strike ? 0.6f : 0.5f, strike ? 0.28f : 0.32f}, {strike ? 0.52f : 0.44f, strike ? 0.3f : 0.3f}}), kInk);
     }
     if (spider) {
-        Part(L, f, f.El(0.34f, 0.56f, 0.2f, 0.18f), shell, 0.09f, 0.4f);
+        // a round abdomen, also in a picture two squares wide
+        const float wide = std::clamp(0.6f + 0.4f * f.w / f.h, 1.0f, 1.45f);
+        Part(L, f, f.El(0.34f, 0.56f - 0.04f * (wide - 1.0f), 0.2f / wide, 0.18f * wide), shell, 0.09f, 0.4f);
         L.Fill(f.Sg(0.24f, 0.5f, 0.42f, 0.5f, 0.015f), k.detail);
         Part(L, f, f.El(0.6f, 0.62f, 0.12f, 0.11f), shell, 0.05f);
         for (int i = 0; i < 4; ++i) L.Fill(f.Ci(0.64f + 0.025f * float(i % 2), 0.57f + 0.03f * float(i / 2), 0.016f), C(0xE02020));

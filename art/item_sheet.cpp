@@ -19,7 +19,7 @@ enum Kind : uint8_t {
     kLeather, kRobe, kLetter, kSkull, kIdol, kMap, kCoins, kFood, kMushroomItem, kSprayCan, kParasite,
     kCapacitor, kConduitSlot, kConduitEnd, kSelectFrame, kChip, kFlask, kMedKit, kComputer, kBarPiece, kBasket,
     kLaserBow, kFigurine, kCrystal, kHammer, kClub, kTrident, kScythe, kGreatSword, kGreatAxe, kLodestone, kBag,
-    kMisc,
+    kPelt, kMisc,
 };
 
 struct ItemLook {
@@ -73,7 +73,7 @@ const Run kRuns[] = {
     {143, 145, kEffigy, 0}, {153, 155, kCharm, 0}, {43, 43, kBelt, 0},
     // instruments, goods, herbs, lenses
     {108, 108, kLute, 0}, {109, 109, kFlute, 0}, {110, 110, kDrum, 0}, {111, 111, kHarp, 0}, {227, 227, kHorn, 0},
-    {114, 116, kGoods, 0}, {203, 205, kHerb, 0}, {120, 120, kHerb, 0x40A030}, {185, 185, kGarlic, 0},
+    {114, 114, kPelt, 0x8A8A86}, {115, 116, kGoods, 0}, {203, 205, kHerb, 0}, {120, 120, kHerb, 0x40A030}, {185, 185, kGarlic, 0},
     {117, 117, kLens, 0xE03030}, {118, 118, kLens, 0x30C040}, {119, 119, kLens, 0x3060E0},
     // devices and the puzzle pieces
     {138, 138, kDeviceLight, 0}, {139, 141, kDevice, 0}, {142, 142, kRod, 0}, {156, 156, kBottle, 0xE0B040},
@@ -368,6 +368,20 @@ void DrawItem(Layer& L, const Fr& f, const ItemLook& k) {
                 default: P(L, f, f.Bx(0.25f, 0.25f, 0.75f, 0.8f, 0.1f), C(0x9A6A3A), 0.08f); L.Fill(f.El(0.5f, 0.25f, 0.25f, 0.06f), c); break;  // a jar of spice
             }
             break;
+        case kPelt: {  // a hide laid flat: four legs, a tail, the head at the top, fur along it
+            auto hide = Union(Union(f.El(0.5f, 0.52f, 0.26f, 0.32f), f.El(0.5f, 0.16f, 0.12f, 0.1f)),
+                              Union(Union(f.Sg(0.3f, 0.32f, 0.1f, 0.2f, 0.07f), f.Sg(0.7f, 0.32f, 0.9f, 0.2f, 0.07f)),
+                                    Union(f.Sg(0.3f, 0.72f, 0.1f, 0.86f, 0.07f), f.Sg(0.7f, 0.72f, 0.9f, 0.86f, 0.07f))));
+            P(L, f, Union(hide, f.Sg(0.5f, 0.8f, 0.56f, 0.97f, 0.06f)), c, 0.12f);
+            L.Fill(f.El(0.5f, 0.52f, 0.12f, 0.22f), Lighten(c, 0.35f));
+            for (int i = 0; i < 7; ++i) {
+                const float v = 0.3f + 0.07f * float(i);
+                L.Fill(f.Sg(0.34f, v, 0.4f, v + 0.03f, 0.012f), Darken(c, 0.35f));
+                L.Fill(f.Sg(0.66f, v, 0.6f, v + 0.03f, 0.012f), Darken(c, 0.35f));
+            }
+            for (float u : {0.44f, 0.56f}) L.Fill(f.Sg(u, 0.1f, u + (u < 0.5f ? -0.03f : 0.03f), 0.04f, 0.025f), Darken(c, 0.2f));
+            break;
+        }
         case kLens:
             L.Fill(Ring(f.Ci(0.5f, 0.45f, 0.28f), f.S(0.05f) + 0.7f), kInk);
             L.Fill(f.Ci(0.5f, 0.45f, 0.27f), Mix(c, kWhite, 0.25f));
@@ -536,9 +550,12 @@ void DrawItem(Layer& L, const Fr& f, const ItemLook& k) {
             P(L, f, f.Pg({{0.15f, 0.4f}, {0.85f, 0.4f}, {0.75f, 0.9f}, {0.25f, 0.9f}}), C(0xC09A5A), 0.08f);
             for (int i = 0; i < 4; ++i) L.Fill(f.Ci(0.3f + 0.13f * float(i), 0.36f, 0.1f), Hsv(float(i) * 40, 0.7f, 0.85f));
             break;
-        case kBarPiece:  // the plate behind a row of the Activate Skill menu
-            P(L, f, f.Bx(0.02f, 0.1f, 0.98f, 0.9f, 0.2f), kParchment, 0.1f, 0.4f);
-            L.Fill(Ring(f.Bx(0.05f, 0.18f, 0.95f, 0.82f, 0.15f), f.S(0.02f)), C(0x8A6A3A));
+        case kBarPiece:
+            // The plate behind a row of the Activate Skill menu, laid piece by piece (the pieces
+            // overlap) under the power's name: it runs through both sides, so no seam shows.
+            P(L, f, f.Bx(-0.2f, 0.1f, 1.2f, 0.9f, 0.0f), kParchment, 0.1f, 0.4f);
+            L.Fill(f.Sg(-0.2f, 0.18f, 1.2f, 0.18f, 0.02f), C(0x8A6A3A));
+            L.Fill(f.Sg(-0.2f, 0.82f, 1.2f, 0.82f, 0.02f), C(0x8A6A3A));
             break;
         case kBow:
         case kLaserBow: {

@@ -362,30 +362,51 @@ Image ObjectivePicture(int which) {
             sym::Tower(L, 108, 120, 120, Rgb(0x3A362E));
             sym::Bolt(L, 60, 60, 60, Rgb(0xF8F0C0));
             break;
-        case 2:  // a ship on the sea
-            scene::Sky(img, 0, 0, W, H, Rgb(0x8A98A8), Rgb(0xE0D4B8), Rgb(0x7A8A90), 0.55f);
-            for (int y = 130; y < H; ++y)
-                for (int x = 0; x < W; ++x) {
-                    float wv = std::sin(x * 0.15f + y * 0.9f + Fbm(x / 20.0f, y / 6.0f, 5021, 2) * 6) * 0.5f + 0.5f;
-                    img.Set(x, y, ToRgb(Mix(Rgb(0x4A5A60), Rgb(0x8A9A98), wv * 0.6f)));
-                }
-            sym::Ship(L, 108, 112, 110, Rgb(0x4A3020), Rgb(0xF0E8D4));
-            break;
-        case 3:  // a road into the mountains
+        case 2:  // the road east into the hills, the sun rising over them
             scene::Sky(img, 0, 0, W, H, Rgb(0x8A90A0), Rgb(0xE0D0B0), Rgb(0xB0A080), 0.5f);
+            scene::Moon(img, 160, 78, 16, Rgb(0xFFF4D0), 0.8f);
             scene::Ridge(img, 0, 100, 40, 40, 5031, Rgb(0x7A7468), Rgb(0x5A5448));
             scene::Ridge(img, 0, 150, 22, 60, 5032, Rgb(0x5A5040), Rgb(0x3A3428));
-            L.Fill(Poly{{{90, 231}, {130, 231}, {112, 150}, {106, 150}}}, Rgb(0xC8B490));
-            for (int k = 0; k < 8; ++k) scene::PineTree(L, 10 + k * 28.0f + (k % 2) * 6, 200 + (k % 3) * 8.0f, 40, Rgb(0x2A2A1C));
+            L.Fill(Path{{{72, 231}, {100, 204}, {96, 180}, {122, 162}, {150, 150}}, 9}, Rgb(0xB8A480));
+            L.Fill(Path{{{72, 231}, {100, 204}, {96, 180}, {122, 162}, {150, 150}}, 5}, Rgb(0xE0D0A8));
+            for (int k = 0; k < 8; ++k)
+                if (k != 2 && k != 3) scene::PineTree(L, 10 + k * 28.0f + (k % 2) * 6, 200 + (k % 3) * 8.0f, 40, Rgb(0x2A2A1C));
             break;
-        default:  // the mouth of a crypt
-            scene::Sky(img, 0, 0, W, H, Rgb(0x303038), Rgb(0x706A60), Rgb(0x403A30), 0.5f);
-            scene::Ridge(img, 0, 120, 20, 60, 5041, Rgb(0x4A4438), Rgb(0x2A261E));
-            sym::InkEmboss(L, Union(Box(48, 90, 168, 200), Circle(108, 100, 60)), Rgb(0x7A7468), 6, 0.5f);
-            L.Fill(Union(Box(80, 120, 136, 200), Circle(108, 120, 28)), Rgb(0x0A0808));
-            for (int k = 0; k < 5; ++k) L.Fill(Box(70 - k * 6.0f, 200 + k * 6.0f, 146 + k * 6.0f, 206 + k * 6.0f), Rgb(0x8A8478));
-            scene::DeadTree(img, 190, 190, 90, Rgb(0x1A1814), 5042);
+        case 3: {  // the knight asleep on his stone seat, his sword across his knees
+            scene::Sky(img, 0, 0, W, H, Rgb(0x181818), Rgb(0x2A2826), Rgb(0x201E1C), 0.5f);
+            const Col steel = Rgb(0xA8ACB4), dark = Rgb(0x4A4C52);
+            sym::InkEmboss(L, Box(52, 60, 164, 200, 6), Rgb(0x5A5650), 6, 0.4f);         // the seat's back
+            sym::InkEmboss(L, Box(40, 170, 176, 200, 3), Rgb(0x6A665E), 4, 0.4f);         // the seat
+            sym::InkEmboss(L, Poly{{{78, 96}, {138, 96}, {130, 168}, {86, 168}}}, steel, 5, 0.5f);  // breastplate
+            for (float x : {74.0f, 142.0f}) sym::InkEmboss(L, Ellipse(x, 104, 16, 12), steel, 4, 0.5f);  // shoulders
+            for (float x : {66.0f, 150.0f}) sym::InkEmboss(L, Box(x - 8, 108, x + 8, 162, 6), dark, 3, 0.5f);  // arms
+            sym::InkEmboss(L, Box(80, 160, 136, 182, 5), dark, 4, 0.5f);                  // thighs
+            for (float x : {88.0f, 128.0f}) sym::InkEmboss(L, Box(x - 10, 180, x + 10, 222, 4), steel, 4, 0.5f);  // greaves
+            sym::InkEmboss(L, Union(Circle(108, 72, 19), Box(90, 72, 126, 96, 4)), steel, 5, 0.5f);  // helm
+            L.Fill(Box(94, 70, 122, 75), Rgb(0x101010));                                   // the visor's slit, shut
+            L.Fill(Seg(108, 52, 108, 94, 1.5f), Lighten(steel, 0.3f));
+            sym::LongSword(L, 108, 168, 150, 90);                                          // across his knees
+            for (float x : {64.0f, 152.0f}) sym::InkEmboss(L, Circle(x, 166, 8), dark, 3, 0.5f);  // hands on it
             break;
+        }
+        default: {  // the Warden's Seal: silver round a disc of horn, a lantern on it
+            scene::Sky(img, 0, 0, W, H, Rgb(0x2A2420), Rgb(0x4A4038), Rgb(0x2A2420), 0.5f);
+            for (int k = 0; k < 16; ++k) {
+                const float a = 0.3927f * float(k);
+                L.Fill(Seg(108, 115, 108 + 104 * std::cos(a), 115 + 104 * std::sin(a), 3), Rgb(0x8A7A60), 0.6f);
+            }
+            L.Fill(Path{{{80, 170}, {60, 215}, {50, 231}}, 5}, Rgb(0x7A2A20));             // the cord
+            L.Fill(Path{{{136, 170}, {156, 215}, {166, 231}}, 5}, Rgb(0x7A2A20));
+            sym::InkEmboss(L, Circle(108, 115, 66), Rgb(0xD8DCE4), 10, 0.6f);             // silver
+            L.Fill(Ring(Circle(108, 115, 56), 1.5f), Rgb(0x6A6E76));
+            for (int k = 0; k < 24; ++k) {                                                  // the rim's beading
+                const float a = 0.2618f * float(k);
+                L.Fill(Circle(108 + 61 * std::cos(a), 115 + 61 * std::sin(a), 2.2f), Rgb(0xF4F6FA));
+            }
+            sym::InkEmboss(L, Circle(108, 115, 50), Rgb(0xE8DCC0), 8, 0.5f);              // horn
+            sym::Lantern(L, 108, 112, 72, Rgb(0x3A3430), Rgb(0xFFF4C8));
+            break;
+        }
     }
     Stamp(L, img, 0, 0);
     // to sepia ink tones

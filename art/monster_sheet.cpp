@@ -496,12 +496,17 @@ void PutTownsfolk(std::vector<Image>& pics) {
 
 // ---------------------------------------------------------------- the module's default monsters
 
+// The first sets are the default campaign's own: a knight in black armour who stands on one
+// square however tall he looks, and a giant spider pale enough to see on a crypt's dark floor.
 void PutCustomMonsters(std::vector<Image>& pics) {
     const std::vector<Species> species = SingleSpecies();
-    for (int s = 0; s < 12; ++s) PutSet(pics, 1700 + 4 * s, Varied(species[size_t(s * 7 % species.size())].look, 1), 30, 30);
+    PutSet(pics, 1700, Make(kPlanBiped, 0x3A3E4A, 0x6A1A1A, 0x70D8FF, kHeadHelm, kWeaponBigSword, kArmour | kCape | kGlow, 1.25f),
+           30, 30);
+    for (int s = 1; s < 12; ++s) PutSet(pics, 1700 + 4 * s, Varied(species[size_t(s * 7 % species.size())].look, 1), 30, 30);
     const std::vector<Look> wide = WideSets(), tall = TallSets(), huge = HugeSets();
+    PutSet(pics, 1748, Make(kPlanSpider, 0xC8A070, 0x8A5A30, 0xFF3020, 0, 0, kSpots, 1.2f), 61, 30);
     for (int s = 0; s < 4; ++s) {
-        PutSet(pics, 1748 + 4 * s, Varied(wide[size_t(s * 5 + 1)], 2), 61, 30);
+        if (s > 0) PutSet(pics, 1748 + 4 * s, Varied(wide[size_t(s * 5 + 1)], 2), 61, 30);
         PutSet(pics, 1764 + 4 * s, Varied(tall[size_t(s * 5 + 2)], 2), 30, 61);
         PutSet(pics, 1780 + 4 * s, Varied(huge[size_t(s * 7 + 2)], 2), 61, 61);
     }

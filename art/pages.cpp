@@ -225,12 +225,13 @@ Image BuildSlate() {
     // the recess that holds the map view and its frame
     Layer L(640, 480);
     L.Fill(Box(3, 3, 444, 444, 4), Rgb(0x08080A), 0.85f);
-    // the ledge under the view where status icons stand
-    L.Fill(Box(4, 443, 443, 476, 3), Rgb(0x0E0C0A));
-    L.Paint(Box(6, 445, 441, 474, 2), [](float x, float y) {
-        return Add(Mix(Rgb(0x3A2A1C), Rgb(0x22180E), (y - 445) / 29.0f), (Fbm(x / 30, y / 4, 7, 2) - 0.5f) * 14);
+    // the ledge under the view where the status icons and the map screen's zone name stand
+    // (from y 440): its gilt edge runs just under the view's frame, above them
+    L.Fill(Box(4, 437, 443, 476, 3), Rgb(0x0E0C0A));
+    L.Paint(Box(6, 439, 441, 474, 2), [](float x, float y) {
+        return Add(Mix(Rgb(0x3A2A1C), Rgb(0x22180E), (y - 439) / 35.0f), (Fbm(x / 30, y / 4, 7, 2) - 0.5f) * 14);
     });
-    L.Fill(Box(6, 445, 441, 446), Rgb(pal::kGilt));
+    L.Fill(Box(6, 439, 441, 440), Rgb(pal::kGilt));
     // the board behind the action buttons
     L.Fill(Box(447, 347, 635, 467, 4), Rgb(0x0E0A06));
     L.Paint(Box(449, 349, 633, 465, 3), [](float x, float y) {
@@ -249,6 +250,24 @@ Image BuildSlate() {
     // gilt pilaster between the view and the HUD
     L.Fill(Box(440.5f, 0, 443.5f, 480), Rgb(0x140C06));
     L.Paint(Box(441, 0, 443, 480), [](float x, float) { return x < 442 ? Rgb(pal::kGiltLight) : Rgb(pal::kGiltDark); });
+    Stamp(L, img, 0, 0);
+    return img;
+}
+
+Image BuildKitSlate() {
+    Image img = BuildSlate();
+    // Pale parchment where the level editor writes in the dark ink: the square numbers along
+    // the top and the left of its view, and the tile number at the top right.
+    Layer L(640, 480);
+    auto strip = [&](float x0, float y0, float x1, float y1) {
+        L.Fill(Box(x0 - 1, y0 - 1, x1 + 1, y1 + 1, 2), Rgb(pal::kGiltDark));
+        L.Paint(Box(x0, y0, x1, y1, 1.5f), [](float x, float y) {
+            return Add(Rgb(pal::kParchment), (Fbm(x / 9, y / 9, 81, 3) - 0.5f) * 16);
+        });
+    };
+    strip(15, 0, 431, 11);
+    strip(0, 12, 14, 428);
+    strip(447, 12, 562, 27);
     Stamp(L, img, 0, 0);
     return img;
 }

@@ -22,6 +22,7 @@ void BuildSheets(Pack& pack, const std::string& fontDir, const PlayArt& art) {
     pack.AddSheet("VLONGSCROLL", BuildLongScroll());
     pack.AddSheet("VSLATE", BuildSlate());
     pack.AddSheet("VSLATE2", BuildSlate2());
+    pack.AddSheet("VKITSLATE", BuildKitSlate());
     pack.AddSheet("VDEAD", BuildDeathPage());
     pack.AddSheet("VCHAR", BuildHeroScreen());
     pack.AddSheet("VBOOK", BuildBook());

@@ -25,6 +25,7 @@ Image BuildMediumScroll();  // VMSCROLL
 Image BuildBigScroll();     // VBSCROLL
 Image BuildLongScroll();    // VLONGSCROLL
 Image BuildSlate();         // VSLATE, the play screen
+Image BuildKitSlate();      // VKITSLATE, the level editor: the slate with pale bands for its dark texts
 Image BuildSlate2();        // VSLATE2, behind books and editors
 Image BuildDeathPage();     // VDEAD
 Image BuildHeroScreen();    // VCHAR

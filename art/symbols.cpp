@@ -1,5 +1,7 @@
 #include "symbols.h"
 
+#include <array>
+
 namespace art::sym {
 
 using namespace sdf;
@@ -244,6 +246,32 @@ void Key(Layer& L, float cx, float cy, float s, Col c) {
     auto bit1 = Seg(f.X(4.6f), f.Y(4.6f), f.X(6.8f), f.Y(2.4f), f.R(0.9f));
     auto bit2 = Seg(f.X(2.8f), f.Y(2.8f), f.X(4.4f), f.Y(1.2f), f.R(0.9f));
     InkEmboss(L, Union(Union(bow, shaft), Union(bit1, bit2)), c, f.R(1.2f), 0.5f);
+}
+
+void Lantern(Layer& L, float cx, float cy, float s, Col frame, Col light) {
+    Frame f{cx, cy, s / 16};
+    InkEmboss(L, Sub(Circle(f.X(0), f.Y(-7.0f), f.R(1.8f)), Circle(f.X(0), f.Y(-7.0f), f.R(0.9f))), frame, f.R(0.6f));
+    InkEmboss(L, f.Pg({{-3.5f, -5.4f}, {3.5f, -5.4f}, {2.4f, -3.6f}, {-2.4f, -3.6f}}), frame, f.R(0.8f));  // the cap
+    auto glass = Box(f.X(-3.0f), f.Y(-3.6f), f.X(3.0f), f.Y(4.0f), f.R(0.8f));
+    L.Fill(Grow(glass, 1.0f), kOutline);
+    L.Emboss(glass, light, f.R(2.0f), 0.5f);
+    Flame(L, f.X(0), f.Y(0.6f), f.R(5.0f));
+    for (float x : {-3.0f, 0.0f, 3.0f}) L.Fill(Seg(f.X(x), f.Y(-3.6f), f.X(x), f.Y(4.0f), f.R(0.45f)), frame);
+    InkEmboss(L, f.Pg({{-3.6f, 4.0f}, {3.6f, 4.0f}, {4.2f, 6.0f}, {-4.2f, 6.0f}}), frame, f.R(0.8f));  // the base
+}
+
+void ThornBranch(Layer& L, float cx, float cy, float s, Col c) {
+    Frame f{cx, cy, s / 16};
+    auto stem = Path{{f.P(-7.5f, 2.5f), f.P(-3.0f, 0.5f), f.P(1.5f, 1.5f), f.P(7.5f, -1.0f)}, f.R(0.9f)};
+    L.Fill(Grow(stem, 1.0f), kOutline);
+    for (auto [x, y, dx, dy] : std::initializer_list<std::array<float, 4>>{
+             {-5.5f, 1.7f, -1.0f, -2.6f}, {-3.0f, 0.5f, 0.8f, -2.6f}, {-1.0f, 0.9f, -0.6f, 2.6f},
+             {2.0f, 1.3f, 0.8f, 2.6f}, {4.5f, 0.3f, -0.4f, -2.8f}, {6.5f, -0.6f, 1.6f, 2.2f}}) {
+        auto thorn = f.Pg({{x - 0.8f, y}, {x + 0.8f, y}, {x + dx, y + dy}});
+        L.Fill(Grow(thorn, 0.8f), kOutline);
+        L.Fill(thorn, c);
+    }
+    L.Fill(stem, c);
 }
 
 void Potion(Layer& L, float cx, float cy, float s, Col liquid) {

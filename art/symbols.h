@@ -42,6 +42,10 @@ void Laurel(Layer& L, float cx, float cy, float s, Col c);
 void Axe(Layer& L, float cx, float cy, float s);
 void HeaterShield(Layer& L, float cx, float cy, float s, Col c);
 void Key(Layer& L, float cx, float cy, float s, Col c);
+// A hanging lantern, lit; `s` is its height from ring to base.
+void Lantern(Layer& L, float cx, float cy, float s, Col frame, Col light);
+// A thorny stem lying across, `s` long.
+void ThornBranch(Layer& L, float cx, float cy, float s, Col c);
 void Potion(Layer& L, float cx, float cy, float s, Col liquid);
 void Coin(Layer& L, float cx, float cy, float s);
 

@@ -98,6 +98,8 @@ void PaintPath(Image& img, const Tile& t);
 int PaintSpecial(Image& img, const Tile& t);
 // The marks, effects and the screens' pictures among them (the same contract).
 int PaintMarkSpecial(Image& img, const Tile& t);
+// The default campaign's own tiles at the start of the custom range (the same contract).
+int PaintCampaignTile(Image& img, const Tile& t);
 
 // Pictures that span several tiles; each fills the tiles of its numbers.
 void PaintCompounds(std::vector<Image>& tiles, std::vector<bool>& done);

@@ -867,7 +867,7 @@ int PaintSpecial(Image& img, const Tile& t) {
             s.paint(img, t, t.number - s.first);
             return 1;
         }
-    return PaintMarkSpecial(img, t);
+    return PaintCampaignTile(img, t) || PaintMarkSpecial(img, t);
 }
 
 }  // namespace art::tiles

@@ -20,6 +20,7 @@
 #include "platform/message_boxes.h"
 #include "platform/random.h"
 #include "platform/sound.h"
+#include "view/hud.h"
 #include "view/play_screen.h"
 
 namespace {
@@ -195,8 +196,7 @@ void ReportMeleeHit(int16_t monster, int16_t damage, int16_t element, int16_t el
     DrawPlayScreen(0, 1, viewMode != 0 ? 1 : 0, -1, -1, 0);
     int16_t y = 105;
     const auto line = [&y](int16_t advance, const std::string& text, int16_t colour) {
-        y = int16_t(y + advance);
-        DrawSmallText(465, y, text, colour);
+        y = int16_t(DrawSideScrollText(465, int16_t(y + advance), text, colour, advance) - advance);
     };
     if (backstab) {
         line(15, "A backstab hit!", kSmallRed);

@@ -21,6 +21,7 @@
 #include "platform/message_boxes.h"
 #include "platform/random.h"
 #include "platform/sound.h"
+#include "view/hud.h"
 #include "view/play_screen.h"
 
 namespace {
@@ -181,10 +182,7 @@ void Shoot(int16_t x, int16_t y, int16_t e, int16_t monster, bool onForm) {
 // The lines of a report go down from y in steps of 14 pixels; a gap is one empty line.
 struct ReportLines {
     int16_t y;
-    void Line(const std::string& text, int16_t colour = kSmallBlack) {
-        DrawSmallText(465, y, text, colour);
-        y = int16_t(y + 14);
-    }
+    void Line(const std::string& text, int16_t colour = kSmallBlack) { y = DrawSideScrollText(465, y, text, colour, 14); }
     void Gap() { y = int16_t(y + 14); }
 };
 
@@ -306,20 +304,22 @@ void ShowMonsterMissileHit(int16_t monster, int16_t type, int16_t damage, int16_
     const MonsterRecord* m = MonsterRecordOf(monster);
     if (!m) return;
     BeginReport(e);
-    DrawSmallText(465, 132, TheMonsterName(*m) + " hits you", kSmallBlack);
+    // A line too long for the scroll goes on below and moves the rest down.
+    int16_t y = DrawSideScrollText(465, 132, TheMonsterName(*m) + " hits you", kSmallBlack, 12);
     // Poison and laser missiles have no element of their own: their line reads like an arrow's.
     const std::string points = "for " + std::to_string(damage) + " points of";
+    int16_t below = 0;
     if (type >= 2 && type <= 5) {
-        DrawSmallText(465, 144, points + " " + std::string(DamageTypeNames[size_t(type - 1)]), kSmallBlack);
-        DrawSmallText(465, 156, "damage!", kSmallBlack);
+        y = DrawSideScrollText(465, y, points + " " + std::string(DamageTypeNames[size_t(type - 1)]), kSmallBlack, 12);
+        below = int16_t(DrawSideScrollText(465, y, "damage!", kSmallBlack, 12) - 168);
     } else {
-        DrawSmallText(465, 144, points + " damage!", kSmallBlack);
+        below = int16_t(DrawSideScrollText(465, y, points + " damage!", kSmallBlack, 12) - 156);
     }
     if (GameState.HitPoints > 0) {
         const AfflictionRule* rule = affliction <= 6 ? AfflictionOf(affliction) : nullptr;
-        if (rule) DrawSmallText(465, 180, rule->line, kSmallRed);
+        if (rule) DrawSmallText(465, int16_t(180 + below), rule->line, kSmallRed);
     } else {
-        DrawSmallText(465, 180, "Your adventure ends here!", kSmallRed);
+        DrawSmallText(465, int16_t(180 + below), "Your adventure ends here!", kSmallRed);
     }
     EndReport();
 }
@@ -328,7 +328,7 @@ void ShowMonsterMiss(int16_t monster, int16_t e) {
     const MonsterRecord* m = MonsterRecordOf(monster);
     if (!m) return;
     BeginReport(e);
-    DrawSmallText(465, 120, TheMonsterName(*m) + " misses!", kSmallBlack);
+    DrawSideScrollText(465, 120, TheMonsterName(*m) + " misses!", kSmallBlack, 12);
     EndReport();
 }
 

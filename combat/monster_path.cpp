@@ -8,6 +8,7 @@
 #include "combat/monster_turn.h"
 #include "data/level.h"
 #include "data/square_kinds.h"
+#include "events/dungeon_devices.h"
 #include "platform/message_boxes.h"
 #include "platform/random.h"
 #include "script/flags.h"
@@ -116,13 +117,6 @@ constexpr EventBar kEventBars[] = {
 
 const EventRecord* EventOn(int32_t x, int32_t y) {
     return x >= 0 && x <= 49 && y >= 0 && y <= 49 ? EventGrid[size_t(x * 50 + y)].get() : nullptr;
-}
-
-bool BridgeOpen(const EventRecord* ev) {
-    if (!ev || ev->Word[0] != kBridgeEvent) return false;
-    if (ev->Word[1] == 0) return CheckFlagCondition(ev->Word[2], ev->Word[3], ev->Word[4]);
-    if (ev->Word[1] == 1 || ev->Word[1] == 2) return GameFlag(ev->Word[6]) == 1;
-    return false;
 }
 
 bool InWindow(int32_t i, int32_t j) { return i >= 0 && i <= 12 && j >= 0 && j <= 12; }

@@ -17,6 +17,7 @@
 #include "platform/sound.h"
 #include "script/flags.h"
 #include "view/map_view.h"
+#include "view/hud.h"
 #include "view/play_screen.h"
 
 int16_t StrikingEncounter = -1;
@@ -67,7 +68,7 @@ uint32_t IsWindowCellVisible(int16_t i, int16_t j) {
 void RunMonsterTurns(uint32_t force) {
     int16_t originX, originY;
     ComputeViewOrigin(originX, originY);
-    for (TurnEntry& entry : MonsterTurnList) entry = {-1, -1};
+    for (TurnEntry& entry : MonsterTurnList) entry = {-1, -1, -1};
     size_t count = 0;
     for (int16_t i = 0; i < 13; ++i)
         for (int16_t j = 0; j < 13; ++j) {
@@ -79,13 +80,14 @@ void RunMonsterTurns(uint32_t force) {
             if (!IsWindowCellVisible(i, j) && !r.Active) continue;
             if (!NoticesHero(*m)) continue;
             r.Active = 1;
-            if (count < std::size(MonsterTurnList)) MonsterTurnList[count++] = {x, y};
+            if (count < std::size(MonsterTurnList)) MonsterTurnList[count++] = {x, y, e};
         }
-    // Each entry is read again: earlier monsters may have moved or died.
+    // Each entry is read again: earlier monsters may have moved or died, and one that stepped
+    // onto the square of a monster killed this turn has had its turn already.
     for (const TurnEntry& entry : MonsterTurnList) {
         if (entry.x == -1) break;
         const int16_t e = EncounterIndexAt(entry.x, entry.y);
-        if (e >= 0) MonsterAct(entry.x, entry.y, e, force);
+        if (e >= 0 && e == entry.encounter) MonsterAct(entry.x, entry.y, e, force);
     }
 }
 
@@ -174,10 +176,10 @@ void AttackBarrier(int16_t bx, int16_t by, int16_t e, int16_t monster) {
     }
     StrikingEncounter = e;
     DrawPlayScreen(0, 1, 0, -1, -1, 0);
-    DrawSmallText(465, 120, TheMonsterName(*m) + " hits the", kSmallBlack);
-    DrawSmallText(465, 134, "barrier for " + std::to_string(damage) + (damage == 1 ? " point of" : " points of"),
+    const int16_t y = DrawSideScrollText(465, 120, TheMonsterName(*m) + " hits the", kSmallBlack, 14);
+    DrawSmallText(465, y, "barrier for " + std::to_string(damage) + (damage == 1 ? " point of" : " points of"),
                   kSmallBlack);
-    DrawSmallText(465, 148, "damage!", kSmallBlack);
+    DrawSmallText(465, int16_t(y + 14), "damage!", kSmallBlack);
     Flip();
     StrikingEncounter = -1;
     CombatPause();

@@ -7,7 +7,8 @@
 extern int16_t StrikingEncounter;
 
 struct TurnEntry {
-    int16_t x, y;  // the anchor square; x -1 marks an empty entry
+    int16_t x, y;       // the anchor square; x -1 marks an empty entry
+    int16_t encounter;  // the monster listed there: another one on the square later is not it
 };
 // The monsters that noticed the hero this turn, column by column from the left.
 extern TurnEntry MonsterTurnList[50];

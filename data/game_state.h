@@ -232,8 +232,7 @@ struct GameStateRecord {
     uint32_t Reserved370136;
     uint32_t CanDropQuestItems;
     uint32_t Reserved370144;
-    int16_t Reserved370148;
-    int16_t Reserved370150;
+    int16_t SaveBonus[2];  // Mind, Body: lasting gains on top of Willpower and Endurance x 4
     uint32_t LostHpThisTurn;
     uint32_t HeroIsUndead;
     uint32_t KnownRunes[41];
@@ -351,8 +350,7 @@ static_assert(offsetof(GameStateRecord, Reserved370134) == 370134);
 static_assert(offsetof(GameStateRecord, Reserved370136) == 370136);
 static_assert(offsetof(GameStateRecord, CanDropQuestItems) == 370140);
 static_assert(offsetof(GameStateRecord, Reserved370144) == 370144);
-static_assert(offsetof(GameStateRecord, Reserved370148) == 370148);
-static_assert(offsetof(GameStateRecord, Reserved370150) == 370150);
+static_assert(offsetof(GameStateRecord, SaveBonus) == 370148);
 static_assert(offsetof(GameStateRecord, LostHpThisTurn) == 370152);
 static_assert(offsetof(GameStateRecord, HeroIsUndead) == 370156);
 static_assert(offsetof(GameStateRecord, KnownRunes) == 370160);

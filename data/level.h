@@ -123,6 +123,8 @@ inline EventRecord* EventAt(int32_t x, int32_t y) {
 
 // "Mod/LevelData/Level<N>.dat".
 std::string LevelFilePath(int16_t number);
+// Whether level `number` (0..129) has a file to load.
+bool LevelFileExists(int16_t number);
 
 // Reads level file `number` (0..129) into the current level. 0 when there is no such
 // file (with a message unless quiet): the current level is then left as it was.

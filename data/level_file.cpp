@@ -48,6 +48,8 @@ bool IsFileLevel(int16_t number) { return number >= 0 && number < kLevelCount; }
 
 std::string LevelFilePath(int16_t number) { return "Mod/LevelData/Level" + std::to_string(number) + ".dat"; }
 
+bool LevelFileExists(int16_t number) { return IsFileLevel(number) && FileExists(LevelFilePath(number)); }
+
 void ReadLevelImage(std::span<const uint8_t> file) {
     FreeLevelEventsAndScripts(0);
     LevelReader in{file};

@@ -84,6 +84,12 @@ static_assert(offsetof(SkillBonusRecord, AuraValues) == 1936);
 
 extern SkillBonusRecord SkillBonus;
 
+// The statistic points of a level advance or a Potion of Stats. A negative count from a damaged
+// file gives none, so that the screen's "Done" is offered at once.
+inline int16_t LevelUpStatPointCount() {
+    return SkillBonus.LevelUpStatPoints < 0 ? int16_t{0} : SkillBonus.LevelUpStatPoints;
+}
+
 // Column entry for a skill value; values outside 0..20 are held to the nearest end.
 inline int16_t SkillColumnValue(const SkillColumn& column, int32_t skill) {
     return column[skill < 0 ? 0 : skill > 20 ? 20 : skill];

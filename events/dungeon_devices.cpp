@@ -6,6 +6,7 @@
 
 #include "adventure/encounters.h"
 #include "adventure/rest.h"
+#include "data/square_kinds.h"
 #include "adventure/square_triggers.h"
 #include "data/game_state.h"
 #include "data/options.h"
@@ -79,14 +80,18 @@ void RunMushroomEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     Delay(uint32_t(std::max<int32_t>(0, Options.GameDelay) * 4));
 }
 
+bool BridgeOpen(const EventRecord* e) {
+    if (!e || e->Word[0] != kBridgeEvent) return false;
+    const int16_t type = e->Word[1];
+    if (type == kNormalBridge) return CheckFlagCondition(e->Word[2], e->Word[3], e->Word[4]) != 0;
+    if (type == kIceBridge || type == kLilyBridge) return GameFlag(e->Word[6]) == 1;
+    return false;
+}
+
 void RunBridgeEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     const EventRecord* e = EventAt(x, y);
     if (!e) return;
-    const int16_t type = e->Word[1];
-    bool open = false;
-    if (type == kNormalBridge) open = CheckFlagCondition(e->Word[2], e->Word[3], e->Word[4]);
-    else if (type == kIceBridge || type == kLilyBridge) open = GameFlag(e->Word[6]) == 1;
-    result = open ? 1 : 0;
+    result = BridgeOpen(e) ? 1 : 0;
 }
 
 void RunGetAnswerEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {

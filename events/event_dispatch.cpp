@@ -163,7 +163,10 @@ int RunAdjacentScriptEvents(int16_t x, int16_t y, int16_t, int16_t) {
         int16_t class1, class2;  // the picture classes that reach the bumped square
     };
     constexpr Neighbour kNeighbours[] = {{0, -1, 2, 6}, {-1, 0, 1, 6}, {-1, -1, 6, 6}};
+    const int16_t level = GameState.CurrentLevelNumber, heroX = GameState.HeroX, heroY = GameState.HeroY;
     for (const Neighbour& n : kNeighbours) {
+        // A script that moved the hero leaves the squares here to another place, perhaps another level.
+        if (GameState.CurrentLevelNumber != level || GameState.HeroX != heroX || GameState.HeroY != heroY) break;
         const int16_t nx = int16_t(x + n.dx), ny = int16_t(y + n.dy);
         const EventRecord* e = EventAt(nx, ny);
         if (!e || e->Word[0] != kScriptEvent || !TestFlagCondition(e->Word[1], e->Word[2], e->Word[3])) continue;

@@ -127,7 +127,7 @@ std::vector<std::string> ApplyStatPlus(const StatPlusEffect& f, int16_t amount, 
                             std::string(StatNames[size_t(f.index)]) + "!");
             break;
         case kResist: Raise(g.BaseResists[f.index], g.Resists[f.index], amount); break;
-        case kSave: Raise(g.BaseSaves[f.index], g.Saves[f.index], amount); break;
+        case kSave: GainLastingSave(f.index, amount); break;
         case kSkillPoints: g.SkillPoints = int16_t(g.SkillPoints + amount); break;
         case kXp: AddXp(amount); break;
         case kShield: {

@@ -8,6 +8,7 @@
 #include "data/item_records.h"
 #include "data/text_field.h"
 #include "events/event_screen.h"
+#include "hero/derived_stats.h"
 #include "hero/give_item.h"
 #include "hero/level_advance.h"
 #include "platform/sound.h"
@@ -41,7 +42,7 @@ void RaiseWishedValue(int16_t which) {
     };
     if (which >= 0 && which <= 6) raise(GameState.BaseStats[which], GameState.Stats[which]);
     else if (which >= 7 && which <= 10) raise(GameState.BaseResists[which - 7], GameState.Resists[which - 7]);
-    else if (which == 11 || which == 12) raise(GameState.BaseSaves[which - 11], GameState.Saves[which - 11]);
+    else if (which == 11 || which == 12) GainLastingSave(which - 11, 1);
     else if (which == 13) GameState.SkillPoints = int16_t(GameState.SkillPoints + 1);
     else if (which == 14) GameState.StatPoints = int16_t(GameState.StatPoints + 1);
 }

@@ -46,10 +46,11 @@ bool GiveBack(int16_t item, int16_t power, int16_t charges) {
 
 enum class Test : uint8_t { kIgnored, kHolds, kFails };
 
-// An IF GOT test: kind 0 carried, 1 worn; any other kind, and an item outside the table, is
-// no test at all.
+// An IF GOT test: kind 0 carried, 1 worn; any other kind is no test at all. An item outside
+// the table is never held, so its test fails.
 Test IfGotTest(int16_t kind, int16_t item) {
-    if ((kind != 0 && kind != 1) || !IsItemNumber(item)) return Test::kIgnored;
+    if (kind != 0 && kind != 1) return Test::kIgnored;
+    if (!IsItemNumber(item)) return Test::kFails;
     const int held = kind == 0 ? HasItem(item) : IsItemEquipped(item);
     return held ? Test::kHolds : Test::kFails;
 }

@@ -11,12 +11,13 @@
 #include "events/event_screen.h"
 #include "hero/carried_items.h"
 #include "kit/db/module_description.h"
+#include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
+#include "platform/source_rects.h"
 #include "platform/widgets.h"
 #include "script/flags.h"
-#include "view/play_screen.h"
 
 namespace {
 
@@ -29,8 +30,11 @@ bool ModuleCompleted(int16_t m) {
     return flag > 0 && GameFlag(flag) == 1;
 }
 
+// A page of its own over the whole screen: the card is wider than the covered view and would
+// lie over the side panel and the HUD buttons.
 void DrawModuleChooser(const int16_t modules[6], int16_t count, int16_t page) {
-    DrawPlayScreen(1, 0, 0, -1, -1, 0);
+    BltFast(BackSurface, 0, 0, Slate2Picture, FullScreenRect, kBltOpaque);
+    BltFast(BackSurface, 5, 5, BigScroll, BigScrollRect, kBltKeyed);
     DrawBigText(50, 80, "Select Module", kBigBlue);
     DrawSmallText(50, 115, "Module " + std::to_string(page + 1) + " of " + std::to_string(count), kSmallBlack);
     DrawButton(50, 140, 3, "Prev");

@@ -3,6 +3,7 @@
 #include "adventure/square_triggers.h"
 #include "combat/monster_death.h"
 #include "data/game_state.h"
+#include "events/dungeon_devices.h"
 #include "events/event_screen.h"
 #include "script/flags.h"
 #include "view/map_view.h"
@@ -138,8 +139,7 @@ int PushObject(int16_t x, int16_t y, int16_t dx, int16_t dy) {
 int BridgeBlocksObject(int16_t x, int16_t y) {
     const EventRecord* e = EventAt(x, y);
     if (!e || e->Word[0] != kBridge) return 0;
-    if (e->Word[1] == 0) return CheckFlagCondition(e->Word[2], e->Word[3], e->Word[4]) ? 0 : 1;
-    return GameFlag(e->Word[6]) == 1 ? 0 : 1;
+    return BridgeOpen(e) ? 0 : 1;
 }
 
 int AltTileBlocksObject(int16_t x, int16_t y) {

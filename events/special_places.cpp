@@ -4,7 +4,6 @@
 #include <array>
 
 #include "adventure/encounters.h"
-#include "data/file_io.h"
 #include "data/game_state.h"
 #include "data/level.h"
 #include "events/event_screen.h"
@@ -273,7 +272,7 @@ void RunVisionEvent(int16_t x, int16_t y, int16_t, int16_t, int&) {
     const bool elsewhere = level != here;
     if (elsewhere) {
         // Only a level that can be loaded again is left for a vision.
-        if (here < 0 || here >= kLevelCount || !FileExists(LevelFilePath(here))) return;
+        if (!LevelFileExists(here)) return;
         if (level < 0 || level >= kLevelCount || !LoadLevel(level, 1, 0)) return;
         PopulateEncounters();
     }

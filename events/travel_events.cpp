@@ -212,6 +212,10 @@ void RunCoachEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
                 PlaySoundEffect("No");
                 continue;
             }
+            if (!CheckArrival(one.level, one.x, one.y)) {
+                draw();
+                continue;
+            }
             PlaySoundEffect("Click");
             DrawCoach(d);
             if (Confirm(200, 150, "Really travel there?")) {

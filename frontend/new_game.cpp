@@ -107,7 +107,7 @@ void ResetGameState() {
     FillAll(g.FigurinePlace, int16_t{-1});
     g.MagicFoodTurns = 0;
     g.Reserved370136 = g.CanDropQuestItems = g.Reserved370144 = 0;
-    g.Reserved370148 = g.Reserved370150 = 0;
+    g.SaveBonus[0] = g.SaveBonus[1] = 0;
     g.HeroIsUndead = g.LostHpThisTurn = 0;
     g.PortalSightTurns = 0;
     g.RevivalPending = g.CarefulStep = 0;

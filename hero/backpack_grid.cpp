@@ -19,6 +19,11 @@ bool DropInGrid(ItemGrid grid, int16_t col, int16_t row) {
     // Only the gems the bag counts go into it; any other gemstone is dropped like any item.
     const bool countedGem = item >= kFirstGem && item <= kLastGem;
     if (countedGem && ItemTypeOf(item) == kGemstone && ItemTypeOf(InstanceItem(grid[col * 9 + row])) == kGemstoneBag) {
+        // A full bag takes no more: the gem stays in hand.
+        if (!GembagHasRoom(item)) {
+            PlaySoundEffect("No");
+            return false;
+        }
         GiveItem(item, 0, 0, 0);
         ClearItemInstance(CursorItem);
         CursorItem = kNone;

@@ -167,6 +167,11 @@ void SaveLines(int16_t save, Breakdown& b) {
     const int16_t ring = save == 0 ? 15 : 16;
     int counted = 0;
     b.Add("Base Save:", Num(g.BaseSaves[save]), kBase);
+    if (const int16_t lasting = LastingSaveBonus(save); lasting != 0) {
+        ++counted;
+        if (lasting > 0) b.Bonus("Lasting Bonus:", lasting);
+        else b.Add("Lasting Penalty:", "- " + Num(-lasting), kPenalty);
+    }
     if (Wears(kAmuletSlot, 36)) {
         ++counted;
         if (WornX(kAmuletSlot) > 0) b.Bonus("Amulet Bonus:", WornX(kAmuletSlot));

@@ -1,5 +1,7 @@
 #include "hero/carried_items.h"
 
+#include <bitset>
+
 #include "hero/give_item.h"
 #include "hero/item_grids.h"
 #include "hero/item_types.h"
@@ -71,6 +73,15 @@ int HasItems(int16_t a, int16_t b, int16_t c) {
     if (b > 0 && !present(b, ib, ia, kNone)) return 0;
     if (c > 0 && !present(c, ic, ia, ib)) return 0;
     return 1;
+}
+
+int32_t CountCarriedInstances(int16_t item) {
+    std::bitset<kInstanceCount> counted;
+    ForEachCarriedGrid([&](ItemGrid grid) {
+        for (int16_t cell : grid)
+            if (CellHolds(cell, item)) counted.set(size_t(cell));
+    });
+    return int32_t(counted.count());
 }
 
 int IsItemEquipped(int16_t item) {

@@ -13,6 +13,8 @@ int FindItemInstance(int16_t item, int16_t& instance, int16_t skip1, int16_t ski
 // carried as an instance counts while the gem bag holds one of its kind.
 int HasItems(int16_t a, int16_t b, int16_t c);
 int IsItemEquipped(int16_t item);
+// Carried instances of the item: one however many cells it fills.
+int32_t CountCarriedInstances(int16_t item);
 // Removes the first carried instance of the item from its grid and frees it.
 int TakeItem(int16_t item);
 void ClearItemInstance(int16_t instance);

@@ -79,12 +79,12 @@ void DeriveStats(GameStateRecord& g) {
 
 void DeriveSaves(GameStateRecord& g) {
     g.BaseSaves[0] = Store(g.Stats[kWillpower] * 4);
-    int32_t mind = g.BaseSaves[0] + RingBonus(15, 3) + AmuletStatBonus(36) + Timed(g.MindShield);
+    int32_t mind = g.BaseSaves[0] + LastingSaveBonus(0) + RingBonus(15, 3) + AmuletStatBonus(36) + Timed(g.MindShield);
     if (g.Feebleminded) mind = 10;
     g.Saves[0] = Store(std::clamp(mind, 0, 95));
 
     g.BaseSaves[1] = Store(g.Stats[kEndurance] * 4);
-    int32_t body = g.BaseSaves[1] + RingBonus(16, 3);
+    int32_t body = g.BaseSaves[1] + LastingSaveBonus(1) + RingBonus(16, 3);
     const int16_t amulet = WornItem(kAmuletSlot);
     if (amulet == 585 && (g.CurrentLevelNumber == 85 || g.CurrentLevelNumber == 86)) g.GillsTurns = kWhileWorn;
     if (amulet == 591 && g.CurrentLevelNumber == 87) {
@@ -181,7 +181,29 @@ void DeriveDefences(GameStateRecord& g) {
 }  // namespace
 
 const std::array<int32_t, 51> XpTable = MakeXpTable();
+
+bool LevelUpOffered() {
+    const int16_t level = GameState.HeroLevel;
+    return level >= 0 && level < kTopLevel && GameState.HeroXp >= XpTable[size_t(level)];
+}
 const std::array<int16_t, 12> CapstatTable = {4, 6, 5, 1, 4, 3, 6, 4, 5, 2, 3, 6};
+
+int16_t LastingSaveBonus(int save) {
+    if (save < 0 || save > 1) return 0;
+    const int16_t v = GameState.SaveBonus[save];
+    return v >= -kMaxSaveBonus && v <= kMaxSaveBonus ? v : int16_t{0};
+}
+
+void SetLastingSaveBonus(int save, int32_t bonus) {
+    if (save >= 0 && save <= 1) GameState.SaveBonus[save] = Store(std::clamp(bonus, -kMaxSaveBonus, kMaxSaveBonus));
+}
+
+void GainLastingSave(int save, int32_t amount) {
+    if (save < 0 || save > 1) return;
+    const int16_t before = LastingSaveBonus(save);
+    SetLastingSaveBonus(save, before + amount);
+    GameState.Saves[save] = Store(GameState.Saves[save] + LastingSaveBonus(save) - before);
+}
 
 int16_t AmuletStatBonus(int16_t item) { return Wears(kAmuletSlot, item) ? WornX(kAmuletSlot) : int16_t{0}; }
 

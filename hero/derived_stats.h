@@ -23,6 +23,11 @@ enum SkillIndex : int {
 
 // Experience needed to leave level L (0..50).
 extern const std::array<int32_t, 51> XpTable;
+// No advance is offered from this level.
+constexpr int16_t kTopLevel = 50;
+// Whether the hero may advance a level now: below the top level with the experience to leave
+// it. A level below 0 from a damaged save never may.
+bool LevelUpOffered();
 // The statistic that caps each skill.
 extern const std::array<int16_t, 12> CapstatTable;
 
@@ -30,6 +35,15 @@ extern const std::array<int16_t, 12> CapstatTable;
 constexpr int16_t kWhileWorn = 999;
 
 void RecalcHero();
+
+// The lasting gain of a save (0 Mind, 1 Body) that fountains, altars, wishes and the cheat menu
+// give, added to Willpower or Endurance x 4. Outside -99..99 (a damaged save) it counts as 0.
+constexpr int32_t kMaxSaveBonus = 99;
+int16_t LastingSaveBonus(int save);
+// Stores a lasting gain, held to -99..99.
+void SetLastingSaveBonus(int save, int32_t bonus);
+// Adds to a save's lasting gain and its current value alike.
+void GainLastingSave(int save, int32_t amount);
 // The Prayer or Curse charges a night's rest gives at that skill: 3, one more at 8 and another at 16.
 int16_t DailyCharges(int16_t skill);
 // X of the amulet when it is that item, else 0.

@@ -17,7 +17,7 @@ int GiveItem(int16_t item, int16_t x, int16_t y, int16_t noGembag) {
     if (noGembag == 0 && item >= kFirstGem && item <= kLastGem) {
         int16_t& count = GameState.GembagCounts[item - kFirstGem];
         if (count < 0) count = 0;
-        if (count < INT16_MAX) ++count;
+        if (GembagHasRoom(item)) ++count;
         return 1;
     }
     if (!ItemRecordOf(item)) return 0;
@@ -25,4 +25,8 @@ int GiveItem(int16_t item, int16_t x, int16_t y, int16_t noGembag) {
     const int placed = AutoPlaceInGrid(BackpackGrid(), item, x, y);
     if (placed != 0) return placed > 0 ? 1 : 0;
     return GameState.HasBagOfHolding ? AddToBag(item, x, y) : 0;
+}
+
+bool GembagHasRoom(int16_t gem) {
+    return gem >= kFirstGem && gem <= kLastGem && GameState.GembagCounts[gem - kFirstGem] < INT16_MAX;
 }

@@ -309,8 +309,6 @@ constexpr std::string_view kLevelsEndText[] = {"Level 50 is the theoretical maxi
                                                "adventures are over by about",
                                                "level 25."};
 
-constexpr int16_t kTopLevel = 50;
-
 void ShowLevelsHelp(int16_t x, int16_t y) {
     const int16_t level = GameState.HeroLevel;
     if (level >= kTopLevel) {
@@ -324,6 +322,7 @@ void ShowLevelsHelp(int16_t x, int16_t y) {
     for (int32_t i = 0; i < 10; ++i) {
         const int32_t next = level + 1 + i;
         if (next > kTopLevel) break;
+        if (next < 1) continue;  // a damaged save's level below 0 has no rows of its own
         DrawSmallText(int16_t(x + 50), row, Num(next), kSmallBlue);
         DrawSmallText(int16_t(x + 150), row, Num(XpTable[size_t(next - 1)]), kSmallBlue);
         row = int16_t(row + kLineStep);

@@ -29,7 +29,6 @@
 
 namespace {
 
-constexpr int16_t kTopLevel = 50;
 
 bool MayDrop(int16_t item) {
     switch (item) {
@@ -42,11 +41,6 @@ bool MayDrop(int16_t item) {
     const int16_t type = ItemTypeOf(item);
     if (type == kKeyringItem || type == kPortalKey || type == kLoadstone || type == kGemstoneBag) return false;
     return type != kQuestItem || GameState.CanDropQuestItems == 1;
-}
-
-bool LevelUpOffered() {
-    const GameStateRecord& g = GameState;
-    return g.HeroLevel >= 0 && g.HeroLevel < kTopLevel && g.HeroXp >= XpTable[size_t(g.HeroLevel)];
 }
 
 // What one pass of the screen decided.
@@ -171,6 +165,8 @@ int UseBeaconMarker() {
         ShowMessage(100, 120, "   Teleportation magic", "   does not work here!");
         return 0;
     }
+    // A beacon whose level was erased, or whose square is off the map, stays for another try.
+    if (!CheckArrival(g.Beacon[0], g.Beacon[1], g.Beacon[2])) return 0;
     PlaySoundEffect("Elect");
     Delay(600);
     LeaveBattleState();
@@ -228,7 +224,8 @@ void RunHeroScreen(int16_t page) {
             pass = Pass::Redraw;
         } else if (HandleTattooClicks(page)) {
             // the tattoo's box has redrawn the page
-        } else if (g.Beacon[0] != kNone && AreaClicked(536, 48, 31, 31, 0, 1, 1, 1)) {
+        } else if (g.Beacon[0] != kNone && CursorItem == kNone && AreaClicked(536, 48, 31, 31, 0, 1, 1, 1)) {
+            // Refused while an item is in hand, as Quit is: the teleport would leave it behind.
             pass = UseBeaconMarker() ? Pass::Close : Pass::Redraw;
         } else if (g.Beacon[0] != kNone && AreaClicked(536, 48, 31, 31, 0, 2, 0, 1)) {
             DrawHeroScreen(page, 0);

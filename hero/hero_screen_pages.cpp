@@ -26,7 +26,6 @@ namespace {
 constexpr int16_t kGridCellTile = 1308, kBeaconTile = 1678;
 constexpr int16_t kFirstTattooIcon = 108, kFullPip = 66, kEmptyPip = 67;
 constexpr int16_t kMalePortrait = 912, kFemalePortrait = 864;
-constexpr int16_t kTopLevel = 50;
 
 constexpr std::array<std::string_view, 10> kTattooEffects{
     "+1 Perception.", "+1 Willpower.", "+5 fire resist.",           "+1 Strength.", "+1 Endurance.",
@@ -221,7 +220,6 @@ void DrawHeroScreen(int16_t page, int16_t flip) {
     if (lore && page == 2) return DrawLorePage(page, 1);
     if (page == BackpackPage()) return DrawBackpackPage(page, 1);
     if (page == BagPage()) return DrawBagPage(page, 1);
-    const GameStateRecord& g = GameState;
     DrawBackground();
     DrawSlotMarks();
     DrawEquipment();
@@ -229,8 +227,7 @@ void DrawHeroScreen(int16_t page, int16_t flip) {
     if (page == 0) DrawStatsPage();
     if (page == 1) DrawSkillsPage();
     DrawFigureExtras();
-    if (page == 0 && g.HeroLevel < kTopLevel && g.HeroLevel >= 0 && g.HeroXp >= XpTable[size_t(g.HeroLevel)])
-        DrawButton(340, 400, 5, "Level Up");
+    if (page == 0 && LevelUpOffered()) DrawButton(340, 400, 5, "Level Up");
     DrawButton(540, 400, 4, "Quit");
     DrawCursorItem();
     if (flip) Flip();

@@ -13,6 +13,7 @@
 #include "data/skill_bonus.h"
 #include "data/square_kinds.h"
 #include "data/text_field.h"
+#include "events/dungeon_devices.h"
 #include "hero/derived_stats.h"
 #include "hero/help_boxes.h"
 #include "hero/hero_names.h"
@@ -24,7 +25,6 @@
 #include "platform/sound.h"
 #include "platform/source_rects.h"
 #include "platform/widgets.h"
-#include "script/flags.h"
 #include "view/map_view.h"
 #include "view/play_screen.h"
 
@@ -41,16 +41,8 @@ void DrawSlateAndBook() {
     BltFast(BackSurface, 0, 0, BookPicture, FullScreenRect, kBltKeyed);
 }
 
-// A bridge keeps the hero out unless it stands (type 0 by its condition, type 1 by its flag); a
-// grown lily bridge (type 2) keeps him out too.
-bool BridgeBlocks(const EventRecord& ev) {
-    switch (ev.Word[1]) {
-        case 0: return !CheckFlagCondition(ev.Word[2], ev.Word[3], ev.Word[4]);
-        case 1: return GameFlag(ev.Word[6]) != 1;
-        case 2: return GameFlag(ev.Word[6]) == 1;
-        default: return false;
-    }
-}
+// A bridge keeps the hero out unless it stands; a grown lily bridge keeps him out too.
+bool BridgeBlocks(const EventRecord& ev) { return ev.Word[1] == 2 ? BridgeOpen(&ev) : !BridgeOpen(&ev); }
 
 // A square the teleport may land on: seen, open, free of monsters and events that bar.
 bool TeleportTargetFree(int16_t column, int16_t row) {
@@ -166,7 +158,7 @@ void DrawPotionOfStats(const std::array<int16_t, 7>& entryBase) {
 
 void RunPotionOfStats() {
     GameStateRecord& g = GameState;
-    g.StatPoints = SkillBonus.LevelUpStatPoints;
+    g.StatPoints = LevelUpStatPointCount();
     std::array<int16_t, 7> entryBase{};
     for (size_t s = 0; s < entryBase.size(); ++s) entryBase[s] = g.BaseStats[s];
     const auto draw = [&] { DrawPotionOfStats(entryBase); };

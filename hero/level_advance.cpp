@@ -66,7 +66,7 @@ void DrawLevelAdvance(const Stats7& entryStats, uint32_t flip) {
 
 void RunLevelAdvance() {
     GameStateRecord& g = GameState;
-    g.StatPoints = SkillBonus.LevelUpStatPoints;
+    g.StatPoints = LevelUpStatPointCount();
     const Stats7 entryStats = Copy(g.Stats), entryBase = Copy(g.BaseStats);
     const auto draw = [&] { DrawLevelAdvance(entryStats, 1); };
     PlaySoundEffect("Text");

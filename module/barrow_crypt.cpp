@@ -88,9 +88,9 @@ LevelPlan BarrowCryptPlan() {
         {'+', 324},   // a torch on the wall
         {'.', 329},   // flagstones
         {'c', 329, 672},  // coffins
-        {'k', 329, 283},  // skulls
+        {'k', 329, picture::kSkulls},  // skulls
         {'i', 329, 313},  // pillars
-        {'b', 329, 41},   // old bones
+        {'b', 329, picture::kBones, 1295},  // old bones, walked over
         {'A', 329, 656},  // the altar
     };
     const int16_t m = flag::kCryptMonsters;
@@ -98,7 +98,7 @@ LevelPlan BarrowCryptPlan() {
                                         {int16_t(item::kFirstGem + 1), 0, 0}, {item::kAntidote, 0, 0},
                                         {item::kHealing, 0, 0}, {}}};
     p.events = {
-        {'U', '.', Portal({}, 1398, kBarrowHalls, 45, 25).Say({"The steps climb back to", "the upper halls."})},
+        {'U', '.', Portal({}, picture::kStairsUp, kBarrowHalls, 45, 25).Say({"The steps climb back to", "the upper halls."})},
         {'O', '.', PitBottom(flag::kShaft, kBarrowHalls, 19, 30, 10)},
         {'a', '.', StepText({flag::kCryptWarned, kEqual, -1}, {flag::kCryptWarned, kSet, 1}, 50)
                        .Say({"The crypt of the wardens.", "Here they were laid to", "rest - and here they",

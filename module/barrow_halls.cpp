@@ -68,7 +68,8 @@ LevelPlan BarrowHallsPlan() {
         {'#', 321},   // rock walls
         {'+', 324},   // a torch on the wall
         {'.', 329},   // flagstones
-        {'b', 329, 41},   // old bones
+        {'b', 329, picture::kBones, 1295},  // old bones, walked over
+        {'W', 329, picture::kStoneWarden},        // the stone warden
     };
     const int16_t m = flag::kHallsMonsters;
     const std::array<Loot, 6> chest = {{{item::kBoneKey, 0, 0}, {item::kGold, 0, 30}, {item::kHealing, 0, 0},
@@ -76,7 +77,7 @@ LevelPlan BarrowHallsPlan() {
     const std::array<Loot, 6> rack = {{{item::kMace, 0, 0}, {item::kSpear, 0, 0}, {item::kIronCap, 0, 0},
                                        {item::kArrows, 0, 15}, {}, {}}};
     p.events = {
-        {'U', '.', Portal({}, 1398, kVale, 43, 25).Say({"Daylight shows at the", "top of the passage."})},
+        {'U', '.', Portal({}, picture::kStairsToDaylight, kVale, 43, 25).Say({"Daylight shows at the", "top of the passage."})},
         {'a', '.', StepText({flag::kBarrowFound, kEqual, -1}, {flag::kBarrowFound, kSet, 1}, 25)
                        .Say({"The Sunken Barrow. Roots", "hang from the roof and", "old bones crunch under",
                              "your boots. Somewhere", "below, the Barrow Knight", "keeps his watch."})},
@@ -86,11 +87,11 @@ LevelPlan BarrowHallsPlan() {
         {'2', '.', Monster(monster::kRat, int16_t(m + 1), 1)},
         {'C', '.', TrappedChest(7, {}, 11, 2, flag::kChestTrap, flag::kChestSlots, chest, 0)},
         {'Z', '.', SecretDoor(321, 1, flag::kSecretDoor)},
-        {'j', '.', Prise(3, {1, 6, 0}, flag::kPriseTrap, flag::kPriseSlots,
+        {'j', 'W', Prise(3, {1, 6, 0}, flag::kPriseTrap, flag::kPriseSlots,
                          {{{int16_t(item::kFirstGem + 3), 0, 0}, {item::kFirstGem, 0, 0}, {}}}, 3, 12)
                        .Say({"A stone warden kneels", "here. Gems glitter in", "its eyes."})},
         {'R', '.', Runes({5, 12, 0, 0, 0}, 1475)},
-        {'y', '.', Trigger({}, {flag::kShrine, kSet, 1}, 20, 10)},
+        {'y', '.', Trigger({flag::kShrine, kEqual, -1}, {flag::kShrine, kSet, 1}, 20, 10)},
         {'O', '.', Pit(0, {2, 6, 0}, flag::kShaft, kBarrowCrypt, 8, 14, 10)},
         {'K', '.', ComplexDoor(3, kDoorLocked, 18, 6, item::kBoneKey, flag::kBoneDoor)
                        .Say({"Bones are worked into the", "iron of this door."})},
@@ -105,7 +106,7 @@ LevelPlan BarrowHallsPlan() {
                        .Say({"An iron grate bars the", "way. There must be a", "lever somewhere."})},
         {'5', '.', Monster(monster::kGoblinArcher, int16_t(m + 4))},
         {'6', '.', Monster(monster::kGoblin, int16_t(m + 5), 1)},
-        {'V', '.', Portal({}, 1397, kBarrowCrypt, 4, 10).Say({"Worn steps lead down", "into the dark."})},
+        {'V', '.', Portal({}, picture::kStairsDown, kBarrowCrypt, 4, 10).Say({"Worn steps lead down", "into the dark."})},
         {'Q', '.', Boulder(26)},
         {'q', '.', PressurePad(flag::kPad)},
         {'g', '.', ToggleWall({flag::kPad, kBelow, 0}, 321)},

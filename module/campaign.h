@@ -17,11 +17,11 @@ namespace item {
 constexpr int16_t kHealing = 1, kGreaterHealing = 2, kAntidote = 5;
 constexpr int16_t kFirstGem = 20;  // nine gems, 20..28
 constexpr int16_t kOpening = 68;   // what a knock uses
-constexpr int16_t kKeyring = 76, kRope = 94, kWolfPelt = 114;
+constexpr int16_t kKeyring = 76, kRope = 94, kHolySymbol = 96, kWolfPelt = 114;
 constexpr int16_t kBoneKey = 125, kCryptKey = 126;
 constexpr int16_t kPrimer = 148, kChronicle = 149;  // books 0 and 1
 constexpr int16_t kLetter = 187;                    // every new hero carries it
-constexpr int16_t kGold = 231, kRations = 232;
+constexpr int16_t kGold = 231, kRations = 232, kRitualKnife = 236;
 constexpr int16_t kLockPicks = 248, kArrows = 251;
 constexpr int16_t kShortSword = 273, kBroadsword = 274, kHandAxe = 278, kMace = 282, kDagger = 288;
 constexpr int16_t kIronCap = 299, kGreatsword = 325, kSpear = 336;
@@ -35,6 +35,14 @@ namespace monster {
 constexpr int16_t kRat = 1, kBat = 2, kWolf = 3, kGoblin = 4, kGoblinArcher = 5, kSkeleton = 6, kSkeletonArcher = 7,
                   kGhoul = 8, kSpider = 9, kWight = 10, kBarrowKnight = 11;
 }  // namespace monster
+
+// The campaign's own pictures, at the start of the custom ranges of its custom.bmp.
+namespace picture {
+constexpr int16_t kStoneWarden = 2240, kStairsDown = 2241, kStairsUp = 2242, kCaveMouth = 2243, kCart = 2244,
+                  kPantry = 2245, kBones = 2246, kSkulls = 2247, kStairsToDaylight = 2248;
+constexpr int16_t kKnight = 1700;  // a set of four, one square
+constexpr int16_t kSpider = 1748;  // a set of four, two squares wide
+}  // namespace picture
 
 // People of the towns: picture 1364 + 2 x trade.
 namespace npc {

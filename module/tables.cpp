@@ -62,6 +62,7 @@ constexpr ItemPlan kItems[] = {
     {item::kOpening, "Scroll of Opening", kScroll},
     {item::kKeyring, "Keyring", kKeyringItem},
     {item::kRope, "Rope and Grapple", kRope},
+    {item::kHolySymbol, "Holy Symbol", kHolySymbol},
     {item::kWolfPelt, "Wolf Pelt", kTradeGoods},
     {item::kBoneKey, "Bone Key", kKey},
     {item::kCryptKey, "Crypt Key", kKey},
@@ -70,6 +71,7 @@ constexpr ItemPlan kItems[] = {
     {item::kLetter, "Letter of Passage", kQuestItem},
     {item::kGold, "Gold", kCoins},
     {item::kRations, "Rations", kFood},
+    {item::kRitualKnife, "Ritual Knife", kRitualKnife},
     {item::kLockPicks, "Lock Picks", kThievesTools},
     {item::kArrows, "Arrows", kArrows},
     {item::kShortSword, "Short Sword", kOneHandedWeapon, 0, 1, 6, 0, 0, 1},
@@ -122,9 +124,9 @@ constexpr MonsterPlan kMonsters[] = {
     {monster::kSkeleton, "Skeleton", 324, 16, 2, 10, 6, 0, 1, 5, 1, 6, 0, 25},
     {monster::kSkeletonArcher, "Skeleton Archer", 332, 16, 2, 8, 4, 5, 1, 6, 1, 4, 0, 28},
     {monster::kGhoul, "Ghoul", 336, 16, 2, 12, 6, 0, 0, 6, 1, 6, 0, 40},
-    {monster::kSpider, "Giant Spider", 1052, 11, 2, 14, 6, 0, 1, 7, 1, 6, 0, 60},
+    {monster::kSpider, "Giant Spider", picture::kSpider, 11, 2, 14, 6, 0, 1, 7, 1, 6, 0, 60},
     {monster::kWight, "Barrow Wight", 360, 17, 2, 12, 6, 0, 0, 8, 1, 4, 0, 70},
-    {monster::kBarrowKnight, "Barrow Knight", 1192, 16, 2, 26, 8, 0, 1, 10, 1, 8, 0, 200},
+    {monster::kBarrowKnight, "Barrow Knight", picture::kKnight, 16, 2, 26, 8, 0, 1, 10, 1, 8, 0, 200},
 };
 
 void MakeMonsters() {
@@ -229,7 +231,7 @@ const BookPlan kBooks[] = {
         "keeps their lantern on its arms, and", "the elders keep their seal in the hall.", "",
         "May it never leave it.", "", ""},
        {"Of late: travellers speak of wolves in", "the vale, and of lights beneath the",
-        "Barrow Hills. The hunter Brann offers", "coin for wolf pelts.", "", "", "", "", "", "", ""}}}},
+        "Barrow Hills. The hunter Brann will pay", "whoever drives the wolves away.", "", "", "", "", "", "", ""}}}},
 };
 
 void MakeBooks() {

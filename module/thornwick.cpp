@@ -196,7 +196,7 @@ LevelPlan ThornwickPlan() {
         "TT,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,TT",
         "TT,,,,,,,,,,,,,,..,,,,,,,,,,,,,,,,%%%%%%%%%%%,,,TT",
         "TT,############,..,########,,,,,,,%qqqqqqqqq%*,,TT",
-        "TT,#bi______bb#,..,#bb__bb#,,,,,,,%qqqqpqqqq%,*,TT",
+        "TT,#bi______bb#,..,#bb__bb#,,,,,,,%qqqqpqqqy%,*,TT",
         "TT,#__________#,..,#__s___#,,,,,,,%qqqqqqqqq%,,,TT",
         "TT,#____t_t___#,..,#______#,,,,,,,%qaqqqqqqq%,,,TT",
         "TT,#__________DW..,#______#,,,,,,,%qqqqqqqqq%,,,TT",
@@ -212,14 +212,14 @@ LevelPlan ThornwickPlan() {
         "TT,#_________#,,.............S..,,,,,,.,,,,,,g,,TT",
         "TT,#___M_____D.............................::::::E",
         "TT,#_________#.............................::::::E",
-        "TT,#_________#,,................,,,,,,.,,,,,B,,,TT",
+        "TT,#_________#,,................,,,,,,.,,,,,BC,,TT",
         "TT,#_________#,,....c...........,,,,,,.,,,,,,,,,TT",
         "TT,#bb_______#,,................,,,,,,.,,,,,,,,,TT",
         "TT,###########,,..l....u...u...l,,,,,,.,,,,,,,,,TT",
         "TT*,,,,,,,,,,,,,..,,,,,.,,,,,,,,,,,,,,.,,,,,,,,,TT",
         "TT,,,,,,,,,,,,,,..,####D#####,,,,,,###D###,,,,,,TT",
-        "TT,##########,,,..,#________#,,,,,,#_____#,,,,,,TT",
-        "TT,#________#,,,..,#________#,,,,,,#_____#,,,,,,TT",
+        "TT,##########,,,..,#________#,,,,,,#_j___#,,,,,,TT",
+        "TT,#________#,,,..,#______z_#,,,,,,#_____#,,,,,,TT",
         "TT,#_k______#,,,..,#________#,,,,,,#__e__#,,,,,,TT",
         "TT,#________D.....,#________#,,,,,,#_____#,,,,,,TT",
         "TT,#________#,,,..,#___r____#,,,,,,#######,,,,,,TT",
@@ -254,12 +254,21 @@ LevelPlan ThornwickPlan() {
         {'n', 11, 1806},          // beds
         {'l', 10, 592},           // lamp posts
         {'u', 10, 599},           // benches
+        {'C', 1, picture::kCart},  // the carter's cart
     };
     const std::array<Loot, 6> pack = {{{item::kShortSword, 0, 0}, {item::kLeatherArmour, 0, 0}, {item::kGold, 0, 40},
                                        {item::kRations, 0, 5}, {item::kHealing, 0, 0}, {item::kHealing, 0, 0}}};
-    const std::array<Loot, 8> stock = {{{item::kShortSword, 0, 0}, {item::kBroadsword, 0, 0},
+    // A ration line is priced by its count, and a buyer takes one ration a purchase: one ration
+    // alone is worth less than a coin at the shop's price, so the line counts two.
+    const std::array<Loot, 8> stock = {{{item::kShortSword, 0, 0}, {item::kDagger, 0, 0},
                                         {item::kLeatherArmour, 0, 0}, {item::kRoundShield, 0, 0}, {item::kRope, 0, 0},
-                                        {item::kLockPicks, 0, 0}, {item::kRations, 0, 1}, {item::kHealing, 0, 0}}};
+                                        {item::kLockPicks, 0, 0}, {item::kRations, 0, 2}, {item::kHealing, 0, 0}}};
+    // Plain arrows are worth nothing to a shop; these are a little better, and cost something.
+    const std::array<Loot, 8> armoury = {{{item::kBroadsword, 0, 0}, {item::kHandAxe, 0, 0}, {item::kMace, 0, 0},
+                                          {item::kSpear, 0, 0}, {item::kShortBow, 0, 0}, {item::kArrows, 1, 20},
+                                          {item::kIronCap, 0, 0}, {}}};
+    const std::array<Loot, 8> templeStall = {{{item::kHolySymbol, 0, 0}, {item::kAntidote, 0, 0}, {}, {}, {}, {}, {}, {}}};
+    const std::array<Loot, 8> seerShelf = {{{item::kRitualKnife, 0, 0}, {}, {}, {}, {}, {}, {}, {}}};
     p.events = {
         {'D', '_', SimpleDoor(0)},
         {'W', ',', StepText({flag::kWelcomed, kEqual, -1}, {flag::kWelcomed, kSet, 1})
@@ -267,11 +276,20 @@ LevelPlan ThornwickPlan() {
                              "a bell from the temple.", "", "Elder Maren waits for", "you in the town hall,",
                              "west of the square."})},
         {'Y', '_', ItemsCache(flag::kPack, pack, 650).Say({"Your pack lies where you", "left it, by the bed."})},
-        {'P', '_', Pantry(287).Say({"The innkeeper's pantry.", "'Help yourself - the", "road is long.'"})},
+        {'P', '_', Pantry(picture::kPantry).Say({"The innkeeper's pantry.", "'Help yourself - the", "road is long.'"})},
         {'i', '_', Inn(npc::kInnkeeper, 5).Say({"The Crooked Lantern.", "'A room, a meal, a", "drink? Sit, sit!'"})},
         {'s', '_', Shop(npc::kShopkeeper, stock, 60, 1)
                        .Say({"Odds and Ends. 'Blades,", "rope, bread - whatever", "the road asks of you.'"})
                        .Else({"Odds and Ends"})},
+        {'z', '_', Shop(npc::kTrainer + 1, armoury, 60, 0)
+                       .Say({"Hedda's armoury. 'Good", "steel, and a bow for", "those who keep their", "distance.'"})
+                       .Else({"Hedda's armoury"})},
+        {'y', 'q', Shop(npc::kPriest + 1, templeStall, 20, 0)
+                       .Say({"The temple's alms table.", "'A holy symbol, for", "those who would pray,", "and cures for the road.'"})
+                       .Else({"The alms table"})},
+        {'j', '_', Shop(npc::kSeer + 1, seerShelf, 20, 0)
+                       .Say({"On a shelf, a black", "knife. 'For those who", "would curse. Blood is", "its price, and a little", "gold.'"})
+                       .Else({"The seer's shelf"})},
         {'p', 'q', Temple(npc::kPriest).Say({"The temple of the Dawn.", "'Be healed, be blessed,", "for a gift to the",
                                              "temple.'"})},
         {'a', 'q', Talk(kAcolyte, npc::kAcolyte)},

@@ -85,7 +85,7 @@ LevelPlan ValePlan() {
         {'r', 'F', Wilderness({}, 15, {monster::kWolf, monster::kGoblin, monster::kBat}, {1, 1, 1}, {2, 2, 3}, 60)},
         {'c', ',', OneItem({}, flag::kCampsite, {item::kRations, 0, 3}, 1610)
                        .Say({"An abandoned campfire,", "still warm. A bundle of", "food lies beside it."})},
-        {'X', 'h', Portal({}, 1397, kBarrowHalls, 5, 25)
+        {'X', 'h', Portal({}, picture::kCaveMouth, kBarrowHalls, 5, 25)
                        .Say({"A dark mouth opens in the", "side of the barrow. Cold", "air breathes out of it."})},
     };
     p.exits = {{3, kThornwick, 48, 25}};

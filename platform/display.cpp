@@ -44,6 +44,7 @@ std::array<Surface*, 2> WinPictures{};
 Surface* HeroScreenPicture = nullptr;
 Surface* SlatePicture = nullptr;
 Surface* Slate2Picture = nullptr;
+Surface* KitSlatePicture = nullptr;
 Surface* DeathPicture = nullptr;
 std::array<Surface*, 3> WorldMapSurfaces{};
 Surface* TitleMenuPicture = nullptr;
@@ -140,6 +141,8 @@ void ForEachSlot(F&& f) {
     f(BarPixel, 1, 2);
     all(DigitPictures, 5, 7);
     f(CityMapMarker, 74, 74);
+    // The level editor's own slate comes after the game's surfaces, whose places stay as they are.
+    f(KitSlatePicture, 640, 480);
 }
 
 }  // namespace

@@ -41,6 +41,7 @@ extern std::array<Surface*, 2> WinPictures;
 extern Surface* HeroScreenPicture;
 extern Surface* SlatePicture;
 extern Surface* Slate2Picture;
+extern Surface* KitSlatePicture;  // the slate as the level editor's screen shows it
 extern Surface* DeathPicture;
 extern std::array<Surface*, 3> WorldMapSurfaces;
 extern Surface* TitleMenuPicture;
@@ -58,7 +59,7 @@ extern Surface* BarPixel;
 extern std::array<Surface*, 10> DigitPictures;
 extern Surface* CityMapMarker;
 
-constexpr int kOffscreenSurfaceCount = 8658;
+constexpr int kOffscreenSurfaceCount = 8659;
 
 struct PictureSize {
     int32_t width, height;

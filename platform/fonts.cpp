@@ -29,11 +29,11 @@ int32_t GlyphIndex(char ch, int16_t colour) {
 }
 
 void DrawBigText(int16_t x, int16_t y, std::string_view text, int16_t colour) {
-    DrawText(BigGlyphs, BigGlyphRect, 10, x, y, text, colour);
+    DrawText(BigGlyphs, BigGlyphRect, kBigAdvance, x, y, text, colour);
 }
 
 void DrawSmallText(int16_t x, int16_t y, std::string_view text, int16_t colour) {
-    DrawText(SmallGlyphs, SmallGlyphRect, 6, x, y, text, colour);
+    DrawText(SmallGlyphs, SmallGlyphRect, kSmallAdvance, x, y, text, colour);
 }
 
 void DrawSmallGlyph(Surface* dest, int32_t x, int32_t y, int32_t index) {

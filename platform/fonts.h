@@ -9,6 +9,8 @@
 // Colours are offsets into the glyph sheets.
 constexpr int16_t kBigTeal = 0, kBigRed = 91, kBigBlue = 182, kBigWhite = 273, kBigGreen = 364, kBigBlack = 455;
 constexpr int16_t kSmallBlack = 0, kSmallRed = 91, kSmallBlue = 182, kSmallGreen = 273;
+// Pixels from one character to the next.
+constexpr int32_t kBigAdvance = 10, kSmallAdvance = 6;
 
 // Two marks in the small font's first colour: the text cursor and a blank cell.
 constexpr int16_t kSmallCursorMark = 3;

@@ -243,6 +243,7 @@ void LoadGraphics() {
     LoadPage(LongScroll, "VLONGSCROLL", 456, 170, Key::Colour);
     LoadPage(SlatePicture, "VSLATE", 640, 480);
     LoadPage(Slate2Picture, "VSLATE2", 640, 480);
+    LoadPage(KitSlatePicture, "VKITSLATE", 640, 480);
     LoadPage(DeathPicture, "VDEAD", 640, 480);
     LoadPage(HeroFigure, "VMAN", 217, 231, Key::Colour);
     const char* objectives[] = {"VexObj.bmp", "VexObj1.bmp", "VexObj2.bmp", "VexObj3.bmp", "VexObj4.bmp"};

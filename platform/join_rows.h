@@ -1,4 +1,5 @@
-// Rows of a constant table and arrays of such rows, joined into one array in order.
+// Rows of a constant table: arrays of rows joined into one array in order, and rows changed
+// by a modifier.
 #pragma once
 
 #include <array>
@@ -27,4 +28,11 @@ constexpr auto JoinRows(const Parts&... parts) {
     };
     (put(parts), ...);
     return out;
+}
+
+// A row of a constant table with one member changed: the tables' modifiers.
+template <class Row, class T, class V>
+constexpr Row With(Row row, T Row::*member, V value) {
+    row.*member = T(value);
+    return row;
 }

@@ -51,7 +51,7 @@ void DrawPieceRow(Surface* dest, int32_t x, int32_t y, int16_t widthPieces, int1
 void DrawButton(int16_t x, int16_t y, int16_t widthPieces, std::string_view label) {
     DrawPieceRow(BackSurface, x, y, widthPieces, kButtonLeft, kButtonMiddle, kButtonRight);
     label = label.substr(0, label.find('\0'));
-    const int32_t labelX = x + (20 * widthPieces - 6 * int32_t(label.size())) / 2;
+    const int32_t labelX = x + (20 * widthPieces - kSmallAdvance * int32_t(label.size())) / 2;
     DrawSmallText(int16_t(labelX), int16_t(y + 6), label, kSmallBlack);
 }
 

@@ -30,6 +30,7 @@ int OweItem(const ScriptRun& run, int16_t item, int16_t x, int16_t y) {
 
 // What a GST kind changes, and the words of its two messages.
 struct StatGift {
+    // Both null for a save, whose gain is kept beside its base.
     int16_t* base;
     int16_t* current;
     std::string_view name;
@@ -47,7 +48,7 @@ bool StatGiftOf(int16_t kind, StatGift& gift) {
                 " resistance penalty! >", " "};
     } else if (kind >= 11 && kind < 13) {
         const int i = kind - 11;
-        gift = {&g.BaseSaves[i], &g.Saves[i], SaveNames[size_t(i)], " bonus! >", " penalty! >", "% "};
+        gift = {nullptr, nullptr, SaveNames[size_t(i)], " bonus! >", " penalty! >", "% "};
     } else {
         return false;
     }
@@ -112,8 +113,12 @@ void GiveStatCode(ScriptRun& run) {
     }
     StatGift gift;
     if (!StatGiftOf(kind, gift)) return;
-    *gift.base = Wrap16(*gift.base + n);
-    *gift.current = Wrap16(*gift.current + n);
+    if (gift.base) {
+        *gift.base = Wrap16(*gift.base + n);
+        *gift.current = Wrap16(*gift.current + n);
+    } else {
+        GainLastingSave(kind - 11, n);
+    }
     const std::string amount = Num(n) + std::string(gift.sign) + std::string(gift.name);
     if (n >= 0) AppendReport("< You receive a +" + amount + std::string(gift.bonus));
     else AppendReport("< You suffer a permanent " + amount + std::string(gift.penalty));

@@ -33,14 +33,9 @@ bool RollHolds(int16_t size, int16_t op, int16_t other) {
 int16_t CurrentStat(int16_t stat) { return stat >= 0 && stat < 7 ? GameState.Stats[stat] : int16_t{-1}; }
 int16_t CurrentSkill(int16_t skill) { return skill >= 0 && skill < 12 ? GameState.Skills[skill] : int16_t{-1}; }
 
-// Cells of the backpack and, when owned, of the bag that hold the item; gems add the gem bag.
+// Instances in the backpack and, when owned, the bag; gems add the gem bag's count.
 int32_t CarriedCount(int16_t item) {
-    auto count = [item](ItemGrid grid) {
-        return int32_t(std::count_if(grid.begin(), grid.end(),
-                                     [item](int16_t cell) { return cell != kNone && InstanceItem(cell) == item; }));
-    };
-    int32_t n = count(BackpackGrid());
-    if (GameState.HasBagOfHolding) n += count(BagGrid());
+    int32_t n = CountCarriedInstances(item);
     if (item >= kFirstGem && item <= kLastGem) n += std::max<int16_t>(GameState.GembagCounts[item - kFirstGem], 0);
     return n;
 }

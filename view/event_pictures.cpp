@@ -11,6 +11,7 @@
 #include "data/monster_records.h"
 #include "data/square_kinds.h"
 #include "data/text_field.h"
+#include "events/dungeon_devices.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
 #include "map_view.h"
@@ -246,19 +247,11 @@ void DrawCrackEvent(const Cell& c) {
     if (c.Flag(3) == -1) c.TileOfWord(1);
 }
 
+// Drawn while it stands: a normal bridge with its own tile, an ice or lily bridge with theirs.
 void DrawBridgeEvent(const Cell& c) {
-    switch (c.w[1]) {
-        case 0:
-            if (c.Cond(2)) c.TileOfWord(5);
-            break;
-        case 1:
-            if (c.Flag(6) == 1) c.Tile(235);
-            break;
-        case 2:
-            if (c.Flag(6) == 1) c.Tile(215);
-            break;
-        default: break;
-    }
+    if (!BridgeOpen(&c.e)) return;
+    if (c.w[1] == 0) c.TileOfWord(5);
+    else c.Tile(c.w[1] == 1 ? 235 : 215);
 }
 
 void DrawMushroomEvent(const Cell& c) {

@@ -6,12 +6,12 @@
 #include "data/game_state.h"
 #include "data/square_kinds.h"
 #include "event_pictures.h"
+#include "events/dungeon_devices.h"
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
 #include "map_view.h"
 #include "platform/message_boxes.h"
 #include "platform/random.h"
-#include "script/flags.h"
 #include "view_pictures.h"
 
 namespace {
@@ -89,8 +89,7 @@ bool OnDangerSquare(int32_t s) {
     const int16_t access = CurrentLevel.AccessLayer[s];
     if ((access == kChasmAccess || access == kMawAccess) && GameState.HeroForm != kFalconForm) {
         danger = true;
-        const EventRecord* bridge = EventOfType(hx, hy, 1270);
-        if (bridge && CheckFlagCondition(bridge->Word[2], bridge->Word[3], bridge->Word[4])) danger = false;
+        if (BridgeOpen(EventAt(hx, hy))) danger = false;
         const int16_t e = GameState.MonsterGrid[s];
         if (e >= 0 && e < 50 && GameState.EncounterList[e].Kind == 2) danger = false;
     }

@@ -20,25 +20,8 @@ namespace {
 
 const GameStateRecord& G() { return GameState; }
 
-constexpr std::array<int16_t, kHudButtonCount> kButtonTiles = {
-    1380, 1381, 1382, 1383, 1384, 1385, 1386, 1387, 1388, 1389, 1390, 1391, 1392, 1604, 1393, 1699};
-
-constexpr HudButtonPlace kNormalLayout[] = {
-    {kBowButton, 455, 355, 456},         {kWandButton, 490, 355, 490},       {kHideButton, 525, 355, 525},
-    {kDisarmButton, 560, 355, 560},      {kDigButton, 595, 355, 595},        {kStatisticsButton, 455, 390, 456},
-    {kInventoryButton, 490, 390, 490},   {kQuestButton, 525, 390, 525},      {kWorldMapButton, 560, 390, 560},
-    {kTranslationsButton, 595, 390, 595}, {kRestButton, 455, 425, 455},       {kCloseButton, 490, 425, 490},
-    {kActivateButton, 525, 425, 525},    {kPushButton, 560, 425, 560},       {kOptionsButton, 595, 425, 595},
-};
-constexpr HudButtonPlace kBeastLayout[] = {
-    {kRestButton, 455, 355, 456},        {kQuestButton, 490, 355, 490},      {kWorldMapButton, 525, 355, 525},
-    {kTranslationsButton, 560, 355, 560}, {kOptionsButton, 595, 355, 595},   {kHumanFormButton, 455, 390, 456},
-};
-constexpr HudButtonPlace kCompactLayout[] = {
-    {kStatisticsButton, 455, 355, 455},  {kInventoryButton, 490, 355, 490},  {kQuestButton, 525, 355, 525},
-    {kWorldMapButton, 560, 355, 560},    {kTranslationsButton, 595, 355, 595}, {kRestButton, 455, 390, 455},
-    {kActivateButton, 490, 390, 490},    {kOptionsButton, 525, 390, 525},
-};
+// The right edge of the parchment of the side panel's scroll (MediumScroll at x 445).
+constexpr int16_t kSideScrollTextRight = 618;
 
 // Statistics an affliction has lowered show in red.
 bool Lowered(int stat) {
@@ -54,12 +37,6 @@ bool Lowered(int stat) {
 }
 
 }  // namespace
-
-std::span<const HudButtonPlace> CurrentHudLayout() {
-    if (G().CompactHud != 0) return kCompactLayout;
-    if (G().HeroForm > 0) return kBeastLayout;
-    return kNormalLayout;
-}
 
 void DrawVerticalGauge(int16_t value, int16_t max, int16_t x, int16_t y, int16_t piece) {
     if (value <= 0 || max <= 0 || piece < 0 || size_t(piece) >= VerticalGaugeStripes.size()) return;
@@ -98,7 +75,7 @@ void DrawXpBar() {
 }
 
 void DrawHudButtons() {
-    for (const HudButtonPlace& b : CurrentHudLayout()) DrawTile(kButtonTiles[b.Button], b.X, b.Y);
+    for (const HudButtonPlace& b : CurrentHudLayout()) DrawTile(HudButtonOf(b.Button).Tile, b.X, b.Y);
 }
 
 void DrawHeroSummary(int16_t x, int16_t y) {
@@ -169,6 +146,19 @@ void DrawSidePanel() {
         case 2: DrawLocationPanel(); break;
         default: break;
     }
+}
+
+int16_t DrawSideScrollText(int16_t x, int16_t y, std::string_view text, int16_t colour, int16_t step) {
+    const size_t room = x < kSideScrollTextRight ? size_t((kSideScrollTextRight - x) / kSmallAdvance) : 1;
+    while (text.size() > room) {
+        const size_t space = text.rfind(' ', room);
+        const bool atSpace = space != std::string_view::npos && space > 0;
+        DrawSmallText(x, y, text.substr(0, atSpace ? space : room), colour);
+        text.remove_prefix(atSpace ? space + 1 : room);
+        y = int16_t(y + step);
+    }
+    DrawSmallText(x, y, text, colour);
+    return int16_t(y + step);
 }
 
 void DrawStatusIcons() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 // The vitals panel: hit-point and energy gauges, damage reduction, gold and food.
 void DrawVitals();
@@ -23,5 +24,9 @@ void DrawCombatPanel(int16_t x, int16_t y);
 void DrawEnhancementsPanel(int16_t x, int16_t y);
 void DrawBeastFormPanel();
 void DrawLocationPanel();
+// A report line on the side panel's scroll in the small font, from (x, y): a line too long for
+// the parchment (a monster's name in it) goes on at a space, `step` pixels lower, and a word
+// longer than the room is cut. Returns the y of the line after it.
+int16_t DrawSideScrollText(int16_t x, int16_t y, std::string_view text, int16_t colour, int16_t step);
 // The affliction row under the view, growing to the left from x 415.
 void DrawStatusIcons();

@@ -6,6 +6,7 @@
 #include "adventure/wilderness.h"
 #include "data/game_state.h"
 #include "data/square_kinds.h"
+#include "events/dungeon_devices.h"
 #include "map_view.h"
 #include "platform/message_boxes.h"
 #include "script/flags.h"
@@ -35,7 +36,7 @@ int EventSight(const EventRecord& e) {
         case 1261: return EventCondition(w, 1) && w[5] == 0;                            // TOGGLE
         case 1266: return GameFlag(w[3]) == -1;                                // CRACK
         case 1281: return EventCondition(w, 1) ? w[5] == 3 : w[7] == 3;                  // ALT TILE
-        case 1270: return EventCondition(w, 2) ? -1 : 0;                                 // BRIDGE
+        case 1270: return BridgeOpen(&e) ? -1 : 0;                                       // BRIDGE
         default: return 0;
     }
 }

@@ -22,7 +22,7 @@ constexpr FormField MapName(size_t i, std::string_view label) {
 }
 constexpr auto kFields = JoinFields(
     ChoiceField(offsetof(CustomCampaignRecord, WorldMapPages), LabelsOf<WorldMapCountLabels>, 4, {240, 206, 130, 6},
-                {240, 206, 6, 4}, {120, 211, "No. of world maps", kSmallBlue}),
+                ListOf(6, 4), {120, 211, "No. of world maps", kSmallBlue}),
     MapName(0, "World Map 1 Name:"), MapName(1, "World Map 2 Name:"), MapName(2, "World Map 3 Name:"),
     CheckField(offsetof(CustomCampaignRecord, DurwichEnabled), 330, 315,
                {120, 317, "Include Durwich map ingame?", kSmallBlue}),

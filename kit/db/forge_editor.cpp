@@ -24,7 +24,7 @@ constexpr int16_t kLastRecipe = int16_t(std::tuple_size_v<decltype(ForgeTable)> 
 constexpr int16_t kLastItem = kItemCount - 1;
 
 constexpr auto kFields = JoinFields(
-    ChoiceField(offsetof(ForgeRecipe, ForgeType), LabelsOf<ForgeTypeLabels>, 4, {150, 95, 160, 7}, {150, 95, 7, 4},
+    ChoiceField(offsetof(ForgeRecipe, ForgeType), LabelsOf<ForgeTypeLabels>, 4, {150, 95, 160, 7}, ListOf(7, 4),
                 {60, 100, "Forge Type:"}),
     FieldColumn<5>(NumberField(offsetof(ForgeRecipe, ForgeReqItems), -1, kLastItem, {150, 125, 60, 3},
                                {60, 130, "Req Item:"}),

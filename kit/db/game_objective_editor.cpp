@@ -39,7 +39,7 @@ static_assert(ValidForm(kFields));
 
 // Drawn by the form; opened by the loop, which stops a playing tune first. Value v is row v + 1.
 constexpr FormField kTuneField = ChoiceField(AT(ObjectiveTune), LabelsOf<TuneNames>, 19, {355, 355, 160, 8},
-                                             {355, 15, 9, 14}, {320, 360, "Tune:"}, -1);
+                                             ListOf(9, 14).At(355, 15), {320, 360, "Tune:"}, -1);
 #undef AT
 
 constexpr Stepper kSteppers[] = {{"Prev", 185, 125, 2, 'P', 0, Counter::kPage, -1},

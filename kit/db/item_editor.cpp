@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
+#include <memory>
 
 #include "data/data_files.h"
 #include "data/item_records.h"
@@ -53,9 +55,9 @@ int FullBlock(const FormState& s) { return BlockRightCells(s.record) == 8; }
 
 constexpr FormField kItemFields[] = {
     TextField(offsetof(ItemRecord, ItemName), sizeof(ItemRecord::ItemName), 24, {100, 188, 160}, {50, 192, "Name:"}),
-    ChoiceField(offsetof(ItemRecord, ItemType), LabelsOf<ItemTypeLabels>, 53, {100, 210, 140, 6}, {100, 210, 6, 7},
+    ChoiceField(offsetof(ItemRecord, ItemType), LabelsOf<ItemTypeLabels>, 53, {100, 210, 140, 6}, ListOf(6, 7),
                 {50, 214, "Type:"}),
-    ChoiceField(offsetof(ItemRecord, ItemPcIcon), LabelsOf<PcIconLabels>, 10, {100, 230, 140, 6}, {100, 230, 6, 7},
+    ChoiceField(offsetof(ItemRecord, ItemPcIcon), LabelsOf<PcIconLabels>, 10, {100, 230, 140, 6}, ListOf(6, 7),
                 {50, 234, "Pc Icon:"})
         .When(HandWeapon),
     NumberField(offsetof(ItemRecord, ItemReqStrength), 0, 30, {140, 251, 40}, {50, 256, "Req Strength:"})
@@ -63,13 +65,13 @@ constexpr FormField kItemFields[] = {
     NumberField(offsetof(ItemRecord, ItemArmourBonus), 0, 30, {140, 277, 40}, {50, 282, "Armour bonus:"}).When(Armour),
     CheckField(offsetof(ItemRecord, ItemGhostTouch), 380, 291, {250, 296, "Ghost Touch Weapon?:"}).When(Weapon),
     DiceField(offsetof(ItemRecord, ItemDamage), "Damage", {140, 291, 80}, {50, 296, "Damage:"}).When(Weapon),
-    ChoiceField(offsetof(ItemRecord, ItemElement), LabelsOf<ElementLabels>, 5, {140, 313, 100, 4}, {140, 153, 5, 5},
+    ChoiceField(offsetof(ItemRecord, ItemElement), LabelsOf<ElementLabels>, 5, {140, 313, 100, 4}, ListOf(5, 5).At(140, 153),
                 {50, 318, "Element type:"})
         .When(ElementalWeapon),
     DiceField(offsetof(ItemRecord, ItemElementDamage), "Elemental damage", {300, 313, 80}, {250, 318, "damage:"})
         .When(ElementalWeapon),
     ChoiceField(offsetof(ItemRecord, ItemSlayType), LabelsOf<MonsterTypeLabels>, 19, {140, 335, 130, 6},
-                {140, 65, 6, 10}, {50, 340, "Slay type:"})
+                ListOf(6, 10).At(140, 65), {50, 340, "Slay type:"})
         .When(ElementalWeapon),
     FormNote({283, 342, "x3 damage to this monster type", kSmallBlue}).When(ElementalWeapon),
 };
@@ -97,6 +99,9 @@ struct ItemScreen {
     int16_t category = 0;
     int16_t position = 0;
     int16_t result = -1;
+    std::unique_ptr<std::array<ItemRecord, kItemCount>> opened;  // the picker's table as it opened
+
+    bool Edited() const { return opened && std::memcmp(opened->data(), ItemTable.data(), sizeof ItemTable) != 0; }
 
     int16_t Item() const { return ItemCategoryLists[size_t(category)][size_t(position)]; }
     bool ListPage() const { return IsListCategory(category) != 0; }
@@ -236,7 +241,11 @@ int ItemPass(ItemScreen& s, const FormRedraw& redraw) {
     const FormClose close = ItemClose(s.selectMode);
     if (s.selectMode) {
         if (ButtonClicked(300, 410, 6, 'S', 0, 1, 1)) {
-            if (SaveForm(close, redraw)) {
+            // With nothing edited here the choice stands whatever the file's state; a
+            // failed save of real edits keeps the picker open with them.
+            const bool edited = s.Edited();
+            if (!edited) close.saver();
+            if (!edited || SaveForm(close, redraw)) {
                 s.result = s.Item();
                 return 1;
             }
@@ -250,6 +259,7 @@ int ItemPass(ItemScreen& s, const FormRedraw& redraw) {
 int16_t RunItemScreen(int16_t selectMode) {
     ItemScreen s;
     s.selectMode = selectMode;
+    if (selectMode) s.opened = std::make_unique<std::array<ItemRecord, kItemCount>>(ItemTable);
     const FormRedraw redraw = [&](uint32_t flip) { DrawItemScreen(s, flip); };
     ForgetItemEditorBackdrop();
     redraw(1);

@@ -41,10 +41,10 @@ constexpr auto kFields = JoinFields(
     TextField(AT(ModuleCredit1), sizeof(ModuleRecord::ModuleCredit1), 26, {40, 276, 180}).On(kFront1),
     TextField(AT(ModuleCredit2), sizeof(ModuleRecord::ModuleCredit2), 26, {40, 297, 180}).On(kFront1),
     // Front2.
-    ChoiceField(AT(ModuleColour), LabelsOf<ModuleColourLabels>, 9, {115, 100, 160, 7}, {115, 100, 8, 9},
+    ChoiceField(AT(ModuleColour), LabelsOf<ModuleColourLabels>, 9, {115, 100, 160, 7}, ListOf(8, 9),
                 {40, 105, "Colour: "})
         .On(kFront2),
-    ChoiceField(AT(ModuleMap), LabelsOf<ModuleMapLabels>, 3, {115, 140, 160, 7}, {115, 140, 7, 3}, {40, 145, "Map: "})
+    ChoiceField(AT(ModuleMap), LabelsOf<ModuleMapLabels>, 3, {115, 140, 160, 7}, ListOf(7, 3), {40, 145, "Map: "})
         .On(kFront2),
     NumberField(AT(ModuleTopXY), 0, 500, {115, 166, 40}, {40, 171, "TopXY: X="}).On(kFront2),
     NumberField(AT(ModuleTopXY) + 2, 0, 500, {190, 166, 40}, {165, 171, "Y="}).On(kFront2),

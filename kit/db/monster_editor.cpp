@@ -71,18 +71,18 @@ constexpr FormField kMonsterFields[] = {
     CheckField(AT(MonsterUnique), 250, 66, {200, 70, "Unique?"}),
     PickerField(AT(MonsterPicture), PickMonsterPicture, {340, 66, 40, 2}, {300, 70, "Pic:"}),
     TextField(AT(MonsterName), sizeof(MonsterRecord::MonsterName), 12, {100, 98, 120, 6}, {50, 102, "Name:"}),
-    ChoiceField(AT(MonsterType), LabelsOf<MonsterTypeLabels>, 19, {100, 120, 140, 6}, {100, 120, 6, 10},
+    ChoiceField(AT(MonsterType), LabelsOf<MonsterTypeLabels>, 19, {100, 120, 140, 6}, ListOf(6, 10),
                 {50, 124, "Type:"}),
     // Stats.
     NumberField(AT(MonsterDr), 0, 99, {130, 194, 40}, {50, 199, "DR:"}).On(kStats),
-    ChoiceField(AT(MonsterSpeed), LabelsOf<MonsterSpeedLabels>, 4, {330, 194, 140, 4}, {330, 194, 5, 4},
+    ChoiceField(AT(MonsterSpeed), LabelsOf<MonsterSpeedLabels>, 4, {330, 194, 140, 4}, ListOf(5, 4),
                 {250, 199, "Speed:"})
         .On(kStats),
     NumberField(AT(MonsterAwareness), 0, 99, {330, 216, 40}, {250, 221, "Awareness:"}).On(kStats),
     NumberField(AT(MonsterHitPoints), 1, 999, {130, 216, 40}, {50, 221, "Hit Points:"}).On(kStats),
     CheckField(AT(MonsterGhostTouch), 170, 238, {50, 243, "GhostTouch to hit?:"}).On(kStats),
     CheckField(AT(MonsterFearInducing), 350, 238, {250, 243, "Fear inducing?"}).On(kStats),
-    ChoiceField(AT(MonsterPower), LabelsOf<MonsterPowerLabels>, 12, {130, 270, 140, 6}, {130, 270, 6, 5},
+    ChoiceField(AT(MonsterPower), LabelsOf<MonsterPowerLabels>, 12, {130, 270, 140, 6}, ListOf(6, 5),
                 {50, 275, "Power:"})
         .On(kStats),
     FormNote({280, 275, "Damage as per 'Missile damage'.", kSmallBlue}).On(kStats).When(PowerUsesMissileDamage),
@@ -104,21 +104,21 @@ constexpr FormField kMonsterFields[] = {
                 {50, 199, "Melee Combat Skill:              (if 0, non-combatant)"})
         .On(kMelee),
     DiceField(AT(MonsterDamage), "Damage", {130, 245, 80}, {50, 250, "Damage:"}).On(kMelee),
-    ChoiceField(AT(MonsterElement), LabelsOf<ElementLabels>, 5, {130, 267, 100, 4}, {130, 267, 5, 5},
+    ChoiceField(AT(MonsterElement), LabelsOf<ElementLabels>, 5, {130, 267, 100, 4}, ListOf(5, 5),
                 {50, 272, "Elem Damage:"})
         .On(kMelee),
     DiceField(AT(MonsterElementDamage), "Elemental damage", {300, 267, 80}, {250, 272, "amount:"}).On(kMelee),
-    ChoiceField(AT(MonsterAffliction), LabelsOf<AfflictionLabels>, 11, {130, 289, 100, 4}, {130, 289, 5, 5},
+    ChoiceField(AT(MonsterAffliction), LabelsOf<AfflictionLabels>, 11, {130, 289, 100, 4}, ListOf(5, 5),
                 {50, 294, "Affliction:"})
         .On(kMelee),
     // Missile.
     NumberField(AT(MonsterMissileSkill), 0, 99, {180, 194, 40}, {50, 199, "Missile Combat Skill:"}).On(kMissile),
-    ChoiceField(AT(MonsterMissileType), LabelsOf<MissileTypeLabels>, 8, {130, 245, 100, 4}, {130, 245, 5, 8},
+    ChoiceField(AT(MonsterMissileType), LabelsOf<MissileTypeLabels>, 8, {130, 245, 100, 4}, ListOf(5, 8),
                 {50, 250, "Missile type:"})
         .On(kMissile),
     DiceField(AT(MonsterMissileDamage), "Damage", {130, 267, 80}, {50, 272, "Damage:"}).On(kMissile),
     // The missile affliction offers the first eight afflictions only.
-    ChoiceField(AT(MonsterMissileAffliction), LabelsOf<AfflictionLabels>, 8, {130, 289, 100, 4}, {130, 289, 5, 5},
+    ChoiceField(AT(MonsterMissileAffliction), LabelsOf<AfflictionLabels>, 8, {130, 289, 100, 4}, ListOf(5, 5),
                 {50, 294, "Affliction:"})
         .On(kMissile),
     FormNote({230, 272, "Damage applies to POWER!", kSmallRed}).On(kMissile).When(PowerNoteOnly),
@@ -142,7 +142,7 @@ constexpr FormField kMonsterFields[] = {
     PickerField(AT(MonsterDeathItem), PickItemInEditor, {220, 199, 15}).On(kOnDeath),
     NumberField(AT(MonsterDeathItem) + 2, -1, 20, {290, 200, 40}).On(kOnDeath),
     NumberField(AT(MonsterDeathItem) + 4, -1, 50, {390, 200, 40}).On(kOnDeath),
-    ChoiceField(AT(MonsterOnDeath), LabelsOf<OnDeathLabels>, 5, {150, 260, 140, 6}, {150, 260, 6, 5},
+    ChoiceField(AT(MonsterOnDeath), LabelsOf<OnDeathLabels>, 5, {150, 260, 140, 6}, ListOf(6, 5),
                 {50, 265, "On Death:"})
         .Wide()
         .On(kOnDeath),
@@ -150,7 +150,7 @@ constexpr FormField kMonsterFields[] = {
     NumberField(AT(MonsterXpAward), 0, 5000, {150, 290, 80}, {50, 295, "Xp award:"}).On(kOnDeath),
     ActionButton("Autocalc", Autocalc, {250, 290, 80}).On(kOnDeath),
     ActionButton("Autocalc ALL", AutocalcAll, {350, 290, 80}).On(kOnDeath),
-    ChoiceField(AT(UniversalXpMultiplier), LabelsOf<XpMultiplierLabels>, 8, {200, 350, 140, 2}, {200, 200, 4, 8},
+    ChoiceField(AT(UniversalXpMultiplier), LabelsOf<XpMultiplierLabels>, 8, {200, 350, 140, 2}, ListOf(4, 8).At(200, 200),
                 {50, 355, "Universal XP multiplier:", kSmallBlue})
         .From(kRecordZero)
         .On(kOnDeath),

@@ -9,27 +9,8 @@
 #include <span>
 #include <string_view>
 
+#include "platform/field_kinds.h"
 #include "platform/join_rows.h"
-
-enum class FieldKind : uint8_t {
-    kNote,    // the label alone
-    kNumber,  // a signed 16-bit value, min..max by number entry
-    kText,    // a text of `size` bytes, min..max characters
-    kChoice,  // a list of `count` labels; the value is the row + `shift`
-    kCheck,   // a 32-bit switch, 0 or 1
-    kDice,    // three 16-bit values: count, sides, bonus
-    kPicker,  // a value chosen on a picker's screen; drawn as a number field, or as the
-              // picker icon (15 x 15) when it has no pieces
-    kAction,  // a button that runs the field's action
-};
-
-using FormLabelFn = std::string_view (*)(int32_t row);
-
-// The label function of a constant table; empty outside it.
-template <const auto& Labels>
-std::string_view LabelsOf(int32_t row) {
-    return row >= 0 && size_t(row) < Labels.size() ? Labels[size_t(row)] : std::string_view();
-}
 
 // Where an editor stands: its record, its page, and the records its fields are bound to.
 struct FormState {
@@ -42,103 +23,57 @@ struct FormState {
 using FieldShown = int (*)(const FormState& state);
 using FieldPicker = int16_t (*)(int16_t current);
 // The screen behind a list or dialog: flip 0 leaves it unshown.
-using FormRedraw = std::function<void(uint32_t flip)>;
+using FormRedraw = FieldRedraw;
 using FieldAction = void (*)(const FormState& state, const FormRedraw& redraw);
 
-struct FormLabel {
-    int16_t x = 0, y = 0;
-    std::string_view text{};
-    int16_t colour = 0;
-};
-
+// A field bound to a value of one of the state's records.
 struct FormField {
-    FieldKind kind = FieldKind::kNote;
+    Field field{};
     uint8_t base = 0;     // which of the state's records holds the value
     uint16_t offset = 0;  // of the value in that record
     uint16_t size = 0;    // a text's field
-    FormLabel label{};
-    int16_t x = 0, y = 0, pieces = 0, click = 0;  // the control and its click width in pixels
-    int16_t min = 0, max = 0;                     // a number's bounds; a text's lengths
-    FormLabelFn labels = nullptr;
-    int16_t count = 0, shift = 0;
-    int16_t listX = 0, listY = 0, listPieces = 0, listRows = 0;  // the list, or the dice dialog
-    std::string_view title{};                                    // the dice dialog's
+    Label label{};
     int8_t page = -1;
-    int16_t hotkey = 0;
-    uint8_t wide = 0;  // a number or choice held in 32 bits
     FieldShown shown = nullptr;
     FieldPicker pick = nullptr;
     FieldAction action = nullptr;
 
-    constexpr FormField On(int8_t p) const {
-        FormField f = *this;
-        f.page = p;
-        return f;
-    }
-    constexpr FormField When(FieldShown s) const {
-        FormField f = *this;
-        f.shown = s;
-        return f;
-    }
-    constexpr FormField From(uint8_t b) const {
-        FormField f = *this;
-        f.base = b;
-        return f;
-    }
-    constexpr FormField Key(int16_t k) const {
-        FormField f = *this;
-        f.hotkey = k;
-        return f;
-    }
-    constexpr FormField Wide() const {
-        FormField f = *this;
-        f.wide = 1;
-        return f;
-    }
+    constexpr FormField On(int8_t p) const { return With(*this, &FormField::page, p); }
+    constexpr FormField When(FieldShown s) const { return With(*this, &FormField::shown, s); }
+    constexpr FormField From(uint8_t b) const { return With(*this, &FormField::base, b); }
+    constexpr FormField Key(int16_t k) const { return With(*this, &FormField::field, field.Key(k)); }
+    constexpr FormField Wide() const { return With(*this, &FormField::field, field.Wide()); }
 };
 
-// A control's place, its click width and, when it differs from click / 20, its drawn width.
-struct FieldAt {
-    int16_t x, y, click;
-    int16_t pieces = 0;
-};
-constexpr int16_t PiecesOf(const FieldAt& at) { return at.pieces ? at.pieces : int16_t(at.click / 20); }
-
-constexpr FormField FormNote(FormLabel label) { return {.kind = FieldKind::kNote, .label = label}; }
-constexpr FormField NumberField(size_t offset, int16_t min, int16_t max, FieldAt at, FormLabel label = {}) {
-    return {.kind = FieldKind::kNumber, .offset = uint16_t(offset), .label = label, .x = at.x, .y = at.y,
-            .pieces = PiecesOf(at), .click = at.click, .min = min, .max = max};
+constexpr FormField FormNote(Label label) { return {.label = label}; }
+constexpr FormField NumberField(size_t offset, int16_t min, int16_t max, At at, Label label = {}) {
+    return {.field = NumberControl(min, max, at), .offset = uint16_t(offset), .label = label};
 }
-constexpr FormField TextField(size_t offset, size_t size, int16_t maxLength, FieldAt at, FormLabel label = {}) {
-    return {.kind = FieldKind::kText, .offset = uint16_t(offset), .size = uint16_t(size), .label = label, .x = at.x,
-            .y = at.y, .pieces = PiecesOf(at), .click = at.click, .min = 0, .max = maxLength};
+constexpr FormField TextField(size_t offset, size_t size, int16_t maxLength, At at, Label label = {}) {
+    return {.field = TextControl(0, maxLength, at), .offset = uint16_t(offset), .size = uint16_t(size),
+            .label = label};
 }
-// The list opens at (listX, listY) with listRows of listPieces; Esc keeps the value.
-struct ListAt {
-    int16_t x, y, pieces, rows;
-};
-constexpr FormField ChoiceField(size_t offset, FormLabelFn labels, int16_t count, FieldAt at, ListAt list,
-                                FormLabel label = {}, int16_t shift = 0) {
-    return {.kind = FieldKind::kChoice, .offset = uint16_t(offset), .label = label, .x = at.x, .y = at.y,
-            .pieces = PiecesOf(at), .click = at.click, .labels = labels, .count = count, .shift = shift,
-            .listX = list.x, .listY = list.y, .listPieces = list.pieces, .listRows = list.rows};
+// Esc keeps the value.
+constexpr FormField ChoiceField(size_t offset, LabelFn labels, int16_t count, At at, ListAt list, Label label = {},
+                                int16_t shift = 0) {
+    return {.field = ChoiceControl(labels, count, at, list, shift), .offset = uint16_t(offset), .label = label};
 }
-constexpr FormField CheckField(size_t offset, int16_t x, int16_t y, FormLabel label = {}) {
-    return {.kind = FieldKind::kCheck, .offset = uint16_t(offset), .label = label, .x = x, .y = y};
+// A 32-bit switch, 0 or 1.
+constexpr FormField CheckField(size_t offset, int16_t x, int16_t y, Label label = {}) {
+    return {.field = SwitchControl(x, y), .offset = uint16_t(offset), .label = label};
 }
 // The dice dialog opens at (100, 120), where every editor puts it.
-constexpr FormField DiceField(size_t offset, std::string_view title, FieldAt at, FormLabel label = {}) {
-    return {.kind = FieldKind::kDice, .offset = uint16_t(offset), .label = label, .x = at.x, .y = at.y,
-            .pieces = PiecesOf(at), .click = at.click, .listX = 100, .listY = 120, .title = title};
+constexpr FormField DiceField(size_t offset, std::string_view title, At at, Label label = {}) {
+    return {.field = DiceControl(title, at, 100, 120), .offset = uint16_t(offset), .label = label};
 }
-
-constexpr FormField PickerField(size_t offset, FieldPicker pick, FieldAt at, FormLabel label = {}) {
-    return {.kind = FieldKind::kPicker, .offset = uint16_t(offset), .label = label, .x = at.x, .y = at.y,
-            .pieces = at.pieces, .click = at.click, .pick = pick};
+// A value chosen on a picker's screen; drawn as a number field, or as the picker icon when it
+// has no pieces.
+constexpr FormField PickerField(size_t offset, FieldPicker pick, At at, Label label = {}) {
+    return {.field = at.pieces > 0 ? PickerFieldControl(at) : PickerIcon(at.x, at.y), .offset = uint16_t(offset),
+            .label = label, .pick = pick};
 }
-constexpr FormField ActionButton(std::string_view title, FieldAction action, FieldAt at) {
-    return {.kind = FieldKind::kAction, .x = at.x, .y = at.y, .pieces = PiecesOf(at), .click = at.click,
-            .title = title, .action = action};
+constexpr FormField ActionButton(std::string_view title, FieldAction action, At at) {
+    return {.field = ButtonControl(title, at), .action = action};
 }
 
 // The rows 0..N-1 of a field, each moved by (0, dy) and its value by `stride` bytes.
@@ -148,7 +83,7 @@ constexpr std::array<FormField, N> FieldColumn(FormField first, int16_t dy, size
     for (size_t i = 0; i < N; ++i) {
         out[i] = first;
         out[i].offset = uint16_t(first.offset + i * stride);
-        out[i].y = int16_t(first.y + int16_t(i) * dy);
+        out[i].field.y = int16_t(first.field.y + int16_t(i) * dy);
         if (!first.label.text.empty()) out[i].label.y = int16_t(first.label.y + int16_t(i) * dy);
     }
     return out;
@@ -160,15 +95,15 @@ constexpr auto JoinFields(const Parts&... parts) {
     return JoinRows<FormField>(parts...);
 }
 
-// Number and dice values must be 16-bit aligned and switches 32-bit aligned in their record.
+// Values must be aligned in their record (16 bits, 32 where wide); a text's length fits its field.
 constexpr bool ValidForm(std::span<const FormField> fields) {
-    for (const FormField& f : fields) {
+    for (const FormField& r : fields) {
+        const Field& f = r.field;
+        if (!ValidField(f)) return false;
         const bool word = f.kind == FieldKind::kNumber || f.kind == FieldKind::kChoice ||
-                          f.kind == FieldKind::kDice || f.kind == FieldKind::kPicker;
-        if (word && f.offset % (f.wide ? 4 : 2) != 0) return false;
-        if (f.kind == FieldKind::kCheck && f.offset % 4 != 0) return false;
-        if (f.kind == FieldKind::kText && (f.size == 0 || f.max >= f.size)) return false;
-        if (f.kind == FieldKind::kChoice && (f.count <= 0 || f.count > 70)) return false;
+                          f.kind == FieldKind::kToggle || f.kind == FieldKind::kDice || f.kind == FieldKind::kPicker;
+        if (word && r.offset % (f.wide ? 4 : 2) != 0) return false;
+        if (f.kind == FieldKind::kText && (r.size == 0 || f.max >= r.size)) return false;
     }
     return true;
 }
@@ -230,8 +165,9 @@ void ShowSaveFailed(std::string_view fileName);
 int SaveForm(const FormClose& close, const FormRedraw& redraw);
 // "    Changes Aborted!" and the table read again from its file.
 void CancelForm(const FormClose& close, const FormRedraw& redraw);
-// 1 when the editor is to end: Save was taken and written, or Cancel.
-int CloseForm(const FormClose& close, const FormRedraw& redraw);
+// 1 when the editor is to end: Save was taken and written, or Cancel; in an editor without
+// Cancel, also Esc once a save has failed (saveFailed, when given, remembers that).
+int CloseForm(const FormClose& close, const FormRedraw& redraw, uint8_t* saveFailed = nullptr);
 
 // ---- The loop -------------------------------------------------------------------------------
 

@@ -242,9 +242,9 @@ std::string_view SkillListLabel(int32_t row) {
     return row >= 1 && row <= kLastPage + 1 ? SkillPageLabels[size_t(row - 1)] : std::string_view();
 }
 constexpr FormField kSkillField =
-    ChoiceField(0, SkillListLabel, 14, {100, 110, 160, 7}, {100, 110, 7, 14}, {50, 115, "Skill:"}).From(kPage);
-constexpr FormField PowerField(FormLabelFn labels, int16_t count, int16_t page) {
-    return ChoiceField(0, labels, count, {350, 110, 160, 7}, {350, 110, 7, count}, {300, 115, "Power:"})
+    ChoiceField(0, SkillListLabel, 14, {100, 110, 160, 7}, ListOf(7, 14), {50, 115, "Skill:"}).From(kPage);
+constexpr FormField PowerField(LabelFn labels, int16_t count, int16_t page) {
+    return ChoiceField(0, labels, count, {350, 110, 160, 7}, ListOf(7, count), {300, 115, "Power:"})
         .From(kPower)
         .Key('G')
         .On(FormPage(page));

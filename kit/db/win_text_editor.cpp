@@ -35,7 +35,7 @@ constexpr auto kFields = JoinFields(
     ActionButton("Clear VexWin1", AskClear, {290, 85, 100, 5}).When(OnText0),
     ActionButton("Clear VexWin2", AskClear, {290, 85, 100, 5}).When(OnText1),
     NumberField(offsetof(WinTextRecord, Indent), 0, 500, {140, 130, 60, 3}, {50, 135, "Pixels to left:"}),
-    ChoiceField(offsetof(WinTextRecord, Tune), LabelsOf<TuneNames>, 19, {280, 130, 120, 5}, {280, 130, 6, 14},
+    ChoiceField(offsetof(WinTextRecord, Tune), LabelsOf<TuneNames>, 19, {280, 130, 120, 5}, ListOf(6, 14),
                 {230, 135, "Tune:"}),
     FieldColumn<kLinesPerPage>(TextField(0, kLineSize, 48, {70, 165, 320, 16}).From(kLines), 20, kLineSize));
 static_assert(ValidForm(kFields));
@@ -43,7 +43,7 @@ static_assert(ValidForm(kFields));
 // The text itself: drawn by the form, opened by the loop, which turns to the first page when
 // the text changes.
 constexpr FormField kTextField =
-    ChoiceField(0, LabelsOf<WinTextLabels>, 2, {50, 85, 120, 5}, {50, 85, 6, 2}).From(kState);
+    ChoiceField(0, LabelsOf<WinTextLabels>, 2, {50, 85, 120, 5}, ListOf(6, 2)).From(kState);
 
 constexpr Stepper kSteppers[] = {{"Pg Up", 100, 375, 3, 33, 38, Counter::kPage, -1},
                                  {"Pg Down", 170, 375, 3, 34, 40, Counter::kPage, 1},

@@ -8,7 +8,7 @@ namespace {
 constexpr int16_t kBlue = 182, kGreen = 273;
 
 constexpr auto kActivateScript = Join(
-    Choice(12, LabelOf<ScriptConditionLabels>, 2, {210, 174, 140, 6}, 7, 2, {55, 179, "Condition to activate:"}),
+    Choice(12, LabelOf<ScriptConditionLabels>, 2, {210, 174, 140, 6}, ListOf(7, 2), {55, 179, "Condition to activate:"}),
     ActiveCondition(5), Number(8, 0, 29, {120, 220, 40}, {55, 225, "Script:"}),
     Browse(8, Picker::kScript, {180, 220, 60}), Name(8, NameOf::kScript, Show::kAlways, {250, 225, {}, kBlue}));
 static_assert(ValidDialog(kActivateScript));
@@ -18,7 +18,7 @@ constexpr char kJoinLabels[2][4] = {"AND", "OR"};
 
 // Row i: carrying or wearing (word 1 + 2i) the item of word 2 + 2i.
 constexpr auto ItemTestRow() {
-    return Join(Choice(1, LabelOf<CarryWearLabels>, 2, {145, 180, 100, 4}, 5, 2), ItemButton(2, {290, 180, 40}),
+    return Join(Choice(1, LabelOf<CarryWearLabels>, 2, {145, 180, 100, 4}, ListOf(5, 2)), ItemButton(2, {290, 180, 40}),
                 Name(2, NameOf::kItem, Show::kNotNone, {350, 185, {}, kBlue}));
 }
 

@@ -31,7 +31,7 @@ constexpr auto kLocked = Join(
     Name(3, NameOf::kItem, Show::kAboveZero, {370, 185, {}, kBlue}));
 
 constexpr auto kTrapped = Join(
-    Choice(5, LabelOf<ContainerTrapLabels>, 8, {115, 175, 120, 5}, 6, 8, {50, 180, "Trap Type:", kBlue}),
+    Choice(5, LabelOf<ContainerTrapLabels>, 8, {115, 175, 120, 5}, ListOf(6, 8), {50, 180, "Trap Type:", kBlue}),
     Only(WordIs(5, -32768, kLastDamagingTrap),
          Dice(6, {300, 175, 80}, "Trap Damage", 100, 120, {250, 180, "Damage:", kBlue})),
     Number(31, 0, 20, {200, 205, 40}, {50, 210, "Required Disarm skill:"}),
@@ -42,8 +42,8 @@ constexpr auto kTrapped = Join(
 constexpr auto kChest = Join(
     Only(PageIs(0),
          // Choosing a type clears the Knock word; leaving the list with Esc changes nothing.
-         Choice(32, LabelOf<ChestTypeLabels>, 2, {145, 70, 120, 5}, 6, 2, {50, 75, "Chest Type:"}).Reset(4),
-         Choice(30, LabelOf<ChestPictureLabels>, 9, {145, 100, 120, 5}, 6, 9, {50, 105, "Chest Pic:"}),
+         Choice(32, LabelOf<ChestTypeLabels>, 2, {145, 70, 120, 5}, ListOf(6, 2), {50, 75, "Chest Type:"}).Reset(4),
+         Choice(30, LabelOf<ChestPictureLabels>, 9, {145, 100, 120, 5}, ListOf(6, 9), {50, 105, "Chest Pic:"}),
          Only(WordIs(32, 0, 0), kLocked), Only(WordIsNot(32, 0, 0), kTrapped),
          PictureByValue(30, Sheet::kWallTile, kChestTiles, 310, 90)),
     Only(PageIs(1), Note(50, 135, "Items inside chest:", kBlue),
@@ -53,13 +53,14 @@ constexpr auto kChest = Join(
                 Number(12, -1, 713, {235, 160, 40}, {210, 165, "Num"}), ItemIcon(12, {275, 159, 15}),
                 Number(18, -10, 20, {325, 160, 40}, {300, 165, "Pow"}),
                 Number(24, 0, 5000, {395, 160, 40}, {370, 165, "Chr"}),
-                ItemShownName(12, 18, 24, Show::kAboveZero, {440, 165, {}, kBlue})),
+                // The name alone: Pow and Chr stand beside it, and a bonus text would hide a minus.
+                Name(12, NameOf::kItem, Show::kAboveZero, {440, 165, {}, kBlue})),
          Repeat({.count = 5, .dy = 22, .from = 1}, NumberText(11, 0, {165, 165}))),
     ActionButton("Toggle Page", {50, 370, 120, 6}, ToggleChestPage));
 static_assert(ValidDialog(kChest));
 
 constexpr auto kSearch = Join(
-    Choice(1, LabelOf<SearchTypeLabels>, 16, {130, 130, 120, 5}, 6, 8, {50, 135, "Search Type:"}),
+    Choice(1, LabelOf<SearchTypeLabels>, 16, {130, 130, 120, 5}, ListOf(6, 8), {50, 135, "Search Type:"}),
     Number(2, -1, 7999, {130, 155, 40}, {50, 160, "Status Flag:              (Set to 1 when searched)", kRed}),
     Number(3, -1, 7999, {125, 190, 40}, {50, 195, "Item Flag", kRed}),
     Number(4, -1, 713, {205, 190, 40}, {180, 195, "Num"}), ItemIcon(4, {245, 189, 15}),
@@ -78,7 +79,7 @@ static_assert(ValidDialog(kFood));
 
 constexpr auto kPrise = Join(
     EditText(0, {145, 90, 60}, {50, 95, "Display Text:"}),
-    Choice(1, LabelOf<ContainerTrapLabels>, 6, {115, 145, 120, 5}, 6, 6, {50, 150, "Trap Type:", kBlue}),
+    Choice(1, LabelOf<ContainerTrapLabels>, 6, {115, 145, 120, 5}, ListOf(6, 6), {50, 150, "Trap Type:", kBlue}),
     // Drawn four pieces wide, clicked over its left 40 px.
     Dice(2, {300, 145, 40, 4}, "Trap Damage", 100, 120, {250, 150, "Damage:", kBlue}),
     Number(19, 0, 20, {200, 195, 40}, {50, 200, "Required Disarm skill:"}),

@@ -13,7 +13,7 @@ constexpr int16_t kFirstKey = 125;
 constexpr std::array<int16_t, 10> kDoorStyleTiles = {1531, 1532, 1533, 1534, 1537, 1136, 1104, 1517, 401, 402};
 
 constexpr auto kSimpleDoor = Join(
-    Choice(1, LabelOf<DoorStyleLabels>, 10, {130, 81, 120, 5}, 6, 10, {50, 85, "Door Pic: "}),
+    Choice(1, LabelOf<DoorStyleLabels>, 10, {130, 81, 120, 5}, ListOf(6, 10), {50, 85, "Door Pic: "}),
     Number(3, -1, 7999, {110, 125, 60}, {50, 130, "If Flag                              then block door access"}),
     CompareOp(4, {175, 125, 40}), Number(5, -1, 999, {220, 125, 40}),
     EditText(0, {185, 150, 60}, {100, 155, "Blocked Txt:"}), Note(310, 86, "Pic:"),
@@ -21,8 +21,8 @@ constexpr auto kSimpleDoor = Join(
 static_assert(ValidDialog(kSimpleDoor));
 
 constexpr auto kComplexDoor = Join(
-    Choice(1, LabelOf<DoorStyleLabels>, 10, {150, 70, 120, 5}, 6, 10, {50, 75, "Door Pic: "}),
-    Choice(2, LabelOf<DoorStateLabels>, 4, {150, 90, 100, 4}, 5, 4, {50, 95, "Default Status:"}),
+    Choice(1, LabelOf<DoorStyleLabels>, 10, {150, 70, 120, 5}, ListOf(6, 10), {50, 75, "Door Pic: "}),
+    Choice(2, LabelOf<DoorStateLabels>, 4, {150, 90, 100, 4}, ListOf(5, 4), {50, 95, "Default Status:"}),
     EditText(0, {150, 111, 60}, {50, 116, "Display Text:                      (If none, auto-txt generated)"}),
     Number(3, 0, 99, {250, 150, 40}, {50, 155, "Required Strength to Break: "}),
     Number(4, 0, 99, {250, 170, 40}, {50, 175, "Required Pick Locks skill:"}),

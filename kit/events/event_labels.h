@@ -18,12 +18,6 @@ template <auto& Table>
 std::string_view LabelOf(int32_t row) {
     return LabelRow(Table, row);
 }
-// A name table the game shares (an array of names) as a label function; empty outside it.
-template <auto& Names>
-std::string_view NamesOf(int32_t row) {
-    if (row < 0 || size_t(row) >= Names.size()) return {};
-    return std::string_view(Names[size_t(row)]);
-}
 
 // Text and signal dialogs.
 extern const char ArrivalDirectionLabels[5][8];

@@ -16,7 +16,7 @@ constexpr auto kTrap = Join(
     Number(3, -1, 999, {296, 75, 40}), Divider(15, 100, 23),
     Number(4, -1, 99, {230, 140, 40}, {50, 145, "Required Disarm Traps skill: "}),
     Number(10, -1, 99, {230, 160, 40}, {50, 165, "Required Agility to Dodge: "}),
-    Choice(5, LabelOf<TrapTypeLabels>, 8, {115, 190, 120, 5}, 6, 8, {50, 195, "Trap Type:"}),
+    Choice(5, LabelOf<TrapTypeLabels>, 8, {115, 190, 120, 5}, ListOf(6, 8), {50, 195, "Trap Type:"}),
     Only(WordIs(5, -32768, kLastDamagingTrap),
          Dice(6, {300, 190, 80}, "Trap Damage", 100, 120, {250, 195, "Damage:", kBlue})),
     Number(9, 0, 7999, {155, 250, 60}, {50, 255, "Trap Status Flag:", kRed}),
@@ -32,7 +32,7 @@ static_assert(ValidDialog(kTrap));
 constexpr auto kPit = Join(
     ActiveCondition(), Number(15, 0, 20, {160, 170, 40}, {50, 175, "Req agility :              -5 if no rope?"}),
     CheckBox(16, {310, 170, 15}, {}, Rule::kRope),
-    Choice(14, LabelOf<PitEndLabels>, 2, {200, 150, 100, 4}, 5, 2, {50, 155, "Top or bottom of pit?: "}),
+    Choice(14, LabelOf<PitEndLabels>, 2, {200, 150, 100, 4}, ListOf(5, 2), {50, 155, "Top or bottom of pit?: "}),
     Number(9, 0, 7999, {155, 245, 60}, {50, 250, "Pit Status Flag:", kRed}),
     Only(WordIs(14, 0, 0), Number(4, -1, 20, {230, 295, 40}, {50, 300, "Required Disarm Traps skill: "}),
          Dice(6, {155, 325, 80}, "Trap Damage", 155, 120, {50, 335, "Fall Damage:", kBlue})),
@@ -48,7 +48,7 @@ constexpr auto kTrigger = Join(
     AssignOp(9, {215, 150, 40}), Number(10, -1, 999, {258, 150, 40}),
     Number(13, -1, 999, {152, 175, 40},
            {50, 180, "Set Plot Dream:             (1,2,3,4; 0=N/A, -1 = set to no dreams)"}),
-    Choice(7, NamesOf<SoundNames>, kSoundsOffered, {200, 200, 100, 4}, 5, 6, {50, 205, "Trigger sound effect? "}),
+    Choice(7, LabelsOf<SoundNames>, kSoundsOffered, {200, 200, 100, 4}, ListOf(5, 6), {50, 205, "Trigger sound effect? "}),
     Note(50, 270, "These SET FLAGs can be used to activate monsters by", kGreen),
     Note(50, 285, "setting their 'Active if' flags!", kGreen));
 static_assert(ValidDialog(kTrigger));

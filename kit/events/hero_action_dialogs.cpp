@@ -27,7 +27,7 @@ constexpr auto kAutoPilotPc = Join(
            Cycle(7, 6, LabelOf<AutoPilotDirectionLabels>, Look::kButton, {90, 150, 40},
                  {50, 155, " Dir=          Dist=          ->"}),
            Number(17, -1, 49, {175, 150, 40})),
-    Choice(28, LabelOf<EscortLabels>, 3, {100, 340, 100, 4}, 5, 3,
+    Choice(28, LabelOf<EscortLabels>, 3, {100, 340, 100, 4}, ListOf(5, 3),
            {50, 345, "Escort:                    Pic (left facing):"}),
     Number(29, -1, 1747, {330, 340, 40}), BrowseNpc(29, {380, 340, 60}, 1),
     Number(4, -1, 7999, {152, 370, 60}, {50, 375, "Then Set flag"}), AssignOp(5, {215, 370, 40}),

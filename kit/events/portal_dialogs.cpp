@@ -28,7 +28,7 @@ constexpr auto kPortal = Join(
     CompareOp(2, {175, 100, 40}), Number(3, -1, 999, {220, 100, 40}),
     Number(4, -1, 2283, {210, 130, 40}, {80, 135, "Portal Pic: "}), BrowseTile(4, {255, 130, 60}),
     EditText(0, {210, 152, 60}, {80, 157, "Display Text:"}),
-    Choice(5, LabelOf<PortalConditionLabels>, 6, {210, 174, 140, 6}, 7, 6, {80, 179, "Condition to enter:"})
+    Choice(5, LabelOf<PortalConditionLabels>, 6, {210, 174, 140, 6}, ListOf(7, 6), {80, 179, "Condition to enter:"})
         .After(KeepFlagForTrippin),
     // Word 6 is the item for "Carrying Item" and "Wearing Item", the Hide skill for "Hiding".
     Only(WordIs(5, 1, 2), Number(6, -1, 713, {410, 174, 40}, {360, 179, "Item:"}),

@@ -63,7 +63,7 @@ constexpr auto kLamp = Join(
     ActiveCondition(1, 30), EditText(0, {180, 120, 60}, {50, 125, "Display Text:"}),
     Number(10, 0, 7999, {180, 150, 60}, {50, 155, "Status Flag", kRed}),
     Number(4, 0, 5000, {180, 190, 60}, {50, 195, "Gp Wish:"}), Number(5, 0, 5000, {180, 215, 60}, {50, 220, "Xp Wish:"}),
-    Choice(6, NamesOf<WishStatNames>, kWishStatsOffered, {180, 240, 140, 6}, 7, 6, {50, 245, "Stat Wish: +1 to"}),
+    Choice(6, LabelsOf<WishStatNames>, kWishStatsOffered, {180, 240, 140, 6}, ListOf(7, 6), {50, 245, "Stat Wish: +1 to"}),
     Note(50, 295, "Item Wish:"), Number(7, 0, 713, {135, 290, 40}, {110, 295, "Num"}), ItemIcon(7, {175, 289, 15}),
     Number(8, 0, 20, {225, 290, 40}, {200, 295, "Pow"}), Number(9, 0, 5000, {295, 290, 40}, {270, 295, "Chr"}),
     ItemShownName(7, 8, 9, Show::kAboveNone, {345, 295, {}, kBlue}));
@@ -77,7 +77,7 @@ constexpr auto kDigits = Join(Note(50, 140, "Number:"),
 
 constexpr auto kPuzzle = Join(
     TileLine("Puzzle tile: "),
-    Choice(2, LabelOf<PuzzleLabels>, 8, {130, 110, 160, 7}, 8, 7, {50, 115, "Puzzle: "}),
+    Choice(2, LabelOf<PuzzleLabels>, 8, {130, 110, 160, 7}, ListOf(8, 7), {50, 115, "Puzzle: "}),
     Number(3, 0, 7999, {180, 160, 40}, {50, 165, "If won, +1 to flag"}),
     Only(WordIs(2, kAlienNumbers, kAlienNumbers), kDigits), Only(WordIs(2, kPatternless, kPatternless), kDigits),
     // Cell (r, c) is word 9 + 4r + c; the cells are tested while the button is held on the grid.

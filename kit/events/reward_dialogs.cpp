@@ -13,12 +13,12 @@ constexpr int16_t kBlue = 182, kRed = 91, kGreen = 273;
 constexpr std::array<int16_t, 4> kForgeTiles = {1680, 1681, 1682, 1683};
 
 constexpr auto kForge = Join(
-    Choice(1, NamesOf<ForgeTypeLabels>, 4, {150, 100, 160, 7}, 8, 4, {50, 105, "Forge type: "}),
-    PictureByValue(1, Sheet::kWallTile, kForgeTiles, 350, 90));
+    Choice(1, LabelsOf<ForgeTypeLabels>, 4, {150, 100, 160, 7}, ListOf(8, 4), {50, 105, "Forge type: "}),
+    PictureByValue(1, Sheet::kWallTile, kForgeTiles, 350, 90, 0));
 static_assert(ValidDialog(kForge));
 
 constexpr auto kMushroom = Join(
-    Choice(2, LabelOf<MushroomTypeLabels>, 3, {150, 85, 100, 5}, 6, 3, {50, 90, "Mushroom Type: "}),
+    Choice(2, LabelOf<MushroomTypeLabels>, 3, {150, 85, 100, 5}, ListOf(6, 3), {50, 90, "Mushroom Type: "}),
     Number(1, 0, 7999, {155, 110, 60}, {50, 115, "Status Flag:", kRed}));
 static_assert(ValidDialog(kMushroom));
 
@@ -32,9 +32,9 @@ constexpr auto kStatPlus = Join(
     PicTile(9, 80), Number(1, -1, 7999, {110, 115, 60}, {50, 120, "If Flag                              then..."}),
     CompareOp(2, {175, 115, 40}), Number(3, -1, 999, {220, 115, 20, 2}),
     EditText(0, {195, 150, 60}, {80, 155, "Display Text:"}),
-    Choice(4, LabelOf<UseTypeLabels>, 5, {190, 180, 100, 5}, 8, 5, {80, 185, "Use type:                               object"}),
+    Choice(4, LabelOf<UseTypeLabels>, 5, {190, 180, 100, 5}, ListOf(8, 5), {80, 185, "Use type:                               object"}),
     TextEntry(1, 9, 1, 10, {370, 180, 60, 5}),
-    Choice(5, LabelOf<StatPlusLabels>, 27, {190, 200, 160, 7}, 8, 10, {80, 205, "Plus Type: "}),
+    Choice(5, LabelOf<StatPlusLabels>, 27, {190, 200, 160, 7}, ListOf(8, 10), {80, 205, "Plus Type: "}),
     // No amount for healing, curing, restoring charges, blessing or poisoning.
     Only(WordIs(5, 3, 25), Only(WordIsNot(5, 24, 24), Number(6, -5, 5000, {190, 220, 40}, {80, 225, "Amount: "}))),
     Only(WordIs(5, 18, 25), Number(11, 0, 5000, {190, 240, 40}, {80, 245, "Duration: "})),
@@ -74,7 +74,7 @@ static_assert(ValidDialog(kRetrieve));
 constexpr std::array<int16_t, 4> kSpawnTiles = {728, 729, 730, 731};
 
 constexpr auto kSpawn = Join(
-    ActiveCondition(), Choice(4, LabelOf<SpawnPicLabels>, 4, {130, 130, 120, 5}, 6, 4, {50, 135, "Spawn Pic:"}),
+    ActiveCondition(), Choice(4, LabelOf<SpawnPicLabels>, 4, {130, 130, 120, 5}, ListOf(6, 4), {50, 135, "Spawn Pic:"}),
     EditText(0, {130, 155, 60}, {50, 160, "Display Text:"}),
     EditText(1, {240, 215, 60}, {50, 220, "If NOT active, display Text:"}),
     Number(6, -1, 7999, {310, 185, 40}, {50, 190, "Spawns monsters with 'if active' flag of"}),

@@ -16,14 +16,14 @@ constexpr auto TileLine(int8_t word) {
 constexpr auto kRune = Join(
     ActiveCondition(), TileLine(10),
     Repeat({.count = 5, .dy = 25, .dword = 1},
-           Choice(4, RuneName, kSymbolsOffered, {120, 180, 160, 7}, 8, 7, {50, 185, "Rune ", 0, 1})
+           Choice(4, RuneName, kSymbolsOffered, {120, 180, 160, 7}, ListOf(8, 7), {50, 185, "Rune ", 0, 1})
                .ClickedBelow(kSymbolFieldRaised)));
 static_assert(ValidDialog(kRune));
 
 constexpr auto kHieroglyph = Join(
     ActiveCondition(), TileLine(10),
     Repeat({.count = 5, .dy = 25, .dword = 1},
-           Choice(4, HieroglyphName, kSymbolsOffered, {120, 180, 160, 7}, 8, 7, {50, 180, "Glyph ", 0, 1})
+           Choice(4, HieroglyphName, kSymbolsOffered, {120, 180, 160, 7}, ListOf(8, 7), {50, 180, "Glyph ", 0, 1})
                .ClickedBelow(kSymbolFieldRaised),
            // Picture n - 1 shows symbol n.
            Picture(4, Sheet::kHieroglyph, Show::kAboveZero, 300, 180, -1)));
@@ -31,7 +31,7 @@ static_assert(ValidDialog(kHieroglyph));
 
 constexpr auto kHeraldrySign = Join(
     ActiveCondition(), TileLine(4), EditText(0, {150, 170, 60}, {50, 175, "Display Text:"}),
-    Choice(5, LabelOf<HeraldryLabels>, 10, {150, 200, 160, 7}, 8, 10, {50, 205, "Heraldry sign:"}),
+    Choice(5, LabelOf<HeraldryLabels>, 10, {150, 200, 160, 7}, ListOf(8, 10), {50, 205, "Heraldry sign:"}),
     Picture(5, Sheet::kHeraldry, Show::kAboveNone, 210, 250));
 static_assert(ValidDialog(kHeraldrySign));
 

@@ -16,8 +16,8 @@ constexpr char kSymbolTypes[2][6] = {"Rune", "Heiro"};
 
 constexpr auto kFloorText = Join(
     TextEntry(1, 0, 1, 3, {145, 95, 60, 3}, {50, 100, "Floor Txt: "}),
-    Choice(4, RuneName, kSymbolsOffered, {145, 125, 160, 7}, 8, 12, {50, 130, "Rune: "}),
-    Choice(5, HieroglyphName, kSymbolsOffered, {145, 150, 160, 7}, 8, 12, {50, 155, "Hieroglyph: "}),
+    Choice(4, RuneName, kSymbolsOffered, {145, 125, 160, 7}, ListOf(8, 12), {50, 130, "Rune: "}),
+    Choice(5, HieroglyphName, kSymbolsOffered, {145, 150, 160, 7}, ListOf(8, 12), {50, 155, "Hieroglyph: "}),
     Number(6, 0, 9, {145, 175, 60, 3}, {50, 180, "Geo Pic: "}),
     Number(1, -1, 7999, {152, 225, 60}, {50, 230, "Set flag"}), AssignOp(2, {215, 225, 40}),
     Number(3, -1, 999, {258, 225, 40}),
@@ -28,7 +28,7 @@ constexpr auto kFloorText = Join(
 static_assert(ValidDialog(kFloorText));
 
 constexpr auto kGhostText = Join(
-    Choice(1, LabelOf<CarryWearLabels>, 2, {145, 80, 100, 4}, 5, 2, {50, 85, "Reveal txt if                    item"}),
+    Choice(1, LabelOf<CarryWearLabels>, 2, {145, 80, 100, 4}, ListOf(5, 2), {50, 85, "Reveal txt if                    item"}),
     ItemButton(2, {290, 80, 40}), Number(3, -1, 2283, {200, 150, 40}, {50, 155, "Reveal this tile:"}),
     BrowseTile(3, {250, 150, 60}),
     Number(4, -1, 7999, {100, 200, 40},
@@ -40,14 +40,14 @@ static_assert(ValidDialog(kGhostText));
 
 constexpr auto kColourText = Repeat(
     {.count = 3, .dy = 100, .dword = 1}, Number(1, 0, 713, {220, 95, 40}, {50, 100, "Visible if wearing item:"}),
-    Choice(4, LabelOf<TextColourLabels>, 3, {200, 125, 140, 3}, 6, 3, {50, 130, "Text Colour:"}),
+    Choice(4, LabelOf<TextColourLabels>, 3, {200, 125, 140, 3}, ListOf(6, 3), {50, 130, "Text Colour:"}),
     TextEntry(0, 0, 1, 2, {345, 125, 120, 3}, {300, 130, "Text: "}),
     Name(1, NameOf::kItem, Show::kAboveZero, {280, 100, {}, kBlue}));
 static_assert(ValidDialog(kColourText));
 
 // The correct symbol from the list and the pictures of the symbol kind.
 constexpr auto SymbolChoice(When kind, LabelFn names, Sheet sheet) {
-    return Only(kind, Choice(2, names, kSymbolsOffered, {140, 165, 140, 6}, 8, 7, {50, 170, "Correct symbol:"}),
+    return Only(kind, Choice(2, names, kSymbolsOffered, {140, 165, 140, 6}, ListOf(8, 7), {50, 170, "Correct symbol:"}),
                 Picture(2, sheet, Show::kAboveZero, 330, 160, -1));
 }
 
@@ -65,7 +65,7 @@ constexpr auto kRuneRiddle = Join(
 static_assert(ValidDialog(kRuneRiddle));
 
 constexpr auto kDance = Join(
-    Choice(4, LabelOf<DanceTypeLabels>, 2, {220, 120, 140, 6}, 6, 2, {50, 125, "Dance type: "}),
+    Choice(4, LabelOf<DanceTypeLabels>, 2, {220, 120, 140, 6}, ListOf(6, 2), {50, 125, "Dance type: "}),
     Number(3, 0, 2283, {220, 150, 40}, {50, 155, "Lit tile: "}),
     Number(1, 0, 7999, {220, 190, 40}, {50, 195, "Status Flag: ", kRed}),
     Number(2, 0, 7999, {220, 220, 40}, {50, 225, "Counter Flag: "}), TileOf(3, Show::kAboveNone, 350, 145));

@@ -13,7 +13,7 @@ constexpr int16_t kBlue = 182, kRed = 91, kGreen = 273;
 constexpr char kBridgeNotes[3][34] = {"", "Use cold spells to create bridge!", "Use lily wand to create bridge!"};
 
 constexpr auto kBridge = Join(
-    Choice(1, LabelOf<BridgeTypeLabels>, 3, {150, 85, 100, 5}, 6, 3, {50, 90, "Bridge Type: "}),
+    Choice(1, LabelOf<BridgeTypeLabels>, 3, {150, 85, 100, 5}, ListOf(6, 3), {50, 90, "Bridge Type: "}),
     // Operator and value answer over 30 px, narrower than drawn.
     Only(WordIs(1, 0, 0), Number(2, -1, 7999, {110, 125, 60}, {50, 130, "If Flag                              then..."}),
          CompareOp(3, {175, 125, 30}), Number(4, -1, 999, {220, 125, 30, 2}),
@@ -24,7 +24,7 @@ constexpr auto kBridge = Join(
 static_assert(ValidDialog(kBridge));
 
 constexpr auto kThinCrust = Join(
-    ActiveCondition(), Choice(4, LabelOf<CrustTypeLabels>, 3, {150, 130, 160, 7}, 8, 3, {50, 135, "Crust type: "}),
+    ActiveCondition(), Choice(4, LabelOf<CrustTypeLabels>, 3, {150, 130, 160, 7}, ListOf(8, 3), {50, 135, "Crust type: "}),
     Number(5, -1, 2283, {150, 160, 40}, {50, 165, "Crust Tile:"}), BrowseTile(5, {200, 160, 60}),
     Number(6, -1, 2283, {150, 185, 40}, {50, 190, "Under Tile:"}), BrowseTile(6, {200, 185, 60}),
     Dice(7, {150, 215, 80}, "Trap Damage", 100, 120, {50, 220, "Damage:", kBlue}),
@@ -36,7 +36,7 @@ constexpr auto kElementalDamage = Join(
     Number(1, -1, 7999, {110, 75, 60}, {50, 80, "If Flag                              then..."}),
     // Only the first four comparisons; both answer over 20 px.
     CompareOp(2, {175, 75, 20}, 4), Number(3, -1, 999, {220, 75, 20, 2}),
-    Choice(4, LabelOf<ElementalDamageLabels>, 5, {150, 110, 160, 7}, 8, 5, {80, 115, "Elem type: "}),
+    Choice(4, LabelOf<ElementalDamageLabels>, 5, {150, 110, 160, 7}, ListOf(8, 5), {80, 115, "Elem type: "}),
     Number(8, -1, 2283, {180, 180, 40}, {80, 185, "Effect Tile: "}), BrowseTile(8, {225, 180, 60}),
     Dice(5, {150, 140, 80}, "Elemental Damage", 100, 120, {80, 145, "Damage:", kBlue}),
     Note(50, 300, "Suggested tiles: Acid: 1165, Cold: 1319, Elect: 1320, ", kBlue),
@@ -64,7 +64,7 @@ constexpr std::array<int16_t, 13> kSplatTiles = {1783, 1782, 257, 1787, 1730, 57
                                                  1869, 1867, 1846, 2079, 2161, 2181};
 
 constexpr auto kSplat = Join(
-    Choice(1, LabelOf<SplatTypeLabels>, 13, {130, 100, 120, 5}, 6, 13, {50, 105, "Splat Type:"}),
+    Choice(1, LabelOf<SplatTypeLabels>, 13, {130, 100, 120, 5}, ListOf(6, 13), {50, 105, "Splat Type:"}),
     Number(2, -1, 7999, {130, 125, 40}, {50, 130, "Status Flag:              (Set to 1 when splatted)", kRed}),
     Number(3, -1, 7999, {110, 175, 60}, {50, 180, "If Flag                              , PC can splat object!"}),
     CompareOp(4, {175, 175, 40}), Number(5, -1, 999, {220, 175, 40}),
@@ -83,7 +83,7 @@ static_assert(ValidDialog(kChopTree));
 
 constexpr auto kWaterRoots = Join(
     // No label names this field; it is drawn where it answers.
-    Choice(1, LabelOf<WaterRootsTypeLabels>, 5, {150, 100, 120, 5}, 6, 5),
+    Choice(1, LabelOf<WaterRootsTypeLabels>, 5, {150, 100, 120, 5}, ListOf(6, 5)),
     Number(2, -1, 7999, {130, 125, 40}, {50, 130, "Status Flag:              ", kRed}),
     Number(3, -1, 7999, {220, 155, 40}, {50, 160, "Once done, +1 to Count Flag"}),
     Only(WordIs(1, 0, 0), Note(50, 190, "PC must water roots of One Tree using", kGreen),

@@ -40,14 +40,14 @@ static_assert(ValidDialog(kPushText));
 
 constexpr auto QuestLine(int8_t word, int16_t y, std::string_view label) {
     return Join(Number(word, -1, 199, {202, int16_t(y - 5), 60}, {100, y, label}),
-                Choice(int8_t(word + 1), LabelOf<QuestStateLabels>, 4, {308, int16_t(y - 5), 120, 5}, 5, 4,
+                Choice(int8_t(word + 1), LabelOf<QuestStateLabels>, 4, {308, int16_t(y - 5), 120, 5}, ListOf(5, 4),
                        {270, y, " to"}),
                 Name(word, NameOf::kQuest, Show::kAboveNone, {460, y, {}, kBlue}));
 }
 
 constexpr auto kStepText = Join(
     ActiveCondition(1, 29),
-    Choice(19, LabelOf<ArrivalDirectionLabels>, 5, {450, 75, 120, 5}, 6, 5, {350, 80, "and came from", kBlue}),
+    Choice(19, LabelOf<ArrivalDirectionLabels>, 5, {450, 75, 120, 5}, ListOf(6, 5), {350, 80, "and came from", kBlue}),
     FlagTestLine(4), TilePictureLine(8, 155), EditText(0, {310, 175, 60}, {100, 180, "Display Text:"}),
     SetFlagLine(10, 205), QuestLine(20, 230, "Set Quest 1"), QuestLine(22, 255, "Set Quest 2"),
     Number(24, 0, 5000, {202, 275, 60}, {100, 280, "Give Xp:"}), Note(50, 300, "else..."), TilePictureLine(14, 315),

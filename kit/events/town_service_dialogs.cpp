@@ -31,19 +31,19 @@ static_assert(ValidDialog(kTemple));
 
 constexpr auto kTrain = Join(
     ActiveCondition(), kDisplayText, Number(5, 0, 20, {145, 180, 40}, {50, 185, "Max skill: "}),
-    Choice(6, LabelOf<TrainingLabels>, 6, {175, 210, 120, 5}, 6, 6, {50, 215, "Skill Training: "}), NpcLine(155),
+    Choice(6, LabelOf<TrainingLabels>, 6, {175, 210, 120, 5}, ListOf(6, 6), {50, 215, "Skill Training: "}), NpcLine(155),
     ValueLine(6, LabelOf<TrainingLines>, {50, 260, {}, kGreen}), NpcPicture(140));
 static_assert(ValidDialog(kTrain));
 
 constexpr auto kSeer = Join(
     ActiveCondition(), kDisplayText,
-    Choice(5, NamesOf<SexNames>, 2, {130, 180, 100, 4}, 5, 2, {50, 185, "Seer's Sex: "}), NpcLine(155),
+    Choice(5, LabelsOf<SexNames>, 2, {130, 180, 100, 4}, ListOf(5, 2), {50, 185, "Seer's Sex: "}), NpcLine(155),
     NpcPicture(130));
 static_assert(ValidDialog(kSeer));
 
 constexpr auto kCasino = Join(
     ActiveCondition(), NpcLine(145),
-    Choice(6, LabelOf<CasinoGameLabels>, 7, {150, 200, 90, 4}, 5, 7, {50, 205, "Casino game:"}), NpcPicture(130));
+    Choice(6, LabelOf<CasinoGameLabels>, 7, {150, 200, 90, 4}, ListOf(5, 7), {50, 205, "Casino game:"}), NpcPicture(130));
 static_assert(ValidDialog(kCasino));
 
 constexpr auto kRechargeWandService = Join(kDisplayText, ActiveCondition(), NpcLine(145), NpcPicture(130));

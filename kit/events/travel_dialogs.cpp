@@ -17,7 +17,7 @@ constexpr auto SetFlagLine(int8_t word, int16_t y, std::string_view label) {
 }
 
 constexpr auto kWildernessCombat = Join(
-    Choice(26, NamesOf<TuneNames>, 19, {480, 115, 80, 4}, 6, 14, {390, 120, "Fight music:"}).Drawn(Look::kTextField),
+    Choice(26, LabelsOf<TuneNames>, 19, {480, 115, 80, 4}, ListOf(6, 14), {390, 120, "Fight music:"}).Drawn(Look::kTextField),
     ActiveCondition(1, 30),
     Number(4, 0, 100, {290, 115, 40}, {50, 120, "Probability of encounter activating:            %"}),
     Repeat({.count = 3, .dy = 20, .dword = 1}, Number(9, 0, 299, {145, 170, 60}, {50, 175, "Monst Num :"}),
@@ -75,7 +75,7 @@ constexpr auto TelexyItemRow(int8_t item, int8_t setX, int8_t setY) {
 
 constexpr auto kTelexy = Join(
     EditText(0, {155, 70, 60}, {50, 75, "Display Text:"}),
-    Choice(2, LabelOf<TelexyModeLabels>, 3, {200, 100, 180, 8}, 9, 3, {50, 105, "Set X and Y by:"}),
+    Choice(2, LabelOf<TelexyModeLabels>, 3, {200, 100, 180, 8}, ListOf(9, 3), {50, 105, "Set X and Y by:"}),
     ValueLine(2, LabelOf<kTelexyNotes1>, {50, 140, {}, kGreen}),
     ValueLine(2, LabelOf<kTelexyNotes2>, {50, 152, {}, kGreen}),
     Only(WordIs(2, kByFlags, kByFlags), Number(12, -1, 7999, {190, 195, 40}, {50, 200, "X setting from Flag:", kRed}),

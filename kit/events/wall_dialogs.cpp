@@ -15,15 +15,15 @@ constexpr std::array<int16_t, 10> kSwitchTiles = {713, 715, 717, 717, 732, 733, 
 
 constexpr auto kSwitch = Join(
     EditText(0, {145, 120, 60}, {50, 125, "Display Text:"}),
-    Choice(7, LabelOf<SwitchSoundLabels>, 2, {150, 260, 80, 4}, 7, 2, {50, 265, "Switch sound:"}),
+    Choice(7, LabelOf<SwitchSoundLabels>, 2, {150, 260, 80, 4}, ListOf(7, 2), {50, 265, "Switch sound:"}),
     // Choosing a type clears the critical value; leaving the list with Esc changes nothing.
-    Choice(1, LabelOf<SwitchTypeLabels>, 10, {150, 150, 140, 6}, 7, 10, {50, 155, "Switch type: "}).Reset(2),
+    Choice(1, LabelOf<SwitchTypeLabels>, 10, {150, 150, 140, 6}, ListOf(7, 10), {50, 155, "Switch type: "}).Reset(2),
     Number(6, 0, 7999, {150, 170, 60}, {50, 175, "Status Flag:", kRed}), Note(50, 195, "Critical Value:"),
     // The critical value as each type takes it: a text, a dial or a ring colour.
     ValueLine(1, LabelOf<SwitchCriticalTexts>, {150, 195, {}, kBlue}),
     Only(WordIs(1, kDial, kDial), Number(2, 0, 9, {150, 190, 60, 3})),
     Only(WordIs(1, kColourRing, kColourRing),
-         Choice(2, LabelOf<ColourRingLabels>, 6, {150, 190, 60, 4}, 7, 6)),
+         Choice(2, LabelOf<ColourRingLabels>, 6, {150, 190, 60, 4}, ListOf(7, 6))),
     Only(WordIs(1, kBigDial, kBigDial), Number(2, 0, 49, {150, 190, 60, 3})),
     Number(3, -1, 7999, {190, 230, 60}, {50, 235, "If successful, flag"}), AssignOp(4, {253, 230, 40}),
     Note(300, 235, "1"), Note(50, 300, "This FLAG can be used to activate monster(s) by", kGreen),
@@ -57,7 +57,7 @@ constexpr auto kClimb = Join(
     Only(WordIsNot(5, kOver, kOver),
          Number(2, 0, 129, {160, 160, 40}, {50, 165, "Teleport to map:           at location           ,"}),
          Number(3, 0, 49, {295, 160, 40}), Number(4, 0, 49, {365, 160, 40})),
-    Choice(5, LabelOf<ClimbDirectionLabels>, 3, {160, 180, 80, 3}, 4, 3, {50, 185, "Climb Direction :"}));
+    Choice(5, LabelOf<ClimbDirectionLabels>, 3, {160, 180, 80, 3}, ListOf(4, 3), {50, 185, "Climb Direction :"}));
 static_assert(ValidDialog(kClimb));
 
 }  // namespace

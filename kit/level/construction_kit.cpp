@@ -304,8 +304,10 @@ bool PollFileButtons(EditorState& e) {
         Draw(e);
     }
     if (ButtonClicked(455, 428, 8, kF4, 0, 1, 1)) {
-        if (Ask(e, 210, 175, "Save Level" + std::to_string(e.levelNumber) + ".map?"))
+        if (Ask(e, 210, 175, "Save Level" + std::to_string(e.levelNumber) + ".map?")) {
+            DrawEditorScreen(e, 0);  // the overwrite question stands on the editor, not on this box
             SaveAndListLevel(e.levelNumber, 1);
+        }
         Draw(e);
     }
     if (ButtonClicked(536, 428, 8, 0, 0, 1, 1)) {

@@ -79,7 +79,7 @@ void DrawClipboardCell() {
 }  // namespace
 
 void DrawEditorScreen(const EditorState& e, int16_t flip) {
-    BltFast(BackSurface, 0, 0, SlatePicture, FullScreenRect, kBltOpaque);
+    BltFast(BackSurface, 0, 0, KitSlatePicture, FullScreenRect, kBltOpaque);
     DrawWindow(e);
     DrawQuickSlots(e);
     DrawButton(455, 115, 4, e.layer == 1 ? "Btm Layer" : "Top Layer");

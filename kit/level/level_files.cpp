@@ -219,7 +219,10 @@ int16_t RunSaveLevel(int16_t current) {
             const int16_t n = EntryOf(page, r);
             if (AreaClicked(180, RowY(r), 220, 32, 0, 1, 1, 1)) {
                 DrawSaveLevel(page, 0);
-                if (Confirm(210, 175, LevelQuestion("Save", n)) && SaveAndListLevel(n, 1)) return n;
+                if (Confirm(210, 175, LevelQuestion("Save", n))) {
+                    DrawSaveLevel(page, 0);  // the overwrite question stands on the list, not on this box
+                    if (SaveAndListLevel(n, 1)) return n;
+                }
                 draw();
             }
             if (IsListedLevel(n) && AreaClicked(407, RowY(r), 32, 32, 0, 1, 1, 1)) {

@@ -1,5 +1,6 @@
 #include "search_utility.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -82,6 +83,12 @@ std::vector<std::string> FreeTileRuns(const TileMarks& used) {
     return runs;
 }
 
+// The free tile list: 30 rows of 8 runs; when they do not all fit, each page gives its
+// last row to the line that says more follow.
+constexpr int kFreeRows = 30, kFreeColumns = 8;
+int FreeTileRows(size_t runs) { return runs <= size_t(kFreeRows * kFreeColumns) ? kFreeRows : kFreeRows - 1; }
+size_t FreeTilesPerPage(size_t runs) { return size_t(FreeTileRows(runs) * kFreeColumns); }
+
 }  // namespace
 
 void DrawSearchUtility(int16_t mode, int16_t value, int32_t count, int16_t first, int16_t last,
@@ -141,23 +148,34 @@ bool DumpSearchReport(const SearchResults& results, int16_t mode, int16_t value)
     return WriteReportFile(m.file, text);
 }
 
-void DrawFreeTiles(const TileMarks& used) {
+void DrawFreeTiles(const TileMarks& used, int32_t page) {
     BltFast(BackSurface, 0, 0, SlatePicture, FullScreenRect, kBltOpaque);
     DrawPanel(15, 12, 30, 23, 1, "Free Tiles");
-    constexpr int kRows = 30, kColumns = 8;
     const std::vector<std::string> runs = FreeTileRuns(used);
-    for (size_t i = 0; i < runs.size() && i < size_t(kRows * kColumns); ++i)
-        DrawSmallText(int16_t(35 + 70 * (i / kRows)), int16_t(60 + 12 * (i % kRows)), runs[i], kSmallBlack);
+    const size_t rows = size_t(FreeTileRows(runs.size())), perPage = FreeTilesPerPage(runs.size());
+    const size_t from = size_t(std::max(page, 0)) * perPage;
+    for (size_t i = 0; i < perPage && from + i < runs.size(); ++i)
+        DrawSmallText(int16_t(35 + 70 * (i / rows)), int16_t(60 + 12 * (i % rows)), runs[from + i], kSmallBlack);
+    if (from + perPage < runs.size())
+        DrawSmallText(35, int16_t(60 + 12 * (kFreeRows - 1)), "More free tiles follow: 'SPACE' shows the next page",
+                      kSmallBlue);
     DrawSmallText(180, 435, "Press 'SPACE' or 'ESC' to continue", kSmallBlue);
     Flip();
 }
 
 void ShowFreeTiles(const TileMarks& used) {
-    auto draw = [&] { DrawFreeTiles(used); };
+    const size_t runs = FreeTileRuns(used).size();
+    const int32_t pages = int32_t((runs + FreeTilesPerPage(runs) - 1) / FreeTilesPerPage(runs));
+    int32_t page = 0;
+    auto draw = [&] { DrawFreeTiles(used, page); };
     draw();
     for (;;) {
         LoopPass("free tiles", draw);
-        if (KeyPressed(kSpace, 1, 0, 0) || KeyPressed(kEsc, 1, 0, 0)) return;
+        if (KeyPressed(kEsc, 1, 0, 0)) return;
+        if (KeyPressed(kSpace, 1, 0, 0)) {
+            if (++page >= pages) return;
+            draw();
+        }
     }
 }
 

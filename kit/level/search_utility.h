@@ -13,6 +13,7 @@ void DrawSearchUtility(int16_t mode, int16_t value, int32_t count, int16_t first
                        const SearchResults& results, int16_t flip);
 // The report file of modes 0..6; false when it could not be written (modes 7 and 8 have none).
 bool DumpSearchReport(const SearchResults& results, int16_t mode, int16_t value);
-// The tiles left unmarked, runs as "first-last", until Space or Esc.
+// The tiles left unmarked, runs as "first-last", a page at a time: Space shows the next
+// page (and closes the last), Esc closes.
 void ShowFreeTiles(const TileMarks& used);
-void DrawFreeTiles(const TileMarks& used);
+void DrawFreeTiles(const TileMarks& used, int32_t page);

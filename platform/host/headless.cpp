@@ -56,6 +56,7 @@ Headless& Headless::Release(int32_t key) { return Add(Step::Release, key); }
 Headless& Headless::Hold(int32_t key, int32_t polls) {
     return Add(Step::Press, key).Add(Step::ReleaseAfterPolls, key, polls);
 }
+Headless& Headless::QuickTap(int32_t key) { return Add(Step::QuickTap, key); }
 Headless& Headless::Wait(int32_t polls) { return Add(Step::Wait, polls); }
 Headless& Headless::MoveMouse(int32_t x, int32_t y) { return Add(Step::Move, x, y); }
 Headless& Headless::Click(int32_t x, int32_t y, int32_t button) { return MoveMouse(x, y).Tap(button); }
@@ -77,8 +78,7 @@ Headless& Headless::Type(std::string_view text) {
 }
 
 void Headless::GoDown(int32_t key) {
-    down_[key] = true;
-    seenDown_[key] = false;
+    keys_.Down(key);
     press_.Pressed(key, cursor_, polls_);
 }
 
@@ -91,6 +91,7 @@ void Headless::ShowFrontIfDue(bool resting) {
 
 void Headless::Pump(int32_t testedKey) {
     ++polls_;
+    const size_t first = next_;
     while (next_ < steps_.size()) {
         Entry& e = steps_[next_];
         const int32_t k = e.a & 0xFF;
@@ -99,12 +100,13 @@ void Headless::Pump(int32_t testedKey) {
                 GoDown(k);
                 break;
             case Step::PressAt:
-                if (testedKey != k) return;
+                // Never in the poll that ran the step before: a button let go is seen up once.
+                if (testedKey != k || next_ != first) return;
                 cursor_ = {e.b, e.c};
                 GoDown(k);
                 break;
             case Step::Release:
-                if (down_[k] && !seenDown_[k]) {
+                if (keys_.Physical(k) && !keys_.ReadDown(k)) {
                     // A key the program never reads would hold the script up for ever.
                     if (++unreadPolls_ > idlePollLimit) {
                         unreadPolls_ = 0;
@@ -114,7 +116,11 @@ void Headless::Pump(int32_t testedKey) {
                     return;
                 }
                 unreadPolls_ = 0;
-                down_[k] = false;
+                keys_.Up(k, nowUs_);
+                break;
+            case Step::QuickTap:
+                GoDown(k);
+                keys_.Up(k, nowUs_);
                 break;
             case Step::ReleaseAfterPolls:
             case Step::Wait: {
@@ -125,7 +131,7 @@ void Headless::Pump(int32_t testedKey) {
                     return;
                 }
                 waitLeft_ = -1;
-                if (e.step == Step::ReleaseAfterPolls) down_[k] = false;
+                if (e.step == Step::ReleaseAfterPolls) keys_.Forget(k);
                 break;
             }
             case Step::Move:
@@ -169,8 +175,7 @@ bool Headless::OpenWindow(const char* title) {
 bool Headless::KeyDown(int32_t key) {
     Pump(key);
     if (key <= 0 || key > 255 || press_.Held(key, polls_)) return false;
-    if (down_[key]) seenDown_[key] = true;
-    return down_[key];
+    return keys_.Read(key, nowUs_);
 }
 
 Point Headless::Cursor() {
@@ -202,6 +207,7 @@ uint32_t Headless::Ticks() {
 
 void Headless::Present(const Surface& front) {
     ++flips;
+    if (!shown_.Same(front)) ++presented;
     nowUs_ += 16'667;
     Capture(front);
 }
@@ -215,12 +221,14 @@ void Headless::Capture(const Surface& front) {
             frames.pop_front();
         }
         f.width = front.width;
+        f.atMs = nowUs_ / 1000;
         f.height = front.height;
         f.pixels.assign(front.pixels.get(), front.pixels.get() + size_t(front.width) * front.height);
         frames.push_back(std::move(f));
         while (frames.size() > framesKept) frames.pop_front();
     }
     pacer_.Shown(nowUs_);
+    shown_.Shown(front);
 }
 
 void Headless::PlayWave(std::string_view name, const uint8_t*, size_t) {

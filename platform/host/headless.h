@@ -11,6 +11,7 @@
 
 #include "folder_lock.h"
 #include "host.h"
+#include "key_taps.h"
 #include "pacing.h"
 #include "press_hold.h"
 
@@ -30,6 +31,7 @@ struct TextRecord {
 struct Frame {
     int32_t width = 0, height = 0;
     std::vector<uint16_t> pixels;
+    uint64_t atMs = 0;  // on the virtual clock
     uint16_t At(int32_t x, int32_t y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
 };
 
@@ -41,13 +43,19 @@ public:
     // Up again once the program has seen it down.
     Headless& Release(int32_t key);
     Headless& Tap(int32_t key) { return Press(key).Release(key); }
-    // Down for n input polls, whether or not the program looks.
+    // Down for n input polls, whether or not the program looks: a press it did not read in
+    // that time is gone.
     Headless& Hold(int32_t key, int32_t polls);
+    // Down and up again before the program next polls, as a quick tap comes between two reads
+    // of a busy loop: the press is held for the next read of that key.
+    Headless& QuickTap(int32_t key);
     Headless& Wait(int32_t polls);
     Headless& MoveMouse(int32_t x, int32_t y);
     Headless& Click(int32_t x, int32_t y, int32_t button = 1);
     // A press that carries its own place, with no motion before it (a touch screen), arriving
-    // just before the program next tests that button: after its loop pass read the cursor.
+    // just before the program next tests that button: after its loop pass read the cursor, and
+    // never in the same poll as the step before, so a press right after a release is read at
+    // its own place by the first test that follows.
     Headless& PressAt(int32_t x, int32_t y, int32_t button = 1);
     // Taps the keys of a text on a US layout, with Shift where needed, a loop pass apart.
     Headless& Type(std::string_view text);
@@ -67,6 +75,7 @@ public:
     bool noDisplay = false;  // as on a machine without a graphical display
     std::vector<std::string> startUpErrors;  // boxes shown outside the window
     uint32_t flips = 0;
+    uint32_t presented = 0;  // flips whose frame differed from the one on show
     uint32_t frontShows = 0;  // changes drawn onto the front surface that reached the window
     bool cursorShown = true;
     std::deque<Frame> frames;  // the most recent frames shown, newest last
@@ -88,7 +97,10 @@ public:
     void CloseWindow() override {}
     void ShowCursor(bool shown) override { cursorShown = shown; }
     bool OpenDisplay() override { return !refuseDisplay; }
-    void CloseDisplay() override { pacer_.ShowAgain(nullptr); }
+    void CloseDisplay() override {
+        pacer_.ShowAgain(nullptr);
+        shown_.Forget();
+    }
     bool KeyDown(int32_t key) override;
     Point Cursor() override;
     bool PeekMessage(Message& message) override;
@@ -106,7 +118,7 @@ public:
     std::string windowTitle;
 
 private:
-    enum class Step : uint8_t { Press, PressAt, Release, ReleaseAfterPolls, Wait, Move, Focus };
+    enum class Step : uint8_t { Press, PressAt, Release, ReleaseAfterPolls, QuickTap, Wait, Move, Focus };
     struct Entry {
         Step step;
         int32_t a = 0, b = 0, c = 0;
@@ -123,8 +135,7 @@ private:
     std::vector<Entry> steps_;
     size_t next_ = 0;
     int32_t waitLeft_ = -1;
-    bool down_[256] = {};
-    bool seenDown_[256] = {};
+    KeyTaps keys_;
     Point cursor_;
     std::deque<Message> queue_;
     uint64_t nowUs_ = 10'000'000;
@@ -134,6 +145,7 @@ private:
     uint64_t polls_ = 0;
     const char* screen_ = "no screen";
     Pacer pacer_;
+    ShownFrame shown_;
     PressHold press_{64};  // in polls: longer than a loop pass takes to test its buttons
     FolderLock lock_;
 };

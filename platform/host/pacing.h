@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
+#include <memory>
 
-struct Surface;
+#include "surface.h"
 
 namespace host {
 
@@ -43,6 +45,32 @@ private:
     const Surface* pending_ = nullptr;
     uint64_t lastShownUs_ = 0;
     uint64_t lastActivityUs_ = 0;
+};
+
+// The frame on show. A flipped frame equal to it is not presented again: a still screen that
+// flips in its loop (the win screen, every 100 ms) then costs a comparison of 614 KB, not a
+// present, which takes milliseconds of the processor on a display without a GPU.
+class ShownFrame {
+public:
+    bool Same(const Surface& front) const {
+        return pixels_ && front.width == width_ && front.height == height_ &&
+               std::memcmp(front.pixels.get(), pixels_.get(), Bytes()) == 0;
+    }
+    void Shown(const Surface& front) {
+        if (front.width != width_ || front.height != height_ || !pixels_) {
+            width_ = front.width;
+            height_ = front.height;
+            pixels_ = std::make_unique<uint16_t[]>(size_t(width_) * size_t(height_));
+        }
+        std::memcpy(pixels_.get(), front.pixels.get(), Bytes());
+    }
+    // The window lost what it showed.
+    void Forget() { pixels_.reset(); }
+
+private:
+    size_t Bytes() const { return size_t(width_) * size_t(height_) * sizeof(uint16_t); }
+    std::unique_ptr<uint16_t[]> pixels_;
+    int32_t width_ = 0, height_ = 0;
 };
 
 }  // namespace host

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "folder_lock.h"
+#include "key_taps.h"
 #include "media_command.h"
 #include "pacing.h"
 #include "platform/files.h"
@@ -28,7 +29,6 @@ constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 constexpr uint64_t kFrameUs = 16'667;
 constexpr uint64_t kPumpEveryUs = 500;
-constexpr uint64_t kQuickClickUs = 50'000;
 constexpr uint64_t kPressHoldUs = 20'000;
 
 bool EnvSet(const char* name) {
@@ -166,6 +166,7 @@ public:
         renderer_ = nullptr;
         lastFront_ = nullptr;
         pacer_.ShowAgain(nullptr);
+        shown_.Forget();
     }
 
     bool KeyDown(int32_t key) override {
@@ -208,8 +209,9 @@ public:
         Rest();
     }
 
+    // A frame equal to the one on show is not presented again; the pacing stays the same.
     void Present(const Surface& front) override {
-        Show(front);
+        if (!shown_.Same(front)) Show(front);
         lastFront_ = &front;
         // Paced to 60 frames a second where the display has no vertical sync.
         const uint64_t now = NowUs();
@@ -292,22 +294,22 @@ private:
         SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
         SDL_RenderPresent(renderer_);
         pacer_.Shown(NowUs());
+        shown_.Shown(front);
     }
 
     void ShowFront(uint64_t now, bool resting) {
         if (const Surface* front = pacer_.FrontDue(now, resting)) Show(*front);
     }
 
-    // SDL's events at most every half millisecond (the loops read dozens of keys a pass). What
-    // falls due with time, quick clicks ending and the front surface shown, is done on every
-    // call: a pump skipped after a quiet rest must not hold them up until the next event.
+    // SDL's events at most every half millisecond (the loops read dozens of keys a pass). The
+    // front surface is shown when due on every call: a pump skipped after a quiet rest must not
+    // hold it up until the next event.
     void Pump() {
         const uint64_t now = NowUs();
         if (now >= lastPumpUs_ + kPumpEveryUs) {
             lastPumpUs_ = now;
             PollEvents(now);
         }
-        EndQuickClicks(now);
         ShowFront(now, false);
     }
 
@@ -337,13 +339,13 @@ private:
                     break;
                 case SDL_WINDOWEVENT:
                     if (ev.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-                        std::fill(std::begin(down_), std::end(down_), false);
-                        std::fill(std::begin(releaseAtUs_), std::end(releaseAtUs_), uint64_t{0});
+                        keys_.Clear();
                         queue_.push_back(kMsgKillFocus);
                     } else if (ev.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                         queue_.push_back(kMsgSetFocus);
                     } else if (ev.window.event == SDL_WINDOWEVENT_EXPOSED) {
                         pacer_.ShowAgain(lastFront_);  // the window lost what it showed
+                        shown_.Forget();
                         queue_.push_back(kMsgPaint);
                     }
                     break;
@@ -375,38 +377,14 @@ private:
     }
 
     bool Read(int32_t vk) {
-        if (press_.Held(vk, NowUs())) return false;
-        if (down_[vk]) seen_[vk] = true;
-        return down_[vk];
+        const uint64_t now = NowUs();
+        if (press_.Held(vk, now)) return false;
+        return keys_.Read(vk, now);
     }
 
-    // A press released before any loop read it (a quick click between two polls) stays
-    // down until it is read once, or for 50 ms, as a held key would have been seen.
     void SetKey(int32_t vk, bool down, uint64_t now) {
-        if (down) {
-            down_[vk] = true;
-            seen_[vk] = false;
-            releaseAtUs_[vk] = 0;
-        } else if (down_[vk] && !seen_[vk]) {
-            releaseAtUs_[vk] = now + kQuickClickUs;
-            ++quickClicks_;
-        } else {
-            down_[vk] = false;
-        }
-    }
-
-    void EndQuickClicks(uint64_t now) {
-        if (quickClicks_ == 0) return;
-        quickClicks_ = 0;
-        for (int vk = 0; vk < 256; ++vk) {
-            if (!releaseAtUs_[vk]) continue;
-            if (!press_.Held(vk, now) && (seen_[vk] || now >= releaseAtUs_[vk])) {
-                down_[vk] = false;
-                releaseAtUs_[vk] = 0;
-            } else {
-                ++quickClicks_;
-            }
-        }
+        if (down) keys_.Down(vk);
+        else keys_.Up(vk, now);
     }
 
     void SetCursor(int32_t x, int32_t y) {
@@ -422,10 +400,7 @@ private:
     std::map<std::string, Mix_Chunk*> chunks_;
     Mix_Chunk* fileChunk_ = nullptr;
     Mix_Music* tune_ = nullptr;
-    bool down_[256] = {};
-    bool seen_[256] = {};
-    uint64_t releaseAtUs_[256] = {};
-    int quickClicks_ = 0;  // releases waiting in releaseAtUs_
+    KeyTaps keys_;
     Point cursor_;
     PressHold press_{kPressHoldUs};
     std::deque<Message> queue_;
@@ -434,6 +409,7 @@ private:
     uint64_t lastPresentUs_ = 0;
     Pacer pacer_;
     const Surface* lastFront_ = nullptr;
+    ShownFrame shown_;
 };
 
 }  // namespace

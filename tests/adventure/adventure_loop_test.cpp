@@ -129,6 +129,19 @@ TEST_F(AdventureLoopTest, TheWildernessOnlySaysNo) {
     EXPECT_EQ(std::count(host.effects.begin(), host.effects.end(), "no"), 6);
 }
 
+TEST_F(AdventureLoopTest, TheHudAsksTheHeroScreensOwnLoreAndLevelTests) {
+    GameState.LoreKnown[3] = 2;  // a damaged save: no lore, as the hero screen counts it
+    Keys({'I', 27});
+    Play();
+    EXPECT_GE(Shown("Can drop quest items?"), 1u);  // the backpack page, not the Stats page
+
+    GameState.HeroLevel = 50;  // the top level: the star offers nothing, whatever the experience
+    GameState.HeroXp = 200000;
+    ClickAt(378, 8);
+    Play();
+    EXPECT_EQ(Shown("Advancing to level 51"), 0u);
+}
+
 TEST_F(AdventureLoopTest, TabAndCarefulStep) {
     Keys({9, 9, 'K'});
     Play();
@@ -183,6 +196,69 @@ TEST_F(AdventureLoopTest, TheBeastTurnsBackIntoAHero) {
     ASSERT_NE(fresh, -1);
     EXPECT_EQ(std::tuple(GameState.ItemInstances[fresh].ItemNumber, GameState.ItemInstances[fresh].X),
               std::tuple(591, 0));
+}
+
+}  // namespace
+
+namespace {
+
+// The frame that shows a box over (x, y) of the play screen, and how long it stayed up.
+uint64_t BoxShownMs(const host::Headless& host, int32_t x, int32_t y) {
+    const auto& frames = host.frames;
+    if (frames.size() < 2) return 0;
+    const uint16_t screen = frames.back().At(x, y);
+    for (size_t i = 0; i + 1 < frames.size(); ++i)
+        if (frames[i].At(x, y) != screen) return frames[i + 1].atMs - frames[i].atMs;
+    return 0;
+}
+
+TEST_F(AdventureLoopTest, SidePanelBoxesShowWhileTheButtonIsHeld) {
+    const struct {
+        int32_t x, y, button;
+        const char* shown;
+    } cases[] = {
+        {490, 184, 2, "  Capstat for Critical Hit skill"},  // a statistic row's help
+        {490, 184, 1, "Strength"},                          // its breakdown
+        {540, 25, 2, "Gold Pieces (Gp)"},
+        {470, 30, 1, "Divide by 2 to get DR."},
+    };
+    for (const auto& c : cases) {
+        host.texts.clear();
+        host.frames.clear();
+        host.MoveMouse(c.x, c.y).Wait(100).Press(c.button).Wait(400).Release(c.button);
+        Play();
+        EXPECT_GE(Shown(c.shown), 1u) << c.shown;
+        // Up from the press to the release: 400 polls of at least a millisecond each.
+        EXPECT_GE(BoxShownMs(host, 200, 200), 400u) << c.shown;
+    }
+}
+
+TEST_F(AdventureLoopTest, TheCompactLayoutAnswersAsItIsDrawn) {
+    GameState.CompactHud = 1;
+    ClickAt(460, 360);  // the Statistics picture of the compact layout
+    TapKey(27);
+    host.Wait(100).Hold('B', 200).Wait(100).Hold('W', 200);  // no Bow or Wand button in this layout
+    TapKey('I');
+    TapKey(27);
+    Play();
+    EXPECT_GE(Shown("Stats"), 1u);
+    EXPECT_EQ(Shown("You have no missile weapon"), 0u);
+    EXPECT_EQ(Shown("You do not currently have"), 0u);
+
+    // The normal layout's Options click area lies at x 590, beside its picture at 595.
+    GameState.CompactHud = 0;
+    host.texts.clear();
+    ClickAt(592, 430);
+    TapKey(27);
+    Play();
+    EXPECT_GE(Shown("Game Options:"), 1u);
+}
+
+TEST_F(AdventureLoopTest, QuickTapsBetweenTwoReadsAreNotLost) {
+    for (int i = 0; i < 9; ++i) host.QuickTap(39);
+    host.Wait(3000);
+    Play();
+    EXPECT_EQ(Square(), std::tuple(34, 25));
 }
 
 }  // namespace

@@ -83,6 +83,22 @@ TEST_F(CheatMenuTest, FieldsKeepTheirRules) {
     EXPECT_EQ(GameState.Shrunk, 0);
 }
 
+TEST_F(CheatMenuTest, SaveFieldsTakeWhatIsTypedAndKeepIt) {
+    // Willpower and Endurance 10 give base saves of 40; the Mind save has a lasting gain of 2.
+    GameState.BaseStats[kWillpower] = GameState.BaseStats[kEndurance] = 10;
+    GameState.SaveBonus[0] = 2;
+    RecalcHero();
+    TapKey('S');
+    Enter(390, 170, "55");
+    Enter(390, 190, "10");
+    Menu();
+    EXPECT_EQ(FieldAt(390, 170), "55");
+    EXPECT_EQ(FieldAt(390, 190), "10");
+    EXPECT_EQ(std::tuple(GameState.SaveBonus[0], GameState.SaveBonus[1]), std::tuple(15, -30));
+    RecalcHero();
+    EXPECT_EQ(std::tuple(GameState.Saves[0], GameState.Saves[1]), std::tuple(55, 10));
+}
+
 TEST_F(CheatMenuTest, TogglesAndBoxesFlipTheirWords) {
     GameStateRecord& g = GameState;
     struct Case {
@@ -130,6 +146,20 @@ TEST_F(CheatMenuTest, ChoiceListsPickOrKeepOnEsc) {
     Menu();
     EXPECT_EQ(GameState.HeroSex, 1);
     EXPECT_EQ(GameState.HasBagOfHolding, 1u);
+}
+
+TEST_F(CheatMenuTest, TheQuestListLeftWithEscKeepsTheQuestsState) {
+    SetQuestState(6, 1);
+    GameState.QuestStates[7] = 9;  // a state no list row names
+    for (const char* quest : {"6", "7"}) {
+        Enter(120, 120, quest);
+        Click(235, 120);
+        TapKey(kEsc);
+        Menu();
+    }
+    EXPECT_EQ(GameState.QuestStates[6], 1);
+    EXPECT_EQ(GameState.ActiveQuestCount, 1);
+    EXPECT_EQ(GameState.QuestStates[7], 9);
 }
 
 TEST_F(CheatMenuTest, TeleportWithTheLevelChooser) {

@@ -1,5 +1,6 @@
 // The time loop: the snapshot, the explosion, the fold-back with its doors, a missing
 // snapshot, falls during a loop, and the slain screen.
+#include <algorithm>
 #include <filesystem>
 #include <tuple>
 
@@ -7,9 +8,12 @@
 #include "adventure/time_loop.h"
 #include "adventure/upkeep.h"
 #include "adventure/wilderness.h"
+#include "data/options.h"
 #include "data/save_slots.h"
 #include "data/square_kinds.h"
+#include "platform/display.h"
 #include "tests/adventure/adventure_test.h"
+#include "tests/support/surface_match.h"
 
 namespace fs = std::filesystem;
 
@@ -106,14 +110,34 @@ TEST_F(TimeLoopTest, AFallEndsTheAdventureOrFoldsBack) {
 }
 
 TEST_F(TimeLoopTest, TheSlainScreenEndsTheBattleAndTheTune) {
-    WildCombatMonsters = 3;
-    FleeChance = 40;
-    GameState.CurrentTune = 4;
-    ClickAt(280, 275);
-    Run(ShowSlainScreen);
-    EXPECT_EQ(Shown("   You have been slain."), 1u);
-    EXPECT_TRUE(Played("Splat"));
-    EXPECT_EQ(std::tuple(WildCombatMonsters, FleeChance, GameState.CurrentTune), std::tuple(-1, 0, -1));
+    // Tune 0 starts on death whether or not a tune played; a silenced game plays nothing.
+    const struct {
+        int16_t tuneBefore, volume;
+        bool stopsFirst, playsTuneZero;
+    } cases[] = {{4, 3, true, true}, {-1, 3, false, true}, {-1, 0, false, false}};
+    for (const auto& c : cases) {
+        WildCombatMonsters = 3;
+        FleeChance = 40;
+        GameState.CurrentTune = c.tuneBefore;
+        Options.MusicVolume = c.volume;
+        host.texts.clear();
+        host.mediaCommands.clear();
+        ClickAt(280, 275);
+        Run(ShowSlainScreen);
+        EXPECT_EQ(Shown("   You have been slain."), 1u);
+        EXPECT_TRUE(Played("Splat"));
+        EXPECT_EQ(std::tuple(WildCombatMonsters, FleeChance, GameState.CurrentTune), std::tuple(-1, 0, -1));
+        const auto& sent = host.mediaCommands;
+        const auto open = std::find(sent.begin(), sent.end(), "open music/tune0.mp3 alias currtune");
+        EXPECT_EQ(open != sent.end(), c.playsTuneZero) << "tune before " << c.tuneBefore << " volume " << c.volume;
+        if (c.playsTuneZero) {
+            EXPECT_EQ(std::count(sent.begin(), open, "stop currtune"), c.stopsFirst ? 1 : 0)
+                << "tune before " << c.tuneBefore;
+        }
+        // The skull in the box, between the line and the OK button.
+        ASSERT_FALSE(host.frames.empty());
+        EXPECT_TRUE(Shows(host.frames.back(), 275, 230, ItemPictures[604]));
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "data/square_kinds.h"
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
+#include "platform/fonts.h"
 #include "tests/adventure/adventure_test.h"
 
 namespace {
@@ -49,6 +50,7 @@ TEST_F(UpkeepTest, TheSquareLeftIsReleased) {
     StepOn();
     EXPECT_EQ(GameFlag(60), 2);
     EXPECT_EQ(Shown("Click!"), 1u);
+    EXPECT_TRUE(TextShownAt(host, "Click!", 190, 185, kBigWhite));  // 30-pixel cells from the view's corner
     GameState.HeroX = 26;
     StepOn();
     EXPECT_EQ(GameFlag(60), 1);
@@ -127,6 +129,16 @@ TEST_F(UpkeepTest, EnergyAndHeavyArmour) {
     }
 }
 
+TEST_F(UpkeepTest, AnUndeadHeroSpendsNoEnergyAndShedsPoison) {
+    GameState.HeroIsUndead = 1;
+    GameState.Energy = 0;
+    GameState.Poisoned = GameState.Exhausted = 1;
+    Run([] { FinishStep(0, 0); });
+    EXPECT_EQ(std::tuple(GameState.Energy, GameState.Exhausted, GameState.Poisoned), std::tuple(50, 0u, 0u));
+    EXPECT_EQ(GameState.HitPoints, 19);  // the poison bit once before it was shed
+    EXPECT_EQ(GameState.Feebleminded, 1u);
+}
+
 TEST_F(UpkeepTest, TimedEffectsCountDown) {
     GameStateRecord& g = GameState;
     g.Stats[kCombat] = 12;
@@ -173,16 +185,18 @@ TEST_F(UpkeepTest, FallsIntoChasmsAndMaws) {
         int16_t access;
         uint32_t hidden;
         int16_t stealth, form;
-        bool bridge, boat;
+        int16_t bridge;  // -1 none, else its type, with the status flag (400) unset
+        bool boat;
         const char* fall;
     } cases[] = {
-        {1292, 0, 0, 0, false, false, "You plunge into the abyss."},
-        {1959, 0, 0, 0, false, false, "You plunge into the maw!"},
-        {1959, 1, 10, 0, false, false, nullptr},
-        {1292, 1, 10, 0, false, false, "You plunge into the abyss."},
-        {1292, 0, 0, 2, false, false, nullptr},
-        {1292, 0, 0, 0, true, false, nullptr},
-        {1292, 0, 0, 0, false, true, nullptr},
+        {1292, 0, 0, 0, -1, false, "You plunge into the abyss."},
+        {1959, 0, 0, 0, -1, false, "You plunge into the maw!"},
+        {1959, 1, 10, 0, -1, false, nullptr},
+        {1292, 1, 10, 0, -1, false, "You plunge into the abyss."},
+        {1292, 0, 0, 2, -1, false, nullptr},
+        {1292, 0, 0, 0, 0, false, nullptr},
+        {1292, 0, 0, 0, 1, false, "You plunge into the abyss."},  // an ice bridge not yet frozen
+        {1292, 0, 0, 0, -1, true, nullptr},
     };
     for (const auto& c : cases) {
         NewLevel(1327);
@@ -192,7 +206,7 @@ TEST_F(UpkeepTest, FallsIntoChasmsAndMaws) {
         GameState.Skills[kStealth] = c.stealth;
         GameState.HeroForm = c.form;
         GameState.FormTurns = 50;
-        if (c.bridge) Put(25, 25, kBridgeEvent);
+        if (c.bridge != -1) Put(25, 25, kBridgeEvent, {{1, c.bridge}, {6, 400}});
         if (c.boat) AddPushEncounter(2, 1181, 25, 25);
         QuitAdventure = 0;
         host.texts.clear();

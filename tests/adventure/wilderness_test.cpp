@@ -1,10 +1,13 @@
 // Wilderness battles: the roll, the announcement, the arena (ring, roads, objects, entry
 // sides, monsters), fleeing, victory and the return.
 #include <tuple>
+#include <utility>
 
 #include "adventure/hero_step.h"
 #include "adventure/wilderness.h"
 #include "data/square_kinds.h"
+#include "data/monster_records.h"
+#include "data/text_field.h"
 #include "hero/derived_stats.h"
 #include "kit/level/auto_access.h"
 #include "platform/random.h"
@@ -63,6 +66,21 @@ TEST_F(WildernessTest, ABattleBeginsOnTheArena) {
     EXPECT_EQ(std::tuple(Top(25, 19), Top(25, 32), Top(19, 25), Top(32, 25), Top(25, 25)),
               std::tuple(924, 924, 944, 944, 1));
     EXPECT_EQ(Access(25, 25), kFreeAccess);
+}
+
+// The announcement names more than one monster in English: "Grey Wolfs" is no plural.
+TEST_F(WildernessTest, TheAnnouncementSaysThePlural) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Orc", "2 Orcs."},         {"Grey Wolf", "2 Grey Wolves."}, {"Dwarf", "2 Dwarves."},
+        {"Fly", "2 Flies."},        {"Donkey", "2 Donkeys."},        {"Lynx", "2 Lynxes."},
+        {"Witch", "2 Witches."},    {"Lizardman", "2 Lizardmen."},   {"Cutthroat", "2 Cutthroats."},
+        {"Werewolf", "2 Werewolves."}, {"Boss", "2 Bosses."},
+    };
+    for (const auto& [name, line] : cases) {
+        SetFieldText(MonsterTable[1].MonsterName, name);
+        EXPECT_EQ(EncounterLine(1, 2), line);
+    }
+    EXPECT_EQ(EncounterLine(1, 1), "1 Boss.");
 }
 
 TEST_F(WildernessTest, NoMonsterNoBattle) {

@@ -4,6 +4,7 @@
 #include "combat/gemlore.h"
 #include "combat/power_descriptions.h"
 #include "data/square_kinds.h"
+#include "platform/display.h"
 #include "tests/combat/power_test.h"
 
 namespace {
@@ -184,6 +185,23 @@ TEST_F(ActivateSkillTest, TheCureListIsOrderedByTheSkillItNeeds) {
         EXPECT_EQ(host.texts[i].text, want[i]);
         EXPECT_EQ(host.texts[i].y, int32_t(196 + 12 * i));
         EXPECT_EQ(host.texts[i].colour, i < 6 ? kSmallBlue : kSmallRed);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ActivateSkillTest, TheRowPlateShowsNoSeamUnderThePowersName) {
+    // A row's plate is four pieces at x 345, 405, 465 and 480, overlapping: a piece with ends
+    // of its own would put borders under the name.
+    OpenDisplay();
+    const Surface* piece = ItemPictures[246];
+    ASSERT_NE(piece, nullptr);
+    const auto light = [](uint16_t p) { return ((p >> 11) & 31) * 2 + ((p >> 5) & 63) + (p & 31) * 2; };
+    for (int32_t y : {12, 15, 18}) {
+        const int32_t middle = light(piece->Row(y)[30]);
+        for (int32_t x = 0; x < piece->width; ++x) EXPECT_GT(light(piece->Row(y)[x]) * 4, middle * 3) << x << ", " << y;
     }
 }
 

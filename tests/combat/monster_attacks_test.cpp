@@ -2,6 +2,9 @@
 // minimum of 1, thorns, nemesis damage, afflictions, the teleporting blow and the reports.
 #include "combat/monster_attacks.h"
 
+#include <functional>
+#include <vector>
+
 #include "tests/combat/combat_test.h"
 
 namespace {
@@ -177,6 +180,36 @@ TEST_F(MonsterAttackTest, TheLuckCharmsCarried) {
     EXPECT_EQ(CountLuckCharms(), 1);
     GameState.HasBagOfHolding = 1;
     EXPECT_EQ(CountLuckCharms(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MonsterAttackTest, ALongNameStaysInsideTheSideScroll) {
+    SetFieldText(M().MonsterName, "Barrow Champion");  // 15 letters, the most a name holds
+    M().MonsterElement = 3;
+    const std::function<void()> reports[] = {
+        [&] { ShowMonsterHit(1, 7, 3, 4, 0, 0, 0, e); },
+        [&] { ShowMonsterMissileHit(1, 3, 5, 1, e); },
+        [&] { ShowMonsterMiss(1, e); },
+    };
+    for (const auto& report : reports) {
+        host.texts.clear();
+        report();
+        std::vector<int32_t> rows;
+        for (const host::TextRecord& t : host.texts) {
+            if (t.x < 465 || t.y < 115) continue;  // the side panel's report
+            EXPECT_LE(t.x + 6 * int32_t(t.text.size()), 618) << t.text;
+            rows.push_back(t.y);
+        }
+        ASSERT_FALSE(rows.empty());
+        EXPECT_TRUE(std::any_of(host.texts.begin(), host.texts.end(),
+                                [](const host::TextRecord& t) { return t.text.rfind("The Barrow Champion", 0) == 0; }));
+        // No two lines on one row.
+        std::sort(rows.begin(), rows.end());
+        EXPECT_EQ(std::adjacent_find(rows.begin(), rows.end()), rows.end());
+    }
 }
 
 }  // namespace

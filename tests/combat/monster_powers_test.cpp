@@ -2,6 +2,9 @@
 // steal, charges drained, the psionic blast against the Mind save, summoning and antimagic.
 #include "combat/monster_powers.h"
 
+#include <tuple>
+
+#include "adventure/wilderness.h"
 #include "tests/combat/combat_test.h"
 
 namespace {
@@ -109,6 +112,38 @@ TEST_F(MonsterPowerTest, ASurroundedSummonerSpendsItsPowerOnNobody) {
     EXPECT_EQ(Use(e, 20, 25), 1u);
     EXPECT_GT(Encounters(), 1);
     EXPECT_LE(Encounters(), 4);
+}
+
+TEST_F(MonsterPowerTest, ASummonerPlacesItsAlliesOnFreeSquaresAroundIt) {
+    // Around the summoner at (20, 25) only (21, 24), (19, 25) and (20, 26) are free: the others
+    // hold a wall, an event, the hero, another monster, or an access other than free.
+    Caster(8).MonsterSummonId = 2;
+    Monster(2).MonsterHitPoints = 17;
+    Monster(3);
+    const int16_t e = Place(1, 20, 25);
+    CurrentLevel.AccessLayer[19 * 50 + 24] = 1298;
+    Event(20, 24, 1226);
+    GameState.HeroX = 21;
+    Place(3, 19, 26);
+    CurrentLevel.AccessLayer[21 * 50 + 26] = 1296;
+    WildCombatMonsters = 2;
+    SeedRandom(1);
+    EXPECT_EQ(Use(e, 20, 25), 1u);
+    EXPECT_TRUE(TextShown(host, "Summoning...."));
+    int summoned = 0;
+    for (int16_t x = 19; x <= 21; ++x)
+        for (int16_t y = 24; y <= 26; ++y) {
+            const int16_t s = At(x, y);
+            if (s == -1 || s == e || Enc(s).Monster != 2) continue;
+            ++summoned;
+            const bool free = (x == 21 && y == 24) || (x == 19 && y == 25) || (x == 20 && y == 26);
+            EXPECT_TRUE(free) << x << "," << y;
+            EXPECT_EQ(std::tuple(Enc(s).Kind, Enc(s).Hp), std::tuple(int16_t{3}, int16_t{17})) << x << "," << y;
+        }
+    EXPECT_GE(summoned, 1);
+    EXPECT_LE(summoned, 3);
+    EXPECT_EQ(Encounters(), 2 + summoned);
+    EXPECT_EQ(WildCombatMonsters, 2 + summoned);  // the battle counts its new foes
 }
 
 TEST_F(MonsterPowerTest, ASummonNeedsItsWholeFootprintFree) {

@@ -102,6 +102,29 @@ TEST_F(MonsterTurnTest, APowerThatCannotApplyIsKeptAndTheMonsterMoves) {
     EXPECT_EQ(At(21, 25), e);
 }
 
+TEST_F(MonsterTurnTest, AMonsterSteppingOntoTheSquareOfOneKilledThisTurnActsOnce) {
+    // Listed in this order: a bomber beside the hero, an orc above the victim, the victim in the
+    // bomber's blast. The orc steps onto the victim's square and must not act again from there.
+    MonsterRecord& bomber = Monster(1);
+    bomber.MonsterPower = 6;
+    bomber.MonsterMissileDamage[2] = 30;
+    MonsterRecord& orc = Monster(2);
+    orc.MonsterSpeed = 2;
+    orc.MonsterMeleeSkill = 30;
+    orc.MonsterDamage[0] = orc.MonsterDamage[1] = 1;
+    Monster(3);
+    Place(1, 24, 25);
+    const int16_t walker = Place(2, 25, 23);
+    const int16_t victim = Place(3, 25, 24);
+    SeedWhere([] { return D(100) <= 20; });  // the bomber's power goes off
+    Run([] { RunMonsterTurns(1); });
+    EXPECT_EQ(Enc(victim).Kind, -1);
+    EXPECT_EQ(MonsterTurnList[2].encounter, victim);
+    EXPECT_EQ(At(25, 24), walker);
+    EXPECT_EQ(GameState.HitPoints, 70);  // the blast, and no blow from the orc
+    EXPECT_EQ(CountTexts("The Orc hits you"), 0);
+}
+
 TEST_F(MonsterTurnTest, ANonCombatantBesideTheHeroNeitherStrikesNorMoves) {
     Monster(1).MonsterSpeed = 3;
     const int16_t e = Place(1, 24, 25);

@@ -2,6 +2,10 @@
 // where the wand goes back, empty wands, and the three square effects.
 #include "combat/wands.h"
 
+#include <memory>
+#include <tuple>
+#include <variant>
+
 #include "hero/equipment.h"
 #include "tests/combat/power_test.h"
 
@@ -131,6 +135,63 @@ TEST_F(WandsTest, FlowersAnswerOnlyTheirOwnSpellAndTheQuestWandItsEvent) {
     Keys({38, 'A'});
     EXPECT_EQ(FromSlot(), 1);
     EXPECT_EQ(GameFlag(302), 238);
+}
+
+TEST_F(WandsTest, TheLilyCurseHoldAndFrogWandsFromTheSlot) {
+    struct Case {
+        const char* what;
+        int16_t item, x;
+        std::initializer_list<std::variant<const char*, int>> keys;
+        void (*before)();
+        void (*check)();
+    };
+    const Case cases[] = {
+        {"lily: the lily bridge east grows", 266, 0, {39, 'A'},
+         [] {
+             EventRecord& bridge = Event(26, 25, 1270);
+             bridge.Word[1] = 2;
+             bridge.Word[6] = 400;
+         },
+         [] { EXPECT_EQ(GameFlag(400), 1); }},
+        {"incompetence by X over the 3 x 3 around the hero", 267, 7, {'A'},
+         [] {
+             Place(1, 26, 25);
+             Place(1, 24, 24);
+             Place(1, 27, 25);
+         },
+         [] {
+             EXPECT_EQ(Enc(0).AttackPenalty, 7);
+             EXPECT_EQ(Enc(1).AttackPenalty, 7);
+             EXPECT_EQ(Enc(2).AttackPenalty, 0);  // outside
+             EXPECT_EQ(GameState.HitPoints, 100);
+         }},
+        {"hold", 268, 0, {39, 'A'}, [] { Place(1, 26, 25); }, [] { EXPECT_EQ(Enc(0).Paralysed, 1); }},
+        {"hold on a wand-immune monster", 268, 0, {39, 'A', 13},
+         [] {
+             Monster(2).MonsterWandImmune = 1;
+             Place(2, 26, 25);
+         },
+         [] { EXPECT_EQ(Enc(0).Paralysed, 0); }},
+        {"frog", 297, 0, {39, 'A'}, [] { Place(1, 26, 25); },
+         [] { EXPECT_EQ(std::tuple(Enc(0).Monster, Enc(0).Hp), std::tuple(196, 2)); }},
+    };
+    const auto start = std::make_unique<GameStateRecord>(GameState);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameState = *start;
+        EventGrid[26 * 50 + 25].reset();
+        Monster(1);
+        Monster(2);
+        Monster(196).MonsterHitPoints = 2;
+        Item(c.item, 18);
+        c.before();
+        Wear(kWandSlot, 5, c.item, c.x, 3);
+        Keys(c.keys);
+        EXPECT_EQ(FromSlot(), 1);
+        EXPECT_EQ(GameState.ItemInstances[5].Y, 2);
+        c.check();
+    }
+    EXPECT_EQ(SecondLineOfBox(host, " Monster is immune to"), " the effects of this wand!");
 }
 
 }  // namespace

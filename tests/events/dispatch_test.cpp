@@ -108,6 +108,24 @@ TEST_F(DispatchTest, LargeNpcsAnswerFromTheirOtherSquares) {
     EXPECT_EQ(Played("Text"), 4u);
 }
 
+TEST_F(DispatchTest, NoLargeNpcAnswersOnceAScriptHasMovedTheHero) {
+    // A two-tall NPC above the bumped square teleports the hero; the two-wide one to its left
+    // stands by a square he has left.
+    CreateScript(0);
+    CreateScript(1);
+    ScriptRecord& teleport = ScriptTable[0]->Record;
+    teleport.Code[0] = 36;
+    const int16_t target[] = {1, 0, 40, 40, 0};
+    std::copy(std::begin(target), std::end(target), teleport.Operand[0]);
+    Put(11, 10, 1246, {{4, 0}, {5, 1150}});
+    Put(10, 11, 1246, {{4, 1}, {5, 1008}});
+    int result = -1;
+    Run([&] { result = RunAdjacentScriptEvents(11, 11, 1, 0); });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(std::tuple(GameState.HeroX, GameState.HeroY), std::tuple(40, 40));
+    EXPECT_EQ(Played("Text"), 1u);  // the second NPC said nothing
+}
+
 TEST_F(DispatchTest, ScriptEventsWithABadSlotOrNoScript) {
     EventRecord& talk = Put(5, 5, 1246, {{4, 3}});
     host.Wait(5).Tap(13);  // the error box

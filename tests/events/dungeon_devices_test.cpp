@@ -1,6 +1,8 @@
 // Mushrooms, bridges, riddles answered by typing, push resets, alternate tiles and beds.
 #include "platform/keys.h"
+#include "events/dungeon_devices.h"
 #include "tests/events/event_test.h"
+#include "view/sight.h"
 
 namespace {
 
@@ -33,10 +35,13 @@ TEST_F(DungeonDevicesTest, BridgesByType) {
         {1, -1, 1, 1},  {1, -1, 0, 0},   {1, -1, -1, 0},
         {2, -1, 1, 1},  {2, -1, 0, 0},   {3, -1, 1, 0},
     };
+    CurrentLevel.AccessLayer[5 * 50 + 5] = 1298;  // over a wall: only a standing bridge lets sight past
     for (const Case& c : cases) {
         Put(5, 5, 1270, {{1, c.type}, {2, c.conditionFlag}, {3, 5}, {4, 3}, {6, 781}});
         SetGameFlag(781, c.status);
         EXPECT_EQ(Bump(5, 5), c.passes) << c.type << " " << c.status;
+        EXPECT_EQ(BlocksSight(5, 5), 1 - c.passes) << c.type << " " << c.status;
+        EXPECT_EQ(BridgeOpen(EventAt(5, 5)), c.passes == 1) << c.type << " " << c.status;
     }
     EXPECT_TRUE(host.effects.empty());
 }

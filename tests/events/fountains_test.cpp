@@ -31,7 +31,9 @@ TEST_F(FountainsTest, EffectsChangeTheirValuesAndSayIt) {
         {4, -2, {"You loose -2 Strength!"}, "PowerUp", [&] { return g.BaseStats[kStrength]; }, 8},
         {9, 3, {"You gain +3 Perception!"}, "PowerUp", [&] { return g.BaseStats[kPerception]; }, 13},
         {11, 4, {"You gain +4 cold resistance!"}, "PowerUp", [&] { return g.BaseResists[1]; }, 4},
-        {15, 5, {"You gain +5 body save!"}, "PowerUp", nullptr, 0},  // the saves follow the statistics again
+        // A save's gain lasts through every recalculation: Endurance or Willpower 10 x 4, and the gain.
+        {15, 5, {"You gain +5 body save!"}, "PowerUp", [&] { return (RecalcHero(), g.Saves[1]); }, 45},
+        {14, -3, {"You gain +-3 mind save!"}, "PowerUp", [&] { return (RecalcHero(), g.Saves[0]); }, 37},
         {16, 2, {"You gain +2 skill points!"}, "PowerUp", [&] { return g.SkillPoints; }, 2},
         {17, 30, {"You gain +30 xp!"}, "PowerUp", [&] { return g.HeroXp; }, 30},
         {20, 6, {"You gain +6 temporary", "electric shield effect!"}, "PowerUp",

@@ -239,6 +239,27 @@ TEST_F(ItemSlotEventsTest, IfGotAndOr) {
     }
     e.Word[1] = 2;  // nothing tested
     EXPECT_EQ(Bump(5, 5), 1);
+
+    // An item no hero can hold fails its test: AND stops the hero, a barring test bars nothing.
+    const struct {
+        int16_t first, second, butNot;
+        bool passes;
+    } outside[] = {{kSword, 714, 0, false}, {-1, kAxe, 0, false}, {kSword, kAxe, 900, true}};
+    for (const auto& c : outside) {
+        ClearHeroItems();
+        Carry(kSword);
+        Carry(kAxe);
+        e.Word[1] = 0;
+        e.Word[9] = 0;
+        e.Word[2] = c.first;
+        e.Word[4] = c.second;
+        e.Word[6] = c.butNot;
+        e.Word[8] = 0;
+        Forget();
+        if (!c.passes) TapKey('L');
+        EXPECT_EQ(Bump(5, 5), c.passes ? 1 : 0) << c.first << " " << c.second << " " << c.butNot;
+        EXPECT_EQ(Shown("You may not pass."), !c.passes);
+    }
 }
 
 TEST_F(ItemSlotEventsTest, SpellSlotsAndBuriedCaches) {

@@ -140,6 +140,32 @@ TEST_F(SignalsTest, CoachTravel) {
     EXPECT_EQ(Hero(), std::tuple(20, 30));
 }
 
+TEST_F(SignalsTest, ACoachThatCannotArriveKeepsTheFare) {
+    EventRecord& coach = Put(5, 5, 1664);
+    Text(coach, 0, 0, "Nowhere");
+    Text(coach, 0, 1, "Offshore");
+    for (int i = 0; i < 2; ++i) {
+        coach.Word[2 + i] = 10;
+        coach.Word[8 + i] = int16_t(i == 0 ? 77 : 1);  // no file for level 77
+        coach.Word[14 + i] = int16_t(i == 0 ? 20 : 50);  // X 50 lies off the map
+        coach.Word[20 + i] = 30;
+        coach.Word[26 + i] = 850;
+    }
+    SetGameFlag(850, 1);
+    GameState.HeroGold = 25;
+    ClickAt(500, 157 + 5);
+    TapKey(kEnter);
+    ClickAt(500, 157 + 22 + 5);
+    Keys({'L'});
+    EXPECT_EQ(Bump(5, 5), 0);
+    EXPECT_TRUE(Shown("  Level does not exist!"));
+    EXPECT_EQ(Played("No"), 2u);
+    EXPECT_FALSE(Shown("Really travel there?"));
+    EXPECT_EQ(GameState.HeroGold, 25);
+    EXPECT_EQ(Hero(), std::tuple(10, 10));
+    EXPECT_EQ(GameState.CurrentLevelNumber, 1);
+}
+
 TEST_F(SignalsTest, SmokeSignals) {
     EventRecord& smoke = Put(5, 5, 1331, {{1, 860}, {2, 861}, {3, -1}, {4, 0}, {5, -1}, {6, -1}, {7, 0}, {8, -1}});
     Text(smoke, 0, 0, "A cold fire pit.");

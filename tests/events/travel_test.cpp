@@ -1,10 +1,13 @@
 // Portals, dig portals, modules, elevators and pentagram portals. Every journey here stays on
 // level 1, so it moves the hero without loading a level.
 #include "data/campaign_tables.h"
+#include "events/module_travel.h"
 #include "events/portals.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
+#include "platform/display.h"
 #include "tests/events/event_test.h"
+#include "tests/support/surface_match.h"
 
 namespace {
 
@@ -135,6 +138,16 @@ TEST_F(TravelTest, ModuleChooser) {
     EXPECT_TRUE(Shown("Module 2 of 2"));
     EXPECT_EQ(Played("Bell"), 1u);
     ExpectHeroAt(33, 34);
+}
+
+TEST_F(TravelTest, TheModuleChooserIsAPageOfItsOwn) {
+    // Its card is wider than the covered view: no piece of the HUD shows beside it.
+    const int16_t modules[6] = {3, -1, -1, -1, -1, -1};
+    host.Wait(5).Tap(27);
+    Run([&] { ChooseModule(modules, 1); });
+    ASSERT_FALSE(host.frames.empty());
+    EXPECT_TRUE(Shown("Select Module"));
+    EXPECT_FALSE(Shows(host.frames.back(), 444, 7, VitalsPanel));
 }
 
 TEST_F(TravelTest, ElevatorListsThePresentFloors) {

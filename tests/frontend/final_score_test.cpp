@@ -53,6 +53,18 @@ TEST_F(FinalScoreTest, ScrollStopsWhenTheLastLineReaches280) {
     EXPECT_TRUE(MediaSent("setaudio currtune left volume to 600"));
 }
 
+TEST_F(FinalScoreTest, OnceTheTextHasStoppedItsFramesAreNotPresentedAgain) {
+    WinTextRecord& w = WinTexts[0];
+    SetFieldText(w.Line[0], "Only");
+    SetFieldText(w.Line[1], "!");
+    host.Wait(300);
+    TapKey(27);
+    Run([] { ShowFinalScore(0); });
+    // The line rises from 300 to 280: 20 frames that differ, then the same frame every 100 ms.
+    EXPECT_GT(host.flips, 100u);
+    EXPECT_EQ(host.presented, 20u);
+}
+
 TEST_F(FinalScoreTest, WinGameTakesTheTextNumberClampedToTheTwoTexts) {
     SetFieldText(WinTexts[0].Line[0], "Text one");
     SetFieldText(WinTexts[0].Line[1], "!");

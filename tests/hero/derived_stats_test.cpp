@@ -269,4 +269,30 @@ TEST_F(DerivedStatsTest, HitPointsRingsAndTables) {
               (std::vector<int32_t>{0, 100, 1000, 127500}));
 }
 
+TEST_F(DerivedStatsTest, LastingSaveGainsOutliveEveryRecalculation) {
+    // Willpower 5 and Endurance 5 give base saves of 20; the stored gain of a damaged save
+    // outside -99..99 counts as nothing.
+    GameState.BaseStats[kWillpower] = GameState.BaseStats[kEndurance] = 5;
+    const struct {
+        int16_t stored;
+        int16_t save;
+    } cases[] = {{7, 27}, {-15, 5}, {-99, 0}, {99, 95}, {100, 20}, {-100, 20}, {30000, 20}};
+    for (const auto& c : cases) {
+        GameState.SaveBonus[0] = GameState.SaveBonus[1] = c.stored;
+        RecalcHero();
+        EXPECT_EQ((V{g().BaseSaves[0], g().Saves[0], g().BaseSaves[1], g().Saves[1]}), (V{20, c.save, 20, c.save}))
+            << c.stored;
+    }
+
+    // A gain is held to -99..99 and moves the current value with it.
+    GameState.SaveBonus[1] = 500;
+    GainLastingSave(1, 3);
+    EXPECT_EQ((V{g().SaveBonus[1], g().Saves[1]}), (V{3, 23}));
+    GainLastingSave(1, 200);
+    EXPECT_EQ(g().SaveBonus[1], 99);
+    GainLastingSave(2, 5);  // no third save
+    RecalcHero();
+    EXPECT_EQ(g().Saves[1], 95);
+}
+
 }  // namespace

@@ -79,6 +79,12 @@ TEST_F(HeroBoxesTest, BreakdownsListWhatIsInForce) {
              GameState.Feebleminded = 1;
          },
          [] { ShowSaveBreakdown(0, 120, 140); }, 112, 140, 10, 6, {{"Helm Bonus:", 273}, {"+ 25", 273}, {"= 10", 91}}},
+        {"a lasting mind save gain", [] { GameState.SaveBonus[0] = 6; }, [] { ShowSaveBreakdown(0, 120, 140); }, 112,
+         140, 10, 5, {{"Lasting Bonus:", 273}, {"+ 6", 273}}},
+        {"a lasting body save loss", [] { GameState.SaveBonus[1] = -4; }, [] { ShowSaveBreakdown(1, 120, 140); }, 112,
+         140, 10, 5, {{"Lasting Penalty:", 91}, {"- 4", 91}}},
+        {"a damaged save's gain", [] { GameState.SaveBonus[0] = 300; }, [] { ShowSaveBreakdown(0, 120, 140); }, 112,
+         140, 16, 5, {{"Your Mind Save is currently unmodified!", 0}}},
         {"fire tattoo and fire shield",
          [] {
              GameState.Tattoos[2] = 1;
@@ -183,6 +189,13 @@ TEST_F(HeroBoxesTest, ExperienceTableFromTheHerosLevel) {
     ShowStatusHelp(6, 120, 150);
     EXPECT_EQ(TextsAt(150 + 144 + 4 * 12), (std::vector<std::string>{"50", "122500"}));
     EXPECT_TRUE(TextsAt(150 + 144 + 5 * 12).empty());
+
+    host.texts.clear();
+    GameState.HeroLevel = -3;  // a damaged save: the rows begin at level 1
+    ShowStatusHelp(6, 120, 150);
+    EXPECT_EQ(TextsAt(150 + 144), (std::vector<std::string>{"1", "0"}));
+    EXPECT_EQ(TextsAt(150 + 144 + 6 * 12), (std::vector<std::string>{"7", "2100"}));
+    EXPECT_TRUE(TextsAt(150 + 144 + 7 * 12).empty());
 
     host.texts.clear();
     GameState.HeroLevel = 50;

@@ -2,6 +2,7 @@
 // dropping, the gem bag, the keyring, the falcon amulet and the beacon.
 #include "hero/hero_screen.h"
 
+#include <algorithm>
 #include <tuple>
 
 #include "data/level.h"
@@ -266,6 +267,23 @@ TEST_F(HeroScreenTest, GemsIntoTheGemBag) {
     EXPECT_EQ(host.effects[1], "Click");
 }
 
+TEST_F(HeroScreenTest, AFullGemBagLeavesTheGemInHand) {
+    Item(50, 52);
+    Item(25, 12);
+    Carry(50, 0, 0);
+    const int16_t gem = Carry(25, 1, 0);
+    GameState.GembagCounts[5] = 32767;
+    ClickCell(1, 0);
+    ClickCell(0, 0);  // refused: the gem stays on the cursor
+    ClickCell(1, 0);  // and goes back where it was
+    TapKey(27);
+    Run([] { RunHeroScreen(2); });
+    EXPECT_EQ(GameState.GembagCounts[5], 32767);
+    EXPECT_EQ(GameState.Backpack[1][0], gem);
+    EXPECT_EQ(InstanceItem(gem), 25);
+    EXPECT_EQ(std::count(host.effects.begin(), host.effects.end(), "No"), 1);
+}
+
 TEST_F(HeroScreenTest, GemBagWindowGivesGemsBack) {
     Item(50, 52);
     Item(21, 12, 0, "Ruby");
@@ -356,6 +374,37 @@ TEST_F(HeroScreenTest, BeaconBlockedInANoTeleportZoneElseTaken) {
     Run([] { RunHeroScreen(0); });  // closes by itself
     EXPECT_EQ(std::tuple(GameState.HeroX, GameState.HeroY), std::tuple(20, 30));
     EXPECT_EQ(std::tuple(GameState.Beacon[0], GameState.BeaconName[0]), std::tuple(-1, '\0'));
+}
+
+TEST_F(HeroScreenTest, ABeaconThatCannotBeReachedOrAnItemInHandKeepsTheBeacon) {
+    GameState.HeroX = GameState.HeroY = 5;
+    for (const auto& [level, x, missingLevel] : {std::tuple(77, 20, true), std::tuple(0, 50, false)}) {
+        GameState.Beacon[0] = int16_t(level);  // an erased level, a square off the map
+        GameState.Beacon[1] = int16_t(x);
+        GameState.Beacon[2] = 30;
+        host.texts.clear();
+        host.effects.clear();
+        ClickAt(545, 55);
+        if (missingLevel) TapKey(13);
+        TapKey(27);
+        Run([] { RunHeroScreen(0); });
+        EXPECT_EQ(TextShown(host, "  Level does not exist!"), missingLevel) << level;
+        EXPECT_EQ(std::count(host.effects.begin(), host.effects.end(), "No"), 1) << level;
+        EXPECT_EQ(std::tuple(GameState.Beacon[0], GameState.Beacon[1]), std::tuple(level, x));
+        EXPECT_EQ(std::tuple(GameState.HeroX, GameState.HeroY), std::tuple(5, 5));
+    }
+
+    GameState.Beacon[1] = 20;  // reachable, but refused while an item is in hand, as Quit is
+    const int16_t held = Carry(60, 0, 0);
+    ClickCell(0, 0);
+    host.MoveMouse(545, 55).Wait(2).Hold(1, 5);  // the beacon is not even looked at
+    ClickCell(0, 0);
+    TapKey(27);
+    Run([] { RunHeroScreen(2); });
+    EXPECT_EQ(GameState.Beacon[0], 0);
+    EXPECT_EQ(std::tuple(GameState.HeroX, GameState.HeroY), std::tuple(5, 5));
+    EXPECT_EQ(GameState.Backpack[0][0], held);
+    EXPECT_EQ(CursorItem, -1);
 }
 
 TEST_F(HeroScreenTest, BoxesOfTheStatsSkillsAndLorePages) {

@@ -78,6 +78,12 @@ TEST_F(ItemUseScreensTest, ThePotionOfStatsSpendsItsPointsOneByOne) {
     EXPECT_EQ(GameState.StatPoints, 0);
     EXPECT_TRUE(TextShown(host, "Select a statistic to increase by +1!"));
     EXPECT_TRUE(Played("PowerUp"));
+
+    SkillBonus.LevelUpStatPoints = -3;  // a damaged table gives no points: "Done" at once
+    TapKey('D');
+    Run([] { RunPotionOfStats(); });
+    EXPECT_EQ(GameState.StatPoints, 0);
+    EXPECT_EQ(GameState.BaseStats[kStrength], 11);
 }
 
 TEST_F(ItemUseScreensTest, TheBookTurnsItsPagesWithinItsEight) {

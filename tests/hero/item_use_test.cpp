@@ -2,6 +2,10 @@
 // answers, the USE ITEM FROM BACKPACK EVENT after them, and where items go back.
 #include "hero/item_use.h"
 
+#include <memory>
+#include <tuple>
+#include <variant>
+
 #include "hero/equipment.h"
 #include "tests/combat/power_test.h"
 
@@ -149,6 +153,152 @@ TEST_F(ItemUseTest, Potions) {
         EXPECT_EQ(GameState.ItemInstances[20].ItemNumber, -1);
     }
     EXPECT_TRUE(Played("Curse"));
+}
+
+// One table of the items whose effect is a change of the game: what each does, whether it is
+// used up and whether the hero screen closes after it.
+TEST_F(ItemUseTest, WhatEachItemDoes) {
+    struct Case {
+        const char* what;
+        int16_t item, type, x, y;
+        std::initializer_list<std::variant<const char*, int>> keys;
+        int closes;
+        bool consumed;
+        void (*before)();
+        void (*check)();
+    };
+    const auto nothing = [] {};
+    const auto orcEast = [] { Place(1, 26, 25); };
+    const Case cases[] = {
+        // tomes
+        {"bless", 72, 17, 0, 30, {}, 0, true, nothing, [] { EXPECT_EQ(GameState.BlessTurns, 30); }},
+        {"heroism", 73, 17, 4, 20, {}, 0, true, nothing,
+         [] { EXPECT_EQ(std::tuple(GameState.Heroism[0], GameState.Heroism[1]), std::tuple(4, 20)); }},
+        {"a skill point", 74, 17, 0, 0, {}, 0, true, nothing, [] { EXPECT_EQ(GameState.SkillPoints, 1); }},
+        {"deathspell grimoire", 75, 17, 0, 0, {39, 'A'}, 1, true, orcEast, [] { EXPECT_EQ(Enc(0).Kind, -1); }},
+        {"grimoire put away", 75, 17, 0, 0, {27}, 0, false, orcEast, [] { EXPECT_EQ(Enc(0).Kind, 3); }},
+        // scrolls
+        {"remove curse", 66, 16, 0, 0, {}, 0, true,
+         [] {
+             GameState.Cursed = 1;
+             Wear(kHelmetSlot, 5, 80, -2);
+         },
+         [] {
+             EXPECT_EQ(GameState.Cursed, 0u);
+             EXPECT_EQ(GameState.EquipSlots[kHelmetSlot], -1);
+             EXPECT_EQ(GameState.ItemInstances[5].ItemNumber, -1);
+         }},
+        {"clear mind", 67, 16, 0, 0, {}, 0, true, [] { GameState.Feebleminded = 1; },
+         [] { EXPECT_EQ(GameState.Feebleminded, 0u); }},
+        {"gills", 50, 16, 0, 40, {}, 0, true, nothing, [] { EXPECT_EQ(GameState.GillsTurns, 40); }},
+        {"a flag scroll", 689, 16, 310, 0, {}, 0, true, [] { SetGameFlag(310, 4); },
+         [] { EXPECT_EQ(GameFlag(310), 5); }},
+        {"cancellation", 51, 16, 0, 0, {39, 'A'}, 0, true, orcEast, [] { EXPECT_EQ(Enc(0).Silenced, 1); }},
+        {"deconstruction", 175, 16, 0, 0, {39, 'A'}, 1, true,
+         [] {
+             Monster(1).MonsterType = 14;
+             Place(1, 26, 25);
+         },
+         [] { EXPECT_EQ(Enc(0).Hp, 5); }},
+        // dust
+        {"invisibility", 9, 15, 0, 0, {}, 0, true, nothing, [] { EXPECT_EQ(GameState.InvisibleTurns, 25); }},
+        {"devil's ash", 10, 15, 0, 0, {39, 39, 39, 'A'}, 1, true,
+         [] {
+             Monster(1).MonsterHitPoints = 100;
+             Place(1, 28, 25);
+         },
+         [] {
+             EXPECT_LE(Enc(0).Hp, 94);  // 6 dice of 6
+             EXPECT_EQ(GameState.HitPoints, 50);  // the hero stood outside
+         }},
+        // food, pills and the medical kit
+        {"bread", 176, 30, 0, 0, {}, 0, true, nothing, [] { EXPECT_EQ(GameState.HitPoints, 55); }},
+        {"magic food", 186, 30, 0, 0, {}, 0, true, nothing, [] { EXPECT_EQ(GameState.MagicFoodTurns, 100); }},
+        {"other food", 177, 30, 0, 0, {}, 0, true, nothing, [] { EXPECT_EQ(GameState.HitPoints, 50); }},
+        {"radiation pills", 64, 33, 0, 0, {}, 0, true, nothing, [] { EXPECT_EQ(GameState.RadiationImmune, 1u); }},
+        {"biohazard pills", 65, 33, 0, 0, {}, 0, true, nothing, [] { EXPECT_EQ(GameState.BiohazardImmune, 1u); }},
+        {"medical kit", 426, 38, 0, 0, {}, 0, true,
+         [] { GameState.Poisoned = GameState.Diseased = GameState.Exhausted = 1; },
+         [] {
+             EXPECT_EQ(GameState.HitPoints, 100);
+             EXPECT_EQ(GameState.Energy, GameState.EnergyMax);
+             EXPECT_EQ(GameState.Poisoned + GameState.Diseased + GameState.Exhausted, 0u);
+         }},
+        {"another kit", 427, 38, 0, 0, {}, 0, false, nothing, [] { EXPECT_EQ(GameState.HitPoints, 50); }},
+        // items by number
+        {"healing herb", 120, 34, 0, 0, {}, 0, true, nothing, [] { EXPECT_EQ(GameState.HitPoints, 75); }},
+        {"restorative", 156, 34, 0, 0, {}, 0, true, [] { GameState.Poisoned = GameState.Diseased = 1; },
+         [] {
+             EXPECT_EQ(GameState.HitPoints, 100);
+             EXPECT_EQ(GameState.Poisoned + GameState.Diseased, 0u);
+         }},
+        {"spray", 188, 34, 0, 0, {}, 0, false,
+         [] {
+             GameState.ItemInstances[6] = {182, 0, 0, 0, 0};
+             GameState.ItemInstances[7] = {183, 0, 0, 0, 0};
+             GameState.Backpack[0][0] = 6;
+             GameState.Backpack[1][0] = 7;
+         },
+         [] {
+             EXPECT_EQ(GameState.ItemInstances[6].ItemNumber, 184);
+             EXPECT_EQ(GameState.ItemInstances[7].ItemNumber, 184);
+         }},
+        {"portal sight", 196, 34, 0, 0, {}, 1, true, nothing,
+         [] { EXPECT_EQ(std::tuple(GameState.Poisoned, GameState.PortalSightTurns), std::tuple(1u, 40)); }},
+        {"portal sight, poison immune", 196, 34, 0, 0, {}, 1, true, [] { GameState.PoisonImmune = 1; },
+         [] { EXPECT_EQ(GameState.Poisoned, 0u); }},
+        {"experience", 228, 34, 50, 0, {}, 0, true, nothing, [] { EXPECT_EQ(GameState.HeroXp, 50); }},
+        {"strength", 229, 34, 2, 0, {}, 0, true, [] { GameState.BaseStats[kStrength] = 10; },
+         [] { EXPECT_EQ(GameState.BaseStats[kStrength], 12); }},
+        {"endless food", 237, 34, 0, 0, {}, 0, false, [] { GameState.HeroFood = 3; },
+         [] { EXPECT_EQ(GameState.HeroFood, 10); }},
+        {"sealed letter", 474, 34, 0, 0, {'Y', 13}, 0, true, nothing,
+         [] { EXPECT_EQ(InstanceItem(GameState.Backpack[0][0]), 475); }},
+        {"opened letter", 475, 34, 0, 0, {13}, 0, false, nothing, nothing},
+        {"numbers", 536, 34, 0, 0, {13}, 0, false, nothing, nothing},
+        {"revival", 593, 34, 0, 0, {}, 0, true, nothing,
+         [] { EXPECT_EQ(std::tuple(GameState.Poisoned, GameState.RevivalPending), std::tuple(1u, 1u)); }},
+        // potions
+        {"energy", 4, 14, 0, 0, {}, 0, true, [] { GameState.Exhausted = 1; },
+         [] {
+             EXPECT_EQ(GameState.Exhausted, 0u);
+             EXPECT_EQ(GameState.Energy, GameState.EnergyMax);
+         }},
+        {"antidote", 5, 14, 0, 0, {}, 0, true, [] { GameState.Poisoned = 1; },
+         [] { EXPECT_EQ(GameState.Poisoned, 0u); }},
+        {"cure disease", 6, 14, 0, 0, {}, 0, true, [] { GameState.Diseased = 1; },
+         [] { EXPECT_EQ(GameState.Diseased, 0u); }},
+        {"restoration", 7, 14, 0, 0, {}, 0, true, [] { GameState.Drained = GameState.Aged = 1; },
+         [] { EXPECT_EQ(GameState.Drained + GameState.Aged, 0u); }},
+        {"combat", 201, 14, 0, 0, {}, 0, true, nothing,
+         [] { EXPECT_EQ(std::tuple(GameState.SidePanelMode, GameState.CombatBonusTurns), std::tuple(1, 50)); }},
+        {"a flag potion", 688, 14, 311, 0, {}, 0, true, [] { SetGameFlag(311, 2); },
+         [] { EXPECT_EQ(GameFlag(311), 3); }},
+        {"any potion under the Regeneration aura", 5, 14, 0, 0, {}, 0, true,
+         [] {
+             GameState.ActiveAura = 3;
+             GameState.BaseSkills[kAuras] = GameState.Skills[kAuras] = 4;
+             SkillBonus.AuraValues[3] = 2;
+         },
+         [] { EXPECT_EQ(GameState.HitPoints, 58); }},
+    };
+    RecalcHero();
+    GameState.HitPoints = 50;
+    GameState.Energy = 0;
+    const auto start = std::make_unique<GameStateRecord>(GameState);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameState = *start;
+        SkillBonus.AuraValues[3] = 0;
+        Monster(1);
+        Item(c.item, c.type);
+        c.before();
+        Hold(c.item, c.x, c.y);
+        Keys(c.keys);
+        EXPECT_EQ(Use(), c.closes);
+        EXPECT_EQ(GameState.ItemInstances[20].ItemNumber == -1, c.consumed);
+        c.check();
+    }
 }
 
 TEST_F(ItemUseTest, TheUseItemEventAnswersTheItem) {

@@ -79,10 +79,13 @@ TEST_F(LevelAdvanceScreenTest, CancelLeavesNoTrace) {
 }
 
 TEST_F(LevelAdvanceScreenTest, NoPointsToSpend) {
-    SkillBonus.LevelUpStatPoints = 0;
-    TapKey('D');
-    Run(RunLevelAdvance);
-    EXPECT_EQ(GameState.HeroLevel, 2);
+    for (const int16_t points : {0, -3}) {  // a negative count from a damaged table is none
+        SkillBonus.LevelUpStatPoints = points;
+        TapKey('D');
+        Run(RunLevelAdvance);
+        EXPECT_EQ(GameState.StatPoints, 0) << points;
+    }
+    EXPECT_EQ(GameState.HeroLevel, 3);
 }
 
 }  // namespace

@@ -2,15 +2,18 @@
 // painting, the event clipboard, the level number and leaving.
 #include "kit/level/construction_kit.h"
 
+#include <cmath>
 #include <vector>
 
 #include "data/campaign_tables.h"
 #include "data/data_files.h"
 #include "data/text_field.h"
 #include "kit/events/level_records.h"
+#include "kit/level/editor_state.h"
 #include "kit/level/event_clipboard.h"
 #include "platform/display.h"
 #include "platform/keys.h"
+#include "platform/fonts.h"
 #include "tests/kit/kit_test.h"
 #include "tests/support/surface_match.h"
 
@@ -24,10 +27,7 @@ protected:
     void StartOnLevel3() {
         CreateEvent(2, 3, 1248);
         CreateEvent(4, 3, 1242);
-        ASSERT_EQ(SaveLevel(3, 0), 1u);
-        NewLevel(1);
-        KitPreviousLevel = 3;
-        TapKey('Y');
+        KitTest::StartOnLevel3();
     }
     // The cursor rests a pass over the cell before Ctrl and the letter go down.
     void CopyAt(int column, int row) {
@@ -264,6 +264,10 @@ TEST_F(ConstructionKitTest, SaveListsOnlyWhatWasWritten) {
     RunKit();
     EXPECT_EQ(Shown("File Exists! Overwrite?"), 1u);
     EXPECT_EQ(FieldText(LevelList.LevelListName[0]), "Old name");
+    // The overwrite box stands on the editor: where the save box reached beyond it, the frame
+    // that showed it matches the editor shown after the No (the last frame asks to quit).
+    ASSERT_GE(host.frames.size(), 3u);
+    EXPECT_TRUE(SameBesideTheOverwriteBox(host.frames[host.frames.size() - 3], host.frames[host.frames.size() - 2]));
 
     fs::remove("Mod/LevelData/Level0.dat");
     fs::create_directories("Mod/LevelData/Level0.dat");  // a folder where the file goes
@@ -298,6 +302,44 @@ TEST_F(ConstructionKitTest, LoadNumChangesTheNumberOnlyWhenLoaded) {
     EXPECT_EQ(LastTextAt(13, 438), "Level12.dat");
     EXPECT_EQ(KitPreviousLevel, 12);
     EXPECT_EQ(Bottom(0, 0), 1300);
+}
+
+// The relative luminance of a screen pixel, 0 black to 1 white.
+double Luminance(uint16_t p) {
+    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(((p >> 11) & 31) / 31.0) + 0.7152 * linear(((p >> 5) & 63) / 63.0) +
+           0.0722 * linear((p & 31) / 31.0);
+}
+
+// The numbers along the view and the tile number, in the dark ink, stand on art of at least
+// 4.5 : 1 against it wherever they are written.
+TEST_F(ConstructionKitTest, DarkTextsStandOnPaleArt) {
+    EditorState e;
+    e.viewX = e.viewY = 37;
+    e.quickSlots[0] = 2284;
+    DrawEditorScreen(e, 0);
+    const Surface* glyph = SmallGlyphs[size_t(GlyphIndex('8', kSmallBlack))];
+    uint16_t ink = glyph->key;
+    for (int32_t i = 0; i < glyph->width * glyph->height && ink == glyph->key; ++i) ink = glyph->pixels[size_t(i)];
+    struct Text {
+        int x, y, chars;
+    };
+    std::vector<Text> texts = {{450, 15, 13}, {530, 15, 4}};
+    for (int i = 0; i < 13; ++i) {
+        texts.push_back({21 + 32 * i, 1, 2});
+        texts.push_back({1, 21 + 32 * i, 2});
+    }
+    for (const Text& t : texts) {
+        EXPECT_NE(LastTextAt(t.x, t.y), "(none)") << t.x << "," << t.y;
+        double darkest = 1;
+        for (int y = t.y; y < t.y + 10; ++y) {
+            for (int x = t.x; x < t.x + 6 * t.chars; ++x) {
+                const uint16_t p = BackSurface->Row(y)[x];
+                if (p != ink) darkest = std::min(darkest, Luminance(p));
+            }
+        }
+        EXPECT_GE((darkest + 0.05) / (Luminance(ink) + 0.05), 4.5) << t.x << "," << t.y;
+    }
 }
 
 TEST_F(ConstructionKitTest, LevelOptionsOnTheDefinePage) {

@@ -447,6 +447,16 @@ TEST_F(DialogShowsTest, ContainersAndPeople) {
     Draw();
     EXPECT_TRUE(Drawn("Items inside chest:", 50, 135, kSmallBlue));
     EXPECT_TRUE(Drawn("7999", 165, 165 + 22 * 5));
+    // Beside a row the item's name alone, whatever its power and charges.
+    const std::pair<int16_t, int16_t> rows[] = {{-10, 0}, {0, 5000}, {3, 2}};
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        chest.Word[12 + i] = 200;
+        chest.Word[18 + i] = rows[i].first;
+        chest.Word[24 + i] = rows[i].second;
+    }
+    Draw();
+    for (size_t i = 0; i < std::size(rows); ++i)
+        EXPECT_TRUE(Drawn("Long Sword", 440, int(165 + 22 * i), kSmallBlue)) << i;
     ChestEditorPage = 0;
 
     // Facing right shows the picture three further on, beside both monster numbers.
@@ -563,11 +573,14 @@ TEST_F(DialogShowsTest, PicturesByValue) {
         int x, y;
         int16_t tile;  // -1: nothing there
     } cases[] = {
-        {kForge, 1, 3, 350, 90, 1683},  {kForge, 1, 4, 350, 90, -1},   {kSpawn, 4, 0, 310, 120, 728},
+        {kForge, 1, 3, 350, 90, 1683},  {kForge, 1, 4, 350, 90, 0},    {kSpawn, 4, 0, 310, 120, 728},
         {kSpawn, 4, 4, 310, 120, -1},   {kSplat, 1, 12, 310, 90, 2181}, {kSplat, 1, 13, 310, 90, -1},
         {kSearch, 1, 15, 310, 120, 887}, {kAlt, 5, 2, 150, 180, 1297},  {kAlt, 7, 0, 150, 310, 1295},
         {kPuzzle, 9, 0, 140, 205, 1697}, {kPuzzle, 28, 4, 230, 325, 1696}, {kPuzzle, 28, 5, 230, 325, -1},
     };
+    // Tile 0 is all key: paint it so that a forge of no known type visibly shows it.
+    Surface& blank = *WallTiles[0];
+    std::fill(blank.pixels.get(), blank.pixels.get() + blank.width * blank.height, uint16_t(blank.key ^ 0x1234));
     for (const Case& c : cases) {
         EventRecord& e = Make(c.type);
         if (c.type == kPuzzle) e.Word[2] = 2;

@@ -161,6 +161,14 @@ TEST_F(ItemEditorTest, CancelReloadsInTheEditorAndKeepsEditsInThePicker) {
 TEST_F(ItemEditorTest, AFailedSaveIsShownAndTheEditorStaysOpenWithItsEdits) {
     LockFile("Item.dat");
     const auto before = FileBytes(DataPath("Item.dat"));
+    // Nothing edited: the caller gets the chosen item whatever the file's state.
+    TapKey('N');
+    TapKey('S');
+    int16_t chosen = 0;
+    Run([&] { chosen = PickItemInEditor(77); });
+    EXPECT_EQ(chosen, 31);
+    EXPECT_FALSE(TextShown(host, " Item.dat not saved!"));
+
     TypeAt(100, 188, "Charm");
     TapKey('S');
     TapKey(kEnter);

@@ -22,6 +22,13 @@ protected:
         NewLevel(1);
     }
 
+    // The level in memory saved as level 3; the kit starts on it.
+    void StartOnLevel3() {
+        ASSERT_EQ(SaveLevel(3, 0), 1u);
+        NewLevel(1);
+        KitPreviousLevel = 3;
+        TapKey('Y');
+    }
     // The kit run from its start to its "Really Quit Editor?", given the input before.
     void RunKit() {
         Keys({27, 'Y'});
@@ -46,6 +53,16 @@ protected:
     }
     bool Played(std::string_view effect) const {
         return std::find(host.effects.begin(), host.effects.end(), effect) != host.effects.end();
+    }
+    // Whether two frames agree where a box at (210, 175) reaches beyond one at (200, 150): the
+    // overwrite question after a save question shows no part of the first box.
+    static bool SameBesideTheOverwriteBox(const host::Frame& a, const host::Frame& b) {
+        for (int y = 175; y < 342; ++y) {
+            for (int x = 210; x < 423; ++x) {
+                if ((x >= 413 || y >= 317) && a.At(x, y) != b.At(x, y)) return false;
+            }
+        }
+        return true;
     }
     static int16_t& Bottom(int x, int y) { return CurrentLevel.BottomLayer[x * 50 + y]; }
     static int16_t& Top(int x, int y) { return CurrentLevel.TopLayer[x * 50 + y]; }

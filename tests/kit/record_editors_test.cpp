@@ -204,6 +204,15 @@ TEST_F(RecordEditorTest, AFailedSaveShowsTheFileAndKeepsTheEditorOpen) {
     EXPECT_TRUE(TextShown(host, " Custom.dat not saved!"));
     EXPECT_EQ(std::string(CustomCampaign.WorldMapName[0]), "Westreach");
 
+    // The campaign editor has no Cancel: Esc does nothing until a save has failed, then leaves.
+    host.Wait(100).Hold(kEsc, 20);  // never read
+    EXPECT_THROW(RunCustomCampaignEditor(), host::ScriptEnded);
+    TapKey('R');
+    TapKey(kEnter);
+    TapKey(kEsc);
+    Run(RunCustomCampaignEditor);
+    EXPECT_EQ(std::string(CustomCampaign.WorldMapName[0]), "Westreach");
+
     LockFile("Book.dat");
     TypeAt(170, 65, "Kept");
     TapKey('S');

@@ -30,11 +30,11 @@ protected:
         ClickAt(220, 130);
         Keys({typed, kEnter});
     }
-    // The texts of the search screen as it was drawn last.
-    std::vector<std::string> LastScreen() const {
+    // The texts of the search screen (or the page of another title) as it was drawn last.
+    std::vector<std::string> LastScreen(std::string_view title = "SEARCH Utility!") const {
         size_t from = 0;
         for (size_t i = 0; i < host.texts.size(); ++i)
-            if (host.texts[i].text == "SEARCH Utility!") from = i;
+            if (host.texts[i].text == title) from = i;
         std::vector<std::string> texts;
         for (size_t i = from; i < host.texts.size(); ++i) texts.push_back(host.texts[i].text);
         return texts;
@@ -74,6 +74,20 @@ TEST_F(SearchUtilityTest, FlagXDumpedAndAModeChangeEmptiesTheList) {
     EXPECT_TRUE(OnLastScreen("0"));
     EXPECT_FALSE(OnLastScreen("M=1,X=3,Y=4"));
     for (const auto& t : LastScreen()) EXPECT_EQ(t.find("Number of instances"), std::string::npos) << t;
+}
+
+// Each tab's label lies inside its own 60 pixels: "Free Flags" fills its tab.
+TEST_F(SearchUtilityTest, TabLabelsFitTheirTabs) {
+    Search();
+    const std::string labels[] = {"Free Flags", "Flag X",  "Item X",   "Tile X",  "Event X",
+                                  "Monst X",    "Miss X",  "Gp Audit", "Xp Audit"};
+    for (int i = 0; i < 9; ++i) {
+        const auto at = std::find_if(host.texts.begin(), host.texts.end(),
+                                     [&](const host::TextRecord& t) { return t.text == labels[i] && t.y == 97; });
+        ASSERT_NE(at, host.texts.end()) << labels[i];
+        EXPECT_GE(at->x, 25 + 60 * i) << labels[i];
+        EXPECT_LE(at->x + 6 * int(labels[i].size()), 25 + 60 * (i + 1)) << labels[i];
+    }
 }
 
 TEST_F(SearchUtilityTest, CountLinesByMode) {
@@ -143,6 +157,33 @@ TEST_F(SearchUtilityTest, FreeTilesList) {
     EXPECT_TRUE(TextShown(host, "0-18"));  // 19 is the program's
     EXPECT_TRUE(TextShown(host, "20-32"));
     EXPECT_FALSE(TextShown(host, "1220-1399"));
+}
+
+// Every even tile used: 1142 single free tiles, five pages of 232 with a line that more follow.
+TEST_F(SearchUtilityTest, FreeTilesComeAPageAtATime) {
+    TileMarks used{};
+    for (int t = 0; t < kFreeTileRange; t += 2) used[size_t(t)] = 1;
+    const std::string more = "More free tiles follow: 'SPACE' shows the next page";
+    for (int spaces : {0, 1, 4}) {
+        host.texts.clear();
+        for (int i = 0; i < spaces; ++i) TapKey(kSpace);
+        TapKey(spaces == 4 ? kSpace : kEsc);
+        Run([&] { ShowFreeTiles(used); });
+        const int first = 1 + 2 * 232 * spaces;
+        const auto page = LastScreen("Free Tiles");
+        EXPECT_EQ(page[1], std::to_string(first)) << spaces;
+        EXPECT_EQ(std::count(page.begin(), page.end(), more), spaces < 4 ? 1 : 0) << spaces;
+        EXPECT_EQ(page.back() == "Press 'SPACE' or 'ESC' to continue" && page[page.size() - 2] == "2283", spaces == 4)
+            << spaces;
+    }
+    // A list that fits takes all thirty rows and says nothing more.
+    used.fill(1);
+    for (int t = 1; t < 2 * 240; t += 2) used[size_t(t)] = 0;
+    host.texts.clear();
+    TapKey(kSpace);
+    Run([&] { ShowFreeTiles(used); });
+    EXPECT_TRUE(TextShownAt(host, "479", 35 + 70 * 7, 60 + 12 * 29));
+    EXPECT_FALSE(TextShown(host, more));
 }
 
 TEST_F(SearchUtilityTest, LevelRangeAndQuitReloads) {

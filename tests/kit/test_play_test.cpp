@@ -6,6 +6,7 @@
 #include "data/data_files.h"
 #include "data/game_state.h"
 #include "data/save_slots.h"
+#include "frontend/title.h"
 #include "kit/events/level_records.h"
 #include "tests/kit/kit_test.h"
 
@@ -19,27 +20,24 @@ protected:
         KitTest::SetUp();
         fs::create_directories("Mod/SaveGames");
         ASSERT_EQ(SaveLevel(1, 0), 1u);  // the hero's own level
-        // Slot 0: a hero standing on level 1.
         LoadSaveList();
-        GameState = GameStateRecord{};
-        std::snprintf(GameState.HeroName, sizeof GameState.HeroName, "Berold");
-        GameState.CurrentLevelNumber = 1;
-        GameState.HitPoints = GameState.HitPointsMax = 20;
-        GameState.Energy = GameState.EnergyMax = 50;
-        GameState.TimeLoopCountdown = -1;
-        ASSERT_EQ(SaveGameToSlot(0, 0), 1u);
+        SaveHero(20);
         SaveList.SaveSlotUsed[0] = 1;
         std::snprintf(SaveList.SaveSlotName[0], 31, "Berold");
         ASSERT_EQ(WriteSaveList(), 1u);
-        GameState = GameStateRecord{};
         NewLevel(1);
     }
-    // The kit starts on level 3 as it is in memory now.
-    void StartOnLevel3() {
-        ASSERT_EQ(SaveLevel(3, 0), 1u);
-        NewLevel(1);
-        KitPreviousLevel = 3;
-        TapKey('Y');
+    // Slot 0: a hero standing on level 1 with that many hit points.
+    static void SaveHero(int16_t hitPoints) {
+        GameState = GameStateRecord{};
+        std::snprintf(GameState.HeroName, sizeof GameState.HeroName, "Berold");
+        GameState.CurrentLevelNumber = 1;
+        GameState.HitPoints = hitPoints;
+        GameState.HitPointsMax = 20;
+        GameState.Energy = GameState.EnergyMax = 50;
+        GameState.TimeLoopCountdown = -1;
+        ASSERT_EQ(SaveGameToSlot(0, 0), 1u);
+        GameState = GameStateRecord{};
     }
     void AskForTest() {
         ClickAt(300, 440);
@@ -95,6 +93,43 @@ TEST_F(TestPlayTest, AnExitElsewhereReloadsTheEditedLevel) {
     EXPECT_EQ(GameState.CurrentLevelNumber, 1);
     EXPECT_EQ(Access(6, 0), 1294);
     EXPECT_EQ(LastTextAt(13, 438), "Level3.dat");
+}
+
+// A hero who dies, by a fall or slain by a zone's radiation, ends the test only: the editor
+// goes on with its level, and the next test starts as the first did.
+TEST_F(TestPlayTest, AHeroWhoDiesEndsTheTestOnly) {
+    const struct {
+        const char* death;
+        int16_t access, zoneCondition, hitPoints;
+    } cases[] = {
+        {"You plunge into the abyss.", 1292, 0, 20},  // "Fall to your death!" above the start
+        {"   You have been slain.", 1295, 3, 1},     // one hit point lost on the step
+    };
+    for (const auto& c : cases) {
+        SaveHero(c.hitPoints);
+        NewLevel(1);
+        Access(6, 5) = c.access;
+        CurrentLevel.ZoneConditions[0] = c.zoneCondition;
+        StartOnLevel3();
+        host.texts.clear();
+        AskForTest();
+        ChooseHero();
+        TapKey(38);
+        TapKey(13);  // the box that says so
+        AskForTest();
+        ChooseHero();
+        TapKey(27);
+        RunKit();
+        EXPECT_TRUE(TextShown(host, c.death)) << c.death;
+        EXPECT_EQ(Shown("Save and Test Level?"), 2u) << c.death;
+        EXPECT_EQ(Shown("Really Quit Editor?"), 1u) << c.death;
+        EXPECT_EQ(QuitProgram, 0u) << c.death;
+        EXPECT_EQ(TestPlayMode, 0u) << c.death;
+        EXPECT_EQ(GameState.HeroX, 6) << c.death;  // the second test's hero, on the start square
+        EXPECT_EQ(GameState.HeroY, 6) << c.death;
+        EXPECT_EQ(Access(6, 5), c.access) << c.death;
+        EXPECT_EQ(LastTextAt(13, 438), "Level3.dat") << c.death;
+    }
 }
 
 // A level that cannot be saved is not tested.

@@ -19,13 +19,6 @@
 
 namespace {
 
-std::vector<int16_t> ModuleLevels() {
-    std::vector<int16_t> levels;
-    for (int16_t n = 0; n < kLevelCount; ++n)
-        if (LevelList.LevelListUsed[n] == 1) levels.push_back(n);
-    return levels;
-}
-
 bool IsItem(int16_t item) {
     return item >= 0 && item < kItemCount && !FieldText(ItemTable[size_t(item)].ItemName).empty();
 }
@@ -118,10 +111,6 @@ struct Walker {
     std::vector<std::string> faults;
     void Fault(const std::string& what) { faults.push_back(where + ": " + what); }
 };
-
-std::string At(int16_t level, int x, int y) {
-    return "level " + std::to_string(level) + " (" + std::to_string(x) + "," + std::to_string(y) + ")";
-}
 
 // A place a hero can be sent to: a level of the module and a square he may stand on.
 bool IsFreePlace(const Place& p, std::string& why) {

@@ -52,6 +52,21 @@ TEST_F(InputTest, AreaEdgesHotkeysAndTheOtherButton) {
     EXPECT_EQ(host.effects, (std::vector<std::string>{"Info", "Info"}));
 }
 
+// A second press at once after a release, where the pass read the cursor: the first test's
+// wait sees the button up, and the next test of the same pass sees the new press.
+TEST_F(InputTest, APressRightAfterAReleaseReachesTheNextTestOfThePass) {
+    host.MoveMouse(20, 30).Wait(50).Tap(1).PressAt(20, 30).Release(1);
+    int both = 0;
+    const int hits = HitsUntilScriptDone([&] {
+        const int first = AreaClicked(10, 20, 20, 20, 0, 1, 1, 0);
+        const int second = AreaClicked(15, 25, 20, 20, 0, 1, 1, 0);
+        both += first && second ? 1 : 0;
+        return first + second;
+    });
+    EXPECT_EQ(hits, 2);
+    EXPECT_EQ(both, 1);
+}
+
 TEST_F(InputTest, HeldKeyAndButtonActOnceAndWaitForBoth) {
     // The hotkey goes down while the button is held over the widget; the test returns once,
     // only after both are up.

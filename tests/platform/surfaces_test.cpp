@@ -44,7 +44,7 @@ class SurfacesTest : public HeadlessTest {};
 
 TEST_F(SurfacesTest, TableOrderAndSizes) {
     OpenDisplay();
-    ASSERT_EQ(OffscreenSurfaceCount(), 8658);
+    ASSERT_EQ(OffscreenSurfaceCount(), 8659);
     struct Expect {
         int index, w, h;
     } table[] = {
@@ -55,6 +55,7 @@ TEST_F(SurfacesTest, TableOrderAndSizes) {
         {8455, 30, 30},  {8456, 640, 480}, {8467, 640, 480}, {8468, 231, 203}, {8469, 217, 231}, {8474, 217, 231},
         {8475, 20, 20},  {8634, 20, 20},  {8635, 32, 8},   {8636, 8, 32},   {8640, 8, 8},    {8641, 42, 45},
         {8643, 63, 15},  {8644, 278, 18}, {8645, 56, 8},   {8646, 1, 2},    {8647, 5, 7},    {8657, 74, 74},
+        {8658, 640, 480},
     };
     for (const Expect& e : table) {
         const Surface* s = OffscreenSurface(e.index);
@@ -64,6 +65,7 @@ TEST_F(SurfacesTest, TableOrderAndSizes) {
     }
     EXPECT_EQ(OffscreenSurface(3164), ModuleIcons[kModuleBanner]);
     EXPECT_EQ(OffscreenSurface(8467), BookPicture);
+    EXPECT_EQ(OffscreenSurface(8658), KitSlatePicture);
 }
 
 TEST_F(SurfacesTest, ModuleSheetCutAtItsOwnGrid) {

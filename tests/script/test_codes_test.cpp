@@ -14,6 +14,7 @@ class TestCodesTest : public ScriptTest {};
 TEST_F(TestCodesTest, EachTestJumpsWhenItHolds) {
     Item(40, 0, 0, "Axe");
     Item(41, 0, 0, "Cup");
+    Item(42, 1, 330, "Staff");  // three cells tall
     const struct {
         const char* name;
         int16_t code;
@@ -68,6 +69,11 @@ TEST_F(TestCodesTest, EachTestJumpsWhenItHolds) {
              Wear(kWeaponSlot, 9, 40);
          }, false},
         {"CXI past the table", 62, {0, 714, 1}, [] {}, false},
+        {"CXI a staff is one", 62, {2, 42, 1}, [] { GiveItem(42, 0, 0, 0); }, false},
+        {"CXI two staves", 62, {2, 42, 1}, [] {
+             GiveItem(42, 0, 0, 0);
+             GiveItem(42, 0, 0, 0);
+         }, true},
     };
     for (const auto& c : cases) {
         const auto saved = std::make_unique<GameStateRecord>(GameState);

@@ -2,8 +2,10 @@
 #include "view/map_screen.h"
 
 #include <cstring>
+#include <tuple>
 
 #include "data/campaign_tables.h"
+#include "data/text_field.h"
 #include "platform/input.h"
 #include "tests/view/view_test.h"
 #include "view/city_map.h"
@@ -142,6 +144,27 @@ TEST_F(MapScreenTest, CityMapDistrictsAndTheirOffsetAreas) {
     RunMapScreen();
     EXPECT_FALSE(Drawn("Durwich Map"));
     EXPECT_FALSE(Drawn("City of Durwich"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MapScreenTest, TheZoneNameStandsUnderTheLedgesEdge) {
+    // The name is drawn at (30, 440), big font (18 rows), over the ledge of the slate; the
+    // ledge's bright gilt edge must run above it, not through it.
+    SetFieldText(CurrentLevel.ZoneNames[0], "Thornwick Market");
+    DrawAutomap(0);
+    const host::TextRecord* name = nullptr;
+    for (const auto& t : host.texts)
+        if (t.text == "Thornwick Market") name = &t;
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(std::tuple(name->x, name->y), std::tuple(30, 440));
+    const auto bright = [](uint16_t p) { return (p >> 11) > 20 && ((p >> 5) & 63) > 36; };
+    int gilt = 0;
+    for (int32_t y = 440; y < 458; ++y)
+        for (int32_t x = 30; x < 30 + 10 * 16; ++x) gilt += bright(SlatePicture->Row(y)[x]);
+    EXPECT_EQ(gilt, 0);
 }
 
 }  // namespace

@@ -101,6 +101,12 @@ TEST_F(SightTest, WhatBlocksAndWhatLetsSightThrough) {
         {"alt tile other solid", 1295, 1281, {{1, flag}, {2, 5}, {3, 1}, {7, 3}}, 0, true},
         {"bridge built over a wall", 1298, 1270, {{2, flag}, {3, 5}, {4, 1}}, 1, false},
         {"bridge not built", 1298, 1270, {{2, flag}, {3, 5}, {4, 1}}, 0, true},
+        // An ice or lily bridge stands by its status flag; its empty condition is no matter.
+        {"ice bridge frozen", 1298, 1270, {{1, 1}, {6, flag}}, 1, false},
+        {"ice bridge not frozen", 1298, 1270, {{1, 1}, {6, flag}}, 0, true},
+        {"lily bridge grown", 1298, 1270, {{1, 2}, {6, flag}}, 1, false},
+        {"lily bridge not grown", 1298, 1270, {{1, 2}, {6, flag}}, -1, true},
+        {"bridge of no known type", 1298, 1270, {{1, 3}, {6, flag}}, 1, true},
     };
     for (const Case& c : cases) {
         FreeLevelEventsAndScripts(0);

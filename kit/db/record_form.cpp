@@ -5,6 +5,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/message_boxes.h"
 #include "platform/widgets.h"
 
@@ -118,7 +119,6 @@ int CloseForm(const FormClose& close, const FormRedraw& redraw, uint8_t* saveFai
         return 1;
     }
     // Without Cancel a file that cannot be written would hold the author here for good.
-    constexpr int16_t kEsc = 27;
     return close.cancel.pieces == 0 && saveFailed && *saveFailed && KeyPressed(kEsc, 1, 0, 1) ? 1 : 0;
 }
 

@@ -2,15 +2,15 @@
 // square passed only with the right items, the stealth test, the time loop and the vision.
 #include "kit/events/event_dialogs.h"
 #include "kit/events/event_labels.h"
+#include "platform/fonts.h"
 
 namespace {
 
-constexpr int16_t kBlue = 182, kGreen = 273;
 
 constexpr auto kActivateScript = Join(
     Choice(12, LabelOf<ScriptConditionLabels>, 2, {210, 174, 140, 6}, ListOf(7, 2), {55, 179, "Condition to activate:"}),
     ActiveCondition(5), Number(8, 0, 29, {120, 220, 40}, {55, 225, "Script:"}),
-    Browse(8, Picker::kScript, {180, 220, 60}), Name(8, NameOf::kScript, Show::kAlways, {250, 225, {}, kBlue}));
+    Browse(8, Picker::kScript, {180, 220, 60}), Name(8, NameOf::kScript, Show::kAlways, {250, 225, {}, kSmallBlue}));
 static_assert(ValidDialog(kActivateScript));
 
 // "AND" for 0 or less, "OR" above.
@@ -19,7 +19,7 @@ constexpr char kJoinLabels[2][4] = {"AND", "OR"};
 // Row i: carrying or wearing (word 1 + 2i) the item of word 2 + 2i.
 constexpr auto ItemTestRow() {
     return Join(Choice(1, LabelOf<CarryWearLabels>, 2, {145, 180, 100, 4}, ListOf(5, 2)), ItemButton(2, {290, 180, 40}),
-                Name(2, NameOf::kItem, Show::kNotNone, {350, 185, {}, kBlue}));
+                Name(2, NameOf::kItem, Show::kNotNone, {350, 185, {}, kSmallBlue}));
 }
 
 constexpr auto kIfGot = Join(
@@ -40,10 +40,10 @@ static_assert(ValidDialog(kHide));
 
 constexpr auto kTimeLoop = Join(
     ActiveCondition(), Number(4, -1, 4999, {260, 120, 40}, {50, 125, "Set Time Loop Counter: "}),
-    Note(50, 150, "When stepping on this tile:", kGreen),
-    Note(50, 162, "A backup of character save file is created...", kGreen),
-    Note(50, 174, "and the time loop counter is set and begins counting down...", kGreen),
-    Note(50, 186, "when the counter reaches 0, restore character from backup file.", kGreen));
+    Note(50, 150, "When stepping on this tile:", kSmallGreen),
+    Note(50, 162, "A backup of character save file is created...", kSmallGreen),
+    Note(50, 174, "and the time loop counter is set and begins counting down...", kSmallGreen),
+    Note(50, 186, "when the counter reaches 0, restore character from backup file.", kSmallGreen));
 static_assert(ValidDialog(kTimeLoop));
 
 constexpr auto kVision = Join(

@@ -3,10 +3,10 @@
 
 #include "kit/events/event_dialogs.h"
 #include "kit/events/event_labels.h"
+#include "platform/fonts.h"
 
 namespace {
 
-constexpr int16_t kBlue = 182, kRed = 91;
 constexpr int16_t kFirstKey = 125;
 
 // The tile shown for each door style.
@@ -31,9 +31,9 @@ constexpr auto kComplexDoor = Join(
     Browse(5, Picker::kKeyItem, {295, 190, 60}, kFirstKey),
     CheckBox(6, {248, 210, 15}, {50, 215, "Deactivate Knock Spell?"}),
     CheckBox(8, {248, 230, 15}, {50, 235, "See through door?"}),
-    Number(7, 0, 7999, {250, 250, 60}, {50, 255, "Status Flag:", kRed}),
+    Number(7, 0, 7999, {250, 250, 60}, {50, 255, "Status Flag:", kSmallRed}),
     PictureByValue(1, Sheet::kWallTile, kDoorStyleTiles, 330, 60),
-    Name(5, NameOf::kItem, Show::kNotNone, {370, 195, {}, kBlue}));
+    Name(5, NameOf::kItem, Show::kNotNone, {370, 195, {}, kSmallBlue}));
 static_assert(ValidDialog(kComplexDoor));
 
 constexpr auto kSecretDoor = Join(
@@ -41,7 +41,7 @@ constexpr auto kSecretDoor = Join(
     Number(2, 1, 20, {195, 120, 40}, {50, 125, "Req Perception to spot: "}),
     CheckBox(4, {175, 155, 15}, {50, 160, "Lock if can't spot? "}),
     Number(5, -1, 7999, {150, 185, 60}, {50, 190, "Lock If Flag"}), CompareOp(6, {215, 185, 40}),
-    Number(7, -1, 999, {260, 185, 40}), Number(8, 0, 7999, {150, 250, 60}, {50, 255, "Status Flag:", kRed}),
+    Number(7, -1, 999, {260, 185, 40}), Number(8, 0, 7999, {150, 250, 60}, {50, 255, "Status Flag:", kSmallRed}),
     Only(WordIsNot(1, -1, -1), Note(350, 95, "Pic:"), TileOf(1, Show::kAlways, 350, 105)));
 static_assert(ValidDialog(kSecretDoor));
 

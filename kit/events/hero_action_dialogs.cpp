@@ -2,23 +2,23 @@
 // auto-pilot, the bed and the DMF2 square.
 #include "kit/events/event_dialogs.h"
 #include "kit/events/event_labels.h"
+#include "platform/fonts.h"
 
 namespace {
 
-constexpr int16_t kBlue = 182, kRed = 91, kGreen = 273;
 
 constexpr auto kUseItemFromBackpack = Join(
     ActiveCondition(),
     // Items past the table are accepted as the field allows and named by nothing.
-    Number(8, -1, 999, {120, 140, 40}, {50, 145, "Use item:"}), Name(8, NameOf::kItem, Show::kAboveZero, {120, 125, {}, kBlue}),
+    Number(8, -1, 999, {120, 140, 40}, {50, 145, "Use item:"}), Name(8, NameOf::kItem, Show::kAboveZero, {120, 125, {}, kSmallBlue}),
     CheckBox(12, {350, 140, 15}, {200, 145, "Item not consumed on use:"}, Rule::kOneGivesZero),
     EditText(0, {152, 175, 60}, {50, 180, "Activated Text:"}),
     Number(5, -1, 7999, {152, 200, 60}, {50, 205, "Set flag"}), AssignOp(6, {215, 200, 40}),
     Number(7, -1, 999, {258, 200, 40}),
     Number(9, 0, 129, {150, 230, 40}, {50, 235, "Teleport to Map=        X=          Y="}),
     Number(10, 0, 49, {215, 230, 40}), Number(11, 0, 49, {285, 230, 40}),
-    Note(50, 270, "The SET FLAG can be used to activate monsters by", kGreen),
-    Note(50, 285, "setting their 'Active if' flags!", kGreen));
+    Note(50, 270, "The SET FLAG can be used to activate monsters by", kSmallGreen),
+    Note(50, 285, "setting their 'Active if' flags!", kSmallGreen));
 static_assert(ValidDialog(kUseItemFromBackpack));
 
 constexpr auto kAutoPilotPc = Join(
@@ -42,7 +42,7 @@ static_assert(ValidDialog(kBed));
 
 constexpr auto kDmf2 = Join(
     // Flag -1 is never set: the square would move its counters at every step.
-    Number(1, 0, 7999, {60, 100, 60, 2}, {60, 85, "Status Flag:", kRed}), Note(150, 85, "Counter Flag:"),
+    Number(1, 0, 7999, {60, 100, 60, 2}, {60, 85, "Status Flag:", kSmallRed}), Note(150, 85, "Counter Flag:"),
     Note(250, 85, "Counter Mod"),
     Repeat({.count = 5, .dy = 25, .dword = 1}, Note(40, 105, {}).Labelled({40, 105, {}, 0, 1}),
            Number(2, -1, 7999, {150, 100, 60, 2}), Number(12, -1, 1, {250, 100, 60, 2})),

@@ -2,10 +2,10 @@
 #include "data/level.h"
 #include "kit/events/event_dialogs.h"
 #include "kit/events/event_labels.h"
+#include "platform/fonts.h"
 
 namespace {
 
-constexpr int16_t kBlue = 182, kRed = 91;
 constexpr int16_t kTrippin = 5;
 constexpr int16_t kFirstPortalItem = 156;
 
@@ -24,7 +24,7 @@ constexpr auto kPortal = Join(
     CheckBox(21, {310, 375, 15}, {80, 380, "Alternatively, hide event completely: "}),
     Number(18, -1, 2283, {375, 345, 40}, {250, 350, "and draw tile:"}), BrowseTile(18, {425, 345, 60}),
     EditText(1, {175, 345, 60}, {80, 350, "Display Text:"}),
-    Number(1, -1, 7999, {110, 100, 60}, {50, 105, "If Flag                              then...", kBlue}),
+    Number(1, -1, 7999, {110, 100, 60}, {50, 105, "If Flag                              then...", kSmallBlue}),
     CompareOp(2, {175, 100, 40}), Number(3, -1, 999, {220, 100, 40}),
     Number(4, -1, 2283, {210, 130, 40}, {80, 135, "Portal Pic: "}), BrowseTile(4, {255, 130, 60}),
     EditText(0, {210, 152, 60}, {80, 157, "Display Text:"}),
@@ -38,26 +38,26 @@ constexpr auto kPortal = Join(
     Number(7, -1, 7999, {140, 220, 60}, {80, 225, "If Flag                              then goto..."}),
     CompareOp(8, {205, 220, 40}), Number(9, -1, 999, {250, 220, 40}), MapLine(10, 12, 247), Note(80, 265, "else..."),
     MapLine(14, 16, 285), CheckBox(19, {180, 307, 15}, {80, 312, "Magic sound?"}),
-    CheckBox(20, {470, 242, 15}, {350, 247, "Heal after portal:", kBlue}),
-    Number(22, 0, 7999, {505, 272, 60}, {350, 277, "After teleport, set flag             =1", kBlue}),
-    Note(50, 335, "else inactive...", kBlue), TileOf(4, Show::kAboveNone, 390, 120),
+    CheckBox(20, {470, 242, 15}, {350, 247, "Heal after portal:", kSmallBlue}),
+    Number(22, 0, 7999, {505, 272, 60}, {350, 277, "After teleport, set flag             =1", kSmallBlue}),
+    Note(50, 335, "else inactive...", kSmallBlue), TileOf(4, Show::kAboveNone, 390, 120),
     TileOf(18, Show::kAboveZero, 510, 330));
 static_assert(ValidDialog(kPortal));
 
 constexpr auto kDigPortal = Join(
     Number(1, -1, 2283, {155, 75, 40}, {50, 80, "Covered Pic: "}), BrowseTile(1, {200, 75, 60}),
     Number(2, -1, 2283, {155, 105, 40}, {50, 110, "Dug Pic: "}), BrowseTile(2, {200, 105, 60}),
-    Number(3, -1, 7999, {155, 135, 40}, {50, 140, "Dug Status Flag: ", kRed}),
+    Number(3, -1, 7999, {155, 135, 40}, {50, 140, "Dug Status Flag: ", kSmallRed}),
     Number(4, 0, 129, {80, 180, 40}, {50, 185, "map:          X=         Y=      "}), Number(6, 0, 49, {155, 180, 40}),
-    Number(7, 0, 49, {225, 180, 40}), Note(50, 240, "If Covered Pic = 0, hide entrance", kBlue),
-    Note(50, 252, "      (can walk over entrance and need to use DIG button)", kBlue),
+    Number(7, 0, 49, {225, 180, 40}), Note(50, 240, "If Covered Pic = 0, hide entrance", kSmallBlue),
+    Note(50, 252, "      (can walk over entrance and need to use DIG button)", kSmallBlue),
     TileOf(1, Show::kAboveNone, 290, 60), TileOf(2, Show::kAboveNone, 290, 90));
 static_assert(ValidDialog(kDigPortal));
 
 constexpr auto kModuleAccess = Join(
     ActiveCondition(), EditText(0, {180, 130, 60}, {50, 135, "Display Text:"}),
     Number(22, -1, 1747, {130, 152, 40}, {50, 157, "NPC Pic: "}), BrowseNpc(22, {180, 152, 60}, 0),
-    Note(50, 180, "Modules available from here ( -1 = None ):", kBlue),
+    Note(50, 180, "Modules available from here ( -1 = None ):", kSmallBlue),
     Repeat({.count = 6, .dy = 25, .dword = 1}, Number(4, -1, 49, {130, 205, 40}, {50, 210, "Module Num:"}),
            Number(10, -1, 7999, {305, 205, 40}, {190, 210, "Available if Flag           >="}),
            Number(16, -1, 999, {380, 205, 40})),
@@ -65,8 +65,8 @@ constexpr auto kModuleAccess = Join(
 static_assert(ValidDialog(kModuleAccess));
 
 constexpr auto kPentaPortal = Join(Number(1, 0, 4, {145, 80, 40}, {50, 85, "Portal ID: "}),
-                                   ValueLine(1, LabelOf<PentaPortalKeyLabels>, {200, 85, {}, kBlue}),
-                                   Note(50, 145, "Refer to Penta Portal database for portal settings.", kBlue));
+                                   ValueLine(1, LabelOf<PentaPortalKeyLabels>, {200, 85, {}, kSmallBlue}),
+                                   Note(50, 145, "Refer to Penta Portal database for portal settings.", kSmallBlue));
 static_assert(ValidDialog(kPentaPortal));
 
 }  // namespace

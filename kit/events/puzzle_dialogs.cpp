@@ -5,10 +5,10 @@
 #include "events/genie_lamp.h"
 #include "kit/events/event_dialogs.h"
 #include "kit/events/event_labels.h"
+#include "platform/fonts.h"
 
 namespace {
 
-constexpr int16_t kBlue = 182, kRed = 91, kGreen = 273;
 constexpr int16_t kWishStatsOffered = 13;
 constexpr int16_t kAlienNumbers = 1, kPicPuzzle = 2, kPatternless = 3, kPowerSupply = 4;
 
@@ -25,7 +25,7 @@ constexpr auto kResetPush = Join(
     Number(2, 0, 49, {100, 155, 40}, {50, 160, "FromX: "}), Number(3, 0, 49, {200, 155, 40}, {150, 160, "FromY: "}),
     Number(4, 0, 49, {100, 180, 40}, {50, 185, "ToX: "}), Number(5, 0, 49, {200, 180, 40}, {150, 185, "ToY: "}),
     Number(6, 0, 7999, {205, 210, 40}, {50, 215, "On reset, also reset flag           to -1"}),
-    Note(50, 255, "Flag reset req. to reset 'push objects on pad' flag counter", kGreen));
+    Note(50, 255, "Flag reset req. to reset 'push objects on pad' flag counter", kSmallGreen));
 static_assert(ValidDialog(kResetPush));
 
 // "Horizontal" for 0, "Vertical" for any other value.
@@ -39,34 +39,34 @@ constexpr auto kBeam = Join(
     Number(5, -1, 7999, {90, 190, 40}, {50, 195, "Flag           ="}), Number(10, -1, 999, {160, 190, 40}),
     Cycle(11, 2, LabelOf<kOrientationLabels>, Look::kTextField, {160, 230, 80}, {50, 235, "Orientation:"},
           Show::kNonZero),
-    Number(12, -1, 7999, {165, 260, 40}, {50, 265, "Placed Lens flag(s)=                  (-1 = always white)", kRed}),
+    Number(12, -1, 7999, {165, 260, 40}, {50, 265, "Placed Lens flag(s)=                  (-1 = always white)", kSmallRed}),
     Number(16, -1, 7999, {215, 260, 40}),
     // The box and the last flag answer over 80 px, wider than drawn.
     CheckBox(13, {50, 305, 80}),
     Cycle(14, 7, LabelOf<BeamColourLabels>, Look::kTextField, {195, 305, 80},
           {70, 310, "If this beam ON and                the set flag          to 1."}),
     Number(15, -1, 7999, {360, 305, 80, 2}),
-    Note(50, 350, "The colour of the beam is determined by the lens(es)", kGreen),
-    Note(50, 362, "placed in the 'Placed Lens Flags' above which should", kGreen),
-    Note(50, 374, "be the same flags used in the USE LENS EVENT(s).", kGreen));
+    Note(50, 350, "The colour of the beam is determined by the lens(es)", kSmallGreen),
+    Note(50, 362, "placed in the 'Placed Lens Flags' above which should", kSmallGreen),
+    Note(50, 374, "be the same flags used in the USE LENS EVENT(s).", kSmallGreen));
 static_assert(ValidDialog(kBeam));
 
 constexpr auto kUseLens = Join(
     TileLine("Pic tile: "), EditText(0, {160, 110, 60}, {50, 115, "Display Text:"}),
-    Number(2, -1, 7999, {210, 140, 40}, {50, 145, "Placed Gem Flag:", kRed}), Note(185, 145, "Num"),
-    Note(50, 200, "This event should be used in tandem with the BEAM Event.", kGreen),
-    Note(50, 212, "The 'Placed Gem Flag' value (flag) above should be the SAME", kGreen),
-    Note(50, 224, "as the one in the BEAM event.", kGreen));
+    Number(2, -1, 7999, {210, 140, 40}, {50, 145, "Placed Gem Flag:", kSmallRed}), Note(185, 145, "Num"),
+    Note(50, 200, "This event should be used in tandem with the BEAM Event.", kSmallGreen),
+    Note(50, 212, "The 'Placed Gem Flag' value (flag) above should be the SAME", kSmallGreen),
+    Note(50, 224, "as the one in the BEAM event.", kSmallGreen));
 static_assert(ValidDialog(kUseLens));
 
 constexpr auto kLamp = Join(
     ActiveCondition(1, 30), EditText(0, {180, 120, 60}, {50, 125, "Display Text:"}),
-    Number(10, 0, 7999, {180, 150, 60}, {50, 155, "Status Flag", kRed}),
+    Number(10, 0, 7999, {180, 150, 60}, {50, 155, "Status Flag", kSmallRed}),
     Number(4, 0, 5000, {180, 190, 60}, {50, 195, "Gp Wish:"}), Number(5, 0, 5000, {180, 215, 60}, {50, 220, "Xp Wish:"}),
     Choice(6, LabelsOf<WishStatNames>, kWishStatsOffered, {180, 240, 140, 6}, ListOf(7, 6), {50, 245, "Stat Wish: +1 to"}),
     Note(50, 295, "Item Wish:"), Number(7, 0, 713, {135, 290, 40}, {110, 295, "Num"}), ItemIcon(7, {175, 289, 15}),
     Number(8, 0, 20, {225, 290, 40}, {200, 295, "Pow"}), Number(9, 0, 5000, {295, 290, 40}, {270, 295, "Chr"}),
-    ItemShownName(7, 8, 9, Show::kAboveNone, {345, 295, {}, kBlue}));
+    ItemShownName(7, 8, 9, Show::kAboveNone, {345, 295, {}, kSmallBlue}));
 static_assert(ValidDialog(kLamp));
 
 // A grid cell's picture by its word; 5 is an empty cell.

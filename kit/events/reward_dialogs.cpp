@@ -5,10 +5,10 @@
 #include "kit/db/forge_editor.h"
 #include "kit/events/event_dialogs.h"
 #include "kit/events/event_labels.h"
+#include "platform/fonts.h"
 
 namespace {
 
-constexpr int16_t kBlue = 182, kRed = 91, kGreen = 273;
 
 constexpr std::array<int16_t, 4> kForgeTiles = {1680, 1681, 1682, 1683};
 
@@ -19,7 +19,7 @@ static_assert(ValidDialog(kForge));
 
 constexpr auto kMushroom = Join(
     Choice(2, LabelOf<MushroomTypeLabels>, 3, {150, 85, 100, 5}, ListOf(6, 3), {50, 90, "Mushroom Type: "}),
-    Number(1, 0, 7999, {155, 110, 60}, {50, 115, "Status Flag:", kRed}));
+    Number(1, 0, 7999, {155, 110, 60}, {50, 115, "Status Flag:", kSmallRed}));
 static_assert(ValidDialog(kMushroom));
 
 constexpr auto PicTile(int8_t word, int16_t y) {
@@ -38,7 +38,7 @@ constexpr auto kStatPlus = Join(
     // No amount for healing, curing, restoring charges, blessing or poisoning.
     Only(WordIs(5, 3, 25), Only(WordIsNot(5, 24, 24), Number(6, -5, 5000, {190, 220, 40}, {80, 225, "Amount: "}))),
     Only(WordIs(5, 18, 25), Number(11, 0, 5000, {190, 240, 40}, {80, 245, "Duration: "})),
-    Number(7, -1, 7999, {190, 270, 60}, {80, 275, "Status Flag: ", kRed}), PicTile(10, 355),
+    Number(7, -1, 7999, {190, 270, 60}, {80, 275, "Status Flag: ", kSmallRed}), PicTile(10, 355),
     EditText(1, {160, 375, 60}, {80, 380, "Display Text:"}, 9), Note(280, 275, "(if -1, can be re-used)"),
     Note(50, 325, "else..."), TileOf(9, Show::kNotNone, 320, 65), TileOf(10, Show::kNotNone, 320, 345));
 static_assert(ValidDialog(kStatPlus));
@@ -46,13 +46,13 @@ static_assert(ValidDialog(kStatPlus));
 constexpr auto kBuriedCache = Join(
     EditText(0, {155, 70, 60}, {50, 75, "Display Text:"}),
     Number(3, -1, 2283, {120, 95, 40}, {50, 100, "Dug tile:"}), BrowseTile(3, {170, 95, 60}),
-    Number(2, -1, 7999, {155, 120, 40}, {50, 125, "Dug Status Flag:", kRed}),
+    Number(2, -1, 7999, {155, 120, 40}, {50, 125, "Dug Status Flag:", kSmallRed}),
     // Row i takes flag word 4 + i: the first flag stops where the sixth is the last flag.
     Number(4, 0, 7994, {125, 160, 40}),
-    Repeat({.count = 6, .dy = 22, .dword = 1}, Note(50, 165, "Item Flag", kRed),
+    Repeat({.count = 6, .dy = 22, .dword = 1}, Note(50, 165, "Item Flag", kSmallRed),
            Number(5, 0, 713, {205, 160, 40}, {180, 165, "Num"}), ItemIcon(5, {245, 159, 15}),
            Number(11, 0, 20, {295, 160, 40}, {270, 165, "Pow"}), Number(17, 0, 5000, {365, 160, 40}, {340, 165, "Chr"}),
-           ItemShownName(5, 11, 17, Show::kAboveZero, {410, 165, {}, kBlue})),
+           ItemShownName(5, 11, 17, Show::kAboveZero, {410, 165, {}, kSmallBlue})),
     Repeat({.count = 5, .dy = 22, .from = 1}, NumberText(4, 0, {135, 165})), TileOf(3, Show::kNotNone, 360, 80));
 static_assert(ValidDialog(kBuriedCache));
 
@@ -63,12 +63,12 @@ constexpr auto kSwapItem = Join(
     ItemButton(1, {175, 190, 40}, {140, 195, "Num"}),
     Number(4, 0, 7999, {210, 245, 60}, {50, 250, "If activated, +1 to flag"}), Note(80, 275, "Give Item :"),
     ItemButton(5, {205, 270, 40}, {170, 275, "Num"}), EditText(1, {205, 295, 60}, {80, 300, "Display Text:"}),
-    TileOf(8, Show::kNotNone, 350, 110), Name(1, NameOf::kItem, Show::kAboveNone, {230, 195, {}, kBlue}),
-    ItemShownName(5, 6, 7, Show::kAboveNone, {260, 275, {}, kBlue}));
+    TileOf(8, Show::kNotNone, 350, 110), Name(1, NameOf::kItem, Show::kAboveNone, {230, 195, {}, kSmallBlue}),
+    ItemShownName(5, 6, 7, Show::kAboveNone, {260, 275, {}, kSmallBlue}));
 static_assert(ValidDialog(kSwapItem));
 
-constexpr auto kRetrieve = Join(Note(50, 105, "Equipment stolen/robbed from the PC via the 'RAI' script", kBlue),
-                                Note(50, 117, "code, can be recovered from here.", kBlue));
+constexpr auto kRetrieve = Join(Note(50, 105, "Equipment stolen/robbed from the PC via the 'RAI' script", kSmallBlue),
+                                Note(50, 117, "code, can be recovered from here.", kSmallBlue));
 static_assert(ValidDialog(kRetrieve));
 
 constexpr std::array<int16_t, 4> kSpawnTiles = {728, 729, 730, 731};
@@ -78,8 +78,8 @@ constexpr auto kSpawn = Join(
     EditText(0, {130, 155, 60}, {50, 160, "Display Text:"}),
     EditText(1, {240, 215, 60}, {50, 220, "If NOT active, display Text:"}),
     Number(6, -1, 7999, {310, 185, 40}, {50, 190, "Spawns monsters with 'if active' flag of"}),
-    Note(50, 250, "Monsters respawned when leaving and returning to this map.", kGreen),
-    Note(50, 265, "Monsters must be within 6 tiles of event to spawn", kGreen),
+    Note(50, 250, "Monsters respawned when leaving and returning to this map.", kSmallGreen),
+    Note(50, 265, "Monsters must be within 6 tiles of event to spawn", kSmallGreen),
     PictureByValue(4, Sheet::kWallTile, kSpawnTiles, 310, 120));
 static_assert(ValidDialog(kSpawn));
 

@@ -3,11 +3,11 @@
 
 #include "kit/events/event_dialogs.h"
 #include "kit/events/event_labels.h"
+#include "platform/fonts.h"
 #include "script/symbol_names.h"
 
 namespace {
 
-constexpr int16_t kBlue = 182, kRed = 91, kGreen = 273;
 constexpr int16_t kSymbolsOffered = 41;  // "None" and the forty symbols, never "ALL"
 // Geo picture n (1..9) is icon 90 + n; other values from a file show nothing.
 constexpr std::array<int16_t, 10> kGeoIcons = {-1, 91, 92, 93, 94, 95, 96, 97, 98, 99};
@@ -34,15 +34,15 @@ constexpr auto kGhostText = Join(
     Number(4, -1, 7999, {100, 200, 40},
            {50, 205, "If flag         =         then +1 to that flag, else flag = -1"}),
     Number(5, -1, 999, {160, 200, 40}), CheckBox(6, {250, 232, 15}, {50, 235, "Set Flag only if text visible?"}),
-    Note(50, 265, "The If flag is triggered only if the event is stood on!", kGreen),
-    Name(2, NameOf::kItem, Show::kNotNone, {100, 120, {}, kBlue}), TileOf(3, Show::kAboveZero, 390, 140));
+    Note(50, 265, "The If flag is triggered only if the event is stood on!", kSmallGreen),
+    Name(2, NameOf::kItem, Show::kNotNone, {100, 120, {}, kSmallBlue}), TileOf(3, Show::kAboveZero, 390, 140));
 static_assert(ValidDialog(kGhostText));
 
 constexpr auto kColourText = Repeat(
     {.count = 3, .dy = 100, .dword = 1}, Number(1, 0, 713, {220, 95, 40}, {50, 100, "Visible if wearing item:"}),
     Choice(4, LabelOf<TextColourLabels>, 3, {200, 125, 140, 3}, ListOf(6, 3), {50, 130, "Text Colour:"}),
     TextEntry(0, 0, 1, 2, {345, 125, 120, 3}, {300, 130, "Text: "}),
-    Name(1, NameOf::kItem, Show::kAboveZero, {280, 100, {}, kBlue}));
+    Name(1, NameOf::kItem, Show::kAboveZero, {280, 100, {}, kSmallBlue}));
 static_assert(ValidDialog(kColourText));
 
 // The correct symbol from the list and the pictures of the symbol kind.
@@ -61,13 +61,13 @@ constexpr auto kRuneRiddle = Join(
     SymbolChoice(WordIs(1, 0, 0), RuneName, Sheet::kRune),
     SymbolChoice(WordIsNot(1, 0, 0), HieroglyphName, Sheet::kHieroglyph),
     Number(3, 0, 7999, {210, 245, 60}, {50, 250, "If activated, +1 to flag"}),
-    Number(5, 0, 7999, {220, 290, 40}, {50, 295, "Status Flag: ", kRed}), TileOf(4, Show::kAboveZero, 360, 100));
+    Number(5, 0, 7999, {220, 290, 40}, {50, 295, "Status Flag: ", kSmallRed}), TileOf(4, Show::kAboveZero, 360, 100));
 static_assert(ValidDialog(kRuneRiddle));
 
 constexpr auto kDance = Join(
     Choice(4, LabelOf<DanceTypeLabels>, 2, {220, 120, 140, 6}, ListOf(6, 2), {50, 125, "Dance type: "}),
     Number(3, 0, 2283, {220, 150, 40}, {50, 155, "Lit tile: "}),
-    Number(1, 0, 7999, {220, 190, 40}, {50, 195, "Status Flag: ", kRed}),
+    Number(1, 0, 7999, {220, 190, 40}, {50, 195, "Status Flag: ", kSmallRed}),
     Number(2, 0, 7999, {220, 220, 40}, {50, 225, "Counter Flag: "}), TileOf(3, Show::kAboveNone, 350, 145));
 static_assert(ValidDialog(kDance));
 

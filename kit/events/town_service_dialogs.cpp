@@ -3,10 +3,10 @@
 #include "hero/hero_names.h"
 #include "kit/events/event_dialogs.h"
 #include "kit/events/event_labels.h"
+#include "platform/fonts.h"
 
 namespace {
 
-constexpr int16_t kBlue = 182, kGreen = 273;
 
 constexpr auto kDisplayText = EditText(0, {145, 120, 60}, {50, 125, "Display Text:"});
 
@@ -23,7 +23,7 @@ static_assert(ValidDialog(kBank));
 constexpr auto kVault = Join(
     ActiveCondition(), kDisplayText, NpcLine(155), Number(5, 0, 1000, {145, 180, 40}, {50, 185, "Rent Cost: "}),
     Number(6, 0, 5, {145, 210, 40}, {50, 215, "Vault ID: "}),
-    Note(50, 270, "6 different (separate) vault spaces available (Vault ID 0-5)", kBlue), NpcPicture(140));
+    Note(50, 270, "6 different (separate) vault spaces available (Vault ID 0-5)", kSmallBlue), NpcPicture(140));
 static_assert(ValidDialog(kVault));
 
 constexpr auto kTemple = Join(ActiveCondition(), kDisplayText, NpcLine(155), NpcPicture(130));
@@ -32,7 +32,7 @@ static_assert(ValidDialog(kTemple));
 constexpr auto kTrain = Join(
     ActiveCondition(), kDisplayText, Number(5, 0, 20, {145, 180, 40}, {50, 185, "Max skill: "}),
     Choice(6, LabelOf<TrainingLabels>, 6, {175, 210, 120, 5}, ListOf(6, 6), {50, 215, "Skill Training: "}), NpcLine(155),
-    ValueLine(6, LabelOf<TrainingLines>, {50, 260, {}, kGreen}), NpcPicture(140));
+    ValueLine(6, LabelOf<TrainingLines>, {50, 260, {}, kSmallGreen}), NpcPicture(140));
 static_assert(ValidDialog(kTrain));
 
 constexpr auto kSeer = Join(

@@ -37,34 +37,32 @@ std::string_view SoundEffectName(int32_t i) {
     return i >= 0 && size_t(i) < SoundNames.size() && SoundNames[size_t(i)] ? SoundNames[size_t(i)] : "";
 }
 
-constexpr int16_t kBlack = kSmallBlack, kRed = kSmallRed, kBlue = kSmallBlue;
-
-constexpr RowPiece Label(int16_t x, std::string_view text, int16_t colour = kBlack) {
+constexpr RowPiece Label(int16_t x, std::string_view text, int16_t colour = kSmallBlack) {
     return {K::Label, x, 0, 0, 0, 0, nullptr, text, colour, 0, 0};
 }
 // A number field of two pieces (three for the big sums), entered within lo..hi.
 constexpr RowPiece Entry(int16_t x, int16_t op, int16_t lo, int16_t hi, int16_t pieces = 2) {
-    return {K::Number, x, pieces, op, lo, hi, nullptr, {}, kBlack, 0, 0};
+    return {K::Number, x, pieces, op, lo, hi, nullptr, {}, kSmallBlack, 0, 0};
 }
 constexpr RowPiece Cycle(int16_t x, int16_t pieces, int16_t op, int16_t last, RowNames names, int16_t clickUnits = 0,
                          int16_t clickX = 0) {
-    return {K::Names, x, pieces, op, 0, last, names, {}, kBlack, clickX, clickUnits};
+    return {K::Names, x, pieces, op, 0, last, names, {}, kSmallBlack, clickX, clickUnits};
 }
 constexpr RowPiece Toggle(int16_t x, int16_t pieces, int16_t op, RowNames names, int16_t clickUnits = 0) {
-    return {K::Toggle, x, pieces, op, 0, 1, names, {}, kBlack, 0, clickUnits};
+    return {K::Toggle, x, pieces, op, 0, 1, names, {}, kSmallBlack, 0, clickUnits};
 }
-constexpr RowPiece Compare(int16_t x, int16_t op) { return {K::CompareOp, x, 2, op, 0, 5, nullptr, {}, kBlack, 0, 0}; }
-constexpr RowPiece Assign(int16_t x, int16_t op) { return {K::AssignOp, x, 2, op, 0, 2, nullptr, {}, kBlack, 0, 0}; }
-constexpr RowPiece ItemBrowse(int16_t x) { return {K::ItemIcon, x, 0, 0, 0, 0, nullptr, {}, kBlack, 0, 0}; }
-constexpr RowPiece MonsterBrowse(int16_t x) { return {K::MonsterIcon, x, 0, 0, 0, 0, nullptr, {}, kBlack, 0, 0}; }
-constexpr RowPiece ShownName(int16_t x, RowNames names) { return {K::NameText, x, 0, 0, 0, 0, names, {}, kBlue, 0, 0}; }
+constexpr RowPiece Compare(int16_t x, int16_t op) { return {K::CompareOp, x, 2, op, 0, 5, nullptr, {}, kSmallBlack, 0, 0}; }
+constexpr RowPiece Assign(int16_t x, int16_t op) { return {K::AssignOp, x, 2, op, 0, 2, nullptr, {}, kSmallBlack, 0, 0}; }
+constexpr RowPiece ItemBrowse(int16_t x) { return {K::ItemIcon, x, 0, 0, 0, 0, nullptr, {}, kSmallBlack, 0, 0}; }
+constexpr RowPiece MonsterBrowse(int16_t x) { return {K::MonsterIcon, x, 0, 0, 0, 0, nullptr, {}, kSmallBlack, 0, 0}; }
+constexpr RowPiece ShownName(int16_t x, RowNames names) { return {K::NameText, x, 0, 0, 0, 0, names, {}, kSmallBlue, 0, 0}; }
 constexpr RowPiece LineText(RowPieceKind kind, int16_t pieces, int16_t length, int16_t clickUnits) {
-    return {kind, 100, pieces, 0, 0, length, nullptr, {}, kBlack, 0, clickUnits};
+    return {kind, 100, pieces, 0, 0, length, nullptr, {}, kSmallBlack, 0, clickUnits};
 }
 
 constexpr RowPiece EditTextLineOperands[] = {
     LineText(K::ChainText, 18, 56, 36),
-    {K::ImportIcon, 460, 0, 0, 0, 0, nullptr, {}, kBlack, 0, 0},
+    {K::ImportIcon, 460, 0, 0, 0, 0, nullptr, {}, kSmallBlack, 0, 0},
 };
 constexpr RowPiece EditUSEOperands[] = {
     Label(100, " Op1"), Entry(135, 0, -1, 1000), Label(175, " Op2"), Entry(210, 1, -1, 1000),
@@ -72,7 +70,7 @@ constexpr RowPiece EditUSEOperands[] = {
     Label(400, " Op5"), Entry(435, 4, -1, 1000),
 };
 constexpr RowPiece EditMRKOperands[] = {
-    Label(100, "Mark          ////////////////////////////////////////////////", kBlue), Entry(135, 0, -1, 99)};
+    Label(100, "Mark          ////////////////////////////////////////////////", kSmallBlue), Entry(135, 0, -1, 99)};
 constexpr RowPiece EditCSCOperands[] = {Label(100, "Script"), Entry(145, 0, -1, 99), Label(190, "Mark"),
                                         Entry(220, 1, -1, 99)};
 constexpr RowPiece EditGOTOperands[] = {Label(100, "GOTO"), Entry(135, 0, -1, 1000)};
@@ -145,14 +143,14 @@ constexpr RowPiece EditHEAOperands[] = {Label(100, " Type"), Cycle(135, 4, 0, 4,
 constexpr RowPiece EditWINOperands[] = {Label(100, "Win game!                      (refer to 'Win Text' editor)"),
                                         Cycle(185, 4, 0, 1, WinTextName)};
 constexpr RowPiece EditBLAOperands[] = {LineText(K::Text, 18, 56, 36)};
-constexpr RowPiece KILLabels[] = {Label(100, "Instantly Kill PC here!", kRed)};
+constexpr RowPiece KILLabels[] = {Label(100, "Instantly Kill PC here!", kSmallRed)};
 constexpr RowPiece EditDAMOperands[] = {Label(100, " Type"),
                                         Cycle(135, 4, 0, 4, DamageTypeName, 7),
                                         Label(225, "Damage"),
-                                        {K::Dice, 285, 4, 1, 0, 0, nullptr, {}, kBlack, 0, 4}};
+                                        {K::Dice, 285, 4, 1, 0, 0, nullptr, {}, kSmallBlack, 0, 4}};
 constexpr RowPiece EditSCOOperands[] = {Label(100, "Score +="), Entry(155, 0, 0, 100)};
 constexpr RowPiece EditGTAOperands[] = {Label(100, " Tattoo"), Cycle(155, 5, 0, 9, TattooName, 5)};
-constexpr RowPiece REMLabels[] = {Label(100, "---------------------------------------------------", kRed)};
+constexpr RowPiece REMLabels[] = {Label(100, "---------------------------------------------------", kSmallRed)};
 constexpr RowPiece EditSMOOperands[] = {Label(100, "Monst:"),
                                         Entry(140, 0, 0, 299),
                                         MonsterBrowse(180),
@@ -163,15 +161,15 @@ constexpr RowPiece EditSMOOperands[] = {Label(100, "Monst:"),
                                         Label(325, "Face"),
                                         Toggle(353, 2, 3, FacingName),
                                         ShownName(400, MonsterNameOf)};
-constexpr RowPiece TAILabels[] = {Label(105, "All PC items removed (and stored)", kRed)};
-constexpr RowPiece RAILabels[] = {Label(105, "All PC items returned (from store)", kRed)};
+constexpr RowPiece TAILabels[] = {Label(105, "All PC items removed (and stored)", kSmallRed)};
+constexpr RowPiece RAILabels[] = {Label(105, "All PC items returned (from store)", kSmallRed)};
 constexpr RowPiece EditIGPOperands[] = {Label(105, "If PC Gp >="), Entry(185, 0, 0, 5000), Label(225, " Goto"),
                                         Entry(260, 1, -1, 1000)};
 constexpr RowPiece EditCGGOperands[] = {Label(105, "Give Gp = Flag"), Entry(205, 0, 0, 7999), Label(245, " x "),
                                         Entry(280, 1, -1, 1000)};
-constexpr RowPiece EditGRHOperands[] = {{K::GlyphKind, 100, 3, 0, 0, 1, GlyphKindName, {}, kBlack, 0, 0},
-                                        {K::GlyphChoice, 200, 7, 1, 0, 41, nullptr, {}, kBlack, 0, 0},
-                                        {K::NumberText, 360, 0, 1, 0, 0, nullptr, {}, kRed, 0, 0}};
+constexpr RowPiece EditGRHOperands[] = {{K::GlyphKind, 100, 3, 0, 0, 1, GlyphKindName, {}, kSmallBlack, 0, 0},
+                                        {K::GlyphChoice, 200, 7, 1, 0, 41, nullptr, {}, kSmallBlack, 0, 0},
+                                        {K::NumberText, 360, 0, 1, 0, 0, nullptr, {}, kSmallRed, 0, 0}};
 constexpr RowPiece EditPSOOperands[] = {Label(100, "Play sound effect"), Cycle(260, 4, 0, 25, SoundEffectName, 6)};
 constexpr RowPiece BAGLabels[] = {Label(100, "Give PC the Bag of Holding!")};
 // -1 is the interpreter's "no jump" for a roll.
@@ -188,7 +186,7 @@ constexpr RowPiece EditRollSkillOperands[] = {Label(100, "Roll 1d"),   Entry(145
                                               Label(280, " Skill"),    Cycle(320, 4, 2, 10, ScriptSkillName),
                                               Label(405, " Goto"),     Entry(440, 3, -1, 1000)};
 constexpr RowPiece EditSFFOperands[] = {Label(100, "Flag"), Entry(135, 0, 0, 7999),    Label(175, " Op"),
-                                        Assign(210, 1),     Label(250, " Flag", kRed), Entry(285, 2, -1, 7999)};
+                                        Assign(210, 1),     Label(250, " Flag", kSmallRed), Entry(285, 2, -1, 7999)};
 constexpr RowPiece EditCMOOperands[] = {Label(100, "Change monster"), Entry(195, 0, 0, 299),
                                         Label(235, " to         Area:"), Entry(260, 1, 0, 299),
                                         Cycle(350, 4, 2, 1, MonsterAreaName)};
@@ -201,7 +199,7 @@ constexpr RowPiece EditICXOperands[] = {Label(97, "If carrying         or more o
 constexpr RowPiece EditSTLOperands[] = {Label(97, "Set Time Loop counter="), Entry(245, 0, 0, 1000)};
 constexpr RowPiece EditTSPOperands[] = {Label(105, "Amount"), Entry(150, 0, -1, 9999), Label(200, " GOTO"),
                                         Entry(235, 1, -1, 1000)};
-constexpr RowPiece RGWLabels[] = {Label(105, "Reset all flags. Remove all quest items.", kRed)};
+constexpr RowPiece RGWLabels[] = {Label(105, "Reset all flags. Remove all quest items.", kSmallRed)};
 constexpr RowPiece EditGLOOperands[] = {Cycle(105, 5, 0, 12, QuestSkillName)};
 
 const std::array<std::span<const RowPiece>, kScriptCodeCount> kLayouts = {{

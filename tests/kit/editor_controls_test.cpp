@@ -10,6 +10,7 @@
 #include "data/data_files.h"
 #include "kit/events/level_records.h"
 #include "platform/display.h"
+#include "platform/keys.h"
 #include "tests/data/file_bytes.h"
 #include "tests/kit/kit_test.h"
 #include "tests/support/surface_match.h"
@@ -18,7 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kEsc = 27, kEnter = 13, kF4 = 115;
 constexpr int16_t kPicked = 28;  // a wall that AutoAcc makes "No Access, Cannot see past tile"
 
 class EditorControlsTest : public KitTest {

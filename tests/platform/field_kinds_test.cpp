@@ -6,12 +6,12 @@
 #include <string_view>
 
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "tests/support/headless_test.h"
 
 namespace {
 
 constexpr std::array<std::string_view, 3> kLabels = {"Zero", "One", "Two"};
-constexpr int kEsc = 27;
 
 template <class T>
 FieldValue Of(T& value) {

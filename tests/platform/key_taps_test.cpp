@@ -1,5 +1,6 @@
 // What reads of a key see of quick taps, held keys, mouse clicks and modifiers.
 #include "platform/host/key_taps.h"
+#include "platform/keys.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ struct Case {
 };
 
 TEST(KeyTapsTest, ReadsSeeEveryPressOnce) {
-    constexpr int32_t kRight = 39, kCtrl = 17, kLeftButton = 1;
+    constexpr int32_t kLeftButton = 1;
     const Case cases[] = {
         {"a quick tap is seen once, then its release",
          {{'D', kRight, 0}, {'U', kRight, 5}, {'R', kRight, 120, true}, {'R', kRight, 121}, {'R', kRight, 122}}},

@@ -12,8 +12,6 @@ using namespace sdf;
 using sym::Ink;
 using sym::InkEmboss;
 
-const Col kLine = Rgb(0x1E120A);
-
 // Parchment tone inside the HUD windows: a gentle cloud, no grain, so digits stay clean.
 Col PanelTone(float x, float y) { return Add(Rgb(0xF0E2C0), (Fbm(x / 9, y / 9, 5, 2) - 0.5f) * 8.0f); }
 

@@ -11,8 +11,6 @@ using namespace sdf;
 using sym::Ink;
 using sym::InkEmboss;
 
-const Col kLine = Rgb(0x1E120A);
-
 // Large-scale mottling of a 640 x 480 page, computed once per seed.
 float Mottle(float x, float y, uint32_t seed) {
     static std::vector<std::pair<uint32_t, std::vector<float>>> cache;

@@ -3,6 +3,11 @@
 
 #include "draw.h"
 
+namespace art {
+// The dark brown of the lines on pages, boxes and interface pieces.
+const Col kLine = Rgb(0x1E120A);
+}  // namespace art
+
 namespace art::sym {
 
 const Col kOutline{30, 20, 12};

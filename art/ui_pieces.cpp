@@ -13,7 +13,6 @@ using sym::Ink;
 using sym::InkEmboss;
 
 constexpr int kPiece = 20;
-const Col kLine = Rgb(0x1E120A);
 
 Image ToPiece(const Layer& L) {
     Image img(kPiece, kPiece, kKeyColour);
@@ -119,24 +118,31 @@ Image PanelPrototype(int rows, bool title) {
 
 // ---------------------------------------------------------------- text field and button
 
-// Text field row: dark rim, bronze line, inset shadow at the top left, flat light middle.
-Image FieldPrototype() {
+// A 60 x 20 bar coloured by each pixel's depth in from its rounded rim (from y0 to y1); what
+// lies shallower than `edge` stays see-through.
+template <class Colour>
+Image RimmedBar(float y0, float y1, float rad, float edge, Colour colour) {
     Image img(60, 20, kKeyColour);
-    const Col light = Rgb(pal::kFieldLight);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 60; ++x) {
-            Depth dp = BoxDepth(x + 0.5f, y + 0.5f, 0.5f, 1.0f, 59.5f, 19.0f, 3.0f);
-            float t = dp.depth;
-            if (t < 0.15f) continue;
-            Col c;
-            if (t < 1.0f) c = kLine;
-            else if (t < 2.0f) c = dp.litSide ? Rgb(0x8A6428) : Rgb(0xC8A050);
-            else if (t < 3.0f && dp.litSide) c = Darken(light, 0.16f);
-            else if (t < 4.0f && dp.litSide) c = Darken(light, 0.07f);
-            else c = light;
-            img.Set(x, y, ToRgb(c));
+            const Depth dp = BoxDepth(x + 0.5f, y + 0.5f, 0.5f, y0, 59.5f, y1, rad);
+            if (dp.depth < edge) continue;
+            img.Set(x, y, ToRgb(colour(dp, x, y)));
         }
     return img;
+}
+
+// Text field row: dark rim, bronze line, inset shadow at the top left, flat light middle.
+Image FieldPrototype() {
+    const Col light = Rgb(pal::kFieldLight);
+    return RimmedBar(1.0f, 19.0f, 3.0f, 0.15f, [&](Depth dp, int, int) {
+        const float t = dp.depth;
+        if (t < 1.0f) return kLine;
+        if (t < 2.0f) return dp.litSide ? Rgb(0x8A6428) : Rgb(0xC8A050);
+        if (t < 3.0f && dp.litSide) return Darken(light, 0.16f);
+        if (t < 4.0f && dp.litSide) return Darken(light, 0.07f);
+        return light;
+    });
 }
 
 Col ButtonFace(float y) {
@@ -147,42 +153,27 @@ Col ButtonFace(float y) {
 }
 
 Image ButtonPrototype() {
-    Image img(60, 20, kKeyColour);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 60; ++x) {
-            Depth dp = BoxDepth(x + 0.5f, y + 0.5f, 0.5f, 0.5f, 59.5f, 19.5f, 5.0f);
-            float t = dp.depth;
-            if (t < 0.2f) continue;
-            Col c;
-            if (t < 1.0f) c = Rgb(0x2A1A0A);
-            else if (t < 2.0f) c = dp.litSide ? Rgb(0xFFF6DC) : Rgb(0x8A6430);
-            else c = ButtonFace(y + 0.5f);
-            img.Set(x, y, ToRgb(c));
-        }
-    return img;
+    return RimmedBar(0.5f, 19.5f, 5.0f, 0.2f, [](Depth dp, int, int y) {
+        const float t = dp.depth;
+        if (t < 1.0f) return Rgb(0x2A1A0A);
+        if (t < 2.0f) return dp.litSide ? Rgb(0xFFF6DC) : Rgb(0x8A6430);
+        return ButtonFace(y + 0.5f);
+    });
 }
 
 // ---------------------------------------------------------------- tabs
 
 Image TabPrototype(bool selected) {
-    Image img(60, 20, kKeyColour);
-    float top = selected ? 0.5f : 2.5f;
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 60; ++x) {
-            float px = x + 0.5f, py = y + 0.5f;
-            float bottom = selected ? 26.0f : 20.0f;
-            Depth dp = BoxDepth(px, py, 0.5f, top, 59.5f, bottom, 5.0f);
-            float t = dp.depth;
-            if (t < 0.2f) continue;
-            Col c;
-            if (t < 1.0f) c = kLine;
-            else if (t < 2.0f && dp.litSide) c = selected ? Rgb(0xFFF4D8) : Rgb(0xE4D0A8);
-            else if (t < 2.0f) c = selected ? Rgb(0xB89860) : Rgb(0x8A6C44);
-            else if (selected) c = PanelParchment(x, y);
-            else c = Darken(Mix(Rgb(0xD8C092), Rgb(0xC0A474), py / 20.0f), 0.0f);
-            img.Set(x, y, ToRgb(c));
-        }
-    return img;
+    const float top = selected ? 0.5f : 2.5f;
+    const float bottom = selected ? 26.0f : 20.0f;
+    return RimmedBar(top, bottom, 5.0f, 0.2f, [&](Depth dp, int x, int y) {
+        const float t = dp.depth;
+        if (t < 1.0f) return kLine;
+        if (t < 2.0f && dp.litSide) return selected ? Rgb(0xFFF4D8) : Rgb(0xE4D0A8);
+        if (t < 2.0f) return selected ? Rgb(0xB89860) : Rgb(0x8A6C44);
+        if (selected) return PanelParchment(x, y);
+        return Darken(Mix(Rgb(0xD8C092), Rgb(0xC0A474), (y + 0.5f) / 20.0f), 0.0f);
+    });
 }
 
 // ---------------------------------------------------------------- small widgets

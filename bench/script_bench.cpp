@@ -3,33 +3,23 @@
 // lines (its box answered at once). Compare the two in the same run.
 #include <benchmark/benchmark.h>
 
+#include "bench/quiet_host.h"
 #include "data/game_state.h"
 #include "data/level.h"
 #include "kit/script/script_slots.h"
-#include "platform/host/host.h"
 #include "script/script_interpreter.h"
 
 namespace {
 
 // No screen; Enter goes down and up in turn, so every message box is answered at once.
-class AnsweringHost final : public host::Backend {
+class AnsweringHost final : public SilentBackend {
 public:
-    bool OpenWindow(const char*) override { return true; }
-    void CloseWindow() override {}
-    void ShowCursor(bool) override {}
     bool OpenDisplay() override { return false; }
-    void CloseDisplay() override {}
     bool KeyDown(int32_t key) override { return key == 13 && (enterDown_ = !enterDown_); }
     host::Point Cursor() override { return {}; }
     bool PeekMessage(host::Message&) override { return false; }
     void PostMessage(host::Message) override {}
     uint32_t Ticks() override { return ++ticks_; }
-    void Idle() override {}
-    void Present(const Surface&) override {}
-    void FrontChanged(const Surface&) override {}
-    void PlayWave(std::string_view, const uint8_t*, size_t) override {}
-    void PlayWaveFile(const std::string&) override {}
-    void MediaCommand(std::string_view) override {}
 
 private:
     bool enterDown_ = false;

@@ -7,35 +7,19 @@
 #include <filesystem>
 #include <fstream>
 
+#include "bench/quiet_host.h"
 #include "frontend/title.h"
 #include "platform/display.h"
-#include "platform/host/headless.h"
 #include "platform/working_folder.h"
 
 namespace {
 
 struct FirstFrameShown {};
 
-// The headless back end that stops the program at its first flip.
-class FirstFrameHost final : public host::Backend {
+// The quiet back end that stops the program at its first flip.
+class FirstFrameHost final : public QuietHost {
 public:
-    host::Headless inner;
-    bool OpenWindow(const char* title) override { return inner.OpenWindow(title); }
-    void CloseWindow() override { inner.CloseWindow(); }
-    void ShowCursor(bool shown) override { inner.ShowCursor(shown); }
-    bool OpenDisplay() override { return inner.OpenDisplay(); }
-    void CloseDisplay() override { inner.CloseDisplay(); }
-    bool KeyDown(int32_t key) override { return inner.KeyDown(key); }
-    host::Point Cursor() override { return inner.Cursor(); }
-    bool PeekMessage(host::Message& m) override { return inner.PeekMessage(m); }
-    void PostMessage(host::Message m) override { inner.PostMessage(m); }
-    uint32_t Ticks() override { return inner.Ticks(); }
-    void Idle() override {}
     void Present(const Surface&) override { throw FirstFrameShown{}; }
-    void FrontChanged(const Surface&) override {}
-    void PlayWave(std::string_view, const uint8_t*, size_t) override {}
-    void PlayWaveFile(const std::string&) override {}
-    void MediaCommand(std::string_view) override {}
 };
 
 FirstFrameHost& Host() {

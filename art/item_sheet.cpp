@@ -748,15 +748,12 @@ std::vector<Image> BuildItemPictures() {
 }
 
 Image BuildEquipSheet(const std::vector<Image>& pics) {
-    Image sheet(807, 1520, kKeyColour);
-    const SheetGrid grids[] = {
+    return GridSheet(807, 1520, pics, {
         {0, 9, 26, 31, 31, 1, 1},       {234, 1, 13, 62, 0, 1, 280},   {247, 3, 26, 31, 62, 1, 311},
         {325, 1, 26, 31, 0, 1, 497},    {351, 1, 26, 31, 0, 1, 590},   {377, 1, 26, 31, 0, 1, 714},
         {403, 2, 13, 62, 62, 1, 900},   {429, 1, 13, 62, 0, 1, 1024},  {442, 1, 13, 62, 0, 1, 1148},
         {455, 6, 26, 31, 31, 1, 1241},  {643, 1, 13, 62, 0, 1, 1427},  {688, 1, 26, 31, 0, 1, 1489},
-    };
-    for (const SheetGrid& g : grids) PlaceGrid(sheet, pics, g);
-    return sheet;
+    });
 }
 
 }  // namespace art

@@ -551,13 +551,10 @@ std::vector<Image> BuildMonsterPictures() {
 }
 
 Image BuildMonsterSheet(const std::vector<Image>& pics) {
-    Image sheet(745, 3039, kKeyColour);
-    const SheetGrid grids[] = {
+    return GridSheet(745, 3039, pics, {
         {0, 42, 24, 31, 31, 1, 1},      {1008, 11, 12, 62, 31, 1, 1303}, {1140, 4, 24, 31, 62, 1, 1644},
         {1236, 10, 12, 62, 62, 1, 1892}, {1356, 1, 8, 93, 0, 1, 2512},   {1364, 14, 24, 31, 31, 1, 2605},
-    };
-    for (const SheetGrid& g : grids) PlaceGrid(sheet, pics, g);
-    return sheet;
+    });
 }
 
 }  // namespace art

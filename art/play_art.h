@@ -2,6 +2,8 @@
 // the contact sheets for review.
 #pragma once
 
+#include <initializer_list>
+
 #include "tile_art.h"
 
 namespace art {
@@ -24,5 +26,7 @@ struct SheetGrid {
     int first, rows, cols, pitchX, pitchY, x0, y0;
 };
 void PlaceGrid(Image& sheet, const std::vector<Image>& pictures, const SheetGrid& grid);
+// A w x h sheet of the key colour with every grid placed on it.
+Image GridSheet(int w, int h, const std::vector<Image>& pictures, std::initializer_list<SheetGrid> grids);
 
 }  // namespace art

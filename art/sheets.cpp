@@ -11,6 +11,12 @@ void PlaceGrid(Image& sheet, const std::vector<Image>& pictures, const SheetGrid
         }
 }
 
+Image GridSheet(int w, int h, const std::vector<Image>& pictures, std::initializer_list<SheetGrid> grids) {
+    Image sheet(w, h, kKeyColour);
+    for (const SheetGrid& g : grids) PlaceGrid(sheet, pictures, g);
+    return sheet;
+}
+
 PlayArt BuildPlayArt() { return PlayArt{BuildTileArt(), BuildMonsterPictures(), BuildItemPictures()}; }
 
 void BuildSheets(Pack& pack, const std::string& fontDir, const PlayArt& art) {

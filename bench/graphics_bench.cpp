@@ -1,29 +1,16 @@
 // Loading every sheet into the surfaces, and the copy that every screen is made of.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
+#include "bench/bench_stage.h"
 #include "platform/display.h"
 #include "platform/graphics.h"
-#include "platform/host/headless.h"
 #include "platform/source_rects.h"
-#include "platform/working_folder.h"
 
 namespace {
 
-struct Setup {
-    host::Headless host;
-    Setup() {
-        PrepareWorkingFolder(std::filesystem::temp_directory_path() / "vexmoor-bench", VEXMOOR_MODULE_DIR);
-        host::Install(&host);
-        InitDirectDraw();
-        WriteSourceRects();
-    }
-};
-
-Setup& Shared() {
-    static Setup setup;
-    return setup;
+BenchStage& Shared() {
+    static BenchStage stage("vexmoor-bench");
+    return stage;
 }
 
 void LoadAllGraphics(benchmark::State& state) {

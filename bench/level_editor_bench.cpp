@@ -6,32 +6,23 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 
+#include "bench/bench_stage.h"
 #include "bench/full_levels.h"
-#include "bench/quiet_host.h"
 #include "kit/events/level_records.h"
 #include "kit/level/editor_screen.h"
 #include "kit/level/editor_state.h"
 #include "kit/level/event_clipboard.h"
 #include "kit/level/text_dumps.h"
 #include "platform/display.h"
-#include "platform/graphics.h"
 #include "platform/source_rects.h"
-#include "platform/working_folder.h"
 
 namespace {
 
 constexpr int16_t kLevels = 20;
 
-struct Setup {
-    QuietHost host;
-    Setup() {
-        PrepareWorkingFolder(std::filesystem::temp_directory_path() / "vexmoor-editor-bench", VEXMOOR_MODULE_DIR);
-        host::Install(&host);
-        InitDirectDraw();
-        LoadGraphics();
-        WriteSourceRects();
+struct Setup : BenchStage {
+    Setup() : BenchStage("vexmoor-editor-bench") {
     }
 };
 

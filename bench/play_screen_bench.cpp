@@ -3,11 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "adventure/cheat_menu.h"
 #include "adventure/encounters.h"
-#include "bench/quiet_host.h"
+#include "bench/bench_stage.h"
 #include "combat/monster_death.h"
 #include "data/game_state.h"
 #include "data/item_records.h"
@@ -15,9 +14,7 @@
 #include "data/monster_records.h"
 #include "hero/item_instances.h"
 #include "platform/display.h"
-#include "platform/graphics.h"
 #include "platform/source_rects.h"
-#include "platform/working_folder.h"
 #include "view/map_view.h"
 #include "view/play_screen.h"
 #include "view/sight.h"
@@ -89,14 +86,8 @@ void BuildFullView() {
     MonitoredFlag = 5;
 }
 
-struct Setup {
-    QuietHost host;
-    Setup() {
-        PrepareWorkingFolder(std::filesystem::temp_directory_path() / "vexmoor-bench", VEXMOOR_MODULE_DIR);
-        host::Install(&host);
-        InitDirectDraw();
-        LoadGraphics();
-        WriteSourceRects();
+struct Setup : BenchStage {
+    Setup() : BenchStage("vexmoor-bench") {
         BuildFullView();
     }
 };

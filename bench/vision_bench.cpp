@@ -3,20 +3,14 @@
 // target: at most 3 of them).
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 #include "adventure/encounters.h"
+#include "bench/bench_stage.h"
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/monster_records.h"
 #include "events/special_places.h"
 #include "kit/events/level_records.h"
 #include "kit/script/script_slots.h"
-#include "platform/display.h"
-#include "platform/graphics.h"
-#include "platform/host/headless.h"
-#include "platform/source_rects.h"
-#include "platform/working_folder.h"
 
 namespace {
 
@@ -46,14 +40,8 @@ void WriteFullLevel(int16_t number) {
     WriteLevelFile(LevelFilePath(number));
 }
 
-struct Setup {
-    host::Headless host;
-    Setup() {
-        PrepareWorkingFolder(std::filesystem::temp_directory_path() / "vexmoor-vision-bench", VEXMOOR_MODULE_DIR);
-        host::Install(&host);
-        InitDirectDraw();
-        LoadGraphics();
-        WriteSourceRects();
+struct Setup : BenchStage {
+    Setup() : BenchStage("vexmoor-vision-bench") {
         for (int16_t m = 1; m <= 6; ++m) {
             MonsterTable[m].MonsterPicture = int16_t(100 * m);
             MonsterTable[m].MonsterHitPoints = 10;
@@ -82,14 +70,13 @@ void LoadSeenLevel(benchmark::State& state) {
 BENCHMARK(LoadSeenLevel)->Unit(benchmark::kMillisecond);
 
 void VisionOfAnotherLevel(benchmark::State& state) {
-    Setup& s = Shared();
+    Shared();
     for (auto _ : state) {
         LoadLevel(kSeenLevel, 1, 0);
         PopulateEncounters();
         DrawVision(10, 12, 0);
         LoadLevel(kHeroLevel, 1, 0);
         PopulateEncounters();
-        s.host.texts.clear();
     }
 }
 BENCHMARK(VisionOfAnotherLevel)->Unit(benchmark::kMillisecond);

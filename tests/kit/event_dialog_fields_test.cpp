@@ -269,10 +269,7 @@ const FieldCase kFieldCases[] = {
 };
 
 TEST_F(EventDialogsTest, TheOtherTypesEveryFieldWithItsBounds) {
-    for (const FieldCase& c : kFieldCases) {
-        RunCase(c);
-        EXPECT_EQ(EventAt(kX, kY)->Word[c.word], c.expected) << "type " << c.type << " word " << c.word;
-    }
+    ExpectEveryField(kFieldCases);
 }
 
 // Choosing a row of a type list clears the word that belongs to the old type; Esc changes

@@ -241,10 +241,7 @@ const FieldCase kFieldCases[] = {
 };
 
 TEST_F(EventDialogsTest, EveryFieldWithItsBounds) {
-    for (const FieldCase& c : kFieldCases) {
-        RunCase(c);
-        EXPECT_EQ(EventAt(kX, kY)->Word[c.word], c.expected) << "type " << c.type << " word " << c.word;
-    }
+    ExpectEveryField(kFieldCases);
 }
 
 // Every "Edit" opens its text: a line typed there lands in the record.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -103,6 +104,13 @@ protected:
             if (c.then) TapKey(c.then);
         }
         Edit();
+    }
+    // Runs each case and checks the word it lands in.
+    void ExpectEveryField(std::span<const FieldCase> cases) {
+        for (const FieldCase& c : cases) {
+            RunCase(c);
+            EXPECT_EQ(EventAt(kX, kY)->Word[c.word], c.expected) << "type " << c.type << " word " << c.word;
+        }
     }
 };
 

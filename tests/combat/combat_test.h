@@ -16,6 +16,7 @@
 #include "platform/random.h"
 #include "tests/data/texts_shown.h"
 #include "tests/hero/hero_test.h"
+#include "tests/support/level_events.h"
 #include "tests/support/surface_match.h"
 #include "view/map_view.h"
 
@@ -80,12 +81,7 @@ protected:
         }
         return -1;
     }
-    static EventRecord& Event(int16_t x, int16_t y, int16_t type) {
-        auto& slot = EventGrid[size_t(x * 50 + y)];
-        slot = std::make_unique<EventRecord>();
-        slot->Word[0] = type;
-        return *slot;
-    }
+    static EventRecord& Event(int16_t x, int16_t y, int16_t type) { return PutEvent(x, y, type); }
     static int16_t At(int16_t x, int16_t y) { return GameState.MonsterGrid[x * 50 + y]; }
     static Encounter& Enc(int16_t e) { return GameState.EncounterList[e]; }
     // Seeds the generator with the first seed whose next draws make wanted() true.

@@ -11,16 +11,13 @@
 
 #include "data/level.h"
 #include "tests/support/headless_test.h"
+#include "tests/support/level_events.h"
 
 class AuditLevelsTest : public HeadlessTest {
 protected:
     // A new event of that type on (x, y) with the given words, every other word 0.
     static EventRecord& Put(int x, int y, int16_t type, std::initializer_list<std::pair<int, int16_t>> words = {}) {
-        auto& slot = EventGrid[size_t(x * 50 + y)];
-        slot = std::make_unique<EventRecord>();
-        slot->Word[0] = type;
-        for (auto [w, value] : words) slot->Word[w] = value;
-        return *slot;
+        return PutEvent(x, y, type, words);
     }
     // Line `line` of script `slot` (made when missing) with that code and operands.
     static void Line(int slot, int line, int16_t code, std::initializer_list<int16_t> operands) {

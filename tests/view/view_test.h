@@ -12,6 +12,7 @@
 #include "platform/display.h"
 #include "tests/data/texts_shown.h"
 #include "tests/support/headless_test.h"
+#include "tests/support/level_events.h"
 #include "tests/support/surface_match.h"
 #include "view/map_view.h"
 
@@ -43,14 +44,6 @@ protected:
         for (MapNote& n : g.MapNotes) n = {-1, -1, -1, {}};
     }
 
-    // Puts an event of that type on (x, y); words from word 1 on.
-    static EventRecord& PutEvent(int x, int y, int16_t type, std::initializer_list<std::pair<int, int16_t>> words = {}) {
-        auto& slot = EventGrid[size_t(x * 50 + y)];
-        slot = std::make_unique<EventRecord>();
-        slot->Word[0] = type;
-        for (auto [n, v] : words) slot->Word[n] = v;
-        return *slot;
-    }
     static void SetAccess(int x, int y, int16_t tile) { CurrentLevel.AccessLayer[x * 50 + y] = tile; }
 
     // Leaves a picture see-through but for a mark of its own colour in one of 16 places, so

@@ -89,10 +89,7 @@ TEST_F(CampaignTextEditorTest, WinTextsPagesAndFields) {
     ChooseRow(280, 130, 3);             // "Ruins"
     TapKey(kHome);
     TapKey(kUp);                        // stays on the first page
-    TapKey('S');
-    TapKey(kEnter);
-    Run(RunWinTextEditor);
-    const auto bytes = FileBytes(DataPath("WinTxt.dat"));
+    const auto bytes = SavedFile(RunWinTextEditor, "WinTxt.dat");
     EXPECT_EQ(TextAt(bytes, 4 + 10 * 50, 50), "Line ten");
     EXPECT_EQ(TextAt(bytes, 5004 + 4, 50), "Second text");
     EXPECT_EQ(TextAt(bytes, 5004 + 4 + 99 * 50, 50), "! The end");

@@ -78,10 +78,7 @@ TEST_F(DatabaseFieldsTest, MonsterCheckBoxesFlipTheirSwitches) {
         EnterAt(150, 66, "5");
         if (box.tab >= 0) ClickMonsterTab(box.tab);
         ClickAt(box.x + 7, box.y + 7);
-        TapKey('S');
-        TapKey(kEnter);
-        Run([] { RunMonsterEditor(); });
-        const auto after = FileBytes(DataPath("Monster.dat"));
+        const auto after = SavedFile([] { RunMonsterEditor(); }, "Monster.dat");
         ASSERT_EQ(after.size(), before.size());
         const size_t at = 5 * kMonsterBytes + box.offset;
         EXPECT_EQ(U32At(after, at), U32At(before, at) == 0 ? 1u : 0u) << box.offset;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "data/data_files.h"
 #include "platform/keys.h"
@@ -37,6 +38,15 @@ protected:
                                     [&](const host::TextRecord& t) { return t.text == text; }));
     }
     static std::filesystem::path DataPath(const std::string& file) { return "Mod/GameData/" + file; }
+    // Saves (S, then Enter on the box that says so) in the editor run over what is scripted,
+    // and reads back the data file it wrote.
+    template <class Editor>
+    std::vector<uint8_t> SavedFile(Editor&& editor, const std::string& file) {
+        TapKey('S');
+        TapKey(kEnter);
+        Run(editor);
+        return FileBytes(DataPath(file));
+    }
     // Makes the data file read-only, as a module on a locked medium would be.
     static void LockFile(const std::string& file) {
         std::filesystem::permissions(DataPath(file), std::filesystem::perms(0444));

@@ -103,10 +103,7 @@ TEST_F(ModuleEditorTest, APointerClickOnThePreviewAndTheSavedRecord) {
     TapKey('N');
     TapKey('P');
     TapKey('P');                           // stays on 0
-    TapKey('S');
-    TapKey(kEnter);
-    Run(RunModuleEditor);
-    const auto bytes = FileBytes(DataPath("Module.dat"));
+    const auto bytes = SavedFile(RunModuleEditor, "Module.dat");
     EXPECT_EQ(I16At(bytes, 0), 50);
     EXPECT_EQ(I16At(bytes, 4), 6);
     EXPECT_EQ(TextAt(bytes, 32, 26), "of the Fens");

@@ -20,10 +20,7 @@ TEST_F(RecordEditorTest, BookPagesStayWhenTheBookChangesAndTheLinesLandInTheirPl
     TypeAt(50, 310, "Last line");          // line 10 of page 2
     ClickAt(155, 415);                     // Next Book: the page stays
     TypeAt(50, 110, "Second book");
-    TapKey('S');
-    TapKey(kEnter);
-    Run(RunBookEditor);
-    const auto bytes = FileBytes(DataPath("Book.dat"));
+    const auto bytes = SavedFile(RunBookEditor, "Book.dat");
     EXPECT_EQ(TextAt(bytes, 0, 40), "Tome");
     EXPECT_EQ(TextAt(bytes, 40, 40), "First");
     EXPECT_EQ(TextAt(bytes, 40 + 440 + 400, 40), "Last line");
@@ -63,10 +60,7 @@ TEST_F(RecordEditorTest, ForgeRecipeFieldsAndTheirNames) {
     EnterAt(400, 290, "800");  // at most 713
     TapKey(35);                // End: recipe 59
     EnterAt(150, 125, "9");
-    TapKey('S');
-    TapKey(kEnter);
-    Run(RunForgeEditor);
-    const auto bytes = FileBytes(DataPath("Forge.dat"));
+    const auto bytes = SavedFile(RunForgeEditor, "Forge.dat");
     EXPECT_EQ(I16At(bytes, 0), 3);
     EXPECT_EQ(I16At(bytes, 2), 0);
     EXPECT_EQ(I16At(bytes, 10), -1);
@@ -109,10 +103,7 @@ TEST_F(RecordEditorTest, QuestTextsAwardAndNumberEntry) {
     TapKey('G');
     Keys({"0", kEnter});
     TapKey('P');                         // stays
-    TapKey('S');
-    TapKey(kEnter);
-    Run(RunQuestTextEditor);
-    const auto bytes = FileBytes(DataPath("QuestText.dat"));
+    const auto bytes = SavedFile(RunQuestTextEditor, "QuestText.dat");
     EXPECT_EQ(TextAt(bytes, 0, 57), "Find the ring");
     EXPECT_EQ(TextAt(bytes, 5 * 57, 57), "It is lost.");
     EXPECT_EQ(U32At(bytes, 344), 1u);
@@ -163,10 +154,7 @@ TEST_F(RecordEditorTest, PentaDestinationsAreStoredAsTyped) {
     EnterAt(270, 200, "999");
     EnterAt(350, 200, "77");
     EnterAt(420, 200, "50");
-    TapKey('S');
-    TapKey(kEnter);
-    Run(RunPentaEditor);
-    const auto bytes = FileBytes(DataPath("Penta.dat"));
+    const auto bytes = SavedFile(RunPentaEditor, "Penta.dat");
     EXPECT_EQ(TextAt(bytes, 0, 16), "Sunken Gate");
     EXPECT_EQ(I16At(bytes, 4 * 22 + 16), 999);
     EXPECT_EQ(I16At(bytes, 4 * 22 + 18), 77);

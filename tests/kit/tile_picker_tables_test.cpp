@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <utility>
 
 #include "events/event_dispatch.h"
 #include "kit/level/auto_access.h"
@@ -110,20 +111,13 @@ TEST(WallTileGrids, StatedFragments) {
         EXPECT_EQ(CellOf(3, i, 2), water2[i]) << "Water row 2 cell " << i;
     }
 
-    // Statues: 2 x 2 blocks
-    for (int first : {845, 847}) {
+    // Statues: 2 x 2 blocks (top-left tile, the step from a tile to the one below it)
+    for (auto [first, below] : {std::pair{845, 20}, std::pair{847, 20}, std::pair{2229, 2}, std::pair{2236, 2}}) {
         const auto [i, j] = Find(14, int16_t(first));
         ASSERT_GE(i, 0) << first;
         EXPECT_EQ(CellOf(14, i + 1, j), first + 1);
-        EXPECT_EQ(CellOf(14, i, j + 1), first + 20);
-        EXPECT_EQ(CellOf(14, i + 1, j + 1), first + 21);
-    }
-    for (int first : {2229, 2236}) {
-        const auto [i, j] = Find(14, int16_t(first));
-        ASSERT_GE(i, 0) << first;
-        EXPECT_EQ(CellOf(14, i + 1, j), first + 1);
-        EXPECT_EQ(CellOf(14, i, j + 1), first + 2);
-        EXPECT_EQ(CellOf(14, i + 1, j + 1), first + 3);
+        EXPECT_EQ(CellOf(14, i, j + 1), first + below);
+        EXPECT_EQ(CellOf(14, i + 1, j + 1), first + below + 1);
     }
 
     // Runic: three columns three tall in rows 1..3, then the row of 1571, 1572, 1714..1718

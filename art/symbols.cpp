@@ -20,6 +20,17 @@ struct Frame {
         return p;
     }
 };
+// The distance to n spokes spread evenly round the centre, the first pointing up, each from
+// radius r0 to r1 (design units) and `width` pixels thick.
+float Spokes(const Frame& f, int n, float r0, float r1, float width, float x, float y) {
+    float d = 1e9f;
+    for (int k = 0; k < n; ++k) {
+        const float a = float(k) * 3.14159265f / (float(n) / 2);
+        d = std::min(d, Seg(f.X(std::sin(a) * r0), f.Y(-std::cos(a) * r0), f.X(std::sin(a) * r1),
+                            f.Y(-std::cos(a) * r1), width)(x, y));
+    }
+    return d;
+}
 const Col kDark{24, 16, 10};
 const Col kWhite{250, 248, 240};
 }  // namespace
@@ -65,11 +76,10 @@ void Snowflake(Layer& L, float cx, float cy, float s, Col c) {
     Frame f{cx, cy, s / 16};
     auto arms = [&](float grow) {
         return [=](float x, float y) {
-            float d = 1e9f;
+            float d = Spokes(f, 6, 0, 7.2f, f.R(0.75f) + grow, x, y);
             for (int k = 0; k < 6; ++k) {
                 float a = float(k) * 3.14159265f / 3.0f;
                 float ex = std::sin(a), ey = -std::cos(a);
-                d = std::min(d, Seg(f.X(0), f.Y(0), f.X(ex * 7.2f), f.Y(ey * 7.2f), f.R(0.75f) + grow)(x, y));
                 float bx = ex * 4.4f, by = ey * 4.4f;
                 for (int side = -1; side <= 1; side += 2) {
                     float b = a + side * 0.75f;
@@ -112,15 +122,7 @@ void Moon(Layer& L, float cx, float cy, float s, Col c) {
 void Sun(Layer& L, float cx, float cy, float s, Col c) {
     Frame f{cx, cy, s / 16};
     auto rays = [&](float grow) {
-        return [=](float x, float y) {
-            float d = 1e9f;
-            for (int k = 0; k < 8; ++k) {
-                float a = float(k) * 3.14159265f / 4.0f;
-                d = std::min(d, Seg(f.X(std::sin(a) * 5.4f), f.Y(-std::cos(a) * 5.4f), f.X(std::sin(a) * 7.6f),
-                                    f.Y(-std::cos(a) * 7.6f), f.R(0.8f) + grow)(x, y));
-            }
-            return d;
-        };
+        return [=](float x, float y) { return Spokes(f, 8, 5.4f, 7.6f, f.R(0.8f) + grow, x, y); };
     };
     L.Fill(rays(0.9f), kOutline);
     L.Fill(rays(0), c);

@@ -122,11 +122,11 @@ int16_t ChooseTarget(const TargetList& targets, int16_t originX, int16_t originY
 }
 
 int32_t ShootAtTarget(int16_t x, int16_t y) {
-    const int16_t e = EncounterIndexAt(x, y);
-    const MonsterRecord* mr = LiveMonsterOf(e);
-    if (!mr) return 0;
-    const MonsterRecord& m = *mr;
-    Encounter& r = GameState.EncounterList[e];
+    const LiveMonster target = LiveMonsterAt(x, y);
+    if (!target) return 0;
+    const int16_t e = target.e;
+    const MonsterRecord& m = *target.record;
+    Encounter& r = *target.encounter;
     const int16_t monster = r.Monster;
 
     GameState.Hidden = 0;

@@ -158,10 +158,10 @@ void SpellArea(int16_t x, int16_t y, int16_t areaMode, int16_t kind, int16_t cou
 
 void SpellHitsMonster(int16_t mx, int16_t my, int16_t e, int16_t kind, int16_t count, int16_t sides, int16_t bonus,
                       int16_t curseValue) {
-    const MonsterRecord* mr = LiveMonsterOf(e);
-    if (!mr) return;
-    const MonsterRecord& m = *mr;
-    Encounter& r = GameState.EncounterList[e];
+    const LiveMonster target = LiveMonsterIn(e);
+    if (!target) return;
+    const MonsterRecord& m = *target.record;
+    Encounter& r = *target.encounter;
     if ((count > 0 && sides > 0) || bonus > 0) {
         int32_t d = RollDice(count, sides, bonus);
         if (kind >= kAcidSpell && kind <= kFireSpell) {

@@ -30,7 +30,6 @@
 
 namespace {
 
-constexpr int16_t kFirstBlockingAccess = 1297;
 
 void DrawTile(Surface* on, int16_t tile, int32_t x, int32_t y) {
     BltFast(on, x, y, WallTiles[tile], TileRect, kBltKeyed);

@@ -58,6 +58,19 @@ void KeepBaseSkills() {
     for (int s = 0; s < 12; ++s) GameState.BaseSkills[s] = GameState.Skills[s];
 }
 
+// The spending pages' way out, the choices kept either way (keep): "Next step" at (86, nextY)
+// once no point is left, 0; Cancel, 1; neither this pass, -1.
+int NextOrCancel(int16_t pointsLeft, int16_t nextY, void (*keep)()) {
+    if (pointsLeft == 0 && ButtonClicked(86, nextY, 10, 'N', 0, 1, 1)) {
+        keep();
+        return 0;
+    }
+    if (!CancelChosen()) return -1;
+    PlaySoundEffect("click");
+    keep();
+    return 1;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- page 1: sex
@@ -153,15 +166,7 @@ int RunCreationPage2() {
                 changed = true;
             }
         }
-        if (g.StatPoints == 0 && ButtonClicked(86, 365, 10, 'N', 0, 1, 1)) {
-            KeepBaseStats();
-            return 0;
-        }
-        if (CancelChosen()) {
-            PlaySoundEffect("click");
-            KeepBaseStats();
-            return 1;
-        }
+        if (const int left = NextOrCancel(g.StatPoints, 365, KeepBaseStats); left >= 0) return left;
         if (changed) draw();
     }
 }
@@ -217,15 +222,7 @@ int RunCreationPage3() {
                 changed = true;
             }
         }
-        if (g.SkillPoints == 0 && ButtonClicked(86, 390, 10, 'N', 0, 1, 1)) {
-            KeepBaseSkills();
-            return 0;
-        }
-        if (CancelChosen()) {
-            PlaySoundEffect("click");
-            KeepBaseSkills();
-            return 1;
-        }
+        if (const int left = NextOrCancel(g.SkillPoints, 390, KeepBaseSkills); left >= 0) return left;
         if (changed) draw();
     }
 }

@@ -56,7 +56,6 @@ int16_t ClampToI16(int32_t v) { return int16_t(std::clamp<int32_t>(v, INT16_MIN,
 int32_t Strike(int16_t x, int16_t y, const MeleeRules& rules) {
     const LiveMonster target = LiveMonsterAt(x, y);
     if (!target) return 0;
-    const int16_t e = target.e;
     const MonsterRecord& m = *target.record;
     Encounter& r = *target.encounter;
     const int16_t monster = r.Monster;
@@ -137,7 +136,7 @@ int32_t Strike(int16_t x, int16_t y, const MeleeRules& rules) {
     r.Hp = int16_t(hp);
     int16_t firstX = -1, firstY = -1;
     const bool killed = hp == 0;
-    if (killed) KillMonster(x, y, e, firstX, firstY);
+    if (killed) KillMonster(x, y, target.e, firstX, firstY);
     ReportMeleeHit(monster, ClampToI16(damage), element, ClampToI16(elementDamage), killed, slay, int16_t(critical),
                    x, y, 1, firstX, firstY, backstab);
     return killed ? 1 : 0;

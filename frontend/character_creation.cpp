@@ -58,6 +58,24 @@ void KeepBaseSkills() {
     for (int s = 0; s < 12; ++s) GameState.BaseSkills[s] = GameState.Skills[s];
 }
 
+// The plus (x 89) and minus (x 66) boxes of a row at y, each size wide: plus spends a point on
+// value up to cap, minus gives one back down to lowest. True when either was clicked.
+bool PlusMinusClicked(int16_t y, int16_t size, int16_t& value, int16_t& points, int16_t cap, int16_t lowest) {
+    if (AreaClicked(89, y, size, size, 0, 1, 1, 1)) {
+        if (value < cap && points > 0) {
+            --points;
+            ++value;
+        }
+        return true;
+    }
+    if (!AreaClicked(66, y, size, size, 0, 1, 1, 1)) return false;
+    if (value > lowest) {
+        ++points;
+        --value;
+    }
+    return true;
+}
+
 // The spending pages' way out, the choices kept either way (keep): "Next step" at (86, nextY)
 // once no point is left, 0; Cancel, 1; neither this pass, -1.
 int NextOrCancel(int16_t pointsLeft, int16_t nextY, void (*keep)()) {
@@ -142,17 +160,7 @@ int RunCreationPage2() {
         bool changed = false;
         for (int16_t i = 1; i < 7; ++i) {
             const int16_t y = int16_t(183 + 20 * i);
-            if (AreaClicked(89, y, 20, 20, 0, 1, 1, 1)) {
-                if (g.Stats[i] < kStatCap && g.StatPoints >= 1) {
-                    --g.StatPoints;
-                    ++g.Stats[i];
-                }
-                changed = true;
-            } else if (AreaClicked(66, y, 20, 20, 0, 1, 1, 1)) {
-                if (g.Stats[i] > 1) {
-                    ++g.StatPoints;
-                    --g.Stats[i];
-                }
+            if (PlusMinusClicked(y, 20, g.Stats[i], g.StatPoints, kStatCap, 1)) {
                 changed = true;
             } else if (g.StatPoints > 0 && KeyPressed(kKeys[i - 1], 1, 0, 1)) {
                 if (g.Stats[i] < kStatCap) {
@@ -204,17 +212,7 @@ int RunCreationPage3() {
         bool changed = false;
         for (int16_t i = 0; i < 12; ++i) {
             const int16_t y = int16_t(148 + 18 * i);
-            if (AreaClicked(89, y, 18, 18, 0, 1, 1, 1)) {
-                if (g.SkillPoints > 0 && g.Skills[i] < g.Stats[CapstatTable[size_t(i)]]) {
-                    --g.SkillPoints;
-                    ++g.Skills[i];
-                }
-                changed = true;
-            } else if (AreaClicked(66, y, 18, 18, 0, 1, 1, 1)) {
-                if (g.Skills[i] > 0) {
-                    ++g.SkillPoints;
-                    --g.Skills[i];
-                }
+            if (PlusMinusClicked(y, 18, g.Skills[i], g.SkillPoints, g.Stats[CapstatTable[size_t(i)]], 0)) {
                 changed = true;
             } else if (AreaClicked(116, int16_t(151 + 18 * i), 80, 18, 0, 2, 0, 4)) {
                 DrawCreationPage3(0);

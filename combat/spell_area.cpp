@@ -11,6 +11,7 @@
 #include "combat/monster_death.h"
 #include "combat/monster_lookup.h"
 #include "data/level.h"
+#include "data/monster_records.h"
 #include "data/skill_bonus.h"
 #include "data/square_kinds.h"
 #include "hero/derived_stats.h"
@@ -28,14 +29,6 @@
 namespace {
 
 constexpr int16_t kFrogMonster = 196;
-
-enum MonsterTypes : int16_t {
-    kConstruct = 4,
-    kPlant = 13,
-    kRobot = 14,
-    kCadaverousUndead = 16,
-    kEtherealUndead = 17,
-};
 
 struct BlastLook {
     int16_t tile;
@@ -221,8 +214,8 @@ void UseGem(int16_t g) {
 }
 
 void AddEvocationBonus(int16_t& damage) {
-    if (GameState.ActiveAura == 0)
-        damage = int16_t(damage + GameState.Skills[kAuras] * SkillBonus.AuraValues[0]);
+    if (GameState.ActiveAura == kEvocationAura)
+        damage = int16_t(damage + GameState.Skills[kAuras] * SkillBonus.AuraValues[kEvocationAura]);
 }
 
 void DrawMenuRowNumber(int16_t x, int16_t y, int16_t row) {

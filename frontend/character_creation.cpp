@@ -51,6 +51,15 @@ std::string PointsLeft(int16_t n, bool singular) {
     return "You have " + std::to_string(n) + (singular && n == 1 ? " skill point left" : " skill points left");
 }
 
+// The points still to spend at (76, textY), or once none is left "Next step" at (86, nextY),
+// which NextOrCancel answers.
+void DrawPointsOrNext(int16_t points, bool singular, int16_t textY, int16_t nextY) {
+    if (points > 0)
+        DrawSmallText(76, textY, PointsLeft(points, singular), kSmallRed);
+    else
+        DrawButton(86, nextY, 5, "Next step");
+}
+
 void KeepBaseStats() {
     for (int s = 1; s < 7; ++s) GameState.BaseStats[s] = GameState.Stats[s];
 }
@@ -143,10 +152,7 @@ void DrawCreationPage2(uint32_t flip) {
         DrawSmallText(196, int16_t(190 + 20 * i), std::to_string(g.Stats[i]), kSmallBlue);
         DrawPlusMinus(int16_t(183 + 20 * i));
     }
-    if (g.StatPoints > 0)
-        DrawSmallText(76, 365, PointsLeft(g.StatPoints, false), kSmallRed);
-    else
-        DrawButton(86, 365, 5, "Next step");
+    DrawPointsOrNext(g.StatPoints, false, 365, 365);
     if (flip) Flip();
 }
 
@@ -194,10 +200,7 @@ void DrawCreationPage3(uint32_t flip) {
         DrawSmallText(256, y, std::to_string(g.Stats[CapstatTable[size_t(i)]]), kSmallBlue);
         DrawPlusMinus(int16_t(148 + 18 * i));
     }
-    if (g.SkillPoints > 0)
-        DrawSmallText(76, 385, PointsLeft(g.SkillPoints, true), kSmallRed);
-    else
-        DrawButton(86, 390, 5, "Next step");
+    DrawPointsOrNext(g.SkillPoints, true, 385, 390);
     if (flip) Flip();
 }
 

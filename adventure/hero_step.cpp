@@ -53,7 +53,7 @@ bool ZoneAccessSuppressed(int16_t x, int16_t y) {
 }
 
 bool AccessPasses(int16_t access) {
-    return access < 1297 || access == 1300 || access == kNoMonsterAccess || access == 1530 || access == 1979 ||
+    return access < kFirstBlockingAccess || access == kShallowWaterAccess || access == kNoMonsterAccess || access == 1530 || access == 1979 ||
            (access == kFalconAccess && GameState.HeroForm == kFalconForm);
 }
 

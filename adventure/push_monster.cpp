@@ -70,7 +70,7 @@ void MoveMonsterByPush(int16_t x, int16_t y, int16_t encounter, int16_t dx, int1
     const int16_t tx = int16_t(x + dx), ty = int16_t(y + dy);
     const int16_t access = OnMap(tx, ty) ? CurrentLevel.AccessLayer[tx * 50 + ty] : kSolidAccess;
     const int16_t there = EncounterIndexAt(tx, ty);
-    if ((access > kWalkUnderAccess && access != 1300) || access == kNoMonsterAccess ||
+    if ((access > kWalkUnderAccess && access != kShallowWaterAccess) || access == kNoMonsterAccess ||
         (there != -1 && there != encounter) || IsEventBlockingMonster(tx, ty, encounter))
         return ShowRefusal(80, 120, "No room for monster", "to be pushed!");
     GameState.Hidden = 0;

@@ -54,11 +54,10 @@ int32_t ArmsmasterDamage() {
 int16_t ClampToI16(int32_t v) { return int16_t(std::clamp<int32_t>(v, INT16_MIN, INT16_MAX)); }
 
 int32_t Strike(int16_t x, int16_t y, const MeleeRules& rules) {
-    const int16_t e = EncounterIndexAt(x, y);
-    const MonsterRecord* mr = LiveMonsterOf(e);
-    if (!mr) return 0;
-    const MonsterRecord& m = *mr;
-    Encounter& r = GameState.EncounterList[e];
+    const LiveMonster target = LiveMonsterAt(x, y);
+    if (!target) return 0;
+    const MonsterRecord& m = *target.record;
+    Encounter& r = *target.encounter;
     const int16_t monster = r.Monster;
 
     const bool backstab = rules.doublesBackstab && (GameState.Hidden || GameState.InvisibleTurns > 0);
@@ -137,7 +136,7 @@ int32_t Strike(int16_t x, int16_t y, const MeleeRules& rules) {
     r.Hp = int16_t(hp);
     int16_t firstX = -1, firstY = -1;
     const bool killed = hp == 0;
-    if (killed) KillMonster(x, y, e, firstX, firstY);
+    if (killed) KillMonster(x, y, target.e, firstX, firstY);
     ReportMeleeHit(monster, ClampToI16(damage), element, ClampToI16(elementDamage), killed, slay, int16_t(critical),
                    x, y, 1, firstX, firstY, backstab);
     return killed ? 1 : 0;

@@ -27,7 +27,6 @@
 namespace {
 
 constexpr int16_t kTeleportPower = 11;
-constexpr int16_t kVengeanceAura = 4;
 constexpr int16_t kPoisonMissile = 6;
 enum SaveIndex : int { kMindSave, kBodySave };
 
@@ -214,7 +213,7 @@ int16_t ReduceByWeakness(int16_t damage, int16_t e) {
 void ApplyThornsAura(int16_t, int16_t e) {
     Encounter* r = EncounterOf(e);
     if (!r || r->Hp <= 1) return;
-    const int32_t loss = std::max<int32_t>(1, GameState.Skills[kAuras] * SkillBonus.AuraValues[4] / 2);
+    const int32_t loss = std::max<int32_t>(1, GameState.Skills[kAuras] * SkillBonus.AuraValues[kVengeanceAura] / 2);
     r->Hp = int16_t(std::max<int32_t>(1, r->Hp - loss));
 }
 

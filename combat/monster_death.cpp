@@ -8,11 +8,13 @@
 #include "combat/monster_lookup.h"
 #include "combat/spell_area.h"
 #include "data/level.h"
+#include "data/monster_records.h"
 #include "data/square_kinds.h"
 #include "events/keyring.h"
 #include "hero/carried_items.h"
 #include "hero/give_item.h"
 #include "hero/item_instances.h"
+#include "hero/item_types.h"
 #include "hero/level_advance.h"
 #include "platform/display.h"
 #include "platform/message_boxes.h"
@@ -24,20 +26,18 @@
 
 namespace {
 
-constexpr int16_t kVampire = 18;
 constexpr int16_t kStake = 287;
-enum ItemTypes : int16_t { kKeyType = 26, kCoinsType = 29, kFoodType = 30 };
 enum OnDeath : uint32_t { kBloodSplat, kDisappear, kExplodeFire, kAcidPool, kExplodeCold };
 
 void GiveDeathItem(const int16_t (&deathItem)[3]) {
     const int16_t item = deathItem[0], power = deathItem[1], charges = deathItem[2];
     switch (ItemTypeOf(item)) {
         case -1: return;  // none, or a number outside the item table
-        case kKeyType:
+        case kKey:
             AddKeyToKeyring(item);
             ScavengePending = 1;
             break;
-        case kFoodType:
+        case kFood:
             if (item != 176 && item != 186 && GameState.HeroFood < 10) {
                 GameState.HeroFood = int16_t(std::min<int32_t>(10, GameState.HeroFood + charges));
                 ScavengePending = 1;
@@ -45,7 +45,7 @@ void GiveDeathItem(const int16_t (&deathItem)[3]) {
                 ScavengePending = GiveItem(item, power, charges, 0);
             }
             break;
-        case kCoinsType:
+        case kCoins:
             GameState.HeroGold += charges;
             ScavengePending = 1;
             break;

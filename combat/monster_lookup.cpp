@@ -21,6 +21,14 @@ const MonsterRecord* LiveMonsterOf(int32_t e) {
     return r && r->Kind == kMonsterKind ? MonsterRecordOf(r->Monster) : nullptr;
 }
 
+LiveMonster LiveMonsterIn(int32_t e) {
+    const MonsterRecord* m = LiveMonsterOf(e);
+    if (!m) return {};
+    return {int16_t(e), &GameState.EncounterList[size_t(e)], m};
+}
+
+LiveMonster LiveMonsterAt(int32_t x, int32_t y) { return LiveMonsterIn(EncounterIndexAt(x, y)); }
+
 bool IsDormant(const Encounter& r) {
     return r.DormantFlag >= 1 && CheckFlagCondition(r.DormantFlag, r.DormantOp, r.DormantValue);
 }

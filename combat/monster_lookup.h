@@ -18,6 +18,17 @@ Encounter* EncounterOf(int32_t e);
 const MonsterRecord* MonsterRecordOf(int32_t monster);
 // The monster (Kind 3 with a valid monster number) of encounter e, or null.
 const MonsterRecord* LiveMonsterOf(int32_t e);
+// A live monster encounter with its record; false (both null) where there is none.
+struct LiveMonster {
+    int16_t e = -1;
+    Encounter* encounter = nullptr;
+    const MonsterRecord* record = nullptr;
+    explicit operator bool() const { return record != nullptr; }
+};
+// The live monster of encounter e.
+LiveMonster LiveMonsterIn(int32_t e);
+// The live monster on map square (x, y).
+LiveMonster LiveMonsterAt(int32_t x, int32_t y);
 // A dormant monster: its dormant flag (1 and above) meets its condition; it neither attacks
 // nor is a target.
 bool IsDormant(const Encounter& r);

@@ -40,6 +40,14 @@ void Announce(int16_t x, int16_t y, int16_t e, std::string_view line) {
     PlayPowerSound();
 }
 
+// The record of the monster using a power, the power announced; null, and nothing shown, for a
+// number outside the table.
+const MonsterRecord* AnnouncePower(int16_t monster, int16_t x, int16_t y, int16_t e, std::string_view line) {
+    const MonsterRecord* m = MonsterRecordOf(monster);
+    if (m) Announce(x, y, e, line);
+    return m;
+}
+
 // The 3 x 3 of the window centred on map square (cx, cy), as SpellArea takes it.
 void BlastAround(int16_t cx, int16_t cy, int16_t element, const int16_t (&dice)[3]) {
     int16_t originX, originY;
@@ -52,9 +60,8 @@ void BlastAround(int16_t cx, int16_t cy, int16_t element, const int16_t (&dice)[
 uint32_t RunBlast(int16_t monster, int16_t x, int16_t y, int16_t e, int16_t power) {
     static constexpr std::string_view kLines[] = {"Acid Blast....", "Ice Blast....", "Lightning Blast....",
                                                   "Fire Blast...."};
-    const MonsterRecord* m = MonsterRecordOf(monster);
+    const MonsterRecord* m = AnnouncePower(monster, x, y, e, kLines[power - 1]);
     if (!m) return 0;
-    Announce(x, y, e, kLines[power - 1]);
     DrawMonsterBolt(x, y, power);
     BlastAround(GameState.HeroX, GameState.HeroY, int16_t(power - 1), m->MonsterMissileDamage);
     return 1;
@@ -113,9 +120,8 @@ uint32_t RunMonsterSuicide(int16_t monster, int16_t x, int16_t y, int16_t e) {
 }
 
 uint32_t RunPsionicBlast(int16_t monster, int16_t x, int16_t y, int16_t e) {
-    const MonsterRecord* m = MonsterRecordOf(monster);
+    const MonsterRecord* m = AnnouncePower(monster, x, y, e, "Psionic Blast....");
     if (!m) return 0;
-    Announce(x, y, e, "Psionic Blast....");
     PlaySoundEffect("Psionic");
     FlashScreen();
     const int16_t roll = RollDice(m->MonsterMissileDamage[0], m->MonsterMissileDamage[1], m->MonsterMissileDamage[2]);
@@ -126,9 +132,8 @@ uint32_t RunPsionicBlast(int16_t monster, int16_t x, int16_t y, int16_t e) {
 }
 
 uint32_t RunSummoning(int16_t monster, int16_t x, int16_t y, int16_t e) {
-    const MonsterRecord* m = MonsterRecordOf(monster);
+    const MonsterRecord* m = AnnouncePower(monster, x, y, e, "Summoning....");
     if (!m) return 0;
-    Announce(x, y, e, "Summoning....");
     PlaySoundEffect("Power");
     int32_t wanted = Random15() % 3 + 1;
     for (int tries = 0; tries < 30 && wanted > 0; ++tries) {

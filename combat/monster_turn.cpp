@@ -92,10 +92,10 @@ void RunMonsterTurns(uint32_t force) {
 }
 
 void MonsterAct(int16_t x, int16_t y, int16_t e, uint32_t force) {
-    const MonsterRecord* mr = LiveMonsterOf(e);
-    if (!mr) return;
-    const MonsterRecord& m = *mr;
-    Encounter& r = GameState.EncounterList[e];
+    const LiveMonster target = LiveMonsterIn(e);
+    if (!target) return;
+    const MonsterRecord& m = *target.record;
+    Encounter& r = *target.encounter;
     const int16_t monster = r.Monster;
     int16_t originX, originY;
     ComputeViewOrigin(originX, originY);

@@ -6,6 +6,7 @@
 #include "combat/monster_lookup.h"
 #include "combat/spell_area.h"
 #include "data/level.h"
+#include "data/monster_records.h"
 #include "data/skill_bonus.h"
 #include "data/square_kinds.h"
 #include "hero/carried_items.h"
@@ -18,9 +19,7 @@
 namespace {
 
 constexpr int16_t kPrayerPiece = 9;
-constexpr int16_t kRegenerationAura = 3;
 
-enum SmittenType : int16_t { kDemon = 5, kCadaverousUndead = 16, kEtherealUndead = 17 };
 
 int16_t Prayer() { return GameState.Skills[kPrayer]; }
 int16_t AtPrayer(const SkillColumn& column) { return SkillColumnValue(column, Prayer()); }

@@ -122,11 +122,10 @@ int16_t ChooseTarget(const TargetList& targets, int16_t originX, int16_t originY
 }
 
 int32_t ShootAtTarget(int16_t x, int16_t y) {
-    const int16_t e = EncounterIndexAt(x, y);
-    const MonsterRecord* mr = LiveMonsterOf(e);
-    if (!mr) return 0;
-    const MonsterRecord& m = *mr;
-    Encounter& r = GameState.EncounterList[e];
+    const LiveMonster target = LiveMonsterAt(x, y);
+    if (!target) return 0;
+    const MonsterRecord& m = *target.record;
+    Encounter& r = *target.encounter;
     const int16_t monster = r.Monster;
 
     GameState.Hidden = 0;
@@ -179,7 +178,7 @@ int32_t ShootAtTarget(int16_t x, int16_t y) {
         r.Hp = int16_t(std::max<int32_t>(0, r.Hp - damage - elementDamage));
         int16_t firstX = -1, firstY = -1;
         killed = r.Hp == 0;
-        if (killed) KillMonster(x, y, e, firstX, firstY);
+        if (killed) KillMonster(x, y, target.e, firstX, firstY);
         ReportMeleeHit(monster, int16_t(std::min<int32_t>(damage, INT16_MAX)), element,
                        int16_t(std::min<int32_t>(elementDamage, INT16_MAX)), int16_t(killed), slay,
                        int16_t(critical), x, y, 0, firstX, firstY, 0);

@@ -11,6 +11,7 @@
 #include "combat/monster_death.h"
 #include "combat/monster_lookup.h"
 #include "data/level.h"
+#include "data/monster_records.h"
 #include "data/skill_bonus.h"
 #include "data/square_kinds.h"
 #include "hero/derived_stats.h"
@@ -28,14 +29,6 @@
 namespace {
 
 constexpr int16_t kFrogMonster = 196;
-
-enum MonsterTypes : int16_t {
-    kConstruct = 4,
-    kPlant = 13,
-    kRobot = 14,
-    kCadaverousUndead = 16,
-    kEtherealUndead = 17,
-};
 
 struct BlastLook {
     int16_t tile;
@@ -158,10 +151,10 @@ void SpellArea(int16_t x, int16_t y, int16_t areaMode, int16_t kind, int16_t cou
 
 void SpellHitsMonster(int16_t mx, int16_t my, int16_t e, int16_t kind, int16_t count, int16_t sides, int16_t bonus,
                       int16_t curseValue) {
-    const MonsterRecord* mr = LiveMonsterOf(e);
-    if (!mr) return;
-    const MonsterRecord& m = *mr;
-    Encounter& r = GameState.EncounterList[e];
+    const LiveMonster target = LiveMonsterIn(e);
+    if (!target) return;
+    const MonsterRecord& m = *target.record;
+    Encounter& r = *target.encounter;
     if ((count > 0 && sides > 0) || bonus > 0) {
         int32_t d = RollDice(count, sides, bonus);
         if (kind >= kAcidSpell && kind <= kFireSpell) {
@@ -221,8 +214,8 @@ void UseGem(int16_t g) {
 }
 
 void AddEvocationBonus(int16_t& damage) {
-    if (GameState.ActiveAura == 0)
-        damage = int16_t(damage + GameState.Skills[kAuras] * SkillBonus.AuraValues[0]);
+    if (GameState.ActiveAura == kEvocationAura)
+        damage = int16_t(damage + GameState.Skills[kAuras] * SkillBonus.AuraValues[kEvocationAura]);
 }
 
 void DrawMenuRowNumber(int16_t x, int16_t y, int16_t row) {

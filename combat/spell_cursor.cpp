@@ -9,6 +9,7 @@
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/source_rects.h"
 #include "platform/widgets.h"
 #include "script/flags.h"
@@ -26,6 +27,17 @@ struct CursorKey {
 constexpr CursorKey kCursorKeys[] = {{38, 104, 0, -1}, {40, 98, 0, 1}, {37, 100, -1, 0}, {39, 102, 1, 0}};
 
 void DrawTile(int16_t tile, int32_t x, int32_t y) { BltFast(BackSurface, x, y, WallTiles[tile], TileRect, kBltKeyed); }
+
+// Activate (A) at (485, top) takes the cursor square (cx, cy) into (x, y): 1; Cancel (Esc or C)
+// 45 below: 0; neither this pass: -1.
+int ActivateOrCancel(int16_t top, int16_t cx, int16_t cy, int16_t& x, int16_t& y) {
+    if (ButtonClicked(485, top, 10, 'A', 0, 1, 1)) {
+        x = cx;
+        y = cy;
+        return 1;
+    }
+    return ButtonClicked(485, int16_t(top + 45), 10, kEsc, 'C', 1, 3) ? 0 : -1;
+}
 
 }  // namespace
 
@@ -122,12 +134,7 @@ uint32_t TargetSpell(int16_t areaMode, int16_t& x, int16_t& y, const char* title
             moved = true;
         }
         moved |= MoveCursorByKeys(cx, cy, largest);
-        if (ButtonClicked(485, 225, 10, 'A', 0, 1, 1)) {
-            x = cx;
-            y = cy;
-            return 1;
-        }
-        if (ButtonClicked(485, 270, 10, 27, 'C', 1, 3)) return 0;
+        if (const int chosen = ActivateOrCancel(225, cx, cy, x, y); chosen >= 0) return uint32_t(chosen);
         if (moved) draw();
     }
 }
@@ -160,12 +167,7 @@ uint32_t TargetMonsterPower(int16_t& x, int16_t& y, int16_t item) {
         bool moved = false;
         if (ViewClicked(cx, cy)) moved = true;
         moved |= MoveCursorByKeys(cx, cy, 12);
-        if (ButtonClicked(485, 200, 10, 'A', 0, 1, 1)) {
-            x = cx;
-            y = cy;
-            return 1;
-        }
-        if (ButtonClicked(485, 245, 10, 27, 'C', 1, 3)) return 0;
+        if (const int chosen = ActivateOrCancel(200, cx, cy, x, y); chosen >= 0) return uint32_t(chosen);
         if (moved) draw();
     }
 }

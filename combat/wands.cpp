@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr int16_t kOverchargeAura = 2;
 constexpr int16_t kFlowersSpell = 4;
 constexpr int16_t kDormantMonster = 56;
 

@@ -7,6 +7,11 @@
 
 constexpr int kMonsterCount = 300;
 
+// The monster types of the MonsterType field that the rules name.
+enum MonsterTypeCode : int16_t {
+    kConstruct = 4, kDemon = 5, kPlant = 13, kRobot = 14, kCadaverousUndead = 16, kEtherealUndead = 17, kVampire = 18
+};
+
 struct MonsterRecord {
     char MonsterName[16];
     int16_t MonsterPicture;  // also the footprint size class

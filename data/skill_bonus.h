@@ -84,6 +84,11 @@ static_assert(offsetof(SkillBonusRecord, AuraValues) == 1936);
 
 extern SkillBonusRecord SkillBonus;
 
+// The auras: GameState.ActiveAura and the index into AuraValues.
+enum AuraCode : int16_t {
+    kEvocationAura, kLootingAura, kOverchargeAura, kRegenerationAura, kVengeanceAura, kWisdomAura
+};
+
 // The statistic points of a level advance or a Potion of Stats. A negative count from a damaged
 // file gives none, so that the screen's "Done" is offered at once.
 inline int16_t LevelUpStatPointCount() {

@@ -3,13 +3,14 @@
 
 #include <cstdint>
 
-// Access tiles: below 1297 passable.
+// Access tiles: below kFirstBlockingAccess passable.
 constexpr int16_t kGemloreAccess = 1291;
 constexpr int16_t kChasmAccess = 1292;
 constexpr int16_t kSafeRestAccess = 1293;
 constexpr int16_t kBorderAccess = 1294;
 constexpr int16_t kFreeAccess = 1295;
 constexpr int16_t kWalkUnderAccess = 1296;
+constexpr int16_t kFirstBlockingAccess = 1297;
 constexpr int16_t kFalconAccess = 1297;  // solid for all but the Falcon
 constexpr int16_t kSolidAccess = 1298;
 constexpr int16_t kWaterAccess = 1299;
@@ -27,11 +28,13 @@ constexpr int16_t kComplexDoorEvent = 1234;
 constexpr int16_t kSecretDoorEvent = 1235;
 constexpr int16_t kDigPortalEvent = 1237;
 constexpr int16_t kScriptEvent = 1246;
+constexpr int16_t kShopEvent = 1248;
 constexpr int16_t kPressurePadEvent = 1259;
 constexpr int16_t kToggleEvent = 1261;
 constexpr int16_t kUseSpellEvent = 1262;
 constexpr int16_t kUseItemEvent = 1263;
 constexpr int16_t kIfAsleepEvent = 1265;
+constexpr int16_t kCrackEvent = 1266;
 constexpr int16_t kBuriedCacheEvent = 1282;
 constexpr int16_t kSmokeSignalEvent = 1331;
 constexpr int16_t kTrapEvent = 1256;
@@ -40,11 +43,15 @@ constexpr int16_t kTriggerEvent = 1258;
 constexpr int16_t kMonsterEvent = 1247;
 constexpr int16_t kHideEvent = 1268;
 constexpr int16_t kBridgeEvent = 1270;
+constexpr int16_t kMushroomEvent = 1271;
+constexpr int16_t kBeamEvent = 1277;
 constexpr int16_t kGhostTextEvent = 1279;
+constexpr int16_t kAltTileEvent = 1281;
 constexpr int16_t kFloorTextEvent = 1283;
 constexpr int16_t kBoatEvent = 1274;
 constexpr int16_t kPushEvent = 1275;
 constexpr int16_t kDmf2Event = 1286;
+constexpr int16_t kElementalDamageEvent = 1288;
 constexpr int16_t kThinCrustEvent = 1289;
 constexpr int16_t kActivateScriptEvent = 1330;
 constexpr int16_t kSpawnEvent = 1333;

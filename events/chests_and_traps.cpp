@@ -14,6 +14,7 @@
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
 #include "hero/item_names.h"
+#include "hero/item_types.h"
 #include "hero/level_advance.h"
 #include "platform/dice.h"
 #include "platform/display.h"
@@ -25,7 +26,6 @@
 
 namespace {
 
-constexpr int16_t kKnockItem = 68, kThievesTools = 248;
 
 struct TrapKind {
     std::string_view triggered1, triggered2;  // "You triggered a ..." in two lines
@@ -87,7 +87,7 @@ void RunFindTraps(int16_t kind, int16_t neededSkill, bool armed, int16_t trapFla
         return;
     }
     const std::string located = "You located " + std::string(kTrapKinds[size_t(kind - 1)].located);
-    if (!HasItem(kThievesTools)) {
+    if (!HasItem(kThievesToolsItem)) {
         ShowEventMessage({{120, located},
                           {132, "You are unable to"},
                           {144, "disarm it without tools."},
@@ -220,7 +220,7 @@ void RunChestEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {
         }
         if (kind == 0) {
             const bool hasKnock = HasItem(kKnockItem),
-                       hasPick = HasItem(kThievesTools) && GameState.Skills[kPickLocks] > 0;
+                       hasPick = HasItem(kThievesToolsItem) && GameState.Skills[kPickLocks] > 0;
             const bool hasKey = IsItemNumber(w.Word[3]) && KeyringHas(w.Word[3]);
             std::vector<EventButton> buttons{kLeaveButton,
                                              {.action = kBash, .label = "Bash Lock", .y = 260, .hotkey1 = 'B'}};

@@ -11,6 +11,7 @@
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
+#include "hero/item_types.h"
 #include "platform/fonts.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
@@ -21,7 +22,6 @@ const std::array<std::string_view, 4> DoorStatusNames = {"Open", "Broken", "Clos
 
 namespace {
 
-constexpr int16_t kKnockItem = 68, kLockPicks = 248;
 constexpr int16_t kAntimagic = 6;
 
 constexpr std::array<std::string_view, 10> kDoorKindEndings = {
@@ -114,7 +114,7 @@ void RunComplexDoorEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     const bool knockFails = KnockBlockedByZone(x, y) || knockDisabled != 0;
     PlaySoundEffect("Text");
     result = 0;
-    const bool hasKnock = HasItem(kKnockItem), hasPick = HasItem(kLockPicks);
+    const bool hasKnock = HasItem(kKnockItem), hasPick = HasItem(kThievesToolsItem);
     const bool hasKey = IsItemNumber(keyItem) && KeyringHas(keyItem);
     const DoorScreen screen{x, y, 0, kind, hasKey ? keyItem : int16_t(-1)};
     for (;;) {

@@ -127,11 +127,9 @@ void RunGetAnswerEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
 }
 
 void RunResetPushEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
-    const EventRecord* e = EventAt(x, y);
-    if (!e) return;
-    const EventRecord w = *e;
-    result = 0;
-    PlaySoundEffect("Text");
+    const std::optional<EventRecord> open = OpenEvent(x, y, result);
+    if (!open) return;
+    const EventRecord& w = *open;
     if (RunEventChoice("reset push", [&] { DrawEventTextPage(x, y, 0); },
                        {{.action = kAct, .label = "Reset", .y = 260, .hotkey1 = 'R', .sound = 0}, kLeaveOrEscButton}) !=
         kAct)

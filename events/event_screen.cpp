@@ -37,6 +37,19 @@ void BeginEventScreen(int& result) {
     PlaySoundEffect("Text");
 }
 
+std::optional<EventRecord> OpenEvent(int16_t x, int16_t y, int& result) {
+    const EventRecord* e = EventAt(x, y);
+    if (!e) return std::nullopt;
+    BeginEventScreen(result);
+    return *e;
+}
+
+std::optional<EventRecord> OpenActiveEvent(int16_t x, int16_t y, int& result) {
+    std::optional<EventRecord> w = ActiveEvent(x, y);
+    if (w) BeginEventScreen(result);
+    return w;
+}
+
 void DrawEventBackground() { DrawPlayScreen(0, 1, 0, -1, -1, 0); }
 
 void DrawServicePage(std::string_view title) {

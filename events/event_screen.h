@@ -34,6 +34,10 @@ bool DestinationOrNo(int32_t level, int32_t x, int32_t y);
 std::optional<EventRecord> ActiveEvent(int16_t x, int16_t y);
 // The hero stays, and "Text" announces the screen.
 void BeginEventScreen(int& result);
+// A copy of the event on (x, y), its screen begun; nothing when the square holds none.
+std::optional<EventRecord> OpenEvent(int16_t x, int16_t y, int& result);
+// The same, only when its condition on words 1..3 holds.
+std::optional<EventRecord> OpenActiveEvent(int16_t x, int16_t y, int& result);
 
 // The play screen without its side panel, the map view shown; no flip.
 void DrawEventBackground();

@@ -41,7 +41,6 @@ ItemGridView CauldronGrid() {
             .refusedTypes = kStoreRefusedTypes};
 }
 
-ItemGridView HeroGrid(int16_t page) { return CarriedGridView(page, 341, 108); }
 
 using Ingredients = std::array<int16_t, kIngredientPlaces>;
 
@@ -74,7 +73,7 @@ void DrawForgeScreen(int16_t type, int16_t page) {
     DrawCarriedGridTabs(339, 87, page);
     const bool named = type >= 0 && type < int16_t(kForgeNames.size());
     DrawTabRow(20, 87, 1, 0, {named ? kForgeNames[size_t(type)] : std::string_view()}, 6);
-    DrawItemGrid(HeroGrid(page));
+    DrawItemGrid(RightCarriedGrid(page));
     DrawEmptyCells(65, 140, kCauldronSide, kCauldronSide);
     for (int16_t i = 0; i < kCauldronSide; ++i) {
         DrawTilePicture(kColumnMarkerTile, 64 + 31 * i, 124);
@@ -127,29 +126,9 @@ void RunForgeEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     if (!e) return;
     const int16_t type = e->Word[1];
     BeginEventScreen(result);
-    int16_t page = 0;
-    StillScreen still;
-    const auto drawUnder = [&] { DrawForgeScreen(type, page); };
-    const auto draw = [&] {
-        drawUnder();
-        ShowAndKeepStill(still);
-    };
-    draw();
-    for (;;) {
-        LoopPass("forge", draw);
-        if (HoldingItem()) ShowHeldItemOver(still);
-        const int16_t tab = CarriedGridTabClicked(340, 88);
-        if (tab >= 0) {
-            page = tab;
-        } else if (HandleGridClicks(CauldronGrid(), drawUnder) || HandleGridClicks(HeroGrid(page), drawUnder)) {
-        } else if (ButtonClicked(105, 340, 10, 'A', 0, 1, 1)) {
-            if (!HoldingItem()) ActivateForge(type);
-        } else if (ButtonClicked(500, 440, 10, 'D', kEsc, 1, 0)) {
-            if (!HoldingItem()) return;
-            PlaySoundEffect("No");
-        } else {
-            continue;
-        }
-        draw();
-    }
+    RunItemExchange("forge", CauldronGrid(), [&](int16_t page) { DrawForgeScreen(type, page); }, [&] {
+        if (!ButtonClicked(105, 340, 10, 'A', 0, 1, 1)) return false;
+        if (!HoldingItem()) ActivateForge(type);
+        return true;
+    });
 }

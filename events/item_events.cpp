@@ -1,6 +1,7 @@
 #include "events/item_events.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "adventure/encounters.h"
 #include "adventure/square_triggers.h"
@@ -15,7 +16,6 @@
 #include "view/play_screen.h"
 
 namespace {
-
 
 enum ItemPageAction : int16_t { kLeaveItems, kInvestigate };
 
@@ -34,20 +34,29 @@ void ShowInactiveItems(int16_t x, int16_t y, int16_t dx, int16_t dy, int16_t hid
     ShowPassingTextPage(x, y, 1, dx, dy);
 }
 
+// The item event on (x, y), copied, when its condition holds ("Text" plays); otherwise its
+// inactive side, with word hideWord saying whether it hides, and nothing.
+std::optional<EventRecord> OpenItemEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int hideWord, int& result) {
+    const EventRecord* e = EventAt(x, y);
+    if (!e) return std::nullopt;
+    const EventRecord w = *e;
+    if (!TestFlagCondition(w.Word[1], w.Word[2], w.Word[3])) {
+        ShowInactiveItems(x, y, dx, dy, w.Word[hideWord], result);
+        return std::nullopt;
+    }
+    result = 0;
+    PlaySoundEffect("Text");
+    return w;
+}
+
 void ShowNothingLeft(int16_t dx, int16_t dy) { ShowPassingPage({"There is nothing left", "to take."}, dx, dy); }
 
 }  // namespace
 
 void RunOneItemEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {
-    const EventRecord* e = EventAt(x, y);
-    if (!e) return;
-    const EventRecord w = *e;
-    if (!TestFlagCondition(w.Word[1], w.Word[2], w.Word[3])) {
-        ShowInactiveItems(x, y, dx, dy, w.Word[9], result);
-        return;
-    }
-    result = 0;
-    PlaySoundEffect("Text");
+    const std::optional<EventRecord> open = OpenItemEvent(x, y, dx, dy, 9, result);
+    if (!open) return;
+    const EventRecord& w = *open;
     if (!IsFlagNumber(w.Word[4]) || GameFlag(w.Word[4]) == 1) {
         ShowNothingLeft(dx, dy);
         return;
@@ -56,15 +65,9 @@ void RunOneItemEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) 
 }
 
 void RunItemsCacheEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {
-    const EventRecord* e = EventAt(x, y);
-    if (!e) return;
-    const EventRecord w = *e;
-    if (!TestFlagCondition(w.Word[1], w.Word[2], w.Word[3])) {
-        ShowInactiveItems(x, y, dx, dy, w.Word[25], result);
-        return;
-    }
-    result = 0;
-    PlaySoundEffect("Text");
+    const std::optional<EventRecord> open = OpenItemEvent(x, y, dx, dy, 25, result);
+    if (!open) return;
+    const EventRecord& w = *open;
     int16_t flags[6], items[6], powers[6], amounts[6];
     bool left = false;
     for (int i = 0; i < 6; ++i) {

@@ -9,6 +9,7 @@
 #include "hero/item_types.h"
 #include "platform/display.h"
 #include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/sound.h"
 #include "platform/source_rects.h"
 #include "platform/tabs.h"
@@ -104,4 +105,34 @@ int16_t CarriedGridTabClicked(int16_t x, int16_t y) {
     for (int16_t page = 0; page < 2; ++page)
         if (ButtonClicked(int16_t(x + 120 * page), y, 12, 0, 0, 1, 1)) return page;
     return -1;
+}
+
+ItemGridView RightCarriedGrid(int16_t page) { return CarriedGridView(page, 341, 108); }
+
+void RunItemExchange(const char* screen, const ItemGridView& own, const std::function<void(int16_t page)>& drawScreen,
+                     const std::function<bool()>& ownButtons) {
+    int16_t page = 0;
+    StillScreen still;
+    const auto drawUnder = [&] { drawScreen(page); };
+    const auto draw = [&] {
+        drawUnder();
+        ShowAndKeepStill(still);
+    };
+    draw();
+    for (;;) {
+        LoopPass(screen, draw);
+        if (HoldingItem()) ShowHeldItemOver(still);
+        const int16_t tab = CarriedGridTabClicked(340, 88);
+        if (tab >= 0) {
+            page = tab;
+        } else if (HandleGridClicks(own, drawUnder) || HandleGridClicks(RightCarriedGrid(page), drawUnder)) {
+        } else if (ownButtons()) {
+        } else if (ButtonClicked(500, 440, 10, 'D', kEsc, 1, 0)) {
+            if (!HoldingItem()) return;
+            PlaySoundEffect("No");
+        } else {
+            continue;
+        }
+        draw();
+    }
 }

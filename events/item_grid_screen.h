@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 
 #include "hero/equipment.h"
@@ -93,3 +94,12 @@ void DrawCarriedGridTabs(int16_t x, int16_t y, int16_t page);
 // The page whose tab was clicked this pass, the first tab's area at (x, y) and the second's
 // 120 pixels to its right, or -1; nothing to choose without the bag.
 int16_t CarriedGridTabClicked(int16_t x, int16_t y);
+
+// The screens that trade between a grid of their own and the carried grids on the right (vault,
+// forge): the carried grid of a page there, with its tabs at (340, 88).
+ItemGridView RightCarriedGrid(int16_t page);
+// Their loop: drawScreen(page) draws the screen without a flip; ownButtons() tests the screen's
+// own buttons and returns true when one acted. Done (500, 440) closes only while nothing is
+// held, so that no item is lost.
+void RunItemExchange(const char* screen, const ItemGridView& own, const std::function<void(int16_t page)>& drawScreen,
+                     const std::function<bool()>& ownButtons = [] { return false; });

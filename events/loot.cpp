@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr int16_t kLootingAura = 1;
 constexpr int16_t kFoodButNotRations = 176;
 
 struct LootSlot {

@@ -47,11 +47,9 @@ void DrawModuleChooser(const int16_t modules[6], int16_t count, int16_t page) {
 }  // namespace
 
 void RunModuleAccessEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
-    const EventRecord* e = EventAt(x, y);
-    if (!e || !CheckFlagCondition(e->Word[1], e->Word[2], e->Word[3])) return;
-    const EventRecord w = *e;
-    result = 0;
-    PlaySoundEffect("Text");
+    const std::optional<EventRecord> open = OpenActiveEvent(x, y, result);
+    if (!open) return;
+    const EventRecord& w = *open;
     enum : int16_t { kLeave, kPeruse };
     if (RunEventChoice("module access", [&] { DrawEventTextPage(x, y, 0); },
                        {{.action = kPeruse, .label = "Peruse", .y = 257, .hotkey1 = 'P'}, kLeaveButton}) != kPeruse)
@@ -105,11 +103,9 @@ void ChooseModule(const int16_t modules[6], int16_t count) {
 }
 
 void RunElevatorEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
-    const EventRecord* e = EventAt(x, y);
-    if (!e) return;
-    const EventRecord w = *e;
-    result = 0;
-    PlaySoundEffect("Text");
+    const std::optional<EventRecord> open = OpenEvent(x, y, result);
+    if (!open) return;
+    const EventRecord& w = *open;
     static constexpr std::string_view kFloorLabels[] = {"Level 1", "Level 2", "Level 3", "Level 4", "Level 5"};
     std::vector<EventButton> buttons{{.action = 0, .label = "Leave", .y = 287, .hotkey1 = 'L'}};
     int16_t count = 0;

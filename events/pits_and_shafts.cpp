@@ -9,6 +9,7 @@
 #include "events/event_screen.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
+#include "hero/item_types.h"
 #include "platform/dice.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr int16_t kRope = 94;
 
 enum ShaftAction : int16_t { kLeave, kClimb, kFly, kJump };
 
@@ -34,7 +34,7 @@ struct ShaftEnd {
 
 // Climbs with the Agility test; the failure page when it is too low.
 void Climb(const ShaftEnd& s) {
-    const bool rope = HasItem(kRope);
+    const bool rope = HasItem(kRopeItem);
     if (GameState.Stats[kAgility] >= ClimbNeed(s.need, s.hard, rope)) {
         TeleportHero(s.level, s.unused, s.x, s.y, 1);
         return;
@@ -108,7 +108,7 @@ void RunShaft(int16_t x, int16_t y, int& result) {
     std::vector<std::string_view> lines{"A deep vertical shaft", "descends down into the", "darkness."};
     std::vector<EventButton> buttons{kLeaveButton};
     const int16_t form = GameState.HeroForm;
-    const bool rope = HasItem(kRope);
+    const bool rope = HasItem(kRopeItem);
     if (form == 0) {
         if (rope) lines.insert(lines.end(), {"Fortunately you have a", "rope."});
         else lines.insert(lines.end(), {"Unfortunately you don't", "have arope."});

@@ -3,6 +3,7 @@
 #include "adventure/square_triggers.h"
 #include "combat/monster_death.h"
 #include "data/game_state.h"
+#include "data/square_kinds.h"
 #include "events/dungeon_devices.h"
 #include "events/event_screen.h"
 #include "script/flags.h"
@@ -11,12 +12,6 @@
 uint32_t ObjectSprangTrap = 0;
 
 namespace {
-
-constexpr int16_t kSimpleDoor = 1233, kComplexDoor = 1234, kSecretDoor = 1235, kMonster = 1247, kTrap = 1256,
-                  kTrigger = 1258, kPressurePad = 1259, kToggle = 1261, kCrack = 1266, kBridge = 1270, kMushroom = 1271,
-                  kBoat = 1274, kPush = 1275, kBeam = 1277, kGhostText = 1279, kAltTile = 1281, kBuriedCache = 1282,
-                  kElementalDamage = 1288, kThinCrust = 1289, kStepText = 1227, kUseItemFromBackpack = 1228,
-                  kAutoPilot = 1229, kIfAsleep = 1265;
 
 // What the event on the target square says about an object pushed onto it.
 enum Admission : uint8_t {
@@ -54,29 +49,29 @@ Admission AltTile(const EventRecord&, int16_t x, int16_t y) {
 
 // Every type not listed refuses the object.
 constexpr PushRule kPushRules[] = {
-    {kSimpleDoor, SimpleDoor},
-    {kComplexDoor, ComplexDoor},
-    {kSecretDoor, SecretDoor},
-    {kToggle, Toggle},
-    {kCrack, Crack},
-    {kBridge, Bridge},
-    {kMushroom, Mushroom},
-    {kAltTile, AltTile},
-    {kThinCrust, Always},
-    {kMonster, Always},
-    {kPush, Always},
-    {kTrigger, Always},
-    {kStepText, Always},
-    {kUseItemFromBackpack, Always},
-    {kGhostText, Always},
-    {kIfAsleep, Always},
-    {kBuriedCache, Always},
-    {kBoat, Always},
-    {kAutoPilot, Always},
-    {kBeam, Always},
-    {kElementalDamage, Always},
-    {kPressurePad, Always},
-    {kTrap, Always},
+    {kSimpleDoorEvent, SimpleDoor},
+    {kComplexDoorEvent, ComplexDoor},
+    {kSecretDoorEvent, SecretDoor},
+    {kToggleEvent, Toggle},
+    {kCrackEvent, Crack},
+    {kBridgeEvent, Bridge},
+    {kMushroomEvent, Mushroom},
+    {kAltTileEvent, AltTile},
+    {kThinCrustEvent, Always},
+    {kMonsterEvent, Always},
+    {kPushEvent, Always},
+    {kTriggerEvent, Always},
+    {kStepTextEvent, Always},
+    {kUseItemFromBackpackEvent, Always},
+    {kGhostTextEvent, Always},
+    {kIfAsleepEvent, Always},
+    {kBuriedCacheEvent, Always},
+    {kBoatEvent, Always},
+    {kAutoPilotEvent, Always},
+    {kBeamEvent, Always},
+    {kElementalDamageEvent, Always},
+    {kPressurePadEvent, Always},
+    {kTrapEvent, Always},
 };
 
 Admission Admit(const EventRecord& e, int16_t x, int16_t y) {
@@ -89,15 +84,15 @@ Admission Admit(const EventRecord& e, int16_t x, int16_t y) {
 void ArriveOn(int16_t x, int16_t y, int16_t object) {
     const EventRecord* e = EventAt(x, y);
     if (!e) return;
-    if (e->Word[0] == kPressurePad) {
+    if (e->Word[0] == kPressurePadEvent) {
         RunPressurePadEvent(x, y);
-    } else if (e->Word[0] == kTrap) {
+    } else if (e->Word[0] == kTrapEvent) {
         if (CheckFlagCondition(e->Word[1], e->Word[2], e->Word[3]) && IsFlagNumber(e->Word[9]) &&
             GameFlag(e->Word[9]) < 1) {
             SetGameFlag(e->Word[9], 1);
             ObjectSprangTrap = 1;
         }
-    } else if (e->Word[0] == kThinCrust) {
+    } else if (e->Word[0] == kThinCrustEvent) {
         if (CheckFlagCondition(e->Word[1], e->Word[2], e->Word[3]) && IsFlagNumber(e->Word[10]) &&
             GameFlag(e->Word[10]) != 2) {
             SetGameFlag(e->Word[10], 2);
@@ -117,7 +112,7 @@ int PushObject(int16_t x, int16_t y, int16_t dx, int16_t dy) {
     const int16_t tx = int16_t(x + dx), ty = int16_t(y + dy);
     const int target = tx * 50 + ty;
     const bool vacant = GameState.MonsterGrid[target] == -1;
-    bool ok = CurrentLevel.AccessLayer[target] < 1297 && vacant;
+    bool ok = CurrentLevel.AccessLayer[target] < kFirstBlockingAccess && vacant;
     if (const EventRecord* e = EventAt(tx, ty)) {
         switch (Admit(*e, tx, ty)) {
             case kRefused: return 0;
@@ -129,7 +124,7 @@ int PushObject(int16_t x, int16_t y, int16_t dx, int16_t dy) {
     if (SquareAccessOpen(tx, ty) && vacant) ok = true;
     if (!ok) return 0;
     GameState.Hidden = 0;
-    if (const EventRecord* from = EventAt(x, y); from && from->Word[0] == kPressurePad) ReleasePressurePad(x, y);
+    if (const EventRecord* from = EventAt(x, y); from && from->Word[0] == kPressurePadEvent) ReleasePressurePad(x, y);
     GameState.MonsterGrid[target] = object;
     GameState.MonsterGrid[x * 50 + y] = -1;
     ArriveOn(tx, ty, object);
@@ -138,13 +133,13 @@ int PushObject(int16_t x, int16_t y, int16_t dx, int16_t dy) {
 
 int BridgeBlocksObject(int16_t x, int16_t y) {
     const EventRecord* e = EventAt(x, y);
-    if (!e || e->Word[0] != kBridge) return 0;
+    if (!e || e->Word[0] != kBridgeEvent) return 0;
     return BridgeOpen(e) ? 0 : 1;
 }
 
 int AltTileBlocksObject(int16_t x, int16_t y) {
     const EventRecord* e = EventAt(x, y);
-    if (!e || e->Word[0] != kAltTile) return 0;
+    if (!e || e->Word[0] != kAltTileEvent) return 0;
     const int16_t value = CheckFlagCondition(e->Word[1], e->Word[2], e->Word[3]) ? e->Word[5] : e->Word[7];
     return value >= 2 ? 1 : 0;
 }

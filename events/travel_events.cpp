@@ -139,11 +139,9 @@ int TryTeleXY(int16_t x, int16_t y) {
 }
 
 void RunTeleXYEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
-    const EventRecord* e = EventAt(x, y);
-    if (!e) return;
-    const EventRecord w = *e;
-    result = 0;
-    PlaySoundEffect("Text");
+    const std::optional<EventRecord> open = OpenEvent(x, y, result);
+    if (!open) return;
+    const EventRecord& w = *open;
     const int16_t mode = w.Word[2];
     if (mode < 0 || mode >= int16_t(kTeleXYModes.size())) return;
     if (RunEventChoice("telexy", [&] { DrawEventTextPage(x, y, 0); },
@@ -153,11 +151,9 @@ void RunTeleXYEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
 }
 
 void RunRuneRiddleEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
-    const EventRecord* e = EventAt(x, y);
-    if (!e) return;
-    const EventRecord w = *e;
-    result = 0;
-    PlaySoundEffect("Text");
+    const std::optional<EventRecord> open = OpenEvent(x, y, result);
+    if (!open) return;
+    const EventRecord& w = *open;
     const int16_t correct = w.Word[2], answerFlag = w.Word[3], status = w.Word[5];
     const SymbolSet runes{RunePictures, RuneName, GameState.KnownRunes};
     const SymbolSet glyphs{HieroglyphPictures, HieroglyphName, GameState.KnownHieroglyphs};
@@ -186,11 +182,9 @@ void RunRuneRiddleEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
 }
 
 void RunCoachEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
-    const EventRecord* e = EventAt(x, y);
-    if (!e) return;
-    const EventRecord w = *e;
-    result = 0;
-    PlaySoundEffect("Text");
+    const std::optional<EventRecord> open = OpenEvent(x, y, result);
+    if (!open) return;
+    const EventRecord& w = *open;
     const std::array<Destination, 5> d = Destinations(w);
     bool any = false;
     for (const Destination& one : d) any = any || one.open;
@@ -231,11 +225,9 @@ void RunCoachEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
 }
 
 void RunSmokeSignalEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {
-    const EventRecord* e = EventAt(x, y);
-    if (!e) return;
-    const EventRecord w = *e;
-    result = 0;
-    PlaySoundEffect("Text");
+    const std::optional<EventRecord> open = OpenEvent(x, y, result);
+    if (!open) return;
+    const EventRecord& w = *open;
     if (GameFlag(w.Word[1]) != 1) {
         ShowPassingTextPage(x, y, 0, dx, dy);
         return;

@@ -38,7 +38,6 @@ EventButton VaultButton(int16_t action, std::string_view label, int16_t y, int16
     return {.action = action, .label = label, .y = y, .hotkey1 = hotkey1, .hotkey2 = hotkey2, .x = 486, .drawnX = 485};
 }
 
-ItemGridView HeroGrid(int16_t page) { return CarriedGridView(page, 341, 108); }
 
 }  // namespace
 
@@ -53,7 +52,7 @@ void DrawVaultScreen(int16_t vault, int16_t page) {
     DrawTabRow(20, 87, 1, 0, {"Vault"}, 6);
     DrawCarriedGridTabs(339, 87, page);
     DrawItemGrid(VaultGrid(vault));
-    DrawItemGrid(HeroGrid(page));
+    DrawItemGrid(RightCarriedGrid(page));
     DrawButton(500, 440, 5, "Done");
 }
 
@@ -67,29 +66,7 @@ void BuyVault(int16_t vault, int16_t cost) {
 void RunVaultScreen(int16_t vault) {
     if (vault < 0 || vault >= kVaultCount) return;
     // An item already held stays held: it goes down on one of the grids.
-    int16_t page = 0;
-    StillScreen still;
-    const auto draw = [&] {
-        DrawVaultScreen(vault, page);
-        ShowAndKeepStill(still);
-    };
-    draw();
-    for (;;) {
-        LoopPass("vault", draw);
-        if (HoldingItem()) ShowHeldItemOver(still);
-        const auto drawUnder = [&] { DrawVaultScreen(vault, page); };
-        const int16_t tab = CarriedGridTabClicked(340, 88);
-        if (tab >= 0) {
-            page = tab;
-        } else if (HandleGridClicks(VaultGrid(vault), drawUnder) || HandleGridClicks(HeroGrid(page), drawUnder)) {
-        } else if (ButtonClicked(500, 440, 10, 'D', kEsc, 1, 0)) {
-            if (!HoldingItem()) return;
-            PlaySoundEffect("No");
-        } else {
-            continue;
-        }
-        draw();
-    }
+    RunItemExchange("vault", VaultGrid(vault), [&](int16_t page) { DrawVaultScreen(vault, page); });
 }
 
 void RunVaultEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {

@@ -10,12 +10,12 @@
 #include "events/pits_and_shafts.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
+#include "hero/item_types.h"
 #include "platform/fonts.h"
 #include "platform/sound.h"
 
 namespace {
 
-constexpr int16_t kRope = 94;
 
 enum WallAction : int16_t { kLeave, kBash, kClimb };
 
@@ -71,7 +71,7 @@ void RunClimbEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {
         if (DestinationOrNo(w.Word[2], w.Word[3], w.Word[4])) TeleportHero(w.Word[2], 0, w.Word[3], w.Word[4], 1);
         return;
     }
-    const bool rope = HasItem(kRope), harder = !rope && w.Word[6] != 0;
+    const bool rope = HasItem(kRopeItem), harder = !rope && w.Word[6] != 0;
     const int16_t need = int16_t(std::max<int32_t>(0, w.Word[1] + (harder ? 5 : 0)));
     const std::string_view label = direction == 2 ? "Climb Over" : direction == 1 ? "Climb Down" : "Climb Up";
     auto draw = [&] {

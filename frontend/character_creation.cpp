@@ -51,11 +51,51 @@ std::string PointsLeft(int16_t n, bool singular) {
     return "You have " + std::to_string(n) + (singular && n == 1 ? " skill point left" : " skill points left");
 }
 
+// The points still to spend at (76, textY), or once none is left "Next step" at (86, nextY),
+// which NextOrCancel answers.
+void DrawPointsOrNext(int16_t points, bool singular, int16_t textY, int16_t nextY) {
+    if (points > 0)
+        DrawSmallText(76, textY, PointsLeft(points, singular), kSmallRed);
+    else
+        DrawButton(86, nextY, 5, "Next step");
+}
+
 void KeepBaseStats() {
     for (int s = 1; s < 7; ++s) GameState.BaseStats[s] = GameState.Stats[s];
 }
 void KeepBaseSkills() {
     for (int s = 0; s < 12; ++s) GameState.BaseSkills[s] = GameState.Skills[s];
+}
+
+// The plus (x 89) and minus (x 66) boxes of a row at y, each size wide: plus spends a point on
+// value up to cap, minus gives one back down to lowest. True when either was clicked.
+bool PlusMinusClicked(int16_t y, int16_t size, int16_t& value, int16_t& points, int16_t cap, int16_t lowest) {
+    if (AreaClicked(89, y, size, size, 0, 1, 1, 1)) {
+        if (value < cap && points > 0) {
+            --points;
+            ++value;
+        }
+        return true;
+    }
+    if (!AreaClicked(66, y, size, size, 0, 1, 1, 1)) return false;
+    if (value > lowest) {
+        ++points;
+        --value;
+    }
+    return true;
+}
+
+// The spending pages' way out, the choices kept either way (keep): "Next step" at (86, nextY)
+// once no point is left, 0; Cancel, 1; neither this pass, -1.
+int NextOrCancel(int16_t pointsLeft, int16_t nextY, void (*keep)()) {
+    if (pointsLeft == 0 && ButtonClicked(86, nextY, 10, 'N', 0, 1, 1)) {
+        keep();
+        return 0;
+    }
+    if (!CancelChosen()) return -1;
+    PlaySoundEffect("click");
+    keep();
+    return 1;
 }
 
 }  // namespace
@@ -112,10 +152,7 @@ void DrawCreationPage2(uint32_t flip) {
         DrawSmallText(196, int16_t(190 + 20 * i), std::to_string(g.Stats[i]), kSmallBlue);
         DrawPlusMinus(int16_t(183 + 20 * i));
     }
-    if (g.StatPoints > 0)
-        DrawSmallText(76, 365, PointsLeft(g.StatPoints, false), kSmallRed);
-    else
-        DrawButton(86, 365, 5, "Next step");
+    DrawPointsOrNext(g.StatPoints, false, 365, 365);
     if (flip) Flip();
 }
 
@@ -129,17 +166,7 @@ int RunCreationPage2() {
         bool changed = false;
         for (int16_t i = 1; i < 7; ++i) {
             const int16_t y = int16_t(183 + 20 * i);
-            if (AreaClicked(89, y, 20, 20, 0, 1, 1, 1)) {
-                if (g.Stats[i] < kStatCap && g.StatPoints >= 1) {
-                    --g.StatPoints;
-                    ++g.Stats[i];
-                }
-                changed = true;
-            } else if (AreaClicked(66, y, 20, 20, 0, 1, 1, 1)) {
-                if (g.Stats[i] > 1) {
-                    ++g.StatPoints;
-                    --g.Stats[i];
-                }
+            if (PlusMinusClicked(y, 20, g.Stats[i], g.StatPoints, kStatCap, 1)) {
                 changed = true;
             } else if (g.StatPoints > 0 && KeyPressed(kKeys[i - 1], 1, 0, 1)) {
                 if (g.Stats[i] < kStatCap) {
@@ -153,15 +180,7 @@ int RunCreationPage2() {
                 changed = true;
             }
         }
-        if (g.StatPoints == 0 && ButtonClicked(86, 365, 10, 'N', 0, 1, 1)) {
-            KeepBaseStats();
-            return 0;
-        }
-        if (CancelChosen()) {
-            PlaySoundEffect("click");
-            KeepBaseStats();
-            return 1;
-        }
+        if (const int left = NextOrCancel(g.StatPoints, 365, KeepBaseStats); left >= 0) return left;
         if (changed) draw();
     }
 }
@@ -181,10 +200,7 @@ void DrawCreationPage3(uint32_t flip) {
         DrawSmallText(256, y, std::to_string(g.Stats[CapstatTable[size_t(i)]]), kSmallBlue);
         DrawPlusMinus(int16_t(148 + 18 * i));
     }
-    if (g.SkillPoints > 0)
-        DrawSmallText(76, 385, PointsLeft(g.SkillPoints, true), kSmallRed);
-    else
-        DrawButton(86, 390, 5, "Next step");
+    DrawPointsOrNext(g.SkillPoints, true, 385, 390);
     if (flip) Flip();
 }
 
@@ -199,17 +215,7 @@ int RunCreationPage3() {
         bool changed = false;
         for (int16_t i = 0; i < 12; ++i) {
             const int16_t y = int16_t(148 + 18 * i);
-            if (AreaClicked(89, y, 18, 18, 0, 1, 1, 1)) {
-                if (g.SkillPoints > 0 && g.Skills[i] < g.Stats[CapstatTable[size_t(i)]]) {
-                    --g.SkillPoints;
-                    ++g.Skills[i];
-                }
-                changed = true;
-            } else if (AreaClicked(66, y, 18, 18, 0, 1, 1, 1)) {
-                if (g.Skills[i] > 0) {
-                    ++g.SkillPoints;
-                    --g.Skills[i];
-                }
+            if (PlusMinusClicked(y, 18, g.Skills[i], g.SkillPoints, g.Stats[CapstatTable[size_t(i)]], 0)) {
                 changed = true;
             } else if (AreaClicked(116, int16_t(151 + 18 * i), 80, 18, 0, 2, 0, 4)) {
                 DrawCreationPage3(0);
@@ -217,15 +223,7 @@ int RunCreationPage3() {
                 changed = true;
             }
         }
-        if (g.SkillPoints == 0 && ButtonClicked(86, 390, 10, 'N', 0, 1, 1)) {
-            KeepBaseSkills();
-            return 0;
-        }
-        if (CancelChosen()) {
-            PlaySoundEffect("click");
-            KeepBaseSkills();
-            return 1;
-        }
+        if (const int left = NextOrCancel(g.SkillPoints, 390, KeepBaseSkills); left >= 0) return left;
         if (changed) draw();
     }
 }

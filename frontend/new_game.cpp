@@ -33,8 +33,6 @@ void FillAll(T (&array)[M][N], T value) {
     for (auto& row : array) FillAll(row, value);
 }
 
-bool OnMap(int16_t x, int16_t y) { return x >= 0 && x < 50 && y >= 0 && y < 50; }
-
 }  // namespace
 
 void ResetGameState() {

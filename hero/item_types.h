@@ -76,3 +76,6 @@ constexpr int16_t kGoldItem = 231;
 constexpr int16_t kFoodItem = 232;
 constexpr int16_t kFirstGem = 20, kLastGem = 28;
 constexpr int16_t kFirstNemesisStone = 98, kLastNemesisStone = 103;
+constexpr int16_t kKnockItem = 68;
+constexpr int16_t kRopeItem = 94;
+constexpr int16_t kThievesToolsItem = 248;

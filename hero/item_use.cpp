@@ -15,6 +15,7 @@
 #include "combat/spell_cursor.h"
 #include "combat/wands.h"
 #include "data/level.h"
+#include "data/monster_records.h"
 #include "data/skill_bonus.h"
 #include "data/square_kinds.h"
 #include "data/text_field.h"
@@ -38,8 +39,6 @@ int16_t ItemInUse = -1;
 
 namespace {
 
-constexpr int16_t kRegenerationAura = 3;
-constexpr int16_t kVampire = 18;
 
 // The item as it was when its use began.
 struct ItemUse {

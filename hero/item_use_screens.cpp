@@ -30,7 +30,6 @@
 
 namespace {
 
-constexpr int16_t kFirstBlockingAccess = 1297;
 
 void DrawTile(Surface* on, int16_t tile, int32_t x, int32_t y) {
     BltFast(on, x, y, WallTiles[tile], TileRect, kBltKeyed);
@@ -254,14 +253,22 @@ void DrawBrotherLetter() {
     Flip();
 }
 
-void ReadBrotherLetter() {
+namespace {
+
+// A letter read: drawn until its Done button (x, y, widthUnits, two hotkeys) is clicked.
+void ReadLetter(const char* screen, void (*draw)(), int16_t x, int16_t y, int16_t widthUnits, int16_t key1,
+                int16_t key2) {
     PlaySoundEffect("Read");
-    DrawBrotherLetter();
+    draw();
     for (;;) {
-        LoopPass("brother's letter", DrawBrotherLetter);
-        if (ButtonClicked(350, 380, 8, 'D', kEsc, 1, 1)) return;
+        LoopPass(screen, draw);
+        if (ButtonClicked(x, y, widthUnits, key1, key2, 1, 1)) return;
     }
 }
+
+}  // namespace
+
+void ReadBrotherLetter() { ReadLetter("brother's letter", DrawBrotherLetter, 350, 380, 8, 'D', kEsc); }
 
 void DrawThreatLetter() {
     BltFast(BackSurface, 130, 100, MediumScroll, MediumScrollRect, kBltKeyed);
@@ -271,11 +278,4 @@ void DrawThreatLetter() {
     Flip();
 }
 
-void ReadThreatLetter() {
-    PlaySoundEffect("Read");
-    DrawThreatLetter();
-    for (;;) {
-        LoopPass("warning note", DrawThreatLetter);
-        if (ButtonClicked(170, 300, 10, kEnter, kEsc, 1, 1)) return;
-    }
-}
+void ReadThreatLetter() { ReadLetter("warning note", DrawThreatLetter, 170, 300, 10, kEnter, kEsc); }

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int16_t kWisdomAura = 5;
 constexpr int16_t kMinusIcon = 34, kPlusIcon = 35;
 
 using Stats7 = std::array<int16_t, 7>;

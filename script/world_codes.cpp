@@ -21,11 +21,8 @@
 
 namespace {
 
-constexpr int16_t kShopEvent = 1248;
-constexpr int16_t kMonsterKind = 3;
 constexpr int16_t kLastingForm = 999;
 
-bool OnMap(int16_t x, int16_t y) { return x >= 0 && x < 50 && y >= 0 && y < 50; }
 bool ValidMonster(int16_t m) { return m >= 0 && m < kMonsterCount; }
 
 void HealWounds() {

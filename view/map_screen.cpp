@@ -108,7 +108,7 @@ void DrawAutomapCell(int16_t x, int16_t y, int16_t px, int16_t py, int16_t hideT
     }
     if (x == GameState.HeroX && y == GameState.HeroY) DrawMiniTile(kYou, px, py);
     if (e) DrawAutomapMarkers(x, y, px, py);
-    if (CurrentLevel.AccessLayer[s] == 1294) {
+    if (CurrentLevel.AccessLayer[s] == kBorderAccess) {
         // Border exits: arrows outside the frame.
         if (y == 0) DrawMiniTile(1382, px, py - 18);
         if (y == 49) DrawMiniTile(1383, px, py + 18);

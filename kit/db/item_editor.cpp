@@ -7,6 +7,7 @@
 
 #include "data/data_files.h"
 #include "data/item_records.h"
+#include "hero/item_names.h"
 #include "kit/db/item_categories.h"
 #include "kit/db/item_picture.h"
 #include "kit/db/item_type_descriptions.h"
@@ -26,10 +27,6 @@ constinit const std::array<std::string_view, 10> PcIconLabels = {
     "Dagger (1H)",  "Sword (1H)",   "Axe (1H)", "Mace (1H)", "Flail (1H)",
     "Staff (2H)", "Polearm (2H)", "Axe (2H)", "Mace (2H)", "Sword (2H)"};
 constinit const std::array<std::string_view, 5> ElementLabels = {"None", "Acid", "Cold", "Elect", "Fire"};
-constinit const std::array<std::string_view, 19> MonsterTypeLabels = {
-    "None",  "Aberration", "Animal", "Aquatic",           "Construct",       "Demon",  "Dragon",
-    "Elemental", "Fantastical", "Giant", "Humanoid", "Insect", "Lycanthrope", "Plant",
-    "Robot", "Slime", "Cadaverous Undead", "Ethereal Undead", "Vampire"};
 
 namespace {
 
@@ -70,7 +67,7 @@ constexpr FormField kItemFields[] = {
         .When(ElementalWeapon),
     DiceField(offsetof(ItemRecord, ItemElementDamage), "Elemental damage", {300, 313, 80}, {250, 318, "damage:"})
         .When(ElementalWeapon),
-    ChoiceField(offsetof(ItemRecord, ItemSlayType), LabelsOf<MonsterTypeLabels>, 19, {140, 335, 130, 6},
+    ChoiceField(offsetof(ItemRecord, ItemSlayType), MonsterTypeName, 19, {140, 335, 130, 6},
                 ListOf(6, 10).At(140, 65), {50, 340, "Slay type:"})
         .When(ElementalWeapon),
     FormNote({283, 342, "x3 damage to this monster type", kSmallBlue}).When(ElementalWeapon),

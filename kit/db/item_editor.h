@@ -8,7 +8,6 @@
 extern const std::array<std::string_view, 10> PcIconLabels;
 // Shared with the monster editor.
 extern const std::array<std::string_view, 5> ElementLabels;
-extern const std::array<std::string_view, 19> MonsterTypeLabels;
 
 // selectMode 0 edits the items and ends with Save or Cancel; 1 picks one: Select (which
 // saves Item.dat) or, on a list page, a click on a picture gives the item shown. The result

@@ -71,7 +71,7 @@ constexpr FormField kMonsterFields[] = {
     CheckField(AT(MonsterUnique), 250, 66, {200, 70, "Unique?"}),
     PickerField(AT(MonsterPicture), PickMonsterPicture, {340, 66, 40, 2}, {300, 70, "Pic:"}),
     TextField(AT(MonsterName), sizeof(MonsterRecord::MonsterName), 12, {100, 98, 120, 6}, {50, 102, "Name:"}),
-    ChoiceField(AT(MonsterType), LabelsOf<MonsterTypeLabels>, 19, {100, 120, 140, 6}, ListOf(6, 10),
+    ChoiceField(AT(MonsterType), MonsterTypeName, 19, {100, 120, 140, 6}, ListOf(6, 10),
                 {50, 124, "Type:"}),
     // Stats.
     NumberField(AT(MonsterDr), 0, 99, {130, 194, 40}, {50, 199, "DR:"}).On(kStats),

@@ -32,13 +32,10 @@ constexpr int16_t kFloorTile = 1327;
 constexpr int16_t kWallTile = 1;
 constexpr int16_t kPlayLevel = 1;
 constexpr int16_t kHeroSquare = 25;
-constexpr int16_t kSimpleDoor = 1233;
 constexpr size_t kMaxMoves = 48;
 constexpr size_t kMaxLevelImage = 1 << 18;
 constexpr int kMaxEvents = 16;
 constexpr int16_t kEventRow = 10;
-
-enum Key : int32_t { kLeftButton = 1, kRightButton = 2 };
 
 // A few records of every kind the hero carries and meets; the rest are the defaults.
 void MakeTables() {
@@ -84,7 +81,7 @@ void MakePlayLevel() {
             l.TopLayer[square] = kWallTile;
             l.AccessLayer[square] = kSolidAccess;
         }
-    CreateEvent(25, 15, kSimpleDoor);
+    CreateEvent(25, 15, kSimpleDoorEvent);
     l.AccessLayer[25 * 50 + 15] = 1295;
     const int16_t monsters[][3] = {{28, 25, 1}, {21, 27, 2}, {25, 29, 3}, {30, 20, 4}};
     for (const auto& m : monsters) {

@@ -1,6 +1,8 @@
 // The virtual-key numbers the game reads, as the host layer reports them.
 #pragma once
 
+// The mouse buttons read as keys.
+constexpr int kLeftButton = 1, kRightButton = 2;
 constexpr int kBackspace = 8, kTab = 9, kEnter = 13, kShift = 16, kCtrl = 17, kAlt = 18, kEsc = 27, kSpace = 32;
 constexpr int kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36;
 constexpr int kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kDelete = 46;

@@ -24,7 +24,6 @@ struct Case {
 };
 
 TEST(KeyTapsTest, ReadsSeeEveryPressOnce) {
-    constexpr int32_t kLeftButton = 1;
     const Case cases[] = {
         {"a quick tap is seen once, then its release",
          {{'D', kRight, 0}, {'U', kRight, 5}, {'R', kRight, 120, true}, {'R', kRight, 121}, {'R', kRight, 122}}},

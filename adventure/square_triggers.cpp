@@ -6,11 +6,11 @@
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/options.h"
+#include "data/square_kinds.h"
 #include "encounters.h"
 #include "events/chests_and_traps.h"
 #include "events/event_screen.h"
 #include "events/pits_and_shafts.h"
-#include "events/saving_throws.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
 #include "platform/dice.h"
@@ -75,21 +75,11 @@ void SpringTrap(int16_t x, int16_t y) {
     const Words w(x, y);
     if (!w.present) return;
     const int16_t kind = w[5];
-    if (kind == 7) return TeleportTrap(x, y);
-    if (kind < 0 || kind > 6) return;
-    const int16_t avoided = GameState.Stats[kAgility] >= w[10] ? 1 : 0;
-    int16_t saved = 0, damage = 0;
-    if (!avoided && kind <= 5) {
-        // Blades and spears meet the armour, the rest the resist of their element.
-        const int16_t guard = kind <= 1 ? GameState.DamageReduction : GameState.Resists[kind - 2];
-        damage = int16_t(std::max(0, RollDice(w[6], w[7], w[8]) - guard));
-        LoseHitPoints(damage);
-    } else if (!avoided) {
-        saved = int16_t(RollBodySave());
-        if (!saved && !GameState.PoisonImmune) GameState.Poisoned = 1;
-    }
+    if (kind == kTeleportTrap) return TeleportTrap(x, y);
+    if (!IsTrapKind(kind)) return;
+    const TrapOutcome o = SpringTrapOnHero(kind, w[6], w[7], w[8], w[10]);
     SetGameFlag(w[9], 1);
-    DrawTrapResult(kind, avoided, saved, damage);
+    DrawTrapResult(kind, o.evaded, o.saved, o.damage);
 }
 
 void TeleportTrap(int16_t x, int16_t y) {

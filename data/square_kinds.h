@@ -1,4 +1,4 @@
-// The access tiles and the event types that the game's rules name.
+// The access tiles, the event types and the trap kinds that the game's rules name.
 #pragma once
 
 #include <cstdint>
@@ -57,3 +57,19 @@ constexpr int16_t kActivateScriptEvent = 1330;
 constexpr int16_t kSpawnEvent = 1333;
 constexpr int16_t kDanceEvent = 1335;
 constexpr int16_t kTimeLoopEvent = 1338;
+
+// Trap kinds of chests, prised gems and floor traps (word 5 of a CHEST or TRAP EVENT, word 1 of
+// a PRISE EVENT), numbered as the kit's "Trap Type:" lists write them.
+enum TrapKind : int16_t {
+    kBladeTrap,
+    kSpearTrap,
+    kAcidSprayTrap,
+    kColdBlastTrap,
+    kElectricalTrap,
+    kFireBlastTrap,
+    kPoisonDartTrap,
+    kPoisonCloudTrap,  // chests and gems; on the floor this number is the teleport trap
+};
+constexpr int16_t kTeleportTrap = kPoisonCloudTrap;
+// Any other number is no trap.
+constexpr bool IsTrapKind(int16_t kind) { return kind >= kBladeTrap && kind <= kPoisonCloudTrap; }

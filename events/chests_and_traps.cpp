@@ -7,6 +7,7 @@
 
 #include "adventure/square_triggers.h"
 #include "data/game_state.h"
+#include "data/square_kinds.h"
 #include "events/event_screen.h"
 #include "events/keyring.h"
 #include "events/loot.h"
@@ -27,7 +28,7 @@
 namespace {
 
 
-struct TrapKind {
+struct TrapPage {
     std::string_view triggered1, triggered2;  // "You triggered a ..." in two lines
     std::string_view located;                 // "a blade trap!"
     std::string_view damageLine;              // empty for poison
@@ -35,8 +36,8 @@ struct TrapKind {
     std::string_view sound;
     uint32_t pause;
 };
-// By kind 1..8.
-constexpr std::array<TrapKind, 8> kTrapKinds = {{
+// By trap kind, blade first.
+constexpr std::array<TrapPage, 8> kTrapPages = {{
     {"You triggered a blade", "trap!", "a blade trap!", "physical damage!", 1313, "Hit", 250},
     {"You triggered a spear", "trap!", "a spear trap!", "physical damage!", 1313, "Hit", 250},
     {"You triggered an acid", "spray trap!", "an acid spray trap!", "acid damage!", 1672, "Acid", 250},
@@ -48,11 +49,12 @@ constexpr std::array<TrapKind, 8> kTrapKinds = {{
     {"You triggered a poison", "cloud trap!", "a poison cloud trap!", "", 1672, "Acid", 250},
 }};
 
-bool IsTrapKind(int16_t kind) { return kind >= 1 && kind <= 8; }
-bool IsPoisonTrap(int16_t kind) { return kind == 7 || kind == 8; }
+bool IsPoisonTrap(int16_t kind) { return kind == kPoisonDartTrap || kind == kPoisonCloudTrap; }
+// Blades and spears meet the armour, the rest the resist of their element.
+bool IsPhysicalTrap(int16_t kind) { return kind == kBladeTrap || kind == kSpearTrap; }
 
 void DrawTrapPage(int16_t kind, int16_t evaded, int16_t saved, int16_t damage, int16_t animate) {
-    const TrapKind& k = kTrapKinds[size_t(kind - 1)];
+    const TrapPage& k = kTrapPages[size_t(kind)];
     DrawEventBackground();
     if (animate) {
         int16_t ox, oy;
@@ -69,7 +71,7 @@ void DrawTrapPage(int16_t kind, int16_t evaded, int16_t saved, int16_t damage, i
         else if (saved) lines.push_back({156, "You resisted the poison!"});
         else lines.push_back({156, "You are poisoned!", kSmallRed});
     } else if (damage == 0) {
-        if (kind <= 2) lines.insert(lines.end(), {{156, "Your armour absorbed all"}, {168, "the damage!"}});
+        if (IsPhysicalTrap(kind)) lines.insert(lines.end(), {{156, "Your armour absorbed all"}, {168, "the damage!"}});
         else lines.push_back({156, "You resisted all damage!"});
     } else {
         taken = "You take " + std::to_string(damage) + " points of";
@@ -86,7 +88,7 @@ void RunFindTraps(int16_t kind, int16_t neededSkill, bool armed, int16_t trapFla
         ShowEventMessage({{120, "You did not find any"}, {132, "traps!"}});
         return;
     }
-    const std::string located = "You located " + std::string(kTrapKinds[size_t(kind - 1)].located);
+    const std::string located = "You located " + std::string(kTrapPages[size_t(kind)].located);
     if (!HasItem(kThievesToolsItem)) {
         ShowEventMessage({{120, located},
                           {132, "You are unable to"},
@@ -99,7 +101,7 @@ void RunFindTraps(int16_t kind, int16_t neededSkill, bool armed, int16_t trapFla
     AddXp(reward);
     const std::string xp = "Xp reward: " + std::to_string(reward);
     ShowEventMessage(
-        {{120, "You located and disarmed"}, {132, kTrapKinds[size_t(kind - 1)].located}, {156, xp, kSmallBlue}});
+        {{120, "You located and disarmed"}, {132, kTrapPages[size_t(kind)].located}, {156, xp, kSmallBlue}});
 }
 
 struct ContainerTrap {
@@ -152,7 +154,8 @@ TrapOutcome SpringTrapOnHero(int16_t kind, int16_t count, int16_t sides, int16_t
         if (!o.saved && !GameState.PoisonImmune) GameState.Poisoned = 1;
         return o;
     }
-    const int32_t reduction = kind <= 2 ? GameState.DamageReduction : GameState.Resists[kind - 3];
+    const int32_t reduction =
+        IsPhysicalTrap(kind) ? GameState.DamageReduction : GameState.Resists[kind - kAcidSprayTrap];
     const int32_t damage = std::max<int32_t>(0, RollDice(count, sides, bonus) - reduction);
     o.damage = int16_t(std::min<int32_t>(damage, INT16_MAX));
     GameState.HitPoints = int16_t(std::max<int32_t>(0, GameState.HitPoints - damage));
@@ -165,7 +168,7 @@ void DrawChestTrapResult(int16_t kind, int16_t evaded, int16_t saved, int16_t da
     DrawEventButtons(std::span(&kBackButton, 1));
     Flip();
     if (!animate) return;
-    const TrapKind& k = kTrapKinds[size_t(kind - 1)];
+    const TrapPage& k = kTrapPages[size_t(kind)];
     PlaySoundEffect(evaded ? "Miss" : k.sound);
     Delay(k.pause);
 }
@@ -178,9 +181,9 @@ void ShowChestTrapResult(int16_t kind, int16_t evaded, int16_t saved, int16_t da
 }
 
 void DrawTrapResult(int16_t kind, int16_t avoided, int16_t saved, int16_t damage) {
-    // The step-on trap has no poison cloud; its kind 7 teleports and shows no page.
-    if (kind < 0 || kind > 6) return;
-    ShowChestTrapResult(int16_t(kind + 1), avoided, saved, damage);
+    // The step-on trap has no poison cloud: its last kind teleports and shows no page.
+    if (kind == kTeleportTrap) return;
+    ShowChestTrapResult(kind, avoided, saved, damage);
 }
 
 void RunChestEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {

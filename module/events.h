@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "data/square_kinds.h"
 #include "level_plan.h"
 
 // Flag comparisons and assignments as events and scripts number them.
@@ -59,7 +60,7 @@ Event ModuleBoard(std::array<ModuleCard, 6> cards, int16_t npc);
 // Things to take.
 Event OneItem(Cond live, int16_t slotFlag, Loot loot, int16_t tile);
 Event ItemsCache(int16_t firstSlotFlag, std::array<Loot, 6> loot, int16_t tile);
-// Chest kinds 0 locked, 1 closed and trapped; trap kinds 1 blade .. 7 poison dart, 8 cloud.
+// Chest kinds 0 locked, 1 closed and trapped; traps are `TrapKind`s.
 Event LockedChest(int16_t strength, int16_t pickLocks, int16_t key, int16_t statusFlag, int16_t firstSlotFlag,
                   std::array<Loot, 6> loot, int16_t look);
 Event TrappedChest(int16_t trap, Dice damage, int16_t dodge, int16_t findSkill, int16_t statusFlag,

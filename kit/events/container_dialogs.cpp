@@ -1,6 +1,7 @@
 // The dialogs of the chest, the search, the food source and the prised gems.
 #include <array>
 
+#include "data/square_kinds.h"
 #include "kit/events/event_dialogs.h"
 #include "kit/events/event_editor.h"
 #include "kit/events/event_labels.h"
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr int16_t kFirstKey = 125;
-constexpr int16_t kLastDamagingTrap = 5;  // "Poison Dart" and "Poison Cloud" roll no damage
 
 // The tile of each chest picture; "No Pic" has none.
 constexpr std::array<int16_t, 9> kChestTiles = {1470, 565, 568, 517, 1112, 571, 915, -1, 562};
@@ -32,7 +32,7 @@ constexpr auto kLocked = Join(
 
 constexpr auto kTrapped = Join(
     Choice(5, LabelOf<ContainerTrapLabels>, 8, {115, 175, 120, 5}, ListOf(6, 8), {50, 180, "Trap Type:", kSmallBlue}),
-    Only(WordIs(5, -32768, kLastDamagingTrap),
+    Only(WordIs(5, -32768, kFireBlastTrap),  // the poison traps roll no damage
          Dice(6, {300, 175, 80}, "Trap Damage", 100, 120, {250, 180, "Damage:", kSmallBlue})),
     Number(31, 0, 20, {200, 205, 40}, {50, 210, "Required Disarm skill:"}),
     Number(10, 0, 20, {200, 230, 40}, {50, 235, "Req. Agility to dodge:"}),

@@ -1,12 +1,12 @@
 // The dialogs of the floor trap, the pit, the trigger and the pressure pad.
 #include "adventure/square_triggers.h"
+#include "data/square_kinds.h"
 #include "kit/events/event_dialogs.h"
 #include "kit/events/event_labels.h"
 #include "platform/fonts.h"
 
 namespace {
 
-constexpr int16_t kLastDamagingTrap = 5, kTeleportTrap = 7;
 constexpr int16_t kSoundsOffered = 25;  // the last sound is never offered
 
 constexpr auto kTrap = Join(
@@ -17,7 +17,7 @@ constexpr auto kTrap = Join(
     Number(4, -1, 99, {230, 140, 40}, {50, 145, "Required Disarm Traps skill: "}),
     Number(10, -1, 99, {230, 160, 40}, {50, 165, "Required Agility to Dodge: "}),
     Choice(5, LabelOf<TrapTypeLabels>, 8, {115, 190, 120, 5}, ListOf(6, 8), {50, 195, "Trap Type:"}),
-    Only(WordIs(5, -32768, kLastDamagingTrap),
+    Only(WordIs(5, -32768, kFireBlastTrap),
          Dice(6, {300, 190, 80}, "Trap Damage", 100, 120, {250, 195, "Damage:", kSmallBlue})),
     Number(9, 0, 7999, {155, 250, 60}, {50, 255, "Trap Status Flag:", kSmallRed}),
     Only(WordIs(5, kTeleportTrap, kTeleportTrap),

@@ -2,6 +2,7 @@
 #include "events/loot.h"
 
 #include "data/skill_bonus.h"
+#include "data/square_kinds.h"
 #include "events/chests_and_traps.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
@@ -166,7 +167,7 @@ TEST_F(LootTest, ChestsOpenAndLocked) {
 
 TEST_F(LootTest, ChestTraps) {
     GameState.PoisonImmune = 1;
-    Chest(1, -1, {{5, 7}, {10, 30}});
+    Chest(1, -1, {{5, kPoisonDartTrap}, {10, 30}});
     host.Wait(5).Tap('O').Wait(5).Tap('B').Wait(5).Tap('D');
     EXPECT_EQ(Bump(5, 5), 0);
     EXPECT_TRUE(ShownAt("You triggered a poison", 465, 120));
@@ -177,7 +178,7 @@ TEST_F(LootTest, ChestTraps) {
 
     Forget();
     GameState.HitPoints = 5;
-    Chest(1, -1, {{5, 1}, {6, 10}, {7, 1}, {10, 30}});
+    Chest(1, -1, {{5, kBladeTrap}, {6, 10}, {7, 1}, {10, 30}});
     host.Wait(5).Tap('O').Wait(5).Tap('B');
     EXPECT_EQ(Bump(5, 5), 0);
     EXPECT_EQ(GameState.HitPoints, 0);
@@ -190,7 +191,7 @@ TEST_F(LootTest, ChestTraps) {
 TEST_F(LootTest, DisarmRewardIsGivenOnce) {
     GameState.Skills[kDisarmTraps] = 5;
     Carry(248);
-    Chest(1, -1, {{5, 2}, {31, 4}});
+    Chest(1, -1, {{5, kSpearTrap}, {31, 4}});
     host.Wait(5).Tap('F').Wait(5).LoseFocus().Wait(5).GainFocus().Wait(20).Tap('B').Wait(5).Tap('L');
     EXPECT_EQ(Bump(5, 5), 0);
     EXPECT_EQ(GameState.HeroXp, 8);
@@ -203,7 +204,8 @@ TEST_F(LootTest, PrisedGemsShowTheirNamesAndSetTheirFlagWhenSprung) {
     Item(20, 12, "Ruby");
     EventRecord& e =
         Put(5, 5, 1245,
-            {{1, 3}, {2, 1}, {3, 1}, {5, 240}, {6, 20}, {7, 20}, {15, 245}, {16, 0}, {17, 9}, {18, 241}, {21, 30}});
+            {{1, kAcidSprayTrap}, {2, 1}, {3, 1}, {5, 240}, {6, 20}, {7, 20}, {15, 245}, {16, 0}, {17, 9}, {18, 241},
+             {21, 30}});
     Text(e, 0, 1, "Two rubies");
     GameState.GameFlags[242] = 1;  // the second gem is gone
     GameState.GameFlags[241] = -1;

@@ -22,6 +22,7 @@
 #include "data/level.h"
 #include "data/monster_records.h"
 #include "data/skill_bonus.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "events/shop.h"
 #include "hero/hero_names.h"
@@ -236,7 +237,8 @@ SkillUses UsesOfSkills() {
         const int16_t type = e.Word[0];
         if ((type == 1234 && e.Word[2] == 3 && e.Word[4] > 0) || (type == 1242 && e.Word[32] == 0 && e.Word[2] > 0))
             locks.push_back("lock at " + at);
-        if (type == 1256 || (type == 1242 && e.Word[32] == 1 && e.Word[5] > 0) || (type == 1245 && e.Word[1] > 0))
+        if (type == 1256 || (type == 1242 && e.Word[32] == 1 && IsTrapKind(e.Word[5])) ||
+            (type == 1245 && IsTrapKind(e.Word[1])))
             traps.push_back("trap at " + at);
         if (type == 1249) inns.push_back("rest at the inn at " + at);
         if (type == 1247 || type == 256) fights.push_back("fight at " + at);

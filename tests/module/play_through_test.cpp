@@ -335,7 +335,10 @@ TEST_F(PlayThroughTest, TheWholeCampaign) {
         EXPECT_EQ(std::tuple(g.CurrentLevelNumber, g.HeroX, g.HeroY), std::tuple(kHalls, 5, 25));
         WalkTo({22, 22}, "chest", [&] { Keys({'O'}); });
     });
-    driver.Then("loot", [&] { Keys({'1', '2', '3', '4', 'D'}); });
+    driver.Then("loot", [&] {
+        EXPECT_TRUE(TextShown(host, "dart trap!")) << "the chest's trap, as the kit names it";
+        Keys({'1', '2', '3', '4', 'D'});
+    });
     driver.Then("adventure", [&] {
         EXPECT_EQ(std::tuple(Flag(300), Flag(316), Flag(301)), std::tuple(1, 1, 0)) << "found, trap and chest sprung";
         EXPECT_TRUE(OnKeyring(kBoneKey));

@@ -20,11 +20,10 @@ bool DropInGrid(ItemGrid grid, int16_t col, int16_t row) {
     const bool countedGem = item >= kFirstGem && item <= kLastGem;
     if (countedGem && ItemTypeOf(item) == kGemstone && ItemTypeOf(InstanceItem(grid[col * 9 + row])) == kGemstoneBag) {
         // A full bag takes no more: the gem stays in hand.
-        if (!GembagHasRoom(item)) {
+        if (!GiveItem(item, 0, 0, 0)) {
             PlaySoundEffect("No");
             return false;
         }
-        GiveItem(item, 0, 0, 0);
         ClearItemInstance(CursorItem);
         CursorItem = kNone;
         PlaySoundEffect("Click");

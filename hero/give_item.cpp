@@ -17,7 +17,9 @@ int GiveItem(int16_t item, int16_t x, int16_t y, int16_t noGembag) {
     if (noGembag == 0 && item >= kFirstGem && item <= kLastGem) {
         int16_t& count = GameState.GembagCounts[item - kFirstGem];
         if (count < 0) count = 0;
-        if (GembagHasRoom(item)) ++count;
+        // A count at 32,767 takes no more: the gem stays where it was, as with a full backpack.
+        if (count == INT16_MAX) return 0;
+        ++count;
         return 1;
     }
     if (!ItemRecordOf(item)) return 0;
@@ -25,8 +27,4 @@ int GiveItem(int16_t item, int16_t x, int16_t y, int16_t noGembag) {
     const int placed = AutoPlaceInGrid(BackpackGrid(), item, x, y);
     if (placed != 0) return placed > 0 ? 1 : 0;
     return GameState.HasBagOfHolding ? AddToBag(item, x, y) : 0;
-}
-
-bool GembagHasRoom(int16_t gem) {
-    return gem >= kFirstGem && gem <= kLastGem && GameState.GembagCounts[gem - kFirstGem] < INT16_MAX;
 }

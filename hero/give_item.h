@@ -5,7 +5,6 @@
 
 // 1 when the hero took it; 0 when there was no room (or no free instance), and then nothing
 // changed. Item 231 adds Y gold, 232 adds Y food (at most 10), gems 20..28 go to the gem bag
-// unless noGembag; anything else to the first free place of the backpack, then of the bag.
+// unless noGembag (no room when its count is full); anything else to the first free place of
+// the backpack, then of the bag.
 int GiveItem(int16_t item, int16_t x, int16_t y, int16_t noGembag);
-// Whether the gem bag's count of gem 20..28 can take one more (it stops at 32,767).
-bool GembagHasRoom(int16_t gem);

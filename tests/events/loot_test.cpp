@@ -75,15 +75,19 @@ TEST_F(LootTest, TakingFoodGoldKeysAndItems) {
     EXPECT_TRUE(ShownAt("There is nothing left", 465, 120));
 }
 
-TEST_F(LootTest, FullFoodAndAFullKeyringLeaveTheirSlots) {
+TEST_F(LootTest, FullFoodAFullKeyringAndAFullGemBagLeaveTheirSlots) {
     GameState.HeroFood = 10;
     std::fill(std::begin(GameState.Keyring), std::end(GameState.Keyring), int16_t{7});
-    Cache({{100, 4}, {102, 0}});
-    host.Wait(5).Tap('I').Wait(5).Tap('1').Wait(5).Tap('2').Wait(5).Tap(27);
+    Item(22, 12, "Ruby");
+    GameState.GembagCounts[22 - 20] = INT16_MAX;  // the bag counts no further
+    Cache({{100, 4}, {102, 0}, {22, 0}});
+    host.Wait(5).Tap('I').Wait(5).Tap('1').Wait(5).Tap('2').Wait(5).Tap('3').Wait(5).Tap(27);
     EXPECT_EQ(Bump(5, 5), 0);
     EXPECT_EQ(GameState.GameFlags[200], -1);
     EXPECT_EQ(GameState.GameFlags[201], -1);  // the key has nowhere to go: it stays
-    EXPECT_EQ(Played("No"), 2u);
+    EXPECT_EQ(GameState.GameFlags[202], -1);  // and the ruby
+    EXPECT_EQ(GameState.GembagCounts[22 - 20], INT16_MAX);
+    EXPECT_EQ(Played("No"), 3u);
 }
 
 TEST_F(LootTest, LootingAuraRaisesGoldIn32Bits) {

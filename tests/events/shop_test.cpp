@@ -105,6 +105,16 @@ TEST_F(ShopTest, FoodGemsAndAFullBackpack) {
     EXPECT_TRUE(Shown("more food!"));
     EXPECT_TRUE(Shown("left in your backpack!"));
     EXPECT_EQ(Played("No"), 2u);
+
+    // A gem bag that holds 32,767 rubies has no room for one more: the gold is kept.
+    Forget();
+    GameState.GembagCounts[kRuby - 20] = INT16_MAX;
+    Keys({'E', '2', 'B', 13, 'D'});
+    EXPECT_EQ(Bump(5, 5), 0);
+    EXPECT_EQ(GameState.GembagCounts[kRuby - 20], INT16_MAX);
+    EXPECT_EQ(GameState.HeroGold, 1000 - 5 - 120);
+    EXPECT_TRUE(Shown("left in your backpack!"));
+    EXPECT_EQ(Played("Buy"), 0u);
 }
 
 TEST_F(ShopTest, OnlyStockedLinesAreSelected) {

@@ -2,6 +2,8 @@
 // the trap that plays: every row of the list, from the dialog to the pages of
 // play.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "data/game_state.h"
 #include "events/chests_and_traps.h"
@@ -74,37 +76,33 @@ protected:
     }
 };
 
-TEST_F(ContainerTrapsTest, EveryRowOfTheChestsListPlaysAsItsTrap) {
-    for (int row = 0; row < 8; ++row) {
-        PickTrap(kChest, 115, 175, row);
-        EventRecord& e = *EventAt(kX, kY);
-        e.Word[6] = e.Word[7] = 1;  // 1d1
-        e.Word[8] = 0;
-        e.Word[9] = kStatusFlag;
-        e.Word[10] = 20;
-        e.Word[31] = 0;
-        ReadyHero();
-        ExpectPages(row, 'O', [] {
-            int result = 0;
-            RunChestEvent(kX, kY, 1, 0, result);
-        });
-    }
-}
-
-TEST_F(ContainerTrapsTest, EveryRowOfThePrisesListPlaysAsItsTrap) {
-    for (int row = 0; row < 6; ++row) {
-        PickTrap(kPrise, 115, 145, row);
-        EventRecord& e = *EventAt(kX, kY);
-        e.Word[2] = e.Word[3] = 1;  // 1d1
-        e.Word[4] = 0;
-        e.Word[5] = kStatusFlag;
-        e.Word[19] = 0;
-        e.Word[21] = 20;
-        ReadyHero();
-        ExpectPages(row, 'P', [] {
-            int result = 0;
-            RunPriseEvent(kX, kY, 1, 0, result);
-        });
+TEST_F(ContainerTrapsTest, EveryRowOfTheListsPlaysAsItsTrap) {
+    struct List {
+        int16_t type;
+        int x, y, rows;
+        std::vector<std::pair<int, int16_t>> words;  // 1d1 damage, the status flag, no skill needed, dodged at 20
+        int open;
+        void (*run)();
+    };
+    const List lists[] = {
+        {kChest, 115, 175, 8, {{6, 1}, {7, 1}, {8, 0}, {9, kStatusFlag}, {31, 0}, {10, 20}}, 'O',
+         [] {
+             int result = 0;
+             RunChestEvent(kX, kY, 1, 0, result);
+         }},
+        {kPrise, 115, 145, 6, {{2, 1}, {3, 1}, {4, 0}, {5, kStatusFlag}, {19, 0}, {21, 20}}, 'P',
+         [] {
+             int result = 0;
+             RunPriseEvent(kX, kY, 1, 0, result);
+         }},
+    };
+    for (const List& list : lists) {
+        for (int row = 0; row < list.rows; ++row) {
+            PickTrap(list.type, list.x, list.y, row);
+            for (auto [word, value] : list.words) EventAt(kX, kY)->Word[word] = value;
+            ReadyHero();
+            ExpectPages(row, list.open, list.run);
+        }
     }
 }
 

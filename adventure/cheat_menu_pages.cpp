@@ -40,14 +40,15 @@ void CapSkill(const CheatControl& c) {
 }
 
 // A save's field shows and takes base plus lasting gain, so what is typed is what shows; the
-// base itself is Willpower or Endurance x 4 and only the gain keeps a change.
+// base itself is Willpower or Endurance x 4, as edited on this page, and only the gain keeps a
+// change.
 template <int kSave>
 int32_t SaveWithBonus(const CheatMenuState&) {
-    return G.BaseSaves[kSave] + LastingSaveBonus(kSave);
+    return BaseSaveNow(kSave) + LastingSaveBonus(kSave);
 }
 template <int kSave>
 void SetSaveWithBonus(CheatMenuState&, int32_t v) {
-    SetLastingSaveBonus(kSave, v - G.BaseSaves[kSave]);
+    SetLastingSaveBonus(kSave, v - BaseSaveNow(kSave));
 }
 
 CheatControlList StatsPage() {

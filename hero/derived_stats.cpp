@@ -42,18 +42,29 @@ int32_t CombatValue(const GameStateRecord& g) {
     return AtLeast1(v);
 }
 
+int32_t Bless(const GameStateRecord& g) { return g.BlessTurns > 0 ? 1 : 0; }
+
+int32_t EnduranceValue(const GameStateRecord& g) {
+    int32_t v = g.BaseStats[kEndurance] + Bless(g) + AmuletStatBonus(31);
+    if (g.Drained) v = 1;
+    return AtLeast1(v) + (Tattoo(4) ? 1 : 0);
+}
+
+int32_t WillpowerValue(const GameStateRecord& g) {
+    int32_t v = g.BaseStats[kWillpower] + Bless(g) + AmuletStatBonus(34) + (Tattoo(1) ? 1 : 0);
+    if (g.Feebleminded) v = 1;
+    return AtLeast1(v);
+}
+
 void DeriveStats(GameStateRecord& g) {
-    const int32_t bless = g.BlessTurns > 0 ? 1 : 0;
+    const int32_t bless = Bless(g);
     g.Stats[kCombat] = Store(CombatValue(g));
 
     int32_t v = g.BaseStats[kStrength] + bless + AmuletStatBonus(30) + (Tattoo(3) ? 1 : 0);
     if (g.Aged) v = 1;
     g.Stats[kStrength] = Store(AtLeast1(v));
 
-    v = g.BaseStats[kEndurance] + bless + AmuletStatBonus(31);
-    if (g.Drained) v = 1;
-    v = AtLeast1(v) + (Tattoo(4) ? 1 : 0);
-    g.Stats[kEndurance] = Store(v);
+    g.Stats[kEndurance] = Store(EnduranceValue(g));
     // Past Endurance 61 the 16-bit maximum would turn negative; it is held at the top instead.
     g.EnergyMax = Store(std::min<int32_t>(g.Stats[kEndurance] * 500 + 2000, INT16_MAX));
     if (g.Energy > g.EnergyMax) g.Energy = g.EnergyMax;
@@ -68,9 +79,7 @@ void DeriveStats(GameStateRecord& g) {
     if (Wears(kBootsSlot, 112)) v += 1;
     g.Stats[kDexterity] = Store(AtLeast1(v));
 
-    v = g.BaseStats[kWillpower] + bless + AmuletStatBonus(34) + (Tattoo(1) ? 1 : 0);
-    if (g.Feebleminded) v = 1;
-    g.Stats[kWillpower] = Store(AtLeast1(v));
+    g.Stats[kWillpower] = Store(WillpowerValue(g));
 
     v = g.BaseStats[kPerception] + bless + AmuletStatBonus(35) + (Tattoo(0) ? 1 : 0);
     if (g.Feebleminded) v = 1;
@@ -78,12 +87,12 @@ void DeriveStats(GameStateRecord& g) {
 }
 
 void DeriveSaves(GameStateRecord& g) {
-    g.BaseSaves[0] = Store(g.Stats[kWillpower] * 4);
+    g.BaseSaves[0] = BaseSaveNow(0);
     int32_t mind = g.BaseSaves[0] + LastingSaveBonus(0) + RingBonus(15, 3) + AmuletStatBonus(36) + Timed(g.MindShield);
     if (g.Feebleminded) mind = 10;
     g.Saves[0] = Store(std::clamp(mind, 0, 95));
 
-    g.BaseSaves[1] = Store(g.Stats[kEndurance] * 4);
+    g.BaseSaves[1] = BaseSaveNow(1);
     int32_t body = g.BaseSaves[1] + LastingSaveBonus(1) + RingBonus(16, 3);
     const int16_t amulet = WornItem(kAmuletSlot);
     if (amulet == 585 && (g.CurrentLevelNumber == 85 || g.CurrentLevelNumber == 86)) g.GillsTurns = kWhileWorn;
@@ -187,6 +196,11 @@ bool LevelUpOffered() {
     return level >= 0 && level < kTopLevel && GameState.HeroXp >= XpTable[size_t(level)];
 }
 const std::array<int16_t, 12> CapstatTable = {4, 6, 5, 1, 4, 3, 6, 4, 5, 2, 3, 6};
+
+int16_t BaseSaveNow(int save) {
+    const GameStateRecord& g = GameState;
+    return Store(Store(save == 0 ? WillpowerValue(g) : EnduranceValue(g)) * 4);
+}
 
 int16_t LastingSaveBonus(int save) {
     if (save < 0 || save > 1) return 0;

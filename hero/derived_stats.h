@@ -36,6 +36,9 @@ constexpr int16_t kWhileWorn = 999;
 
 void RecalcHero();
 
+// The base of a save (0 Mind, 1 Body) as the next recalculation makes it: Willpower or
+// Endurance x 4, those derived from their bases as they stand.
+int16_t BaseSaveNow(int save);
 // The lasting gain of a save (0 Mind, 1 Body) that fountains, altars, wishes and the cheat menu
 // give, added to Willpower or Endurance x 4. Outside -99..99 (a damaged save) it counts as 0.
 constexpr int32_t kMaxSaveBonus = 99;

@@ -97,6 +97,20 @@ TEST_F(CheatMenuTest, SaveFieldsTakeWhatIsTypedAndKeepIt) {
     EXPECT_EQ(std::tuple(GameState.SaveBonus[0], GameState.SaveBonus[1]), std::tuple(15, -30));
     RecalcHero();
     EXPECT_EQ(std::tuple(GameState.Saves[0], GameState.Saves[1]), std::tuple(55, 10));
+
+    // A statistic raised on the page moves the base the field adds to: Willpower 20 gives 80,
+    // Endurance 15 gives 60, shown at once.
+    TapKey('S');
+    Enter(140, 330, "20");
+    Enter(140, 270, "15");
+    Menu();
+    EXPECT_EQ(std::tuple(FieldAt(390, 170), FieldAt(390, 190)), std::tuple("95", "30"));
+    TapKey('S');
+    Enter(390, 170, "55");
+    Enter(390, 190, "10");
+    Menu();
+    EXPECT_EQ(std::tuple(GameState.SaveBonus[0], GameState.SaveBonus[1]), std::tuple(-25, -50));
+    EXPECT_EQ(std::tuple(GameState.Saves[0], GameState.Saves[1]), std::tuple(55, 10));
 }
 
 TEST_F(CheatMenuTest, TogglesAndBoxesFlipTheirWords) {

@@ -27,16 +27,42 @@ struct Line {
     int16_t colour;
 };
 
-// The lines of one box: the base line first, then the modifiers in force.
+// The lines of one box: the base line first, then the modifiers in force. The statistic,
+// save and resistance boxes take their lines in the order the hero's values are worked out,
+// keeping the running value, so that their lines add up to the value shown.
 struct Breakdown {
     std::array<Line, 20> lines;
     int count = 0;
     int heightLines = -1;  // when the panel's height counts differently from the lines shown
+    int32_t value = 0;
 
     void Add(std::string label, std::string value, int16_t colour) {
         if (count < int(lines.size())) lines[size_t(count++)] = {std::move(label), std::move(value), colour};
     }
-    void Bonus(std::string label, int32_t n) { Add(std::move(label), "+ " + std::to_string(n), kBonus); }
+    void Base(std::string label, int32_t n) {
+        Add(std::move(label), std::to_string(n), kBase);
+        value = n;
+    }
+    // "+ n", or "- n" for a loss.
+    void Bonus(std::string label, int32_t n) {
+        if (n < 0) Add(std::move(label), "- " + std::to_string(-n), kPenalty);
+        else Add(std::move(label), "+ " + std::to_string(n), kBonus);
+        value += n;
+    }
+    // A line whose label carries its number ("Poison:            - 2").
+    void Penalty(std::string label, int32_t n) {
+        Add(std::move(label), "", kPenalty);
+        value -= n;
+    }
+    void SetTo(std::string label, std::string shown, int32_t n) {
+        Add(std::move(label), std::move(shown), kPenalty);
+        value = n;
+    }
+    // The bounds the value is held to, each shown when it acts.
+    void Clamp(int32_t low, int32_t high) {
+        if (value < low) SetTo("Minimum:", "= " + std::to_string(low), low);
+        if (value > high) SetTo("Maximum:", "= " + std::to_string(high), high);
+    }
     int Modifiers() const { return heightLines >= 0 ? heightLines : count - 1; }
 };
 
@@ -77,7 +103,8 @@ bool Lasts(const int16_t (&effect)[2]) { return effect[1] > 0; }
 
 void CombatLines(Breakdown& b) {
     const GameStateRecord& g = GameState;
-    b.Add("Base Combat:", Num(g.BaseStats[kCombat]), kBase);
+    b.Base("Base Combat:", g.BaseStats[kCombat]);
+    if (g.HeroLevel != 0) b.Bonus("Level bonus:", g.HeroLevel);
     if (WornY(kWeaponSlot) > 0) b.Bonus("Weapon:", WornY(kWeaponSlot));
     if (WornY(kBowSlot) > 0) b.Bonus("Weapon:", WornY(kBowSlot));
     if (ItemTypeOf(WornItem(kOffhandSlot)) == kSmallWeapon && WornY(kOffhandSlot) > 0)
@@ -88,13 +115,16 @@ void CombatLines(Breakdown& b) {
     else if (g.Hidden)
         b.Bonus("Steathy:", 5);
     if (Options.Difficulty == 0) b.Bonus("Pansy bonus:", 4);
-    if (Options.Difficulty == 4) b.Add("Balls of steel:", "- 4", kPenalty);
+    if (Options.Difficulty == 4) b.Bonus("Balls of steel:", -4);
     if (Lasts(g.Heroism)) b.Bonus("Heroism:", g.Heroism[0]);
-    if (g.Exhausted) b.Add("Tired:             - 2", "", kPenalty);
-    if (g.Poisoned) b.Add("Poison:            - 2", "", kPenalty);
-    if (g.Diseased) b.Add("Disease:           - 2", "", kPenalty);
-    if (g.Radiation) b.Add("Radiation:         - 2", "", kPenalty);
-    if (g.Biohazard) b.Add("Biohazard:         - 2", "", kPenalty);
+    if (g.CombatBonusTurns > 0) b.Bonus("Combat Bonus:", 5);
+    // Tiredness costs no Combat, so it has no line.
+    if (g.Poisoned) b.Penalty("Poison:            - 2", 2);
+    if (g.Diseased) b.Penalty("Disease:           - 2", 2);
+    if (g.Radiation) b.Penalty("Radiation:         - 2", 2);
+    if (g.Biohazard) b.Penalty("Biohazard:         - 2", 2);
+    b.Clamp(1, INT32_MAX);
+    // Added at the time of an attack, not to the value shown.
     if (g.Skills[kArmsmaster] > 0)
         b.Bonus("Armsmaster (sit):", SkillColumnValue(SkillBonus.ArmsmasterHitBonus, g.Skills[kArmsmaster]));
     if (g.Skills[kTargeteer] > 0)
@@ -102,36 +132,75 @@ void CombatLines(Breakdown& b) {
 }
 
 // One row of a statistic box other than Combat.
-enum class StatRule { Tattoo, Amulet, Gauntlet, Boots, Gloves, Blessing };
+enum class StatRule { Tattoo, Amulet, Gauntlet, Boots, Gloves, Helmet, Blessing, Affliction, AtLeast1 };
 struct StatRow {
     StatRule rule;
-    int16_t n;  // tattoo or item number
+    int16_t n = 0;  // tattoo or item number
 };
 struct StatBox {
     std::string_view message, base, affliction;
     uint32_t GameStateRecord::*afflicted;
-    std::array<StatRow, 5> rows;
+    std::array<StatRow, 7> rows;
     int rowCount;
 };
-// Strength .. Perception; each box lists its rows in this order, the affliction last.
+// Strength .. Perception, each box's rows in the order the value is worked out.
 const StatBox kStatBoxes[] = {
-    {"Your Strength is currently unmodified!", "Base Strength:", "Aged:             = 1", &GameStateRecord::Aged,
-     {{{StatRule::Tattoo, 3}, {StatRule::Amulet, 30}, {StatRule::Gauntlet, 90}, {StatRule::Blessing, 0}}}, 4},
-    {"Your Endurance is currently unmodified!", "Base Endurance:", "Drain:              = 1",
-     &GameStateRecord::Drained, {{{StatRule::Tattoo, 4}, {StatRule::Amulet, 31}, {StatRule::Blessing, 0}}}, 3},
-    {"Your Agility is currently unmodified!", "Base Agility:", "Clutz:              - 2", &GameStateRecord::Clutz,
-     {{{StatRule::Tattoo, 7}, {StatRule::Amulet, 32}, {StatRule::Boots, 112}, {StatRule::Blessing, 0}}}, 4},
-    {"Your Dexterity is currently unmodified!", "Base Dexterity:", "Clutz:              - 2",
-     &GameStateRecord::Clutz, {{{StatRule::Amulet, 33}, {StatRule::Gloves, 113}, {StatRule::Blessing, 0}}}, 3},
-    {"Your Willpower is currently unmodified!", "Base Willpower:", "Feeblemind:         = 1",
-     &GameStateRecord::Feebleminded, {{{StatRule::Tattoo, 1}, {StatRule::Amulet, 34}, {StatRule::Blessing, 0}}}, 3},
-    {"Your Perception is currently unmodified!", "Base Perception:", "Feeblemind:         = 1",
-     &GameStateRecord::Feebleminded, {{{StatRule::Tattoo, 0}, {StatRule::Blessing, 0}, {StatRule::Amulet, 35}}}, 3},
+    {"Your Strength is currently unmodified!",
+     "Base Strength:",
+     "Aged:             = 1",
+     &GameStateRecord::Aged,
+     {{{StatRule::Tattoo, 3},
+       {StatRule::Amulet, 30},
+       {StatRule::Blessing},
+       {StatRule::Affliction},
+       {StatRule::AtLeast1},
+       {StatRule::Gauntlet, 90}}},
+     6},
+    {"Your Endurance is currently unmodified!",
+     "Base Endurance:",
+     "Drain:              = 1",
+     &GameStateRecord::Drained,
+     {{{StatRule::Amulet, 31}, {StatRule::Blessing}, {StatRule::Affliction}, {StatRule::AtLeast1}, {StatRule::Tattoo, 4}}},
+     5},
+    {"Your Agility is currently unmodified!",
+     "Base Agility:",
+     "Clutz:              = 1",
+     &GameStateRecord::Clutz,
+     {{{StatRule::Tattoo, 7},
+       {StatRule::Amulet, 32},
+       {StatRule::Blessing},
+       {StatRule::Affliction},
+       {StatRule::Gloves, 113},
+       {StatRule::AtLeast1}}},
+     6},
+    {"Your Dexterity is currently unmodified!",
+     "Base Dexterity:",
+     "Clutz:              = 1",
+     &GameStateRecord::Clutz,
+     {{{StatRule::Amulet, 33}, {StatRule::Blessing}, {StatRule::Affliction}, {StatRule::Boots, 112}, {StatRule::AtLeast1}}},
+     5},
+    {"Your Willpower is currently unmodified!",
+     "Base Willpower:",
+     "Feeblemind:         = 1",
+     &GameStateRecord::Feebleminded,
+     {{{StatRule::Tattoo, 1}, {StatRule::Amulet, 34}, {StatRule::Blessing}, {StatRule::Affliction}, {StatRule::AtLeast1}}},
+     5},
+    {"Your Perception is currently unmodified!",
+     "Base Perception:",
+     "Feeblemind:         = 1",
+     &GameStateRecord::Feebleminded,
+     {{{StatRule::Tattoo, 0},
+       {StatRule::Blessing},
+       {StatRule::Amulet, 35},
+       {StatRule::Affliction},
+       {StatRule::AtLeast1},
+       {StatRule::Helmet, 89}}},
+     6},
 };
 
 void StatLines(int16_t stat, const StatBox& box, Breakdown& b) {
     const GameStateRecord& g = GameState;
-    b.Add(std::string(box.base), Num(g.BaseStats[stat]), kBase);
+    b.Base(std::string(box.base), g.BaseStats[stat]);
     for (int i = 0; i < box.rowCount; ++i) {
         const StatRow& row = box.rows[size_t(i)];
         switch (row.rule) {
@@ -139,9 +208,7 @@ void StatLines(int16_t stat, const StatBox& box, Breakdown& b) {
                 if (Tattoo(row.n)) b.Bonus("Tattoo:", 1);
                 break;
             case StatRule::Amulet:
-                // Strength shows only a bonus; the others show whatever the amulet gives.
-                if (Wears(kAmuletSlot, row.n) && (stat != kStrength || WornX(kAmuletSlot) > 0))
-                    b.Bonus("Amulet Bonus:", WornX(kAmuletSlot));
+                if (Wears(kAmuletSlot, row.n)) b.Bonus("Amulet Bonus:", WornX(kAmuletSlot));
                 break;
             case StatRule::Gauntlet:
                 if (Wears(kGlovesSlot, row.n)) b.Bonus("Gauntlet Bonus:", WornY(kGlovesSlot));
@@ -152,12 +219,18 @@ void StatLines(int16_t stat, const StatBox& box, Breakdown& b) {
             case StatRule::Gloves:
                 if (Wears(kGlovesSlot, row.n)) b.Bonus("Glove Bonus:", 1);
                 break;
+            case StatRule::Helmet:
+                if (Wears(kHelmetSlot, row.n)) b.Bonus("Helmet Bonus:", WornX(kHelmetSlot));
+                break;
             case StatRule::Blessing:
                 if (g.BlessTurns > 0) b.Bonus("Blessing:", 1);
                 break;
+            case StatRule::Affliction:
+                if (g.*box.afflicted) b.SetTo(std::string(box.affliction), "", 1);
+                break;
+            case StatRule::AtLeast1: b.Clamp(1, INT32_MAX); break;
         }
     }
-    if (g.*box.afflicted) b.Add(std::string(box.affliction), "", kPenalty);
 }
 
 // ---------------------------------------------------------------- saves and resistances
@@ -165,36 +238,17 @@ void StatLines(int16_t stat, const StatBox& box, Breakdown& b) {
 void SaveLines(int16_t save, Breakdown& b) {
     const GameStateRecord& g = GameState;
     const int16_t ring = save == 0 ? 15 : 16;
-    int counted = 0;
-    b.Add("Base Save:", Num(g.BaseSaves[save]), kBase);
-    if (const int16_t lasting = LastingSaveBonus(save); lasting != 0) {
-        ++counted;
-        if (lasting > 0) b.Bonus("Lasting Bonus:", lasting);
-        else b.Add("Lasting Penalty:", "- " + Num(-lasting), kPenalty);
-    }
-    if (Wears(kAmuletSlot, 36)) {
-        ++counted;
-        if (WornX(kAmuletSlot) > 0) b.Bonus("Amulet Bonus:", WornX(kAmuletSlot));
-    }
-    if (Wears(kHelmetSlot, 314)) {
-        ++counted;
-        b.Bonus("Helm Bonus:", 25);
-    }
+    b.Base("Base Save:", g.BaseSaves[save]);
+    if (const int16_t lasting = LastingSaveBonus(save); lasting != 0)
+        b.Bonus(lasting > 0 ? "Lasting Bonus:" : "Lasting Penalty:", lasting);
+    if (Wears(kAmuletSlot, 36)) b.Bonus("Amulet Bonus:", WornX(kAmuletSlot));
     for (int slot : {kRing1Slot, kRing2Slot})
-        if (Wears(slot, ring) && WornX(slot) > 0) {
-            ++counted;
-            b.Bonus("Ring Bonus:", WornX(slot));
-        }
+        if (Wears(slot, ring) && WornX(slot) != 0) b.Bonus("Ring Bonus:", WornX(slot));
     const int16_t(&shield)[2] = save == 0 ? g.MindShield : g.BodyShield;
-    if (Lasts(shield)) {
-        ++counted;
-        b.Bonus(save == 0 ? "Mind Shield:" : "Body Shield:", shield[0]);
-    }
-    if (save == 0 && g.Feebleminded) {
-        ++counted;
-        b.Add("Feeblemind:", "= 10", kPenalty);
-    }
-    b.heightLines = counted;
+    if (Lasts(shield)) b.Bonus(save == 0 ? "Mind Shield:" : "Body Shield:", shield[0]);
+    if (save == 0 && g.Feebleminded) b.SetTo("Feeblemind:", "= 10", 10);
+    b.Clamp(0, 95);
+    if (Wears(kHelmetSlot, 314)) b.Bonus("Helm Bonus:", 25);
 }
 
 constexpr std::string_view kResistTitles[] = {"Acid Resist", "Cold Resist", "Electrical Resist", "Fire Resist"};
@@ -205,13 +259,15 @@ constexpr std::string_view kShieldLabels[] = {"Acid Shield:", "Cold Shield:", "E
 
 void ResistLines(int16_t k, Breakdown& b) {
     const GameStateRecord& g = GameState;
-    b.Add("Base Resistance:", Num(g.BaseResists[k]), kBase);
-    const int16_t resilience = SkillColumnValue(SkillBonus.ResilienceResist, g.Skills[kResilience]);
-    if (resilience > 0) b.Bonus("Resilience skill:", resilience);
+    b.Base("Base Resistance:", g.BaseResists[k]);
+    if (g.Skills[kResilience] > 0) {
+        const int16_t resilience = SkillColumnValue(SkillBonus.ResilienceResist, g.Skills[kResilience]);
+        if (resilience != 0) b.Bonus("Resilience skill:", resilience);
+    }
     if ((k == 2 && Tattoo(8)) || (k == 3 && Tattoo(2))) b.Bonus("Tatoo:", 5);
     for (int slot : {kRing1Slot, kRing2Slot})
-        if (Wears(slot, int16_t(11 + k)) && WornX(slot) > 0) b.Bonus("Ring Bonus:", WornX(slot));
-    if (Wears(kOffhandSlot, int16_t(649 + k)) && WornY(kOffhandSlot) > 0)
+        if (Wears(slot, int16_t(11 + k)) && WornX(slot) != 0) b.Bonus("Ring Bonus:", WornX(slot));
+    if (Wears(kOffhandSlot, int16_t(649 + k)) && WornY(kOffhandSlot) != 0)
         b.Bonus("Shield Bonus:", WornY(kOffhandSlot));
     else if (Wears(kOffhandSlot, 655))
         b.Bonus("Shield Bonus:", 5);

@@ -1,7 +1,10 @@
 // The breakdown and help boxes: panel sizes, which lines show and in what colour, the numbers
 // they fill in, and how long they stay.
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "hero/breakdown_boxes.h"
 #include "hero/derived_stats.h"
@@ -63,7 +66,7 @@ TEST_F(HeroBoxesTest, BreakdownsListWhatIsInForce) {
              Wear(kBeltSlot, 1, 49, 2);
          },
          [] { ShowSkillBreakdown(1, 80, 140); }, 72, 140, 12, 5, {{"Belt Bonus:", 273}, {"+ 2", 273}}},
-        {"tired and armed",
+        {"tired and armed: tiredness costs no Combat, the least is 1",
          [] {
              Item(5, 0);
              Wear(kWeaponSlot, 1, 5, 0, 2);
@@ -71,7 +74,7 @@ TEST_F(HeroBoxesTest, BreakdownsListWhatIsInForce) {
              Options.Difficulty = 4;
          },
          [] { ShowStatBreakdown(0, 120, 140); }, 112, 140, 10, 7,
-         {{"Weapon:", 273}, {"Balls of steel:", 91}, {"Tired:             - 2", 91}}},
+         {{"Weapon:", 273}, {"Balls of steel:", 91}, {"Tired:             - 2", -1}, {"Minimum:", 91}}},
         {"helm of saves and a feeble mind",
          [] {
              Item(314, 5);
@@ -81,8 +84,12 @@ TEST_F(HeroBoxesTest, BreakdownsListWhatIsInForce) {
          [] { ShowSaveBreakdown(0, 120, 140); }, 112, 140, 10, 6, {{"Helm Bonus:", 273}, {"+ 25", 273}, {"= 10", 91}}},
         {"a lasting mind save gain", [] { GameState.SaveBonus[0] = 6; }, [] { ShowSaveBreakdown(0, 120, 140); }, 112,
          140, 10, 5, {{"Lasting Bonus:", 273}, {"+ 6", 273}}},
-        {"a lasting body save loss", [] { GameState.SaveBonus[1] = -4; }, [] { ShowSaveBreakdown(1, 120, 140); }, 112,
-         140, 10, 5, {{"Lasting Penalty:", 91}, {"- 4", 91}}},
+        {"a lasting body save loss",
+         [] {
+             GameState.SaveBonus[1] = -4;
+             GameState.BaseSaves[1] = 20;
+         },
+         [] { ShowSaveBreakdown(1, 120, 140); }, 112, 140, 10, 5, {{"Lasting Penalty:", 91}, {"- 4", 91}}},
         {"a damaged save's gain", [] { GameState.SaveBonus[0] = 300; }, [] { ShowSaveBreakdown(0, 120, 140); }, 112,
          140, 16, 5, {{"Your Mind Save is currently unmodified!", 0}}},
         {"fire tattoo and fire shield",
@@ -106,6 +113,160 @@ TEST_F(HeroBoxesTest, BreakdownsListWhatIsInForce) {
         for (const auto& [text, colour] : c.texts) EXPECT_EQ(ColourOf(text), colour) << text;
         GameState = keep;
         Options = keepOptions;
+    }
+}
+
+// What a box's lines come to, read as a player reads them: the base, then each "+ n", "- n"
+// or "= n" in turn; the situational lines of combat are added only at an attack. A box that
+// lists nothing stands for its base.
+std::optional<int32_t> LinesAddUp(const host::Headless& h) {
+    std::map<int32_t, std::string> lines;  // by y: label and number, as drawn at x 140 and 260
+    for (const auto& t : h.texts)
+        if (t.x == 140 || t.x == 260) lines[t.y] += (lines[t.y].empty() ? "" : " ") + t.text;
+    if (lines.empty()) return std::nullopt;
+    std::optional<int32_t> sum;
+    for (auto [y, line] : lines) {
+        if (line.find("(sit)") != std::string::npos) continue;
+        line.erase(line.find_last_not_of(' ') + 1);
+        const size_t number = line.rfind(' ') + 1;
+        const int32_t n = std::stoi(line.substr(number));
+        const char op = number >= 2 ? line[number - 2] : ' ';
+        if (!sum) sum = n;
+        else if (op == '+') *sum += n;
+        else if (op == '-') *sum -= n;
+        else if (op == '=') sum = n;
+        else ADD_FAILURE() << "no term in \"" << line << "\"";
+    }
+    return sum;
+}
+
+TEST_F(HeroBoxesTest, EveryBreakdownAddsUpToTheValueShown) {
+    Item(5, 0);  // a weapon
+    Item(6, 2);  // a small weapon
+    struct Case {
+        const char* name;
+        std::function<void(GameStateRecord&)> setUp;
+    };
+    const Case cases[] = {
+        {"easy at level 1",
+         [](GameStateRecord& g) {
+             Options.Difficulty = 0;
+             g.HeroLevel = 1;
+             g.BaseStats[kCombat] = 5;
+         }},
+        {"nasty, tired and sick",
+         [](GameStateRecord& g) {
+             Options.Difficulty = 4;
+             g.BaseStats[kCombat] = 2;
+             g.Exhausted = g.Poisoned = g.Biohazard = 1;
+             g.Skills[kArmsmaster] = g.Skills[kTargeteer] = 4;
+             SkillBonus.ArmsmasterHitBonus[4] = SkillBonus.TargeteerHitBonus[4] = 3;
+         }},
+        {"armed, hidden in fury",
+         [](GameStateRecord& g) {
+             g.HeroLevel = 7;
+             g.BaseStats[kCombat] = 6;
+             Wear(kWeaponSlot, 1, 5, 0, 3);
+             Wear(kBowSlot, 2, 5, 0, 2);
+             Wear(kOffhandSlot, 3, 6, 0, 1);
+             g.Hidden = 1;
+             g.Heroism[0] = -3;
+             g.Heroism[1] = 5;
+             g.CombatBonusTurns = 9;
+             g.Tattoos[6] = 1;
+         }},
+        {"aged in gauntlets, drained troll, clumsy",
+         [](GameStateRecord& g) {
+             for (int s = 1; s < 7; ++s) g.BaseStats[s] = 9;
+             g.Aged = g.Drained = g.Clutz = 1;
+             Wear(kGlovesSlot, 1, 90, 0, 3);
+             Wear(kBootsSlot, 2, 112);
+             g.Tattoos[4] = g.Tattoos[3] = g.Tattoos[7] = 1;
+             g.BlessTurns = 4;
+         }},
+        {"gloves of agility and a feeble mind under the hawk helmet",
+         [](GameStateRecord& g) {
+             for (int s = 1; s < 7; ++s) g.BaseStats[s] = 12;
+             g.Feebleminded = 1;
+             Wear(kHelmetSlot, 1, 89, 2);
+             Wear(kGlovesSlot, 2, 113);
+             Wear(kRing1Slot, 3, 15, 6);
+         }},
+        {"cursed amulets",
+         [](GameStateRecord& g) {
+             for (int s = 1; s < 7; ++s) g.BaseStats[s] = 3;
+             Wear(kAmuletSlot, 1, 30, -5);
+         }},
+        {"a cursed amulet of will and saves",
+         [](GameStateRecord& g) {
+             g.BaseStats[kWillpower] = g.BaseStats[kEndurance] = 4;
+             Wear(kAmuletSlot, 1, 34, -9);
+             g.SaveBonus[1] = -40;
+         }},
+        {"saves past the top under the helm",
+         [](GameStateRecord& g) {
+             g.BaseStats[kWillpower] = 22;
+             g.BaseStats[kEndurance] = 20;
+             Wear(kHelmetSlot, 1, 314);
+             Wear(kRing1Slot, 2, 15, 10);
+             Wear(kRing2Slot, 3, 16, -5);
+             Wear(kAmuletSlot, 4, 36, 3);
+             g.MindShield[0] = 7;
+             g.MindShield[1] = 2;
+             g.BodyShield[0] = 4;
+             g.BodyShield[1] = 2;
+             g.SaveBonus[0] = 9;
+         }},
+        {"resistances of every source",
+         [](GameStateRecord& g) {
+             for (int k = 0; k < 4; ++k) g.BaseResists[k] = int16_t(3 * k);
+             g.Skills[kResilience] = 5;
+             SkillBonus.ResilienceResist[5] = 4;
+             g.Tattoos[8] = g.Tattoos[2] = 1;
+             Wear(kRing1Slot, 1, 11, 3);
+             Wear(kRing2Slot, 2, 13, -2);
+             Wear(kOffhandSlot, 3, 651, 0, -4);
+             g.ColdShield[0] = 6;
+             g.ColdShield[1] = 1;
+         }},
+        {"the shield of all elements",
+         [](GameStateRecord& g) {
+             Wear(kOffhandSlot, 1, 655);
+             g.FireShield[0] = -2;
+             g.FireShield[1] = 3;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const GameStateRecord keep = GameState;
+        const OptionsRecord keepOptions = Options;
+        const SkillBonusRecord keepSkills = SkillBonus;
+        c.setUp(GameState);
+        RecalcHero();
+        const GameStateRecord& g = GameState;
+        struct Box {
+            std::string name;
+            std::function<void()> show;
+            int32_t value, base;
+        };
+        std::vector<Box> boxes;
+        for (int16_t s = 0; s < 7; ++s)
+            boxes.push_back({"stat " + std::to_string(s), [s] { ShowStatBreakdown(s, 120, 140); }, g.Stats[s],
+                             g.BaseStats[s]});
+        for (int16_t s = 0; s < 2; ++s)
+            boxes.push_back({"save " + std::to_string(s), [s] { ShowSaveBreakdown(s, 120, 140); }, g.Saves[s],
+                             g.BaseSaves[s]});
+        for (int16_t k = 0; k < 4; ++k)
+            boxes.push_back({"resist " + std::to_string(k), [k] { ShowResistBreakdown(k, 120, 140); }, g.Resists[k],
+                             g.BaseResists[k]});
+        for (const Box& b : boxes) {
+            host.texts.clear();
+            b.show();
+            EXPECT_EQ(LinesAddUp(host).value_or(b.base), b.value) << b.name;
+        }
+        GameState = keep;
+        Options = keepOptions;
+        SkillBonus = keepSkills;
     }
 }
 

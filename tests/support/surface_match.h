@@ -42,6 +42,20 @@ inline double ShownShare(const host::Frame& on, int32_t x, int32_t y, const Surf
     return own ? double(shown) / double(own) : 0.0;
 }
 
+// A copy of a surface's pixels.
+inline Surface Snapshot(const Surface* s) {
+    Surface copy(s->width, s->height);
+    std::copy(s->pixels.get(), s->pixels.get() + size_t(s->width) * size_t(s->height), copy.pixels.get());
+    return copy;
+}
+
+// Whether two surfaces of one size agree over a rectangle.
+inline bool SameIn(const Surface& a, const Surface* b, const Rect& r) {
+    for (int32_t y = r.top; y < r.bottom; ++y)
+        if (!std::equal(a.Row(y) + r.left, a.Row(y) + r.right, b->Row(y) + r.left)) return false;
+    return true;
+}
+
 inline void Clear(Surface* s, uint16_t value = 0) {
     if (s) std::fill(s->pixels.get(), s->pixels.get() + size_t(s->width) * size_t(s->height), value);
 }

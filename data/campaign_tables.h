@@ -18,6 +18,8 @@ static_assert(offsetof(CustomCampaignRecord, DurwichFastTravel) == 4);
 static_assert(offsetof(CustomCampaignRecord, WorldMapPages) == 8);
 static_assert(offsetof(CustomCampaignRecord, WorldMapName) == 10);
 static_assert(offsetof(CustomCampaignRecord, EndQuotesEnabled) == 100);
+// A world map's name is edited and shown in at most this many characters.
+constexpr size_t kWorldMapNameLength = 16;
 
 struct GameIntroRecord {
     int16_t StartLevel[3];  // level, x, y

@@ -19,7 +19,7 @@ void DrawLevelNumberDialog(int16_t number, uint32_t mode) {
     Flip();
 }
 
-uint32_t RunLevelNumberDialog(uint32_t mode, int16_t& number) {
+uint32_t RunLevelNumberDialog(uint32_t mode, int16_t& number, const FieldRedraw& behind) {
     const int16_t given = number;
     enum { kOpen, kAct, kCancelled } state = kOpen;
     DrawLevelNumberDialog(number, mode);
@@ -36,6 +36,7 @@ uint32_t RunLevelNumberDialog(uint32_t mode, int16_t& number) {
         }
     }
     if (state != kAct) return 0;
+    behind(0);
     if (mode != 0) return LoadLevel(number, 0, 0);
     // The entry takes up to 999; only 0..129 are level files.
     if (number < 0 || number >= kLevelCount) {

@@ -84,6 +84,7 @@ struct Destination {
     std::string_view name;
     int16_t cost, level, x, y, flag;
     bool open;
+    bool named;  // its button shows its name, else "-"
 };
 
 std::array<Destination, 5> Destinations(const EventRecord& w) {
@@ -91,8 +92,10 @@ std::array<Destination, 5> Destinations(const EventRecord& w) {
     for (int i = 0; i < 5; ++i) {
         Destination& one = d[size_t(i)];
         one = {EventLine(w, 0, int16_t(i)), w.Word[2 + i], w.Word[8 + i], w.Word[14 + i], w.Word[20 + i],
-               w.Word[26 + i], false};
+               w.Word[26 + i], false, false};
         one.open = one.flag > 0 && GameFlag(one.flag) == 1 && IsDestination(one.level, one.x, one.y);
+        // Named is not open: a destination without a flag shows its name but takes no fare.
+        one.named = one.cost != 0 && (one.flag < 1 || GameFlag(one.flag) == 1);
     }
     return d;
 }
@@ -100,7 +103,7 @@ std::array<Destination, 5> Destinations(const EventRecord& w) {
 void DrawCoach(const std::array<Destination, 5>& d) {
     DrawEventBackground();
     DrawPageLines({{120, "Were would you like"}, {132, "to travel?"}}, 475);
-    for (size_t i = 0; i < d.size(); ++i) DrawButton(475, int16_t(157 + 22 * i), 6, d[i].open ? d[i].name : "-");
+    for (size_t i = 0; i < d.size(); ++i) DrawButton(475, int16_t(157 + 22 * i), 6, d[i].named ? d[i].name : "-");
     DrawButton(475, 282, 6, "Leave");
 }
 

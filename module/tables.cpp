@@ -330,7 +330,7 @@ void MakeCustom() {
     CustomCampaign.DurwichEnabled = 0;
     CustomCampaign.DurwichFastTravel = 0;
     CustomCampaign.WorldMapPages = 0;
-    Put(CustomCampaign.WorldMapName[0], "Thornwick and the vale");
+    Put(CustomCampaign.WorldMapName[0], "Thornwick Vale");
 }
 
 // Columns by skill value 0..20.

@@ -36,6 +36,10 @@ void DrawSmallText(int16_t x, int16_t y, std::string_view text, int16_t colour) 
     DrawText(SmallGlyphs, SmallGlyphRect, kSmallAdvance, x, y, text, colour);
 }
 
+void DrawSmallTextSpaced(int16_t x, int16_t y, std::string_view text, int16_t colour, int32_t advance) {
+    DrawText(SmallGlyphs, SmallGlyphRect, advance, x, y, text, colour);
+}
+
 void DrawSmallGlyph(Surface* dest, int32_t x, int32_t y, int32_t index) {
     if (index < 0 || size_t(index) >= SmallGlyphs.size()) return;
     BltFast(dest, x, y, SmallGlyphs[size_t(index)], SmallGlyphRect, kBltKeyed);

@@ -19,6 +19,8 @@ constexpr int16_t kSmallBlankCell = 10;
 // The text ends at its first zero, if it has one. Nothing is clipped.
 void DrawBigText(int16_t x, int16_t y, std::string_view text, int16_t colour);
 void DrawSmallText(int16_t x, int16_t y, std::string_view text, int16_t colour);
+// The small font with its letters `advance` pixels apart instead of kSmallAdvance.
+void DrawSmallTextSpaced(int16_t x, int16_t y, std::string_view text, int16_t colour, int32_t advance);
 // One small glyph by sheet index, keyed; indices outside the sheet draw nothing.
 void DrawSmallGlyph(Surface* dest, int32_t x, int32_t y, int32_t index);
 // The glyph index of a character in a colour, or -1 for a character the fonts lack.

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "display.h"
-#include "fonts.h"
 #include "widgets.h"
 
 void DrawTabRow(int16_t x, int16_t y, int16_t count, int16_t selected, std::initializer_list<std::string_view> labels,
@@ -16,10 +15,6 @@ void DrawTabRow(int16_t x, int16_t y, int16_t count, int16_t selected, std::init
             DrawPieceRow(BackSurface, tabX, y, tabPieces, 73, 74, 75);
         else
             DrawPieceRow(BackSurface, tabX, y, tabPieces, 76, 77, 78);
-        if (label == labels.end()) continue;
-        const std::string_view text = (label++)->substr(0, 29);
-        // A label too long for the usual indent starts further left, so that it ends in its own tab.
-        const int32_t indent = std::clamp<int32_t>(20 * tabPieces - kSmallAdvance * int32_t(text.size()), 0, 6);
-        DrawSmallText(int16_t(tabX + indent), int16_t(y + 7), text, kSmallBlack);
+        if (label != labels.end()) DrawPieceRowLabel(tabX, 20 * tabPieces, 6, int16_t(y + 7), (label++)->substr(0, 29));
     }
 }

@@ -48,11 +48,27 @@ void DrawPieceRow(Surface* dest, int32_t x, int32_t y, int16_t widthPieces, int1
     DrawIcon(dest, at, y, right);
 }
 
+namespace {
+constexpr int32_t kLabelClear = 3;  // pixels at each end of a button or tab that its label keeps off
+constexpr int32_t kGlyphInk = kSmallAdvance - 1;  // a small letter's ink: its advance but a blank column
+
+int32_t InkWidth(size_t letters, int32_t advance) {
+    return letters == 0 ? 0 : advance * int32_t(letters - 1) + kGlyphInk;
+}
+}  // namespace
+
+void DrawPieceRowLabel(int32_t x, int32_t width, int32_t indent, int16_t y, std::string_view label) {
+    label = label.substr(0, label.find('\0'));
+    const int32_t left = x + kLabelClear, room = width - 2 * kLabelClear;
+    const int32_t advance = InkWidth(label.size(), kSmallAdvance) <= room ? kSmallAdvance : kSmallAdvance - 1;
+    const int32_t at = indent < 0 ? x + (width - advance * int32_t(label.size())) / 2 : x + indent;
+    const int32_t labelX = std::max(left, std::min(at, left + room - InkWidth(label.size(), advance)));
+    DrawSmallTextSpaced(int16_t(labelX), y, label, kSmallBlack, advance);
+}
+
 void DrawButton(int16_t x, int16_t y, int16_t widthPieces, std::string_view label) {
     DrawPieceRow(BackSurface, x, y, widthPieces, kButtonLeft, kButtonMiddle, kButtonRight);
-    label = label.substr(0, label.find('\0'));
-    const int32_t labelX = x + (20 * widthPieces - kSmallAdvance * int32_t(label.size())) / 2;
-    DrawSmallText(int16_t(labelX), int16_t(y + 6), label, kSmallBlack);
+    DrawPieceRowLabel(x, 20 * widthPieces, -1, int16_t(y + 6), label);
 }
 
 void DrawTextField(int16_t x, int16_t y, int16_t widthPieces, std::string_view text) {

@@ -13,6 +13,11 @@
 void DrawPieceRow(Surface* dest, int32_t x, int32_t y, int16_t widthPieces, int16_t left, int16_t middle,
                   int16_t right);
 void DrawIcon(Surface* dest, int32_t x, int32_t y, int16_t piece);
+// A small-font label, colour 0, on a row of pieces `width` pixels wide at x: at x + indent, or
+// centred for an indent below 0, where it stands clear of the row's rounded ends. A label too
+// long for that starts further left, then has its letters a pixel closer; one too long even so
+// starts just inside the left end, readable from its first letter.
+void DrawPieceRowLabel(int32_t x, int32_t width, int32_t indent, int16_t y, std::string_view label);
 
 void DrawButton(int16_t x, int16_t y, int16_t widthPieces, std::string_view label);
 void DrawTextField(int16_t x, int16_t y, int16_t widthPieces, std::string_view text);

@@ -17,7 +17,7 @@ namespace {
 
 constexpr size_t kNameSize = sizeof(CustomCampaignRecord::WorldMapName[0]);
 constexpr FormField MapName(size_t i, std::string_view label) {
-    return TextField(offsetof(CustomCampaignRecord, WorldMapName) + i * kNameSize, kNameSize, 16,
+    return TextField(offsetof(CustomCampaignRecord, WorldMapName) + i * kNameSize, kNameSize, kWorldMapNameLength,
                      {240, int16_t(227 + 22 * i), 130, 6}, {120, int16_t(232 + 22 * i), label});
 }
 constexpr auto kFields = JoinFields(

@@ -68,7 +68,7 @@ constexpr auto kSearch = Join(
     Note(50, 330, "This STATUS FLAG can be used to activate monster(s) by", kSmallGreen),
     Note(50, 345, "setting their 'Active if' flags (e.g. open a coffin!)!", kSmallGreen),
     PictureByValue(1, Sheet::kWallTile, kSearchTiles, 310, 120),
-    ItemShownName(4, 5, 6, Show::kAboveNone, {415, 195, {}, kSmallBlue}));
+    Name(4, NameOf::kItem, Show::kAboveNone, {415, 195, {}, kSmallBlue}));
 static_assert(ValidDialog(kSearch));
 
 constexpr auto kFood = Join(
@@ -92,7 +92,7 @@ constexpr auto kPrise = Join(
     Repeat({.count = 3, .dy = 22, .dword = 1}, Note(50, 290, "Item Flag", kSmallRed),
            Number(6, -1, 713, {205, 285, 40}, {180, 290, "Num"}), ItemIconAt(6, {245, 284, 15}, 1),
            Number(9, 0, 20, {295, 285, 40}, {270, 290, "Pow"}), Number(12, 0, 5000, {365, 285, 40}, {340, 290, "Chr"}),
-           ItemShownName(6, 9, 12, Show::kAboveNone, {420, 290, {}, kSmallBlue})),
+           Name(6, NameOf::kItem, Show::kAboveNone, {420, 290, {}, kSmallBlue})),
     Repeat({.count = 2, .dy = 22, .from = 1}, NumberText(18, 0, {135, 290})),
     Note(250, 200, "Disarm Xp reward = Required Disarm Skill x 2", kSmallBlue));
 static_assert(ValidDialog(kPrise));

@@ -265,7 +265,8 @@ constexpr DialogRow MonsterPicture(int8_t word, int8_t facing, Show show, int16_
 constexpr DialogRow Name(int8_t word, NameOf name, Show show, Label at) {
     return {.kind = RowKind::kName, .word = word, .label = at, .show = show, .name = name};
 }
-// ItemDisplayName(item, power, charges, 0).
+// ItemDisplayName(item, power, charges, 0): for an item whose power and charges the dialog
+// does not show; beside its own Pow and Chr fields an item is named alone (NameOf::kItem).
 constexpr DialogRow ItemShownName(int8_t item, int8_t power, int8_t charges, Show show, Label at) {
     return {.kind = RowKind::kName, .word = item, .word2 = power, .word3 = charges, .label = at, .show = show,
             .name = NameOf::kItemShown};

@@ -11,14 +11,15 @@ constexpr auto FlagTestLine() {
 }
 
 // "Num", its picker icon, "Pow" and "Chr" of an item row whose labels stand at y, its name at
-// nameX.
+// nameX: the name alone, since Pow and Chr stand beside it and play reads them by the item's
+// type (gold's Chr is its amount).
 constexpr auto ItemRow(int8_t item, int8_t power, int8_t charges, int16_t powerMin, int16_t powerMax, int16_t y,
                        int16_t nameX) {
     const auto fy = int16_t(y - 5);
     return Join(Number(item, -1, 713, {235, fy, 40}, {210, y, "Num"}), ItemIcon(item, {275, int16_t(y - 6), 15}),
                 Number(power, powerMin, powerMax, {325, fy, 40}, {300, y, "Pow"}),
                 Number(charges, 0, 5000, {395, fy, 40}, {370, y, "Chr"}),
-                ItemShownName(item, power, charges, Show::kAboveZero, {nameX, y, {}, kSmallBlue}));
+                Name(item, NameOf::kItem, Show::kAboveZero, {nameX, y, {}, kSmallBlue}));
 }
 
 constexpr auto kOneItem = Join(

@@ -66,7 +66,7 @@ constexpr auto kLamp = Join(
     Choice(6, LabelsOf<WishStatNames>, kWishStatsOffered, {180, 240, 140, 6}, ListOf(7, 6), {50, 245, "Stat Wish: +1 to"}),
     Note(50, 295, "Item Wish:"), Number(7, 0, 713, {135, 290, 40}, {110, 295, "Num"}), ItemIcon(7, {175, 289, 15}),
     Number(8, 0, 20, {225, 290, 40}, {200, 295, "Pow"}), Number(9, 0, 5000, {295, 290, 40}, {270, 295, "Chr"}),
-    ItemShownName(7, 8, 9, Show::kAboveNone, {345, 295, {}, kSmallBlue}));
+    Name(7, NameOf::kItem, Show::kAboveNone, {345, 295, {}, kSmallBlue}));
 static_assert(ValidDialog(kLamp));
 
 // A grid cell's picture by its word; 5 is an empty cell.

@@ -52,7 +52,7 @@ constexpr auto kBuriedCache = Join(
     Repeat({.count = 6, .dy = 22, .dword = 1}, Note(50, 165, "Item Flag", kSmallRed),
            Number(5, 0, 713, {205, 160, 40}, {180, 165, "Num"}), ItemIcon(5, {245, 159, 15}),
            Number(11, 0, 20, {295, 160, 40}, {270, 165, "Pow"}), Number(17, 0, 5000, {365, 160, 40}, {340, 165, "Chr"}),
-           ItemShownName(5, 11, 17, Show::kAboveZero, {410, 165, {}, kSmallBlue})),
+           Name(5, NameOf::kItem, Show::kAboveZero, {410, 165, {}, kSmallBlue})),
     Repeat({.count = 5, .dy = 22, .from = 1}, NumberText(4, 0, {135, 165})), TileOf(3, Show::kNotNone, 360, 80));
 static_assert(ValidDialog(kBuriedCache));
 

@@ -31,6 +31,7 @@
 #include "kit/level/zone_names_editor.h"
 #include "kit/script/script_editor.h"
 #include "platform/display.h"
+#include "platform/field_kinds.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
 #include "platform/keys.h"
@@ -42,10 +43,13 @@ int16_t KitPreviousLevel = 0;
 
 namespace {
 
-// The editor drawn behind the box, then the question.
+// The editor drawn behind the box, then the question; after a Yes the editor is drawn again,
+// so that a box the action shows stands on it and not on this one.
 int Ask(const EditorState& e, int16_t x, int16_t y, std::string_view question) {
     DrawEditorScreen(e, 0);
-    return Confirm(x, y, question);
+    if (!Confirm(x, y, question)) return 0;
+    DrawEditorScreen(e, 0);
+    return 1;
 }
 
 void AskNewLevel(EditorState& e) {
@@ -135,6 +139,10 @@ void ShowKitOptionHelp(int16_t x, int16_t y, int16_t) {
 namespace {
 
 void Draw(const EditorState& e) { DrawEditorScreen(e, 1); }
+// The editor as the screen behind a dialog's boxes.
+FieldRedraw Behind(const EditorState& e) {
+    return [&e](uint32_t flip) { DrawEditorScreen(e, int16_t(flip)); };
+}
 
 void PollPickers(EditorState& e) {
     struct Picker {
@@ -297,17 +305,15 @@ bool PollFileButtons(EditorState& e) {
         // when that level was loaded.
         int16_t typed = e.levelNumber;
         DrawEditorScreen(e, 0);
-        if (RunLevelNumberDialog(1, typed)) {
+        if (RunLevelNumberDialog(1, typed, Behind(e))) {
             e.levelNumber = typed;
             KitPreviousLevel = typed;
         }
         Draw(e);
     }
     if (ButtonClicked(455, 428, 8, kF4, 0, 1, 1)) {
-        if (Ask(e, 210, 175, "Save Level" + std::to_string(e.levelNumber) + ".map?")) {
-            DrawEditorScreen(e, 0);  // the overwrite question stands on the editor, not on this box
-            SaveAndListLevel(e.levelNumber, 1);
-        }
+        if (Ask(e, 210, 175, "Save Level" + std::to_string(e.levelNumber) + ".map?"))
+            SaveAndListLevel(e.levelNumber, 1, Behind(e));
         Draw(e);
     }
     if (ButtonClicked(536, 428, 8, 0, 0, 1, 1)) {

@@ -95,7 +95,7 @@ void ListLevel(int16_t n) {
     SetFieldText(LevelList.LevelListName[n], FieldText(CurrentLevel.ZoneNames[0]));
 }
 
-int SaveAndListLevel(int16_t n, uint32_t ask) {
+int SaveAndListLevel(int16_t n, uint32_t ask, const FieldRedraw& behind) {
     switch (SaveLevelFile(n, ask)) {
         case LevelSave::kWritten:
             ListLevel(n);
@@ -105,6 +105,7 @@ int SaveAndListLevel(int16_t n, uint32_t ask) {
         case LevelSave::kFailed: break;
     }
     PlaySoundEffect("No");
+    if (behind) behind(0);
     ShowLevelFileTrouble(n, "be written!");
     return 0;
 }
@@ -220,8 +221,10 @@ int16_t RunSaveLevel(int16_t current) {
             if (AreaClicked(180, RowY(r), 220, 32, 0, 1, 1, 1)) {
                 DrawSaveLevel(page, 0);
                 if (Confirm(210, 175, LevelQuestion("Save", n))) {
-                    DrawSaveLevel(page, 0);  // the overwrite question stands on the list, not on this box
-                    if (SaveAndListLevel(n, 1)) return n;
+                    // The overwrite question and a failure stand on the list, not on a box.
+                    const FieldRedraw list = [page](uint32_t flip) { DrawSaveLevel(page, int16_t(flip)); };
+                    list(0);
+                    if (SaveAndListLevel(n, 1, list)) return n;
                 }
                 draw();
             }

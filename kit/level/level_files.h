@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/field_kinds.h"
+
 // The number of the level loaded or imported, or current when nothing was loaded.
 int16_t RunLoadLevel(int16_t current);
 // The number the level was saved under, or current.
@@ -29,7 +31,8 @@ void ReloadEditedLevel(int16_t level);
 void ListLevel(int16_t n);
 // The current level saved as level n, asking before overwriting when ask is set; listed and
 // the list written only when the file was written. A save that fails for any reason but the
-// author's No is said. 1 when written.
-int SaveAndListLevel(int16_t n, uint32_t ask);
+// author's No is said, over `behind` when given (the overwrite question is not left under
+// it). 1 when written.
+int SaveAndListLevel(int16_t n, uint32_t ask, const FieldRedraw& behind = {});
 // A box about level n's file: "Level<n>.dat could not" and the second line.
 void ShowLevelFileTrouble(int16_t n, std::string_view line2);

@@ -25,7 +25,7 @@ protected:
     }
     uint32_t Dialog(uint32_t mode, int16_t& number) {
         uint32_t result = 9;
-        Run([&] { result = RunLevelNumberDialog(mode, number); });
+        Run([&] { result = RunLevelNumberDialog(mode, number, [](uint32_t) {}); });
         return result;
     }
 };

@@ -101,6 +101,16 @@ TEST_F(LootTest, LootingAuraRaisesGoldIn32Bits) {
     EXPECT_EQ(GameState.HeroGold, 330000);
 }
 
+// A slot's label wider than its button stays inside it, readable from its first letter: a
+// hidden curse of 10 on a potion reads "Greater Healing Potion + 10", 27 letters on 160 pixels.
+TEST_F(LootTest, ALabelWiderThanItsButtonStaysInsideIt) {
+    Item(104, 14, "Greater Healing Potion");
+    Cache({{104, 0}}).Word[11] = -10;
+    host.Wait(5).Tap('I').Wait(5).Tap('D');
+    EXPECT_EQ(Bump(5, 5), 0);
+    EXPECT_TRUE(ShownAt("Greater Healing Potion + 10", 125 + 12, 146));
+}
+
 TEST_F(LootTest, OneItemAndItsOtherSide) {
     EventRecord& e = Put(5, 5, 1240, {{1, 220}, {2, 5}, {3, 1}, {4, 221}, {5, 0}, {9, 1}});
     Item(0, 34, "Stone");

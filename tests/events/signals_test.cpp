@@ -140,6 +140,40 @@ TEST_F(SignalsTest, CoachTravel) {
     EXPECT_EQ(Hero(), std::tuple(20, 30));
 }
 
+// A destination's button names it when it has a cost and its flag is below 1 or set to 1;
+// only an open one (a flag above 0 that is set) takes the fare.
+TEST_F(SignalsTest, CoachButtonsNameTheDestinationsWithACost) {
+    struct Row {
+        const char* name;
+        int16_t cost, flag;
+        bool named;
+    };
+    const Row rows[] = {{"Wayside", 10, 0, true},
+                        {"Riverton", 10, 850, true},
+                        {"Hollow", 0, 850, false},
+                        {"Ashford", 10, 851, false},
+                        {"Fenmoor", 10, -1, true}};
+    EventRecord& coach = Put(5, 5, 1664);
+    for (int i = 0; i < 5; ++i) {
+        Text(coach, 0, i, rows[i].name);
+        coach.Word[2 + i] = rows[i].cost;
+        coach.Word[8 + i] = 1;
+        coach.Word[14 + i] = 20;
+        coach.Word[20 + i] = 30;
+        coach.Word[26 + i] = rows[i].flag;
+    }
+    SetGameFlag(850, 1);
+    SetGameFlag(851, 0);
+    GameState.HeroGold = 100;
+    ClickAt(500, 157 + 5);  // Wayside: named, not open
+    Keys({'L'});
+    EXPECT_EQ(Bump(5, 5), 0);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(ButtonAt(rows[i].named ? rows[i].name : "-", 157 + 22 * i, 475, 6)) << rows[i].name;
+    EXPECT_EQ(Played("No"), 1u);
+    EXPECT_EQ(GameState.HeroGold, 100);
+}
+
 TEST_F(SignalsTest, ACoachThatCannotArriveKeepsTheFare) {
     EventRecord& coach = Put(5, 5, 1664);
     Text(coach, 0, 0, "Nowhere");

@@ -197,6 +197,78 @@ TEST_F(EditorControlsTest, FloodExplainsItselfAndChangesNothing) {
     for (int x = 0; x < 13; ++x) EXPECT_EQ(Bottom(x, 0), 1);
 }
 
+// A box that answers a question stands on the editor drawn again, never beside the question's
+// box: a missing level at Load Num and at the reload offer, the dumps' messages, a report or a
+// level file that cannot be written after the overwrite question.
+TEST_F(EditorControlsTest, AnswersStandOnTheEditorNotBesideTheQuestion) {
+    struct Case {
+        const char* name;
+        std::function<void()> input;
+        int32_t questionX, questionY, answerX, answerY;
+        const char* answer;
+    };
+    const auto readOnlyLevel0 = [] {
+        ASSERT_EQ(SaveLevel(0, 0), 1u);
+        fs::permissions("Mod/LevelData/Level0.dat", fs::perms::owner_read | fs::perms::group_read);
+    };
+    const Case cases[] = {
+        {"Load Num",
+         [&] {
+             ClickAt(560, 410);
+             ClickAt(340, 165);
+             host.Wait(2).Type("40").Tap(kEnter);
+             ClickAt(250, 215);
+             TapKey(kEnter);
+         },
+         200, 100, 200, 160, "  Level does not exist!"},
+        {"Reload previous level",
+         [&] {
+             KitPreviousLevel = 6;
+             Keys({'Y', kEnter});
+         },
+         100, 120, 200, 160, "  Level does not exist!"},
+        {"Dump script text", [&] { Keys({'U', 'R', 'Y', kEnter, 'N'}); }, 100, 130, 130, 160,
+         "Script texts were dumped"},
+        {"Dump event text", [&] { Keys({'U', 'R', 'N', 'Y', kEnter}); }, 120, 150, 130, 160, "Event texts were dumped"},
+        {"Flag Conflicts",
+         [&] {
+             fs::create_directories("FlagConflictReport.txt");
+             OpenPanelRow('U', 1);
+             Keys({'Y', kEnter});
+         },
+         180, 130, 130, 160, "'FlagConflictReport.txt' could"},
+        {"Save (F4)",
+         [&] {
+             readOnlyLevel0();
+             Keys({kF4, 'Y', 'Y', kEnter});
+         },
+         200, 150, 210, 175, "Level0.dat could not"},
+        {"Save As",
+         [&] {
+             readOnlyLevel0();
+             ClickAt(560, 433);
+             ClickAt(250, 76);  // entry 0
+             Keys({'Y', 'Y', kEnter, kEsc});
+         },
+         200, 150, 210, 175, "Level0.dat could not"},
+    };
+    host.framesKept = 64;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        KitPreviousLevel = 0;
+        fs::remove("Mod/LevelData/Level0.dat");
+        fs::remove_all("FlagConflictReport.txt");
+        host.texts.clear();
+        host.frames.clear();
+        c.input();
+        RunKit();
+        EXPECT_TRUE(TextShownAt(host, c.answer, c.answerX + 30, c.answerY + 40));
+        EXPECT_TRUE(BoxShown(c.answerX, c.answerY));
+        EXPECT_FALSE(BoxLeftBeside(c.answerX, c.answerY, c.questionX, c.questionY));
+    }
+    KitPreviousLevel = 0;
+}
+
 // Customize opens the campaign switches; its Save writes Custom.dat and the editor goes on.
 TEST_F(EditorControlsTest, CustomizeEditsAndSavesTheCampaign) {
     const uint32_t durwich = CustomCampaign.DurwichEnabled == 1 ? 0 : 1;

@@ -9,7 +9,7 @@
 #include "data/campaign_tables.h"
 #include "data/item_records.h"
 #include "data/monster_records.h"
-#include "hero/item_names.h"
+#include "hero/item_types.h"
 #include "kit/events/number_pickers.h"
 #include "platform/fonts.h"
 #include "platform/source_rects.h"
@@ -21,7 +21,8 @@ enum : int16_t {
     kPushText = 1226, kStepText = 1227, kUseItemFromBackpack = 1228, kAutoPilot = 1229, kRune = 1230,
     kHieroglyph = 1231, kHeraldry = 1232, kSimpleDoor = 1233, kComplexDoor = 1234, kSecretDoor = 1235,
     kPortal = 1236, kDigPortal = 1237, kModuleAccess = 1238, kPentaPortal = 1239, kOneItem = 1240,
-    kItemsCache = 1241, kBed = 1285, kDmf2 = 1286, kSmokeSignal = 1331,
+    kItemsCache = 1241, kSearch = 1243, kPrise = 1245, kBuriedCache = 1282, kBed = 1285, kDmf2 = 1286, kLamp = 1287,
+    kSmokeSignal = 1331,
 };
 
 // Expectations from the dialogs' tables: every bound at both ends, every kind.
@@ -500,9 +501,7 @@ TEST_F(DialogShowsTest, Portals) {
 }
 
 TEST_F(DialogShowsTest, ItemRowsNamesAndDerivedFlags) {
-    std::array<char, kItemNameSize> name{};
-    ItemDisplayName(200, 3, 0, 0, name);
-    const std::string sword(name.data());
+    const std::string sword = "Long Sword";  // with power 3: the name alone beside Pow and Chr
 
     EventRecord& one = Make(kOneItem);
     one.Word[5] = 200;
@@ -534,6 +533,37 @@ TEST_F(DialogShowsTest, ItemRowsNamesAndDerivedFlags) {
     cache.Word[4] = 7994;
     Draw();
     EXPECT_TRUE(Drawn("7999", 165, 165 + 22 * 5));
+}
+
+// Beside its own Pow and Chr fields an item is named alone: gold with Pow 200 and Chr 0 (play
+// gives the Chr as the gold) reads "Gold", not "Gold +200"; a sword of power -3 shows no bonus.
+TEST_F(DialogShowsTest, AnItemBesideItsPowAndChrIsNamedAlone) {
+    struct Row {
+        int16_t type;
+        int item, power, charges;
+        int32_t x, y;
+    };
+    const Row rows[] = {{kOneItem, 5, 6, 7, 445, 195},  {kItemsCache, 5, 11, 17, 440, 165},
+                        {kSearch, 4, 5, 6, 415, 195},   {kPrise, 6, 9, 12, 420, 290},
+                        {kBuriedCache, 5, 11, 17, 410, 165}, {kLamp, 7, 8, 9, 345, 295}};
+    struct Item {
+        int16_t number, power, charges;
+        const char* name;
+    };
+    const Item items[] = {{231, 200, 0, "Gold"}, {200, -3, 5, "Long Sword"}};
+    SetFieldText(ItemTable[231].ItemName, "Gold");
+    ItemTable[231].ItemType = kCoins;
+    for (const Row& r : rows) {
+        for (const Item& i : items) {
+            EventRecord& e = Make(r.type);
+            e.Word[r.item] = i.number;
+            e.Word[r.power] = i.power;
+            e.Word[r.charges] = i.charges;
+            host.texts.clear();
+            Draw();
+            EXPECT_TRUE(Drawn(i.name, r.x, r.y, kSmallBlue)) << r.type << ", item " << i.number;
+        }
+    }
 }
 
 // Edits in several dialogs, the level saved and loaded: every record comes back as edited.

@@ -10,8 +10,11 @@
 #include "data/level.h"
 #include "kit/level/construction_kit.h"
 #include "kit/level/editor_screen.h"
+#include "platform/display.h"
+#include "platform/source_rects.h"
 #include "tests/data/texts_shown.h"
 #include "tests/support/headless_test.h"
+#include "tests/support/surface_match.h"
 
 class KitTest : public HeadlessTest {
 protected:
@@ -54,15 +57,19 @@ protected:
     bool Played(std::string_view effect) const {
         return std::find(host.effects.begin(), host.effects.end(), effect) != host.effects.end();
     }
-    // Whether two frames agree where a box at (210, 175) reaches beyond one at (200, 150): the
-    // overwrite question after a save question shows no part of the first box.
-    static bool SameBesideTheOverwriteBox(const host::Frame& a, const host::Frame& b) {
-        for (int y = 175; y < 342; ++y) {
-            for (int x = 210; x < 423; ++x) {
-                if ((x >= 413 || y >= 317) && a.At(x, y) != b.At(x, y)) return false;
-            }
-        }
-        return true;
+    // Whether a kept frame shows the scroll of a box (question or message) at (x, y); the
+    // words and buttons on it cover a little of it.
+    bool BoxShown(int32_t x, int32_t y) const {
+        return std::any_of(host.frames.begin(), host.frames.end(),
+                           [&](const host::Frame& f) { return ShownShare(f, x, y, SmallScroll) > 0.8; });
+    }
+    // Whether a kept frame shows a box at (x, y) with an earlier box at (earlierX, earlierY)
+    // still standing beside it: the screen was not drawn again between the two.
+    bool BoxLeftBeside(int32_t x, int32_t y, int32_t earlierX, int32_t earlierY) const {
+        const Rect box{x, y, x + SmallScrollRect.Width(), y + SmallScrollRect.Height()};
+        return std::any_of(host.frames.begin(), host.frames.end(), [&](const host::Frame& f) {
+            return ShownShare(f, x, y, SmallScroll) > 0.8 && ShownShare(f, earlierX, earlierY, SmallScroll, box) > 0.5;
+        });
     }
     static int16_t& Bottom(int x, int y) { return CurrentLevel.BottomLayer[x * 50 + y]; }
     static int16_t& Top(int x, int y) { return CurrentLevel.TopLayer[x * 50 + y]; }

@@ -7,9 +7,12 @@
 #include "data/item_records.h"
 #include "data/monster_records.h"
 #include "data/text_field.h"
+#include "platform/display.h"
 #include "platform/keys.h"
+#include "platform/tabs.h"
 #include "tests/data/texts_shown.h"
 #include "tests/kit/audit_levels.h"
+#include "tests/support/surface_match.h"
 
 namespace fs = std::filesystem;
 
@@ -76,17 +79,19 @@ TEST_F(SearchUtilityTest, FlagXDumpedAndAModeChangeEmptiesTheList) {
     for (const auto& t : LastScreen()) EXPECT_EQ(t.find("Number of instances"), std::string::npos) << t;
 }
 
-// Each tab's label lies inside its own 60 pixels: "Free Flags" fills its tab.
-TEST_F(SearchUtilityTest, TabLabelsFitTheirTabs) {
+// Each tab's label stands clear inside its own tab: the three pixels at either end show the
+// tab alone, "Free Flags" too.
+TEST_F(SearchUtilityTest, TabLabelsStandClearInsideTheirTabs) {
     Search();
     const std::string labels[] = {"Free Flags", "Flag X",  "Item X",   "Tile X",  "Event X",
                                   "Monst X",    "Miss X",  "Gp Audit", "Xp Audit"};
+    for (int i = 0; i < 9; ++i) EXPECT_TRUE(TextShownAt(host, labels[i], 31 + 60 * i, 97)) << labels[i];
+    const Surface shown = Snapshot(BackSurface);
+    DrawTabRow(25, 90, 9, 0, {}, 3);  // the tabs again, without their labels
     for (int i = 0; i < 9; ++i) {
-        const auto at = std::find_if(host.texts.begin(), host.texts.end(),
-                                     [&](const host::TextRecord& t) { return t.text == labels[i] && t.y == 97; });
-        ASSERT_NE(at, host.texts.end()) << labels[i];
-        EXPECT_GE(at->x, 25 + 60 * i) << labels[i];
-        EXPECT_LE(at->x + 6 * int(labels[i].size()), 25 + 60 * (i + 1)) << labels[i];
+        const int32_t x = 25 + 60 * i;
+        EXPECT_TRUE(SameIn(shown, BackSurface, {x, 90, x + 3, 110})) << labels[i];
+        EXPECT_TRUE(SameIn(shown, BackSurface, {x + 57, 90, x + 60, 110})) << labels[i];
     }
 }
 

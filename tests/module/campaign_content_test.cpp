@@ -359,6 +359,8 @@ TEST_F(CampaignContentTest, DataFilesHoldTheCampaign) {
     for (int16_t item = 0; item < kItemCount; ++item)
         if (IsItem(item)) { EXPECT_EQ(ItemTable[size_t(item)].ItemPicture, item) << "item " << item; }
     EXPECT_EQ(ItemTable[231].ItemType, 29) << "gold is coins";
+    // Each world map's name fits the field that edits and shows it.
+    for (const auto& name : CustomCampaign.WorldMapName) EXPECT_LE(FieldText(name).size(), kWorldMapNameLength) << name;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "platform/display.h"
 #include "platform/fonts.h"
+#include "platform/tabs.h"
 #include "tests/support/headless_test.h"
 #include "tests/support/surface_match.h"
 
@@ -45,6 +46,43 @@ TEST_F(WidgetsTest, ButtonsFieldsAndTheirTexts) {
     EXPECT_EQ(host.texts[0].y, 81);
     EXPECT_EQ(host.texts[1].x, 110);
     EXPECT_EQ(host.texts[1].y, 206);
+}
+
+// A label stands clear of the rounded ends of its button or tab (three pixels each): where it
+// fits as placed it stays there, a longer one moves left or has its letters a pixel closer,
+// and one too long even so starts inside the left end, readable from its first letter.
+TEST_F(WidgetsTest, LabelsStandClearOfTheEndsOfTheirButtonsAndTabs) {
+    struct Case {
+        bool tab;
+        int16_t pieces;
+        const char* label;
+        int32_t x;         // where it starts
+        bool rightClear;  // it ends inside the right end too
+    };
+    const Case cases[] = {
+        {false, 3, "OK", 124, true},
+        {false, 8, "Greater Healing Potion + 10", 112, true},  // wider than the button: closer
+        {false, 8, "A label of forty-two letters, longer still", 103, false},
+        {true, 3, "Flag X", 106, true},
+        {true, 3, "Functions", 104, true},   // ends inside the right end
+        {true, 3, "Free Flags", 106, true},  // as wide as the tab: closer
+    };
+    for (const Case& c : cases) {
+        const auto draw = [&](std::string_view label) {
+            Clear(BackSurface);
+            if (c.tab) DrawTabRow(100, 100, 1, 0, {label}, c.pieces);
+            else DrawButton(100, 100, c.pieces, label);
+        };
+        draw("");
+        const Surface bare = Snapshot(BackSurface);
+        host.texts.clear();
+        draw(c.label);
+        ASSERT_EQ(host.texts.size(), 1u) << c.label;
+        EXPECT_EQ(host.texts[0].x, c.x) << c.label;
+        const int32_t right = 100 + 20 * c.pieces;
+        EXPECT_TRUE(SameIn(bare, BackSurface, {100, 100, 103, 120})) << c.label;
+        EXPECT_EQ(SameIn(bare, BackSurface, {right - 3, 100, right, 120}), c.rightClear) << c.label;
+    }
 }
 
 TEST_F(WidgetsTest, PanelRowsForEachStyle) {

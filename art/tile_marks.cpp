@@ -1,8 +1,6 @@
 // Marks, effects and the pictures of the screens that live among the wall tiles: fog, fills,
 // zone tints, event and access marks of the editor, cursors, missiles, blasts, splashes, beams,
 // the HUD buttons, the hero's overlays and the skill icons.
-#include <cstring>
-
 #include "symbols.h"
 #include "tile_art.h"
 
@@ -10,33 +8,6 @@ namespace art::tiles {
 namespace {
 
 using namespace sdf;
-
-
-// ---------------------------------------------------------------- a 3 x 5 letter font for codes
-
-uint16_t Glyph3x5(char ch) {
-    static const uint16_t kLetters[26] = {
-        0x2BED, 0x6BAE, 0x3923, 0x6B6E, 0x79A7, 0x79A4, 0x396B, 0x5BED, 0x7497, 0x126A, 0x5BAD, 0x4927, 0x5FED,
-        0x6B6D, 0x2B6A, 0x6BA4, 0x2B73, 0x6BAD, 0x388E, 0x7492, 0x5B6F, 0x5B6A, 0x5BFD, 0x5AAD, 0x5AA4, 0x72A7,
-    };
-    static const uint16_t kDigits[10] = {0x7B6F, 0x2C97, 0x73E7, 0x73CF, 0x5BC9, 0x79CF, 0x79EF, 0x7292, 0x7BEF, 0x7BCF};
-    if (ch >= 'A' && ch <= 'Z') return kLetters[ch - 'A'];
-    if (ch >= '0' && ch <= '9') return kDigits[ch - '0'];
-    if (ch == '!') return 0x2482;
-    if (ch == '?') return 0x7282;
-    return 0;
-}
-
-void Text3x5(Image& img, int x, int y, const char* text, Col c, int scale = 1) {
-    for (const char* p = text; *p; ++p) {
-        const uint16_t bits = Glyph3x5(*p);
-        for (int r = 0; r < 5; ++r)
-            for (int k = 0; k < 3; ++k)
-                if (bits >> (14 - (r * 3 + k)) & 1) FillRect(img, x + k * scale, y + r * scale, scale, scale, ToRgb(c));
-        x += 4 * scale;
-    }
-}
-int Text3x5Width(const char* text, int scale = 1) { return (int(std::strlen(text)) * 4 - 1) * scale; }
 
 // ---------------------------------------------------------------- fills and fog
 
@@ -118,7 +89,7 @@ void EventBadge(Image& img, const EventMark& e) {
     PageGlyph(L, e.page);
     Put(img, L);
     const int w = Text3x5Width(e.code);
-    Text3x5(img, 16 - w / 2, 19, e.code, kWhite);
+    DrawText3x5(img, 16 - w / 2, 19, e.code, ToRgb(kWhite));
 }
 
 void AccessMark(Image& img, int tile) {
@@ -742,8 +713,8 @@ void SmallIcon(Image& img, int tile) {
         case 1308: L.Fill(Ring(Box(1, 1, 31, 31, 2), 0.6f), C(0x8A7A5A)); break;
         case 1309: L.Fill(Circle(16, 16, 5), C(0xF0E040)); break;
         case 1314: L.Fill(Ring(Circle(16, 16, 11), 1.0f), C(0x40E040)); break;
-        case 1704: Text3x5(img, 8, 8, "ZZ", kWhite, 2); return;
-        case 1705: Text3x5(img, 12, 6, "!", C(0xF04030), 4); return;
+        case 1704: DrawText3x5(img, 8, 8, "ZZ", ToRgb(kWhite), 2); return;
+        case 1705: DrawText3x5(img, 12, 6, "!", ToRgb(C(0xF04030)), 4); return;
         case 1795: Splash(img, 1160); return;
         default: sym::StarShape(L, 16, 16, 14, 5, C(0xA0A0A0)); break;
     }

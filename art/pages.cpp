@@ -381,6 +381,12 @@ Image BuildHeroScreen() {
     PaintParchment(img, 336, 104, 286, 284, 115, -0.1f);
     PaintFrame(img, 2, 394, 636, 85, 4);
     PaintParchment(img, 6, 398, 628, 77, 117, -0.1f);
+    // where the mode is switched, as it stands in melee mode
+    const Image caption = ModeCaption(false);
+    for (auto [x, y] : {std::pair{13, 137}, std::pair{252, 260}})
+        for (int r = 0; r < 15; ++r)
+            for (int c = 0; c < 63; ++c)
+                if (caption.Get(c, r) != kKeyColour) img.Set(x + c, y + r, caption.Get(c, r));
     return img;
 }
 

@@ -689,6 +689,32 @@ void Pointer(Image& img, bool pointsRight) {
     Put(img, L);
 }
 
+// The outline of a secret door the hero has spotted, traced in dashes along the square's edges:
+// it stays over the doorway once the door is open, so it reads as the door's frame then and
+// leaves the middle, where the hero stands, clear.
+void SecretDoorTrace(Layer& L) {
+    std::vector<V2> arch{{5, 30}, {5, 13}};
+    for (int i = 1; i < 16; ++i) {
+        const float a = 3.14159265f * float(i) / 16.0f;
+        arch.push_back({16 - 11 * std::cos(a), 13 - 10 * std::sin(a)});
+    }
+    arch.push_back({27, 13});
+    arch.push_back({27, 30});
+    // dashes of 4 pixels with gaps of 3, measured along the outline
+    auto dashes = [&](float radius, Col colour) {
+        float along = 0;
+        for (size_t i = 0; i + 1 < arch.size(); ++i) {
+            const V2 a = arch[i], b = arch[i + 1];
+            const float len = Len(b.x - a.x, b.y - a.y);
+            for (float t = 0; t < len; t += 0.5f, along += 0.5f)
+                if (std::fmod(along, 7.0f) < 4.0f)
+                    L.Fill(Circle(a.x + (b.x - a.x) * t / len, a.y + (b.y - a.y) * t / len, radius), colour);
+        }
+    };
+    dashes(1.3f, kInk);
+    dashes(0.6f, C(0xF0E040));
+}
+
 void SmallIcon(Image& img, int tile) {
     Layer L(32, 32);
     switch (tile) {
@@ -701,7 +727,7 @@ void SmallIcon(Image& img, int tile) {
             L.Fill(Ring(Circle(16, 16, 4), 1.0f), C(0xE02020));
             for (int k = 0; k < 4; ++k) L.Fill(Rotate(Seg(16, 2, 16, 9, 0.9f), 16, 16, 90.0f * float(k)), C(0xE02020));
             break;
-        case 1315: L.Fill(Ring(Box(4, 4, 28, 28, 2), 0.8f), C(0xF0E040)); L.Fill(Seg(16, 8, 16, 19, 1.6f), C(0xF0E040)); L.Fill(Circle(16, 23.5f, 1.7f), C(0xF0E040)); break;
+        case 1315: SecretDoorTrace(L); break;
         case 1317: Burst(L, C(0xF8F0E0), C(0xE02020), 8, 5, 14); break;
         case 1187: L.Fill(Poly{{{16, 28}, {8, 16}, {13, 16}, {13, 4}, {19, 4}, {19, 16}, {24, 16}}}, C(0xF0E040)); break;
         case 1529: Beacon(img, false); return;

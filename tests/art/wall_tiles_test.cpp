@@ -166,4 +166,19 @@ TEST_F(WallTiles, PicturesThatOutliveAChangeShowNone) {
     EXPECT_EQ(onTheAltar, 0) << "something stands on the altar between its candles";
 }
 
+// The 2 x 2 picture where the hero's things wait and where the shop takes what he sells is the
+// chest the sell screen names: a box whose sides stand straight.
+TEST_F(WallTiles, TheSellScreensChestIsABox) {
+    auto at = [&](int x, int y) { return At(1323 + 2 * (y / 32) + x / 32, x % 32, y % 32); };
+    auto ends = [&](int y) {
+        int left = 64, right = -1;
+        for (int x = 0; x < 64; ++x)
+            if (at(x, y) != kKey565) left = std::min(left, x), right = std::max(right, x);
+        return std::pair{left, right};
+    };
+    const auto [left, right] = ends(36);
+    EXPECT_GE(right - left, 40);
+    for (int y = 37; y < 53; ++y) EXPECT_EQ(ends(y), std::pair(left, right)) << "row " << y;
+}
+
 }  // namespace

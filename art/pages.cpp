@@ -391,10 +391,15 @@ Image BuildHeroScreen() {
 }
 
 Image BuildBook() {
-    Image img(640, 480, kKeyColour);
+    // The book lies on a desk that fills the screen: whatever screen it is laid over (the play
+    // screen's slate, the hero screen) shows nothing of itself around it.
+    Image img(640, 480, 0);
+    PaintWood(img, 0, 0, 640, 480, 124, Rgb(0x3A2414), false);
+    scene::Vignette(img, 0.5f);
     Layer L(640, 480);
-    // leather cover with tooled border and gilt corner caps
+    // leather cover with tooled border and gilt corner caps, and its shadow on the desk
     auto cover = Box(20, 30, 620, 454, 10);
+    L.Fill(Grow(Move(cover, 4, 6), 3.0f), Rgb(0x000000), 0.45f);
     L.Fill(Grow(cover, 1.0f), Rgb(0x120806));
     L.Paint(cover, [&](float x, float y) {
         float n = Fbm(x / 9, y / 9, 121, 4);

@@ -680,12 +680,13 @@ void ChargeSlot(Image& img, bool full) {
     Put(img, L);
 }
 
+// A selection pointer stands just outside the end of its row (the row starts 6 pixels into
+// the left one and ends 5 pixels before the right one's edge), so it never covers the row.
 void Pointer(Image& img, bool pointsRight) {
     Layer L(32, 32);
-    const float d = pointsRight ? 1.0f : -1.0f;
-    Poly p{{{16 + 12 * d, 16}, {16 - 4 * d, 6}, {16 - 1 * d, 16}, {16 - 4 * d, 26}}};
-    L.Fill(Grow(p, 1), kInk);
-    L.Emboss(p, C(0xC02828), 2, 0.6f);
+    const Poly p = pointsRight ? Poly{{{5.6f, 16}, {0.4f, 8.5f}, {0.4f, 23.5f}}} : Poly{{{26.6f, 16}, {31.6f, 8.5f}, {31.6f, 23.5f}}};
+    L.Fill(p, kInk);
+    L.Fill(Grow(p, -0.9f), C(0xD83030));
     Put(img, L);
 }
 

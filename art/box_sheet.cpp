@@ -550,30 +550,6 @@ Image Hand(bool mirrored) {
     return img;
 }
 
-// Caption plaque shown over the bow and ammunition slots: a bow and arrow on bronze.
-Image MissilePlaque() {
-    Layer L(63, 15);
-    L.Fill(Box(0.5f, 0.5f, 62.5f, 14.5f, 4), kLine);
-    L.Paint(Box(1.5f, 1.5f, 61.5f, 13.5f, 3), [](float, float y) { return Mix(Rgb(0xE8C878), Rgb(0x9A7430), y / 15.0f); });
-    // a bow bent upward with its string, and an arrow nocked along the string
-    Path limb{{}, 1.0f};
-    for (int i = 0; i <= 12; ++i) {
-        float t = float(i) / 12.0f;
-        limb.v.push_back({17.0f + 29.0f * t, 11.0f - 7.5f * std::sin(t * 3.14159265f)});
-    }
-    L.Fill(Grow(limb, 0.7f), kLine);
-    L.Fill(limb, Rgb(0x6A3A18));
-    L.Fill(Seg(17, 11, 46, 11, 0.35f), Rgb(0xF4EEDC));
-    L.Fill(Seg(20, 8, 47, 8, 0.55f), Rgb(0x3A2410));
-    L.Fill(Poly{{{50.5f, 8}, {46.5f, 5.8f}, {46.5f, 10.2f}}}, Rgb(0x3A3A44));
-    L.Fill(Poly{{{18.5f, 8}, {22.5f, 5.5f}, {24.0f, 8}}}, Rgb(0xB02020));
-    L.Fill(Poly{{{18.5f, 8}, {22.5f, 10.5f}, {24.0f, 8}}}, Rgb(0xB02020));
-    for (float x : {8.0f, 55.0f}) L.Fill(Poly{RegularPoly(x, 7.5f, 2.6f, 4, 0)}, Rgb(0x5A3A14));
-    Image img(63, 15, kKeyColour);
-    Stamp(L, img, 0, 0);
-    return img;
-}
-
 // Row shading strip of the hero screen's lists.
 Image ListBar() {
     Layer L(278, 18);
@@ -603,6 +579,27 @@ Image CityMarker() {
 }
 
 }  // namespace
+
+Image ModeCaption(bool missile) {
+    Layer L(63, 15);
+    L.Fill(Box(0.5f, 0.5f, 62.5f, 14.5f, 3), kLine);
+    // The halves meet where the two click areas meet; the active one is a lit bronze plate,
+    // the other a dark recess.
+    auto half = [&](float x0, float x1, bool lit) {
+        if (lit)
+            L.Paint(Box(x0, 1.5f, x1, 13.5f, 2), [](float, float y) { return Mix(Rgb(0xF4D890), Rgb(0xA07A34), y / 15.0f); });
+        else
+            L.Paint(Box(x0, 1.5f, x1, 13.5f, 2), [](float, float y) { return Mix(Rgb(0x2A2118), Rgb(0x3C3024), y / 15.0f); });
+    };
+    half(1.5f, 30.5f, !missile);
+    half(32.5f, 61.5f, missile);
+    Image img(63, 15, kKeyColour);
+    Stamp(L, img, 0, 0);
+    const uint32_t litInk = 0x2A1606, dimInk = 0x8C7A5E;
+    DrawText3x5(img, 16 - Text3x5Width("MELEE") / 2, 5, "MELEE", missile ? dimInk : litInk);
+    DrawText3x5(img, 47 - Text3x5Width("MISSILE") / 2, 5, "MISSILE", missile ? litInk : dimInk);
+    return img;
+}
 
 Image BuildBoxSheet() {
     Image img(701, 544, kKeyColour);
@@ -640,7 +637,7 @@ Image BuildBoxSheet() {
     Blit(XpBarFrame(), 0, 0, 56, 8, img, 3, 272);
     img.Set(60, 275, 0xFFE890);
     img.Set(60, 276, 0xD8A030);
-    Blit(MissilePlaque(), 0, 0, 63, 15, img, 199, 320);
+    Blit(ModeCaption(true), 0, 0, 63, 15, img, 199, 320);
     Blit(ListBar(), 0, 0, 278, 18, img, 381, 297);
     Blit(Hand(false), 0, 0, 42, 45, img, 279, 289);
     Blit(Hand(true), 0, 0, 42, 45, img, 322, 289);

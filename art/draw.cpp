@@ -189,36 +189,38 @@ void KeepOffKey(Image& img) {
     }
 }
 
-// ---------------------------------------------------------------- 3 x 5 digits
+// ---------------------------------------------------------------- 3 x 5 letters and digits
 
-static const uint16_t kDigit3x5[10] = {
-    0x7B6F,  // 0: 111 101 101 101 111
-    0x2C97,  // 1: 010 110 010 010 111
-    0x73E7,  // 2: 111 001 111 100 111
-    0x73CF,  // 3: 111 001 111 001 111
-    0x5BC9,  // 4: 101 101 111 001 001
-    0x79CF,  // 5: 111 100 111 001 111
-    0x79EF,  // 6: 111 100 111 101 111
-    0x7292,  // 7: 111 001 010 010 010
-    0x7BEF,  // 8: 111 101 111 101 111
-    0x7BCF,  // 9: 111 101 111 001 111
-};
-
-int Digits3x5Width(int number, int scale) {
-    int n = 1;
-    for (int v = std::abs(number); v >= 10; v /= 10) ++n;
-    return (n * 4 - 1) * scale;
+// Each glyph is 15 bits, rows top first, the left column the highest bit of its row.
+static uint16_t Glyph3x5(char ch) {
+    static const uint16_t kLetters[26] = {
+        0x2BED, 0x6BAE, 0x3923, 0x6B6E, 0x79A7, 0x79A4, 0x396B, 0x5BED, 0x7497, 0x126A, 0x5BAD, 0x4927, 0x5FED,
+        0x6B6D, 0x2B6A, 0x6BA4, 0x2B73, 0x6BAD, 0x388E, 0x7492, 0x5B6F, 0x5B6A, 0x5BFD, 0x5AAD, 0x5AA4, 0x72A7,
+    };
+    static const uint16_t kDigits[10] = {0x7B6F, 0x2C97, 0x73E7, 0x73CF, 0x5BC9, 0x79CF, 0x79EF, 0x7292, 0x7BEF, 0x7BCF};
+    if (ch >= 'A' && ch <= 'Z') return kLetters[ch - 'A'];
+    if (ch >= '0' && ch <= '9') return kDigits[ch - '0'];
+    if (ch == '!') return 0x2482;
+    if (ch == '?') return 0x7282;
+    return 0;
 }
 
-void DrawDigits3x5(Image& img, int x, int y, int number, uint32_t colour, int scale) {
-    std::string s = std::to_string(std::abs(number));
-    for (char ch : s) {
-        uint16_t bits = kDigit3x5[ch - '0'];
+int Text3x5Width(std::string_view text, int scale) { return (int(text.size()) * 4 - 1) * scale; }
+
+void DrawText3x5(Image& img, int x, int y, std::string_view text, uint32_t colour, int scale) {
+    for (char ch : text) {
+        const uint16_t bits = Glyph3x5(ch);
         for (int r = 0; r < 5; ++r)
             for (int c = 0; c < 3; ++c)
                 if (bits >> (14 - (r * 3 + c)) & 1) FillRect(img, x + c * scale, y + r * scale, scale, scale, colour);
         x += 4 * scale;
     }
+}
+
+int Digits3x5Width(int number, int scale) { return Text3x5Width(std::to_string(std::abs(number)), scale); }
+
+void DrawDigits3x5(Image& img, int x, int y, int number, uint32_t colour, int scale) {
+    DrawText3x5(img, x, y, std::to_string(std::abs(number)), colour, scale);
 }
 
 // ---------------------------------------------------------------- title lettering

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "pack.h"
@@ -322,7 +323,9 @@ Image Crop(const Image& src, int x, int y, int w, int h);
 // Makes sure no drawn colour rounds to the key colour in 16-bit pixels.
 void KeepOffKey(Image& img);
 
-// Tiny 3 x 5 digit font for number labels.
+// Tiny 3 x 5 font of capitals, digits, '!' and '?' for labels and codes.
+void DrawText3x5(Image& img, int x, int y, std::string_view text, uint32_t colour, int scale = 1);
+int Text3x5Width(std::string_view text, int scale = 1);
 void DrawDigits3x5(Image& img, int x, int y, int number, uint32_t colour, int scale = 1);
 int Digits3x5Width(int number, int scale = 1);
 

@@ -381,14 +381,25 @@ Image BuildHeroScreen() {
     PaintParchment(img, 336, 104, 286, 284, 115, -0.1f);
     PaintFrame(img, 2, 394, 636, 85, 4);
     PaintParchment(img, 6, 398, 628, 77, 117, -0.1f);
+    // where the mode is switched, as it stands in melee mode
+    const Image caption = ModeCaption(false);
+    for (auto [x, y] : {std::pair{13, 137}, std::pair{252, 260}})
+        for (int r = 0; r < 15; ++r)
+            for (int c = 0; c < 63; ++c)
+                if (caption.Get(c, r) != kKeyColour) img.Set(x + c, y + r, caption.Get(c, r));
     return img;
 }
 
 Image BuildBook() {
-    Image img(640, 480, kKeyColour);
+    // The book lies on a desk that fills the screen: whatever screen it is laid over (the play
+    // screen's slate, the hero screen) shows nothing of itself around it.
+    Image img(640, 480, 0);
+    PaintWood(img, 0, 0, 640, 480, 124, Rgb(0x3A2414), false);
+    scene::Vignette(img, 0.5f);
     Layer L(640, 480);
-    // leather cover with tooled border and gilt corner caps
+    // leather cover with tooled border and gilt corner caps, and its shadow on the desk
     auto cover = Box(20, 30, 620, 454, 10);
+    L.Fill(Grow(Move(cover, 4, 6), 3.0f), Rgb(0x000000), 0.45f);
     L.Fill(Grow(cover, 1.0f), Rgb(0x120806));
     L.Paint(cover, [&](float x, float y) {
         float n = Fbm(x / 9, y / 9, 121, 4);

@@ -17,6 +17,9 @@ Image BuildFontSheet(const std::string& fontDir);
 std::vector<Image> BuildUiIcons();
 
 Image BuildBoxSheet();     // VBOX
+// The caption over the weapon and shield slots, "MELEE" and "MISSILE", the active mode lit:
+// the hero screen carries the melee one, the interface sheet the missile one.
+Image ModeCaption(bool missile);
 Image BuildModuleSheet();  // VMODULE
 
 // Scrolls and full pages.

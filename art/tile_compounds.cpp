@@ -330,14 +330,25 @@ void ThoughtBubble(Layer& L) {
     L.Fill(Circle(4, 54, 2.0f), C(0xFAFAF6));
 }
 
-// The thief's hoard shown on the retrieve screen: a sack spilling the hero's things.
-void Hoard(Layer& L) {
-    Solid(L, Union(Ellipse(32, 40, 22, 18), Ellipse(32, 18, 9, 9)), C(0xB49660), 6);
-    L.Fill(Seg(24, 20, 40, 20, 1.4f), C(0x6A4A20));
-    for (float x : {14.0f, 22.0f, 44.0f, 52.0f}) sym::Coin(L, x, 56, 9);
-    sym::Sword(L, 50, 34, 20, 30);
-    sym::Potion(L, 14, 44, 12, C(0xD02828));
-    sym::Key(L, 36, 50, 12, C(0xD8B040));
+// An open chest holding the hero's things: where his stripped belongings wait on the retrieve
+// screen, and where the shop takes what he sells.
+void ChestOfThings(Layer& L) {
+    const Col wood = C(0x96693E);
+    // the lid thrown back, its inside dark
+    Solid(L, Poly{{{9, 27}, {55, 27}, {51, 6}, {13, 6}}}, Darken(wood, 0.12f), 3);
+    L.Fill(Poly{{{14, 25}, {50, 25}, {47, 10}, {17, 10}}}, C(0x2E1C10));
+    for (float x : {20.0f, 44.0f}) L.Fill(Poly{{{x - 2.5f, 6.5f}, {x + 2.5f, 6.5f}, {x + 3.0f, 26.5f}, {x - 3.0f, 26.5f}}}, kIron);
+    // what it holds, standing over the rim
+    sym::Sword(L, 45, 25, 26, 165);
+    sym::Potion(L, 20, 25, 13, C(0xD02828));
+    for (V2 p : {V2{26, 30}, V2{32, 30}, V2{38, 30}, V2{29, 27}, V2{35, 27}}) sym::Coin(L, p.x, p.y, 8);
+    // the box: planks, iron bands and the lock
+    Solid(L, Box(7, 30, 57, 57, 2), wood, 3);
+    for (float y : {38.0f, 47.0f}) L.Fill(Box(9, y, 55, y + 0.8f), Darken(wood, 0.35f));
+    L.Fill(Box(7.5f, 30.5f, 56.5f, 33.5f), kIron);
+    for (float x : {16.0f, 48.0f}) L.Fill(Box(x - 2.5f, 30.5f, x + 2.5f, 56.5f), kIron);
+    Solid(L, Box(27, 33, 37, 44, 1.5f), kGold, 1.5f);
+    L.Fill(Union(Circle(32, 37.5f, 1.6f), Box(31.3f, 37.5f, 32.7f, 41)), kInk);
 }
 
 // The fence around the arena of the cock fights and rat races; pieces of its frame repeat.
@@ -424,7 +435,7 @@ std::vector<Compound> Compounds() {
     list.push_back({2, 1, {1832, 1833}, [](Layer& L) { KillSplash(L, 64, 32); }});
     list.push_back({2, 2, {1815, 1816, 1835, 1836}, [](Layer& L) { SightCorners(L); }});
     list.push_back({2, 2, {1712, 1713, 1732, 1733}, [](Layer& L) { ThoughtBubble(L); }, 30});
-    list.push_back({2, 2, {1323, 1324, 1325, 1326}, [](Layer& L) { Hoard(L); }});
+    list.push_back({2, 2, {1323, 1324, 1325, 1326}, [](Layer& L) { ChestOfThings(L); }});
     list.push_back({3, 3, {960, 961, 962, 980, -1, 982, 1000, 1001, 1002}, [](Layer& L) { ArenaFence(L); }});
     return list;
 }

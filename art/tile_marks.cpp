@@ -1,8 +1,6 @@
 // Marks, effects and the pictures of the screens that live among the wall tiles: fog, fills,
 // zone tints, event and access marks of the editor, cursors, missiles, blasts, splashes, beams,
 // the HUD buttons, the hero's overlays and the skill icons.
-#include <cstring>
-
 #include "symbols.h"
 #include "tile_art.h"
 
@@ -10,33 +8,6 @@ namespace art::tiles {
 namespace {
 
 using namespace sdf;
-
-
-// ---------------------------------------------------------------- a 3 x 5 letter font for codes
-
-uint16_t Glyph3x5(char ch) {
-    static const uint16_t kLetters[26] = {
-        0x2BED, 0x6BAE, 0x3923, 0x6B6E, 0x79A7, 0x79A4, 0x396B, 0x5BED, 0x7497, 0x126A, 0x5BAD, 0x4927, 0x5FED,
-        0x6B6D, 0x2B6A, 0x6BA4, 0x2B73, 0x6BAD, 0x388E, 0x7492, 0x5B6F, 0x5B6A, 0x5BFD, 0x5AAD, 0x5AA4, 0x72A7,
-    };
-    static const uint16_t kDigits[10] = {0x7B6F, 0x2C97, 0x73E7, 0x73CF, 0x5BC9, 0x79CF, 0x79EF, 0x7292, 0x7BEF, 0x7BCF};
-    if (ch >= 'A' && ch <= 'Z') return kLetters[ch - 'A'];
-    if (ch >= '0' && ch <= '9') return kDigits[ch - '0'];
-    if (ch == '!') return 0x2482;
-    if (ch == '?') return 0x7282;
-    return 0;
-}
-
-void Text3x5(Image& img, int x, int y, const char* text, Col c, int scale = 1) {
-    for (const char* p = text; *p; ++p) {
-        const uint16_t bits = Glyph3x5(*p);
-        for (int r = 0; r < 5; ++r)
-            for (int k = 0; k < 3; ++k)
-                if (bits >> (14 - (r * 3 + k)) & 1) FillRect(img, x + k * scale, y + r * scale, scale, scale, ToRgb(c));
-        x += 4 * scale;
-    }
-}
-int Text3x5Width(const char* text, int scale = 1) { return (int(std::strlen(text)) * 4 - 1) * scale; }
 
 // ---------------------------------------------------------------- fills and fog
 
@@ -118,7 +89,7 @@ void EventBadge(Image& img, const EventMark& e) {
     PageGlyph(L, e.page);
     Put(img, L);
     const int w = Text3x5Width(e.code);
-    Text3x5(img, 16 - w / 2, 19, e.code, kWhite);
+    DrawText3x5(img, 16 - w / 2, 19, e.code, ToRgb(kWhite));
 }
 
 void AccessMark(Image& img, int tile) {
@@ -709,13 +680,40 @@ void ChargeSlot(Image& img, bool full) {
     Put(img, L);
 }
 
+// A selection pointer stands just outside the end of its row (the row starts 6 pixels into
+// the left one and ends 5 pixels before the right one's edge), so it never covers the row.
 void Pointer(Image& img, bool pointsRight) {
     Layer L(32, 32);
-    const float d = pointsRight ? 1.0f : -1.0f;
-    Poly p{{{16 + 12 * d, 16}, {16 - 4 * d, 6}, {16 - 1 * d, 16}, {16 - 4 * d, 26}}};
-    L.Fill(Grow(p, 1), kInk);
-    L.Emboss(p, C(0xC02828), 2, 0.6f);
+    const Poly p = pointsRight ? Poly{{{5.6f, 16}, {0.4f, 8.5f}, {0.4f, 23.5f}}} : Poly{{{26.6f, 16}, {31.6f, 8.5f}, {31.6f, 23.5f}}};
+    L.Fill(p, kInk);
+    L.Fill(Grow(p, -0.9f), C(0xD83030));
     Put(img, L);
+}
+
+// The outline of a secret door the hero has spotted, traced in dashes along the square's edges:
+// it stays over the doorway once the door is open, so it reads as the door's frame then and
+// leaves the middle, where the hero stands, clear.
+void SecretDoorTrace(Layer& L) {
+    std::vector<V2> arch{{5, 30}, {5, 13}};
+    for (int i = 1; i < 16; ++i) {
+        const float a = 3.14159265f * float(i) / 16.0f;
+        arch.push_back({16 - 11 * std::cos(a), 13 - 10 * std::sin(a)});
+    }
+    arch.push_back({27, 13});
+    arch.push_back({27, 30});
+    // dashes of 4 pixels with gaps of 3, measured along the outline
+    auto dashes = [&](float radius, Col colour) {
+        float along = 0;
+        for (size_t i = 0; i + 1 < arch.size(); ++i) {
+            const V2 a = arch[i], b = arch[i + 1];
+            const float len = Len(b.x - a.x, b.y - a.y);
+            for (float t = 0; t < len; t += 0.5f, along += 0.5f)
+                if (std::fmod(along, 7.0f) < 4.0f)
+                    L.Fill(Circle(a.x + (b.x - a.x) * t / len, a.y + (b.y - a.y) * t / len, radius), colour);
+        }
+    };
+    dashes(1.3f, kInk);
+    dashes(0.6f, C(0xF0E040));
 }
 
 void SmallIcon(Image& img, int tile) {
@@ -730,7 +728,7 @@ void SmallIcon(Image& img, int tile) {
             L.Fill(Ring(Circle(16, 16, 4), 1.0f), C(0xE02020));
             for (int k = 0; k < 4; ++k) L.Fill(Rotate(Seg(16, 2, 16, 9, 0.9f), 16, 16, 90.0f * float(k)), C(0xE02020));
             break;
-        case 1315: L.Fill(Ring(Box(4, 4, 28, 28, 2), 0.8f), C(0xF0E040)); L.Fill(Seg(16, 8, 16, 19, 1.6f), C(0xF0E040)); L.Fill(Circle(16, 23.5f, 1.7f), C(0xF0E040)); break;
+        case 1315: SecretDoorTrace(L); break;
         case 1317: Burst(L, C(0xF8F0E0), C(0xE02020), 8, 5, 14); break;
         case 1187: L.Fill(Poly{{{16, 28}, {8, 16}, {13, 16}, {13, 4}, {19, 4}, {19, 16}, {24, 16}}}, C(0xF0E040)); break;
         case 1529: Beacon(img, false); return;
@@ -742,8 +740,8 @@ void SmallIcon(Image& img, int tile) {
         case 1308: L.Fill(Ring(Box(1, 1, 31, 31, 2), 0.6f), C(0x8A7A5A)); break;
         case 1309: L.Fill(Circle(16, 16, 5), C(0xF0E040)); break;
         case 1314: L.Fill(Ring(Circle(16, 16, 11), 1.0f), C(0x40E040)); break;
-        case 1704: Text3x5(img, 8, 8, "ZZ", kWhite, 2); return;
-        case 1705: Text3x5(img, 12, 6, "!", C(0xF04030), 4); return;
+        case 1704: DrawText3x5(img, 8, 8, "ZZ", ToRgb(kWhite), 2); return;
+        case 1705: DrawText3x5(img, 12, 6, "!", ToRgb(C(0xF04030)), 4); return;
         case 1795: Splash(img, 1160); return;
         default: sym::StarShape(L, 16, 16, 14, 5, C(0xA0A0A0)); break;
     }

@@ -312,7 +312,9 @@ void DrawProp(Layer& L, Prop prop, const Palette& pal, uint32_t v, float ox, flo
                 Solid(L, a.B(x - 1.2f, 5, x + 1.2f, 12), Col{240, 234, 210}, 1);
                 L.Fill(a.El(x, 3.5f, 1.1f, 2), kFlame);
             }
-            L.Fill(Ring(a.Ci(16, 9, 3), 0.8f), pal.trim);
+            // a gilt diamond sewn into the hanging cloth: nothing lies on the altar's top, so an
+            // altar never seems to hold a thing that was taken from it
+            L.Fill(a.Pg({{16, 17.5f}, {18.5f, 20}, {16, 22.5f}, {13.5f, 20}}), pal.trim);
             break;
         case kPropStandingStone: {
             Solid(L, a.Pg({{9, 30}, {8, 8}, {12, 2}, {20, 3}, {23, 9}, {23, 30}}), Mix(stone, Col{110, 120, 130}, 0.5f), 4);

@@ -77,7 +77,8 @@ int SellGemsOf(ItemGrid grid, int32_t share) {
 
 void DrawSellScreen(int16_t page) {
     DrawPlayScreen(1, 0, 0, -1, -1, 0);
-    DrawPanel(105, 40, 18, 18, 0, "");
+    // The panel holds the ninth grid column and the Cancel button inside its frame.
+    DrawPanel(105, 40, 19, 19, 0, "");
     // With the bag owned its tabs take the caption's place.
     if (GameState.HasBagOfHolding)
         DrawCarriedGridTabs(180, 53, page);

@@ -3,7 +3,9 @@
 // of a thing told apart.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "art/tile_roles.h"
 #include "platform/resources.h"
@@ -149,6 +151,34 @@ TEST_F(WallTiles, StatesOfAThingDiffer) {
             for (int x = 0; x < 32; ++x) differ += Distance(At(p[0], x, y), At(p[1], x, y)) > 12;
         EXPECT_GE(differ, 32 * 32 / 10) << p[0] << " and " << p[1] << " look alike";
     }
+}
+
+// Pictures that stay when what they stand for has changed show no state of their own: the mark
+// of a spotted secret door is still drawn once the door stands open, with the hero in the
+// doorway, and the campaign's altar (656) is still drawn once the seal on it has been taken.
+TEST_F(WallTiles, PicturesThatOutliveAChangeShowNone) {
+    int marked = 0, onTheAltar = 0;
+    for (int y = 14; y < 30; ++y)
+        for (int x = 9; x < 23; ++x) marked += At(1315, x, y) != kKey565;
+    EXPECT_EQ(marked, 0) << "the secret door's mark covers the middle of the doorway";
+    for (int y = 2; y < 11; ++y)
+        for (int x = 12; x < 21; ++x) onTheAltar += At(656, x, y) != kKey565;
+    EXPECT_EQ(onTheAltar, 0) << "something stands on the altar between its candles";
+}
+
+// The 2 x 2 picture where the hero's things wait and where the shop takes what he sells is the
+// chest the sell screen names: a box whose sides stand straight.
+TEST_F(WallTiles, TheSellScreensChestIsABox) {
+    auto at = [&](int x, int y) { return At(1323 + 2 * (y / 32) + x / 32, x % 32, y % 32); };
+    auto ends = [&](int y) {
+        int left = 64, right = -1;
+        for (int x = 0; x < 64; ++x)
+            if (at(x, y) != kKey565) left = std::min(left, x), right = std::max(right, x);
+        return std::pair{left, right};
+    };
+    const auto [left, right] = ends(36);
+    EXPECT_GE(right - left, 40);
+    for (int y = 37; y < 53; ++y) EXPECT_EQ(ends(y), std::pair(left, right)) << "row " << y;
 }
 
 }  // namespace

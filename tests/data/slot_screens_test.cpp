@@ -1,4 +1,5 @@
 // The "Restore Character" and "Save Character" screens, driven by scripted input.
+#include <algorithm>
 #include <filesystem>
 
 #include "data/game_state.h"
@@ -8,7 +9,9 @@
 #include "data/save_slots.h"
 #include "tests/data/file_bytes.h"
 #include "tests/data/texts_shown.h"
+#include "platform/display.h"
 #include "tests/support/headless_test.h"
+#include "tests/support/surface_match.h"
 
 namespace fs = std::filesystem;
 
@@ -136,6 +139,30 @@ TEST_F(SlotScreensTest, SavingIntoAnotherHerosSlotMovesTheGameThere) {
     const auto list = FileBytes("Mod/SaveGames/SaveList.dat");
     EXPECT_EQ(TextAt(list, 36 + 62, 31), "Mine");
     EXPECT_EQ(U32At(list, 8), 1u);
+}
+
+// The book is laid over the play screen's slate, from the title as in the game; nothing of the
+// slate shows round it.
+TEST_F(SlotScreensTest, TheBookHidesTheSlateBehindIt) {
+    constexpr uint16_t kMark = 0xF81F;
+    Surface marked(640, 480);
+    Clear(&marked, kMark);
+    Surface* const slate = SlatePicture;
+    SlatePicture = &marked;
+    DrawRestoreScreen(0, 2);
+    SlatePicture = slate;
+    const uint16_t* pixels = BackSurface->pixels.get();
+    EXPECT_EQ(std::count(pixels, pixels + 640 * 480, kMark), 0);
+}
+
+// The selected row's markers stand outside its ends, on a slot's button and on the field where a
+// new name is typed alike.
+TEST_F(SlotScreensTest, TheSelectedRowsMarkersLeaveItsEndsWhole) {
+    const int32_t y = 115 + 25 * 2;
+    DrawRestoreScreen(0, 2);
+    EXPECT_TRUE(Shows(BackSurface, 80, y, UiIcons[5]) && Shows(BackSurface, 260, y, UiIcons[7]));
+    DrawSaveSlotScreen(2, 2, 0);
+    EXPECT_TRUE(Shows(BackSurface, 80, y, UiIcons[0]) && Shows(BackSurface, 260, y, UiIcons[2]));
 }
 
 TEST_F(SlotScreensTest, TheCurrentSlotCannotBeDeleted) {

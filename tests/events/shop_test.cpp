@@ -4,7 +4,9 @@
 #include "hero/carried_items.h"
 #include "hero/equipment.h"
 #include "hero/item_types.h"
+#include "platform/display.h"
 #include "tests/events/event_test.h"
+#include "tests/support/surface_match.h"
 
 namespace {
 
@@ -156,6 +158,21 @@ TEST_F(ShopTest, SellingOnTheChest) {
     EXPECT_EQ(Played("Buy"), 2u);
     EXPECT_EQ(Played("No"), 1u);
     EXPECT_TRUE(Shown("Drop item onto chest to sell:"));
+}
+
+// The sell panel's frame stands round its grid and its Cancel button: nothing is drawn over its
+// right side beside the ninth column, nor over its bottom under the button.
+TEST_F(ShopTest, TheSellPanelHoldsItsGridAndButton) {
+    Stow(1, kTenGpItem, 8, 0);
+    DrawSellScreen(0);
+    const int32_t gridRight = 181 + 31 * 9, buttonBottom = 375 + 20;
+    int32_t side = -1, bottom = -1;
+    for (int32_t x = 400; x <= 620 && side < 0; ++x)
+        if (Shows(BackSurface, x, 100, UiIcons[50])) side = x;
+    for (int32_t y = 300; y <= 460 && bottom < 0; ++y)
+        if (Shows(BackSurface, 105 + 20 * 14, y, UiIcons[49])) bottom = y;  // under the button
+    EXPECT_GE(side, gridRight);
+    EXPECT_GE(bottom, buttonBottom);
 }
 
 TEST_F(ShopTest, SellingGems) {

@@ -443,6 +443,30 @@ TEST_F(HeroScreenTest, SlotModesAndTheSummonDialog) {
     EXPECT_TRUE(Shows(BackSurface, 13, 137, EquipSlotShade));
 }
 
+// Where the mode is switched the screen says so in melee mode too: the picture carries the
+// melee captions at both places, which the missile captions cover in the other mode.
+TEST_F(HeroScreenTest, MeleeCaptionsStandWhereTheMissileOnesGo) {
+    TapKey(27);
+    Run([] { RunHeroScreen(0); });
+    const Surface& missile = *EquipSlotShade;
+    int same = 0, unlike = 0, shown = 0;
+    for (int32_t r = 0; r < missile.height; ++r)
+        for (int32_t c = 0; c < missile.width; ++c) {
+            if (missile.keyed && missile.Row(r)[c] == missile.key) continue;
+            const uint16_t weapon = BackSurface->Row(137 + r)[13 + c], shield = BackSurface->Row(260 + r)[252 + c];
+            same += weapon == shield;
+            unlike += weapon != missile.Row(r)[c];
+            ++shown;
+        }
+    EXPECT_EQ(same, shown) << "the two places show one caption";
+    EXPECT_GT(unlike, shown / 10) << "the melee caption is not the missile one";
+
+    ClickAt(50, 143);
+    TapKey(27);
+    Run([] { RunHeroScreen(0); });
+    EXPECT_TRUE(Shows(BackSurface, 252, 260, EquipSlotShade));
+}
+
 TEST_F(HeroScreenTest, InvalidItemsAreRemovedWhereTheyAre) {
     Item(713, 34, 0, "Last");
     GameState.ItemInstances[3] = {713, 0, 0, 0, 0};

@@ -18,6 +18,7 @@ public:
     void PlayWave(std::string_view, const uint8_t*, size_t) override {}
     void PlayWaveFile(const std::string&) override {}
     void MediaCommand(std::string_view) override {}
+    void SetScreen(const char*) override {}
 };
 
 // Input and clock from the headless back end.
@@ -26,6 +27,8 @@ public:
     host::Headless inner;
     bool OpenWindow(const char* title) override { return inner.OpenWindow(title); }
     bool KeyDown(int32_t key) override { return inner.KeyDown(key); }
+    bool KeyStillDown(int32_t a, int32_t b, int32_t c) override { return inner.KeyStillDown(a, b, c); }
+    uint32_t PressOrder(int32_t key) override { return inner.PressOrder(key); }
     host::Point Cursor() override { return inner.Cursor(); }
     bool PeekMessage(host::Message& m) override { return inner.PeekMessage(m); }
     void PostMessage(host::Message m) override { inner.PostMessage(m); }

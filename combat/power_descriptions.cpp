@@ -202,7 +202,7 @@ void ShowPowerDescriptions(int16_t selected, const int16_t (&kinds)[3], int16_t 
         DrawCostLines(d, hasRitualKnife, hasHolySymbol);
     }
     Flip();
-    while (KeyDown(2)) host::Get().Idle();
+    WaitUntilUp(2);
 }
 
 void DrawDivineCureList(int16_t x, int16_t y) {

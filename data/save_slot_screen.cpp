@@ -35,8 +35,7 @@ void SaveIntoSlot(int16_t slot) {
     DrawSaveSlotScreen(slot, slot, 1);
     EnterText(100, static_cast<int16_t>(114 + 25 * slot), SaveList.SaveSlotName[slot], 1, 25, 0, 0, 3, slot, slot,
               0);
-    while (KeyDown(13)) {
-    }
+    WaitUntilUp(13);
     DrawPlayScreen(1, 1, 0, -1, -1, 0);
     if (SaveGameToSlot(1, slot)) {
         SaveList.SaveSlotUsed[slot] = 1;

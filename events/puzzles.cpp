@@ -188,8 +188,8 @@ void RunPuzzleEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
 }
 
 int RunStrangeDevice(int16_t, int16_t) {
-    while (KeyDown(kUp) || KeyDown(kDown) || KeyDown(kLeft) || KeyDown(kRight) || KeyDown(kPadUp) ||
-           KeyDown(kPadDown) || KeyDown(kPadLeft) || KeyDown(kPadRight))
+    while (KeyStillDown(kUp) || KeyStillDown(kDown) || KeyStillDown(kLeft) || KeyStillDown(kRight) ||
+           KeyStillDown(kPadUp) || KeyStillDown(kPadDown) || KeyStillDown(kPadLeft) || KeyStillDown(kPadRight))
         Delay(10);
     Device d;
     auto draw = [&] { DrawStrangeDevice(d); };

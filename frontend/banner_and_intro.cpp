@@ -53,5 +53,5 @@ void RunTitleIntro() {
         AnimateTitle(kTitleParticles, x.data(), y.data());
         Flip();
     } while (!IntroKeyDown());
-    while (IntroKeyDown()) host::Get().Idle();
+    WaitUntilUp(32, 27, 13);
 }

@@ -369,7 +369,7 @@ int16_t DrawTextLines(int16_t x, int16_t y, std::span<const std::string_view> li
 
 void HoldBox(int32_t button) {
     Flip();
-    while (KeyDown(button)) host::Get().Idle();
+    WaitUntilUp(button);
 }
 
 void ShowStatHelp(int16_t stat, int16_t x, int16_t y) {

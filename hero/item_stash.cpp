@@ -122,8 +122,7 @@ void RunRetrieveScreen() {
     CursorItem = kNone;
     const auto draw = [&] { DrawRetrieveScreen(grid, pile, 1); };
     draw();
-    for (int16_t key : {37, 38, 39, 40, 100, 102, 104, 98})
-        while (KeyDown(key)) host::Get().Idle();
+    for (int16_t key : {37, 38, 39, 40, 100, 102, 104, 98}) WaitUntilUp(key);
     for (;;) {
         LoopPass("retrieve", draw);
         if (CursorItem != kNone) draw();

@@ -23,10 +23,6 @@ void PlayHitSound(int16_t sound, bool area) {
     }
 }
 
-void WaitUntilUp(int32_t a, int32_t b = 0, int32_t c = 0) {
-    while (KeyDown(a) || KeyDown(b) || KeyDown(c)) host::Get().Idle();
-}
-
 bool Inside(int32_t x, int32_t y, int32_t w, int32_t h) {
     return CursorPos.x >= x && CursorPos.x <= x + w && CursorPos.y >= y && CursorPos.y <= y + h;
 }
@@ -43,6 +39,12 @@ bool TakeLoopMessage(const char* screen) {
 }
 
 bool KeyDown(int32_t key) { return key != 0 && host::Get().KeyDown(key); }
+
+bool KeyStillDown(int32_t key) { return key != 0 && host::Get().KeyStillDown(key, 0, 0); }
+
+void WaitUntilUp(int32_t a, int32_t b, int32_t c) {
+    while (host::Get().KeyStillDown(a, b, c)) host::Get().Idle();
+}
 
 int ButtonClicked(int16_t x, int16_t y, int16_t widthUnits, int16_t hotkey1, int16_t hotkey2, int16_t mouseButton,
                   int16_t sound) {

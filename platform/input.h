@@ -23,8 +23,14 @@ void LoopPass(const char* screen, Draw&& draw) {
     }
 }
 
-// Down now (0 is no key; 1 and 2 are the mouse buttons).
+// Down now (0 is no key; 1 and 2 are the mouse buttons); may take the key's next press.
 bool KeyDown(int32_t key);
+// A press already seen is still down. Waits for a release read this, so that a press coming
+// after the release is left to the next read.
+bool KeyStillDown(int32_t key);
+// Spins until the presses seen of these keys are all released; a press of one of them made
+// while another is down is waited for too.
+void WaitUntilUp(int32_t a, int32_t b = 0, int32_t c = 0);
 
 int ButtonClicked(int16_t x, int16_t y, int16_t widthUnits, int16_t hotkey1, int16_t hotkey2, int16_t mouseButton,
                   int16_t sound);

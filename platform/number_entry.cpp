@@ -73,7 +73,7 @@ int16_t EnterNumber(int16_t x, int16_t y, int16_t widthPieces, int16_t min, int3
         }
         host::Get().Idle();
     }
-    while (KeyDown(kEnter)) host::Get().Idle();
+    WaitUntilUp(kEnter);
 
     if (negative) value = -value;
     if (value > max) value = max;

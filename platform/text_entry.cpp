@@ -47,6 +47,22 @@ char ShiftedDigit(char digit) {
     }
 }
 
+// The character a key types, with Shift down or not; 0 for none.
+char CharOfKey(int16_t key, bool shift) {
+    if (key >= 'A' && key <= 'Z') return char(shift ? key : key - 'A' + 'a');
+    if (key >= '0' && key <= '9') return shift ? ShiftedDigit(char(key)) : char(key);
+    for (const CharKey& k : kPunctuationKeys)
+        if (k.key == key) return shift ? k.shifted : k.plain;
+    return 0;
+}
+
+template <class F>
+void ForEachCharKey(F&& f) {
+    for (int16_t key = 'A'; key <= 'Z'; ++key) f(key);
+    for (int16_t key = '0'; key <= '9'; ++key) f(key);
+    for (const CharKey& k : kPunctuationKeys) f(k.key);
+}
+
 void InsertChar(EditState& edit, char ch) {
     for (int16_t i = edit.lastIndex + 1; i > edit.cursor; --i) edit.buffer[size_t(i)] = edit.buffer[size_t(i - 1)];
     edit.buffer[size_t(edit.cursor)] = static_cast<unsigned char>(ch);
@@ -57,13 +73,24 @@ void InsertChar(EditState& edit, char ch) {
 }  // namespace
 
 int KeyToChar(char& out) {
+    // The key pressed first of those the program has not seen: text typed while the program
+    // was busy keeps its order, and each pass takes one character of it.
+    int16_t first = 0;
+    uint32_t firstOrder = 0;
+    ForEachCharKey([&](int16_t key) {
+        const uint32_t order = host::Get().PressOrder(key);
+        if (order != 0 && (firstOrder == 0 || order < firstOrder)) {
+            first = key;
+            firstOrder = order;
+        }
+    });
+    bool hit = false;
     char given = 0;
-    for (int16_t key = 'A'; key <= 'Z'; ++key)
-        if (KeyPressed(key, 1, 0, 1)) given = char(KeyDown(kShift) ? key : key - 'A' + 'a');
-    for (int16_t key = '0'; key <= '9'; ++key)
-        if (KeyPressed(key, 1, 0, 1)) given = KeyDown(kShift) ? ShiftedDigit(char(key)) : char(key);
-    for (const CharKey& k : kPunctuationKeys)
-        if (KeyPressed(k.key, 1, 0, 1)) given = KeyDown(kShift) ? k.shifted : k.plain;
+    ForEachCharKey([&](int16_t key) {
+        if (hit || (first != 0 && key != first) || !KeyPressed(key, 1, 0, 1)) return;
+        hit = true;
+        given = CharOfKey(key, KeyDown(kShift));
+    });
     if (given == 0) return 0;
     out = given;
     return 1;

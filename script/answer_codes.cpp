@@ -39,7 +39,7 @@ void WaitScriptLeave(ScriptRun& run) {
     redraw();
     while (!KeyDown('1') && !KeyDown('L') && !KeyDown(kEsc)) LoopPass("script leave", redraw);
     PlaySoundEffect("Click");
-    while (KeyDown('1') || KeyDown('L') || KeyDown(kEsc)) host::Get().Idle();
+    WaitUntilUp('1', 'L', kEsc);
     run.leave = true;
 }
 

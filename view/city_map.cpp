@@ -98,7 +98,7 @@ void ShowDurwichDistrict(int16_t district) {
         y = int16_t(y + 15);
     }
     Flip();
-    while (KeyDown(2)) host::Get().Idle();
+    WaitUntilUp(2);
     DrawDurwichMap(1);
 }
 

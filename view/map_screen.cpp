@@ -225,7 +225,7 @@ void ShowNpcInfo(int16_t x, int16_t y) {
         DrawSmallText(180, 210, where, kSmallBlack);
     }
     Flip();
-    while (KeyDown(2)) host::Get().Idle();
+    WaitUntilUp(2);
     DrawAutomap(1);
 }
 
@@ -271,7 +271,7 @@ void MapScreen() {
         if (AreaClicked(17, 17, 408, 408, 0, 1, 0, 1)) {
             const int16_t nx = int16_t(CursorPos.x - 10), ny = int16_t(CursorPos.y - 10);
             if (DeleteNotesAt(nx, ny)) {
-                while (KeyDown(1)) host::Get().Idle();
+                WaitUntilUp(1);
             } else if (const int16_t i = FindFreeNote(); i == -1) {
                 ShowMessage(100, 120, "Maximum of 500 notes", "reached. Delete some notes!");
             } else {

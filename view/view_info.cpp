@@ -42,10 +42,6 @@ std::string Dice(const int16_t (&dice)[3]) {
     return text;
 }
 
-void WaitWhileHeld(int32_t a, int32_t b = 0) {
-    while (KeyDown(a) || KeyDown(b)) host::Get().Idle();
-}
-
 // The second panel: what the hero's Perception reveals.
 void DrawMonsterLore(const Encounter& r, const MonsterRecord& m) {
     const int16_t p = GameState.Stats[kPerception];
@@ -118,7 +114,7 @@ void ShowMonsterInfo(int16_t, int16_t, int16_t e) {
     }
     DrawMonsterLore(r, m);
     Flip();
-    WaitWhileHeld(2);
+    WaitUntilUp(2);
 }
 
 void ShowHeroInfo() {
@@ -134,7 +130,7 @@ void ShowHeroInfo() {
                   kSmallBlack);
     if (aura) DrawSmallText(120, 247, "Active: Aura of " + std::string(kAuraNames[size_t(g.ActiveAura)]), kSmallBlue);
     Flip();
-    WaitWhileHeld(2, 'X');
+    WaitUntilUp(2, 'X');
 }
 
 void ViewRightClickInfo() {

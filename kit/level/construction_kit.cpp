@@ -133,7 +133,7 @@ void ShowKitOptionHelp(int16_t x, int16_t y, int16_t) {
         Flip();
     };
     draw();
-    while (KeyDown(2)) LoopPass("option help", draw);
+    while (KeyStillDown(2)) LoopPass("option help", draw);
 }
 
 namespace {

@@ -56,13 +56,45 @@ Headless& Headless::Release(int32_t key) { return Add(Step::Release, key); }
 Headless& Headless::Hold(int32_t key, int32_t polls) {
     return Add(Step::Press, key).Add(Step::ReleaseAfterPolls, key, polls);
 }
-Headless& Headless::QuickTap(int32_t key) { return Add(Step::QuickTap, key); }
+Headless& Headless::Burst(std::vector<KeyEvent> events) {
+    // The key the step may wait on sits where Release keeps its key.
+    const int32_t key = events.empty() ? 0 : events.front().key;
+    bursts_.push_back(std::move(events));
+    return Add(Step::Burst, key, int32_t(bursts_.size() - 1));
+}
+
+void Headless::DeliverBurst(const std::vector<KeyEvent>& events) {
+    for (const KeyEvent& ev : events) {
+        nowUs_ += uint64_t{ev.afterMs} * 1000;
+        if (ev.key == 0) continue;
+        if (ev.down) GoDown(ev.key & 0xFF);
+        else keys_.Up(ev.key & 0xFF, nowUs_);
+    }
+}
+Headless& Headless::AwaitScreen(std::string name) {
+    awaited_.push_back(std::move(name));
+    return Add(Step::AwaitScreen, int32_t(awaited_.size() - 1));
+}
 Headless& Headless::Wait(int32_t polls) { return Add(Step::Wait, polls); }
 Headless& Headless::MoveMouse(int32_t x, int32_t y) { return Add(Step::Move, x, y); }
 Headless& Headless::Click(int32_t x, int32_t y, int32_t button) { return MoveMouse(x, y).Tap(button); }
 Headless& Headless::PressAt(int32_t x, int32_t y, int32_t button) { return Add(Step::PressAt, button, x, y); }
 Headless& Headless::LoseFocus() { return Add(Step::Focus, kMsgKillFocus); }
 Headless& Headless::GainFocus() { return Add(Step::Focus, kMsgSetFocus); }
+
+std::vector<KeyEvent> Headless::Typing(std::string_view text, uint32_t gapMs) {
+    std::vector<KeyEvent> events;
+    for (char ch : text) {
+        int32_t key = 0;
+        bool shift = false;
+        if (!KeyForChar(ch, key, shift)) throw std::invalid_argument("Typing: no key for a character");
+        if (shift) events.push_back({kShift, true, events.empty() ? 0 : gapMs});
+        events.push_back({key, true, events.empty() || shift ? 0 : gapMs});
+        events.push_back({key, false});
+        if (shift) events.push_back({kShift, false});
+    }
+    return events;
+}
 
 Headless& Headless::Type(std::string_view text) {
     for (char ch : text) {
@@ -78,7 +110,7 @@ Headless& Headless::Type(std::string_view text) {
 }
 
 void Headless::GoDown(int32_t key) {
-    keys_.Down(key);
+    keys_.Down(key, nowUs_);
     press_.Pressed(key, cursor_, polls_);
 }
 
@@ -105,8 +137,16 @@ void Headless::Pump(int32_t testedKey) {
                 cursor_ = {e.b, e.c};
                 GoDown(k);
                 break;
+            case Step::Burst:
             case Step::Release:
-                if (keys_.Physical(k) && !keys_.ReadDown(k)) {
+                if (e.step == Step::Burst) {
+                    const std::vector<KeyEvent>& burst = bursts_[size_t(e.b)];
+                    if (burst.empty() || burst.front().down) {
+                        DeliverBurst(burst);
+                        break;
+                    }
+                }
+                if (keys_.Physical(k) && !keys_.Seen(k)) {
                     // A key the program never reads would hold the script up for ever.
                     if (++unreadPolls_ > idlePollLimit) {
                         unreadPolls_ = 0;
@@ -116,11 +156,19 @@ void Headless::Pump(int32_t testedKey) {
                     return;
                 }
                 unreadPolls_ = 0;
-                keys_.Up(k, nowUs_);
+                if (e.step == Step::Burst) DeliverBurst(bursts_[size_t(e.b)]);
+                else keys_.Up(k, nowUs_);
                 break;
-            case Step::QuickTap:
-                GoDown(k);
-                keys_.Up(k, nowUs_);
+            case Step::AwaitScreen:
+                if (screen_ != awaited_[size_t(e.a)]) {
+                    if (++unreadPolls_ > idlePollLimit) {
+                        unreadPolls_ = 0;
+                        throw ScriptEnded("the script waits for \"" + awaited_[size_t(e.a)] + "\" while \"" +
+                                          screen_ + "\" polls");
+                    }
+                    return;
+                }
+                unreadPolls_ = 0;
                 break;
             case Step::ReleaseAfterPolls:
             case Step::Wait: {
@@ -178,8 +226,25 @@ bool Headless::KeyDown(int32_t key) {
     return keys_.Read(key, nowUs_);
 }
 
+bool Headless::KeyStillDown(int32_t a, int32_t b, int32_t c) {
+    Pump(a);
+    return keys_.StillDown(a, b, c);
+}
+
+uint32_t Headless::PressOrder(int32_t key) {
+    Pump(key);
+    return keys_.NextPress(key, nowUs_);
+}
+
+void Headless::SetScreen(const char* name) {
+    if (screen_ == name) return;
+    keys_.NewScreen(drawnMark_);
+    screen_ = name;
+}
+
 Point Headless::Cursor() {
     Pump(0);
+    keys_.NewPass();
     press_.CursorRead(cursor_);
     return cursor_;
 }
@@ -206,6 +271,7 @@ uint32_t Headless::Ticks() {
 }
 
 void Headless::Present(const Surface& front) {
+    drawnMark_ = keys_.Mark();
     ++flips;
     if (!shown_.Same(front)) ++presented;
     nowUs_ += 16'667;

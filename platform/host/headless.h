@@ -28,6 +28,14 @@ struct TextRecord {
     int32_t x, y, colour;
 };
 
+// One key event of a burst: down or up, `afterMs` virtual milliseconds after the one before.
+// Key 0 is no key: only the time passes.
+struct KeyEvent {
+    int32_t key;
+    bool down;
+    uint32_t afterMs = 0;
+};
+
 struct Frame {
     int32_t width = 0, height = 0;
     std::vector<uint16_t> pixels;
@@ -48,7 +56,13 @@ public:
     Headless& Hold(int32_t key, int32_t polls);
     // Down and up again before the program next polls, as a quick tap comes between two reads
     // of a busy loop: the press is held for the next read of that key.
-    Headless& QuickTap(int32_t key);
+    Headless& QuickTap(int32_t key) { return Burst({{key, true}, {key, false}}); }
+    // Presses and releases that come while the program is busy: all of them at its next poll,
+    // in order, the clock moving on by each one's afterMs first. A burst that begins with the
+    // release of a key held waits, as Release does, until the program has seen it down.
+    Headless& Burst(std::vector<KeyEvent> events);
+    // Holds the script until the program polls on the screen of that name.
+    Headless& AwaitScreen(std::string name);
     Headless& Wait(int32_t polls);
     Headless& MoveMouse(int32_t x, int32_t y);
     Headless& Click(int32_t x, int32_t y, int32_t button = 1);
@@ -59,6 +73,9 @@ public:
     Headless& PressAt(int32_t x, int32_t y, int32_t button = 1);
     // Taps the keys of a text on a US layout, with Shift where needed, a loop pass apart.
     Headless& Type(std::string_view text);
+    // The events of a text typed as a typing tool types it on a US layout: Shift down around
+    // each key that needs it, `gapMs` from one key to the next.
+    static std::vector<KeyEvent> Typing(std::string_view text, uint32_t gapMs);
     Headless& LoseFocus();
     Headless& GainFocus();
 
@@ -102,23 +119,28 @@ public:
         shown_.Forget();
     }
     bool KeyDown(int32_t key) override;
+    bool KeyStillDown(int32_t a, int32_t b, int32_t c) override;
+    uint32_t PressOrder(int32_t key) override;
     Point Cursor() override;
     bool PeekMessage(Message& message) override;
     void PostMessage(Message message) override;
     uint32_t Ticks() override;
     void Idle() override { Rest(); }
     void Present(const Surface& front) override;
-    void FrontChanged(const Surface& front) override { pacer_.FrontChanged(front); }
+    void FrontChanged(const Surface& front) override {
+        drawnMark_ = keys_.Mark();
+        pacer_.FrontChanged(front);
+    }
     void PlayWave(std::string_view name, const uint8_t* data, size_t size) override;
     void PlayWaveFile(const std::string& path) override { effects.push_back(path); }
     void MediaCommand(std::string_view command) override { mediaCommands.emplace_back(command); }
     void TextDrawn(std::string_view text, int32_t x, int32_t y, int32_t colour) override;
-    void SetScreen(const char* name) override { screen_ = name; }
+    void SetScreen(const char* name) override;
 
     std::string windowTitle;
 
 private:
-    enum class Step : uint8_t { Press, PressAt, Release, ReleaseAfterPolls, QuickTap, Wait, Move, Focus };
+    enum class Step : uint8_t { Press, PressAt, Release, ReleaseAfterPolls, Burst, AwaitScreen, Wait, Move, Focus };
     struct Entry {
         Step step;
         int32_t a = 0, b = 0, c = 0;
@@ -127,12 +149,15 @@ private:
     // program asks for (0 when it asks for the cursor or a message).
     void Pump(int32_t testedKey);
     void GoDown(int32_t key);
+    void DeliverBurst(const std::vector<KeyEvent>& events);
     void ShowFrontIfDue(bool resting);
     void Rest();
     void Capture(const Surface& front);
     Headless& Add(Step step, int32_t a = 0, int32_t b = 0, int32_t c = 0);
 
     std::vector<Entry> steps_;
+    std::vector<std::vector<KeyEvent>> bursts_;
+    std::vector<std::string> awaited_;
     size_t next_ = 0;
     int32_t waitLeft_ = -1;
     KeyTaps keys_;
@@ -143,7 +168,8 @@ private:
     uint64_t unreadPolls_ = 0;
     uint64_t scriptEndUs_ = nowUs_;
     uint64_t polls_ = 0;
-    const char* screen_ = "no screen";
+    std::string screen_ = "no screen";
+    uint32_t drawnMark_ = 0;  // the input that had come when the program last drew
     Pacer pacer_;
     ShownFrame shown_;
     PressHold press_{64};  // in polls: longer than a loop pass takes to test its buttons

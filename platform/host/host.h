@@ -55,7 +55,15 @@ public:
     virtual void CloseDisplay() = 0;
 
     // Input queries pump pending events first, so a wait for a release always ends.
+    // Down for this read: may take the key's next press, each press being seen once.
     virtual bool KeyDown(int32_t virtualKey) = 0;
+    // A press already seen of any of the keys (0 for none) still down: takes releases, never
+    // a new press, so a wait for a release leaves the press that follows it to the next read.
+    // A press of one of the keys made while another was down is waited for with it.
+    virtual bool KeyStillDown(int32_t a, int32_t b, int32_t c) = 0;
+    // The order of the key's next unseen press (an earlier press has a lower number), 0 when
+    // there is none: typed text is taken in the order it was typed.
+    virtual uint32_t PressOrder(int32_t virtualKey) = 0;
     virtual Point Cursor() = 0;
     virtual bool PeekMessage(Message& message) = 0;
     virtual void PostMessage(Message message) = 0;
@@ -87,8 +95,9 @@ public:
         (void)text, (void)x, (void)y, (void)colour;
     }
 
-    // Which screen is polling; the headless back end names it when its script has run out.
-    virtual void SetScreen(const char* name) { (void)name; }
+    // Which screen is polling. Presses its loop had not seen when another screen was drawn
+    // are gone; the headless back end names it when its script has run out.
+    virtual void SetScreen(const char* name) = 0;
 };
 
 void Install(Backend* backend);

@@ -1,80 +1,95 @@
-// What a read of a key sees. A key pressed and released before any read asked for it (a quick
-// tap between two polls of a busy loop) is not lost: the press is held for the next read that
-// asks for that key, once, and the read after it sees the release, so a hit test's wait for
-// the release ends and a second tap shows as a second press. A key that is held reads as it is.
-// Mouse buttons and the modifier keys keep only a short hold: a click away from every button,
-// or Ctrl tapped on its own, must not act on a later screen. Times are the back end's (µs).
+// What a read of a key sees. The presses and releases of the keyboard are kept in the order
+// they came, and a read takes at most one of them: a press is seen once, by the next read that
+// asks for that key, however quickly it was let go, and the read after it sees the release. A
+// key held down reads as it is. Around that:
+// - A wait for a release takes releases only: a press that came after it is the next read's.
+// - A read does not see a press while an earlier press of another key that the program reads
+//   (in this loop pass or the last) is unseen, so keys act in the order they were pressed; the
+//   taps of keys it does not read that came before a press it sees are passed over, and gone.
+// - Shift, Ctrl and Alt read as they were when the press last seen went down (until the next
+//   loop pass); before that, as they are, or as they were for a press still unseen.
+// - A press belongs to the screen on show: presses the program had not seen when it drew the
+//   next screen are gone (a key held across stays down).
+// - Presses of a key the program no longer reads go after a second; a mouse click keeps
+//   50 ms, and two clicks between reads are one: a click away from every button must not
+//   act on a later one.
+// Times are the back end's (µs).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace host {
 
 class KeyTaps {
 public:
-    static constexpr uint64_t kTapHoldUs = 1'000'000;  // long past any step, short of a new screen
+    static constexpr uint64_t kTapHoldUs = 1'000'000;
     static constexpr uint64_t kClickHoldUs = 50'000;
+    static constexpr size_t kMostPresses = 512;
 
-    void Down(int32_t key) {
-        if (!Valid(key)) return;
-        if (!keys_[key].down) keys_[key].readDown = false;
-        keys_[key].down = true;
-    }
-    // The key went up; a press no read saw is held.
-    void Up(int32_t key, uint64_t now) {
-        if (!Valid(key)) return;
-        Key& k = keys_[key];
-        if (k.down && !k.readDown) {
-            const bool shortHold = Short(key);
-            if (!shortHold || k.taps == 0) k.taps = uint8_t(k.taps < 255 ? k.taps + 1 : 255);
-            k.tapAt = now;
-        }
-        k.down = false;
-    }
-    // The key went up and what no read saw of it is gone (a press the program had its chance at).
-    void Forget(int32_t key) {
-        if (!Valid(key)) return;
-        keys_[key].down = false;
-        keys_[key].taps = 0;
-    }
-    // Is the key down for this read?
-    bool Read(int32_t key, uint64_t now) {
-        if (!Valid(key)) return false;
-        Key& k = keys_[key];
-        if (k.releaseOwed) {
-            k.releaseOwed = false;
-            return false;
-        }
-        if (k.taps > 0 && now > k.tapAt + (Short(key) ? kClickHoldUs : kTapHoldUs)) k.taps = 0;
-        if (k.taps > 0) {
-            --k.taps;
-            k.releaseOwed = true;
-            return true;
-        }
-        if (k.down) k.readDown = true;
-        return k.down;
-    }
-    // Down now, and whether a read has seen this press.
-    bool Physical(int32_t key) const { return Valid(key) && keys_[key].down; }
-    bool ReadDown(int32_t key) const { return Valid(key) && keys_[key].readDown; }
+    void Down(int32_t key, uint64_t now);
+    void Up(int32_t key, uint64_t now);
+    // Up, and what no read saw of the key is gone.
+    void Forget(int32_t key);
+    // Is the key down for this read? May take its next press.
+    bool Read(int32_t key, uint64_t now);
+    // Is a press already seen of any of these keys (0 for none) still down? Takes releases,
+    // never a new press; but a press of one of them made while another was down is part of
+    // the same press, and is waited for too.
+    bool StillDown(int32_t a, int32_t b = 0, int32_t c = 0);
+    // The order number of the key's next unseen press, 0 when there is none; counts as a read.
+    uint32_t NextPress(int32_t key, uint64_t now);
+    // A loop pass begins (the cursor is read).
+    void NewPass();
+    // What has come so far; a new screen drawn after it passes it to NewScreen.
+    uint32_t Mark() const { return order_; }
+    void NewScreen(uint32_t mark);
     // Focus lost: every key is up and nothing is held.
-    void Clear() {
-        for (Key& k : keys_) k = Key{};
-    }
+    void Clear();
+
+    bool Physical(int32_t key) const;
+    // The key is down and a read has seen its press (modifiers always count as seen).
+    bool Seen(int32_t key) const;
 
 private:
-    static bool Valid(int32_t key) { return key > 0 && key < 256; }
-    static bool Short(int32_t key) {
-        return key == 1 || key == 2 || key == 4 || (key >= 16 && key <= 18) || (key >= 160 && key <= 165);
-    }
-    struct Key {
-        bool down = false;      // as the keyboard has it now
-        bool readDown = false;  // a read has seen the present (or last) press
-        bool releaseOwed = false;
-        uint8_t taps = 0;  // presses no read has seen, each shown once
-        uint64_t tapAt = 0;
+    struct Event {
+        uint32_t order;
+        int16_t key;
+        bool down;
+        uint8_t mods;  // Shift, Ctrl and Alt as they were
+        uint64_t at;
     };
+    struct Key {
+        bool down = false;    // as the keyboard has it
+        bool seen = false;    // as the program has seen it
+        bool dropUp = false;  // its press was not kept, nor will its release be
+        uint32_t readPass = 0;
+        uint64_t readAt = 0;
+    };
+
+    static bool Valid(int32_t key) { return key > 0 && key < 256; }
+    static uint8_t ModifierBit(int32_t key);
+    static bool Mouse(int32_t key) { return key == 1 || key == 2 || key == 4; }
+    uint8_t ModsDown() const;
+    bool ReadModifier(int32_t key) const;
+    std::vector<Event>::iterator FirstOf(int32_t key);
+    bool Pending(int32_t key, bool down) const;
+    bool LastState(int32_t key) const;
+    bool EarlierPressRead(const Event& press) const;
+    void PassOver(const Event& press);
+    bool DownAt(int32_t key, uint32_t order);
+    bool TakeRelease(int32_t key);
+    void Expire(int32_t key, uint64_t now);
+    void DropBefore(int32_t key, uint64_t at, uint32_t order);
+    void MarkRead(int32_t key, uint64_t now);
+
     Key keys_[256];
+    std::vector<Event> events_;  // unseen, oldest first
+    uint32_t order_ = 0;
+    uint32_t pass_ = 2;
+    uint8_t context_ = 0;
+    bool hasContext_ = false;
 };
 
 }  // namespace host

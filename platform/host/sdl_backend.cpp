@@ -171,17 +171,30 @@ public:
 
     bool KeyDown(int32_t key) override {
         Pump();
-        if (key <= 0 || key > 255) return false;
-        switch (key) {
-            case 16: return ReadEither(160, 161);
-            case 17: return ReadEither(162, 163);
-            case 18: return ReadEither(164, 165);
-            default: return Read(key);
-        }
+        const uint64_t now = NowUs();
+        if (press_.Held(key, now)) return false;
+        return keys_.Read(key, now);
+    }
+
+    bool KeyStillDown(int32_t a, int32_t b, int32_t c) override {
+        Pump();
+        return keys_.StillDown(a, b, c);
+    }
+
+    uint32_t PressOrder(int32_t key) override {
+        Pump();
+        return keys_.NextPress(key, NowUs());
+    }
+
+    void SetScreen(const char* name) override {
+        if (screen_ == name) return;
+        keys_.NewScreen(drawnMark_);
+        screen_ = name;
     }
 
     Point Cursor() override {
         Pump();
+        keys_.NewPass();
         press_.CursorRead(cursor_);
         return cursor_;
     }
@@ -211,6 +224,7 @@ public:
 
     // A frame equal to the one on show is not presented again; the pacing stays the same.
     void Present(const Surface& front) override {
+        drawnMark_ = keys_.Mark();
         if (!shown_.Same(front)) Show(front);
         lastFront_ = &front;
         // Paced to 60 frames a second where the display has no vertical sync.
@@ -220,6 +234,7 @@ public:
     }
 
     void FrontChanged(const Surface& front) override {
+        drawnMark_ = keys_.Mark();
         lastFront_ = &front;
         pacer_.FrontChanged(front);
     }
@@ -369,21 +384,8 @@ private:
         }
     }
 
-    // Both sides are read, so each is marked seen.
-    bool ReadEither(int32_t left, int32_t right) {
-        const bool l = Read(left);
-        const bool r = Read(right);
-        return l || r;
-    }
-
-    bool Read(int32_t vk) {
-        const uint64_t now = NowUs();
-        if (press_.Held(vk, now)) return false;
-        return keys_.Read(vk, now);
-    }
-
     void SetKey(int32_t vk, bool down, uint64_t now) {
-        if (down) keys_.Down(vk);
+        if (down) keys_.Down(vk, now);
         else keys_.Up(vk, now);
     }
 
@@ -401,6 +403,8 @@ private:
     Mix_Chunk* fileChunk_ = nullptr;
     Mix_Music* tune_ = nullptr;
     KeyTaps keys_;
+    std::string screen_;
+    uint32_t drawnMark_ = 0;  // the input that had come when the program last drew
     Point cursor_;
     PressHold press_{kPressHoldUs};
     std::deque<Message> queue_;

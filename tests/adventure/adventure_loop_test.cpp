@@ -3,14 +3,17 @@
 #include <filesystem>
 #include <functional>
 #include <tuple>
+#include <vector>
 
 #include "adventure/adventure_loop.h"
 #include "adventure/time_loop.h"
 #include "adventure/wilderness.h"
+#include "data/options.h"
 #include "data/save_slots.h"
 #include "data/square_kinds.h"
 #include "frontend/title.h"
 #include "hero/item_instances.h"
+#include "platform/keys.h"
 #include "tests/adventure/adventure_test.h"
 
 namespace fs = std::filesystem;
@@ -259,6 +262,36 @@ TEST_F(AdventureLoopTest, QuickTapsBetweenTwoReadsAreNotLost) {
     host.Wait(3000);
     Play();
     EXPECT_EQ(Square(), std::tuple(34, 25));
+}
+
+// A key pressed, then, while the program acts on it and waits for its release, let go and
+// tapped again and again, a millisecond apart: every press acts once.
+std::vector<host::KeyEvent> TapsAfterAPress(int key, int presses) {
+    std::vector<host::KeyEvent> events = {{key, false, 1}};
+    for (int i = 1; i < presses; ++i) events.insert(events.end(), {{key, true, 1}, {key, false, 1}});
+    return events;
+}
+
+TEST_F(AdventureLoopTest, AWaitForAReleaseLeavesTheNextPress) {
+    GameState.CarefulStep = 1;  // one step a press
+    host.AwaitScreen("adventure").Press(kRight).Burst(TapsAfterAPress(kRight, 9)).Wait(3000);
+    host.Press('K').Burst(TapsAfterAPress('K', 3)).Wait(300);
+    host.Press(kTab).Burst(TapsAfterAPress(kTab, 3)).Wait(300);
+    Play();
+    EXPECT_EQ(Square(), std::tuple(34, 25));
+    EXPECT_EQ(GameState.CarefulStep, 0u);  // toggled three times
+    EXPECT_EQ(GameState.SidePanelMode, 0);  // round the three modes
+}
+
+// Twelve taps come at once; each step takes 100 ms of the game delay, so the last are read
+// over a second after they came: the loop goes on reading the key, and they are kept.
+TEST_F(AdventureLoopTest, ABurstOfTapsIsReadToTheEnd) {
+    Options.GameDelay = 50;
+    std::vector<host::KeyEvent> taps;
+    for (int i = 0; i < 12; ++i) taps.insert(taps.end(), {{kDown, true, 1}, {kDown, false, 1}});
+    host.AwaitScreen("adventure").Burst(taps).Wait(5000);
+    Play();
+    EXPECT_EQ(Square(), std::tuple(25, 37));
 }
 
 }  // namespace

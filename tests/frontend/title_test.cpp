@@ -3,11 +3,13 @@
 #include "frontend/title.h"
 
 #include <tuple>
+#include <vector>
 
 #include "data/game_state.h"
 #include "data/level.h"
 #include "data/save_slots.h"
 #include "platform/display.h"
+#include "platform/keys.h"
 #include "tests/frontend/frontend_test.h"
 
 namespace fs = std::filesystem;
@@ -118,6 +120,25 @@ TEST_F(TitleTest, EveryLabelInPlaceAndEveryButtonOpensItsScreen) {
     EXPECT_EQ(CountShown("Hotkey: C"), 2u);
     for (const char* page : {"INTRODUCTION:", "CHARACTER CREATION", "GAME SETTINGS:", "HELP FILES:", "CREDITS:"})
         EXPECT_EQ(CountShown(page), 1u) << page;
+}
+
+// A press that no page read is gone with its page: the sixth Next of five pages, and Esc
+// after it, typed quickly, leave the title menu as it was.
+TEST_F(TitleTest, APressThePagesLeftUnreadDoesNotReachTheMenu) {
+    WriteOptions(1);
+    std::vector<uint8_t> intro(4650, 0);
+    for (int page = 0; page < 5; ++page) intro[size_t(6 + 440 * page)] = 'A';  // a first line on five pages
+    for (int i = 0; i < 11; ++i) PutI16(intro, 4408 + 2 * i, -1);  // no pictures, no tune
+    WriteBytes("Mod/GameData/GameIntro.dat", intro);
+    TapKey('O');
+    std::vector<host::KeyEvent> keys;
+    for (int i = 0; i < 6; ++i) keys.insert(keys.end(), {{'N', true, 12}, {'N', false, 1}});
+    keys.insert(keys.end(), {{kEsc, true, 12}, {kEsc, false, 1}});
+    host.AwaitScreen("objective").Burst(keys).AwaitScreen("title menu");
+    TapKey(kEsc);
+    RunProgram();
+    EXPECT_EQ(CountShown("PAGE : "), 5u);
+    EXPECT_FALSE(TextShown(host, "CHARACTER CREATION"));
 }
 
 TEST_F(TitleTest, NoWorldMapWhenTheCampaignHasNone) {

@@ -271,10 +271,13 @@ TEST_F(HeroBoxesTest, EveryBreakdownAddsUpToTheValueShown) {
 }
 
 TEST_F(HeroBoxesTest, BoxesStayWhileTheButtonIsHeld) {
+    // The click that opens a box is read by the panel's test, which does not wait.
     host.Hold(1, 40);
+    ASSERT_TRUE(KeyDown(1));
     ShowStatBreakdown(2, 120, 140);
     EXPECT_TRUE(host.ScriptDone());  // it stayed for all the polls the button was down
     host.Hold(2, 40);
+    ASSERT_TRUE(KeyDown(2));
     ShowStatHelp(2, 120, 140);
     EXPECT_TRUE(host.ScriptDone());
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "data/monster_records.h"
 #include "data/text_field.h"
@@ -319,6 +320,18 @@ TEST_F(EventDialogsTest, OneLineTextsInTheirLines) {
             for (int r = 0; r < 10; ++r)
                 if (t != c.text || r != c.line) { EXPECT_EQ(Line(t, r), "") << c.type << " " << t << " " << r; }
     }
+}
+
+// A name typed by a typing tool while the dialog is busy, read late and all at once: each
+// letter with the Shift it was typed with, in the order typed, Enter last.
+TEST_F(EventDialogsTest, TextTypedQuicklyKeepsItsShiftAndItsOrder) {
+    Make(kShop);
+    ClickAt(125, 153);
+    std::vector<host::KeyEvent> keys = host::Headless::Typing("Gorm's Goods", 80);
+    keys.insert(keys.end(), {{kEnter, true, 80}, {kEnter, false, 1}});
+    host.AwaitScreen("text entry").Burst(keys).AwaitScreen("event editor");
+    Edit();
+    EXPECT_EQ(Line(1, 0), "Gorm's Goods");
 }
 
 TEST_F(EventDialogsTest, TheAnswerNeedsACharacterAndSurvivesItsTextEditor) {

@@ -36,6 +36,8 @@ public:
     bool OpenDisplay() override { return inner_.OpenDisplay(); }
     void CloseDisplay() override { inner_.CloseDisplay(); }
     bool KeyDown(int32_t key) override { return inner_.KeyDown(key); }
+    bool KeyStillDown(int32_t a, int32_t b, int32_t c) override { return inner_.KeyStillDown(a, b, c); }
+    uint32_t PressOrder(int32_t key) override { return inner_.PressOrder(key); }
     host::Point Cursor() override {
         Decide();
         return inner_.Cursor();

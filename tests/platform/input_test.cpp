@@ -164,7 +164,9 @@ TEST_F(InputTest, DelayAndMoveKeyRelease) {
         EXPECT_GE(host.NowMs() - t0, 250u);
         EXPECT_LE(host.NowMs() - t0, 250u + 16u);  // within a frame, though the host rests longer
         EXPECT_EQ(host.rests.back(), 10u);
+        // A diagonal step read both of its keys.
         host.Press(37).Press(104).Wait(5).Release(37).Release(104);
+        ASSERT_TRUE(KeyDown(37) && KeyDown(104));
         SkipNextRedraw = 0;
         WaitMoveKeyRelease(-1, -1);
         EXPECT_TRUE(host.ScriptDone());

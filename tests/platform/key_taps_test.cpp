@@ -1,16 +1,17 @@
-// What reads of a key see of quick taps, held keys, mouse clicks and modifiers.
+// What reads of a key see of quick taps, held keys, waits for a release, modifiers, new
+// screens and mouse clicks.
 #include "platform/host/key_taps.h"
 #include "platform/keys.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 namespace {
 
-// One step of a case: 'D' down, 'U' up, 'F' forget, 'C' clear, or a read 'R' with the
-// result it must give; at a time in milliseconds.
+// One step of a case, at a time in milliseconds: 'D' down, 'U' up, 'F' forget, 'C' clear,
+// 'P' a new loop pass, 'S' a new screen drawn now; or what a read must give: 'R' a read,
+// 'W' a wait for the release, 'O' whether an unseen press waits.
 struct Step {
     char op;
     int32_t key;
@@ -22,6 +23,8 @@ struct Case {
     const char* name;
     std::vector<Step> steps;
 };
+
+constexpr int32_t kG = 'G', kO = 'O', kN = 'N', kU = 'U';
 
 TEST(KeyTapsTest, ReadsSeeEveryPressOnce) {
     const Case cases[] = {
@@ -46,7 +49,95 @@ TEST(KeyTapsTest, ReadsSeeEveryPressOnce) {
           {'R', kRight, 21},
           {'R', kRight, 22, true},
           {'R', kRight, 23, true}}},
+        {"a wait for the release leaves the press after it to the next read",
+         {{'D', kRight, 0},
+          {'R', kRight, 1, true},
+          {'U', kRight, 2},
+          {'D', kRight, 3},
+          {'U', kRight, 4},
+          {'W', kRight, 5},
+          {'W', kRight, 6},
+          {'R', kRight, 7, true},
+          {'W', kRight, 8},
+          {'R', kRight, 9}}},
+        {"a wait takes no press of a key not seen down",
+         {{'D', 'K', 0}, {'U', 'K', 1}, {'W', 'K', 2}, {'R', 'K', 3, true}, {'W', 'K', 4}, {'R', 'K', 5}}},
+        {"a held key is waited for until it comes up",
+         {{'D', kTab, 0}, {'R', kTab, 1, true}, {'W', kTab, 2, true}, {'U', kTab, 3}, {'W', kTab, 4}}},
         {"a tap no read asks for within a second is gone", {{'D', kRight, 0}, {'U', kRight, 5}, {'R', kRight, 1200}}},
+        {"taps of a key read all along are kept, however long they wait",
+         {{'R', kDown, 0},
+          {'D', kDown, 1},
+          {'U', kDown, 2},
+          {'D', kDown, 3},
+          {'U', kDown, 4},
+          {'D', kDown, 5},
+          {'U', kDown, 6},
+          {'R', kDown, 600, true},
+          {'R', kDown, 1200},
+          {'R', kDown, 1800, true},
+          {'R', kDown, 2400},
+          {'R', kDown, 3000, true},
+          {'R', kDown, 3600}}},
+        {"a letter typed with Shift reads Shift, the next letter not, however late",
+         {{'D', kShift, 0},
+          {'D', kG, 1},
+          {'U', kG, 2},
+          {'U', kShift, 3},
+          {'D', kO, 80},
+          {'U', kO, 81},
+          {'R', kG, 300, true},
+          {'W', kG, 301},
+          {'R', kShift, 302, true},
+          {'P', 0, 303},
+          {'R', kO, 304, true},
+          {'W', kO, 305},
+          {'R', kShift, 306}}},
+        {"Shift held over two letters reads down for both",
+         {{'D', kShift, 0},
+          {'D', kG, 1},
+          {'U', kG, 2},
+          {'D', kO, 3},
+          {'U', kO, 4},
+          {'U', kShift, 5},
+          {'R', kG, 100, true},
+          {'R', kShift, 101, true},
+          {'P', 0, 102},
+          {'R', kO, 103, true},
+          {'R', kShift, 104, true},
+          {'P', 0, 105},
+          {'R', kShift, 106}}},
+        {"Ctrl tapped with a key reads down before that key is read, and after",
+         {{'D', kCtrl, 0},
+          {'D', kU, 1},
+          {'U', kU, 2},
+          {'U', kCtrl, 3},
+          {'R', kCtrl, 200, true},
+          {'R', kU, 201, true},
+          {'R', kCtrl, 202, true},
+          {'P', 0, 203},
+          {'R', kCtrl, 204}}},
+        {"Ctrl tapped on its own does not wait for a letter", {{'D', kCtrl, 0}, {'U', kCtrl, 5}, {'R', kCtrl, 100}}},
+        {"keys are seen in the order they were pressed",
+         {{'R', kEnter, 0},
+          {'O', kG, 0},
+          {'P', 0, 1},
+          {'D', kG, 2},
+          {'U', kG, 3},
+          {'D', kEnter, 4},
+          {'U', kEnter, 5},
+          {'R', kEnter, 10},
+          {'O', kG, 11, true},
+          {'R', kG, 12, true},
+          {'R', kEnter, 13, true}}},
+        {"a tap of a key not read of late does not hold the next back, and is passed over",
+         {{'D', 'X', 0}, {'U', 'X', 1}, {'D', kEnter, 2}, {'U', kEnter, 3}, {'R', kEnter, 10, true}, {'R', 'X', 11}}},
+        {"a key held is not passed over",
+         {{'D', 'X', 0}, {'D', kEnter, 2}, {'U', kEnter, 3}, {'R', kEnter, 10, true}, {'R', 'X', 11, true}}},
+        {"a tap is gone when another screen is drawn",
+         {{'D', kN, 0}, {'U', kN, 1}, {'S', 0, 2}, {'R', kN, 3}, {'D', kN, 4}, {'U', kN, 5}, {'R', kN, 6, true}}},
+        {"a key held across a new screen stays down",
+         {{'D', kRight, 0}, {'S', 0, 1}, {'R', kRight, 2, true}, {'U', kRight, 3}, {'R', kRight, 4}}},
         {"a quick click is held 50 ms",
          {{'D', kLeftButton, 0}, {'U', kLeftButton, 1}, {'R', kLeftButton, 30, true}, {'R', kLeftButton, 31}}},
         {"a quick click not read in 50 ms is gone",
@@ -59,8 +150,6 @@ TEST(KeyTapsTest, ReadsSeeEveryPressOnce) {
           {'R', kLeftButton, 10, true},
           {'R', kLeftButton, 11},
           {'R', kLeftButton, 12}}},
-        {"Ctrl tapped on its own does not wait for a letter",
-         {{'D', kCtrl, 0}, {'U', kCtrl, 5}, {'R', kCtrl, 100}}},
         {"a press forgotten unread is gone", {{'D', kRight, 0}, {'F', kRight, 5}, {'R', kRight, 6}}},
         {"focus lost clears what is held", {{'D', kRight, 0}, {'U', kRight, 5}, {'C', 0, 6}, {'R', kRight, 7}}},
         {"keys out of range read up", {{'D', 0, 0}, {'R', 0, 1}, {'D', 300, 2}, {'R', 300, 3}}},
@@ -71,10 +160,14 @@ TEST(KeyTapsTest, ReadsSeeEveryPressOnce) {
             const Step& s = c.steps[i];
             const uint64_t us = s.ms * 1000;
             switch (s.op) {
-                case 'D': keys.Down(s.key); break;
+                case 'D': keys.Down(s.key, us); break;
                 case 'U': keys.Up(s.key, us); break;
                 case 'F': keys.Forget(s.key); break;
                 case 'C': keys.Clear(); break;
+                case 'P': keys.NewPass(); break;
+                case 'S': keys.NewScreen(keys.Mark()); break;
+                case 'W': EXPECT_EQ(keys.StillDown(s.key), s.down) << c.name << ", step " << i; break;
+                case 'O': EXPECT_EQ(keys.NextPress(s.key, us) != 0, s.down) << c.name << ", step " << i; break;
                 default: EXPECT_EQ(keys.Read(s.key, us), s.down) << c.name << ", step " << i; break;
             }
         }

@@ -97,6 +97,7 @@ void KeyTaps::Down(int32_t key, uint64_t now) {
     Key& k = keys_[key];
     if (k.down) return;
     k.down = true;
+    k.pressAt = now;
     if (ModifierBit(key)) return;
     if ((Mouse(key) && Pending(key, true)) || events_.size() >= kMostPresses) {
         k.dropUp = true;
@@ -116,6 +117,12 @@ void KeyTaps::Up(int32_t key, uint64_t now) {
         return;
     }
     if (LastState(key)) events_.push_back({++order_, int16_t(key), false, 0, now});
+}
+
+void KeyTaps::Repeat(int32_t key, uint64_t now) {
+    if (!Valid(key) || !keys_[key].down || now >= keys_[key].pressAt + kMergedTapUs) return;
+    Up(key, now);
+    Down(key, now);
 }
 
 void KeyTaps::Forget(int32_t key) {

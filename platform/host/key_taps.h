@@ -28,8 +28,15 @@ public:
     static constexpr uint64_t kClickHoldUs = 50'000;
     static constexpr size_t kMostPresses = 512;
 
+    // Below this, a repeat of a key held is not the system's auto-repeat (which waits longer).
+    static constexpr uint64_t kMergedTapUs = 100'000;
+
     void Down(int32_t key, uint64_t now);
     void Up(int32_t key, uint64_t now);
+    // The system repeats a key held down. A window system may take a release and a press that
+    // come within a millisecond or two for a repeat: one that comes that soon after the key's
+    // press is a release and a new press.
+    void Repeat(int32_t key, uint64_t now);
     // Up, and what no read saw of the key is gone.
     void Forget(int32_t key);
     // Is the key down for this read? May take its next press.
@@ -64,6 +71,7 @@ private:
         bool down = false;    // as the keyboard has it
         bool seen = false;    // as the program has seen it
         bool dropUp = false;  // its press was not kept, nor will its release be
+        uint64_t pressAt = 0;
         uint32_t readPass = 0;
         uint64_t readAt = 0;
     };

@@ -337,7 +337,9 @@ private:
                 case SDL_KEYDOWN:
                 case SDL_KEYUP: {
                     int32_t vk = VirtualKeyOfScancode(ev.key.keysym.scancode);
-                    if (vk > 0 && vk < 256) SetKey(vk, ev.type == SDL_KEYDOWN, now);
+                    if (vk <= 0 || vk >= 256) break;
+                    if (ev.type == SDL_KEYDOWN && ev.key.repeat) keys_.Repeat(vk, now);
+                    else SetKey(vk, ev.type == SDL_KEYDOWN, now);
                     break;
                 }
                 case SDL_MOUSEBUTTONDOWN:

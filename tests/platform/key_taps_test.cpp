@@ -9,7 +9,8 @@
 
 namespace {
 
-// One step of a case, at a time in milliseconds: 'D' down, 'U' up, 'F' forget, 'C' clear,
+// One step of a case, at a time in milliseconds: 'D' down, 'U' up, 'T' the system's repeat of a
+// key held, 'F' forget, 'C' clear,
 // 'P' a new loop pass, 'S' a new screen drawn now; or what a read must give: 'R' a read,
 // 'W' a wait for the release, 'O' whether an unseen press waits.
 struct Step {
@@ -134,6 +135,20 @@ TEST(KeyTapsTest, ReadsSeeEveryPressOnce) {
          {{'D', 'X', 0}, {'U', 'X', 1}, {'D', kEnter, 2}, {'U', kEnter, 3}, {'R', kEnter, 10, true}, {'R', 'X', 11}}},
         {"a key held is not passed over",
          {{'D', 'X', 0}, {'D', kEnter, 2}, {'U', kEnter, 3}, {'R', kEnter, 10, true}, {'R', 'X', 11, true}}},
+        {"a repeat soon after the press is a release and a press merged; a later one the key held",
+         {{'D', 'K', 0},
+          {'T', 'K', 2},
+          {'U', 'K', 3},
+          {'D', kRight, 10},
+          {'T', kRight, 500},
+          {'T', kRight, 540},
+          {'U', kRight, 600},
+          {'R', 'K', 700, true},
+          {'R', 'K', 701},
+          {'R', 'K', 702, true},
+          {'R', 'K', 703},
+          {'R', kRight, 704, true},
+          {'R', kRight, 705}}},
         {"a tap is gone when another screen is drawn",
          {{'D', kN, 0}, {'U', kN, 1}, {'S', 0, 2}, {'R', kN, 3}, {'D', kN, 4}, {'U', kN, 5}, {'R', kN, 6, true}}},
         {"a key held across a new screen stays down",
@@ -162,6 +177,7 @@ TEST(KeyTapsTest, ReadsSeeEveryPressOnce) {
             switch (s.op) {
                 case 'D': keys.Down(s.key, us); break;
                 case 'U': keys.Up(s.key, us); break;
+                case 'T': keys.Repeat(s.key, us); break;
                 case 'F': keys.Forget(s.key); break;
                 case 'C': keys.Clear(); break;
                 case 'P': keys.NewPass(); break;

@@ -1,7 +1,8 @@
 // The default module's rules as a player meets them: every reward gives once, every shop line
-// costs something, every skill offered at creation has a use in the campaign, and the texts
-// read right. Each check also runs on a deliberately broken copy of the module, which it must
-// catch.
+// costs something, every skill offered at creation has a use in the campaign, the texts read
+// right, and its places and goods are what they look: somewhere to rest on every level, rides
+// that go somewhere, lakes with their shores round them, trade goods worth trading. Each check
+// also runs on a deliberately broken copy of the module, which it must catch.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -17,6 +18,7 @@
 
 #include "adventure/encounters.h"
 #include "adventure/wilderness.h"
+#include "art/tile_roles.h"
 #include "data/campaign_tables.h"
 #include "data/item_records.h"
 #include "data/level.h"
@@ -396,6 +398,33 @@ std::vector<std::string> PictureFaults() {
     return faults;
 }
 
+// ---------------------------------------------------------------- places and goods
+
+// A lake piece shows its shore on just the sides where no water lies next to it: open water
+// inside, a shore only round the edge.
+std::vector<std::string> LakeFaults() {
+    std::vector<std::string> faults;
+    for (int16_t level : ModuleLevels()) {
+        if (LoadLevel(level, 1, 0) != 1) continue;
+        auto shoreAt = [](int x, int y) {
+            if (!OnMap(x, y)) return -1;
+            const int s = x * 50 + y;
+            return LakeShore(CurrentLevel.TopLayer[s] != 0 ? CurrentLevel.TopLayer[s] : CurrentLevel.BottomLayer[s]);
+        };
+        for (int x = 0; x < 50; ++x)
+            for (int y = 0; y < 50; ++y) {
+                const int shore = shoreAt(x, y);
+                if (shore < 0) continue;
+                const int land = (shoreAt(x, y - 1) < 0 ? kShoreNorth : 0) | (shoreAt(x + 1, y) < 0 ? kShoreEast : 0) |
+                                 (shoreAt(x, y + 1) < 0 ? kShoreSouth : 0) | (shoreAt(x - 1, y) < 0 ? kShoreWest : 0);
+                if (shore != land)
+                    faults.push_back(At(level, x, y) + ": a shore of sides " + std::to_string(shore) + " where land is at " +
+                                     std::to_string(land));
+            }
+    }
+    return faults;
+}
+
 // ---------------------------------------------------------------- the checks
 
 struct Check {
@@ -408,6 +437,7 @@ const Check kChecks[] = {
     {"skills", SkillsWithoutUse},
     {"texts", TextSlips},
     {"pictures", PictureFaults},
+    {"lakes", LakeFaults},
 };
 
 class CampaignRulesTest : public CampaignTest {
@@ -499,6 +529,13 @@ TEST_F(CampaignRulesTest, EveryKindOfSlipIsCaught) {
         // Monster 9 is the giant spider, 11 the Barrow Knight.
         {"a spider as dark as the crypt's floor", "pictures", [] { MonsterTable[9].MonsterPicture = 1052; }},
         {"a knight two squares tall", "pictures", [] { MonsterTable[11].MonsterPicture = 1192; }},
+        {"a lake all shores", "lakes",
+         [] {
+             Break(kVale, [] {
+                 for (int16_t& tile : CurrentLevel.BottomLayer)
+                     if (tile == LakeTile(0)) tile = LakeTile(kShoreSouth);
+             });
+         }},
     };
     for (const auto& s : slips) {
         SCOPED_TRACE(s.slip);

@@ -39,7 +39,6 @@ enum EventType : int16_t {
     kPush = 1275,
     kCrack = 1266,
     kStatPlus = 1272,
-    kFloorText = 1283,
     kActivateScript = 1330,
 };
 
@@ -120,12 +119,6 @@ Event Trigger(Cond active, Change first, int16_t sound, int16_t score, Change se
     AddChange(w, 8, second);
     w.push_back({14, score});
     return Make(kTrigger, w);
-}
-
-Event FloorText(Change stepped, int16_t rune) {
-    Words w{{4, rune}, {5, 0}, {6, 0}};
-    AddChange(w, 1, stepped);
-    return Make(kFloorText, w);
 }
 
 Event SimpleDoor(int16_t kind) { return Make(kSimpleDoor, {{1, kind}, {2, 0}, {3, -1}}); }

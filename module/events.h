@@ -34,9 +34,6 @@ Event StepText(Cond active, Change then, int16_t xp = 0, int16_t quest = -1, int
 Event Runes(std::array<int16_t, 5> symbols, int16_t tile);
 Event Heraldry(int16_t sign, int16_t tile);
 Event Trigger(Cond active, Change first, int16_t sound, int16_t score, Change second = {});
-// Words on the floor, shown by the map view: Text[1] line 0 and a rune; stepping on them
-// changes the flag.
-Event FloorText(Change stepped, int16_t rune);
 
 // Doors. Door kinds: 0 wooden, 1 reinforced, 2 stone, 3 iron, 5 portcullis, 6 grate.
 constexpr int16_t kDoorOpen = 0, kDoorClosed = 2, kDoorLocked = 3;

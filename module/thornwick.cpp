@@ -2,6 +2,7 @@
 // vaults, a training hall, a seer, the elder who gives the main quest, a hunter with a side
 // quest, and people who talk. The road east leaves the map for the vale.
 #include "campaign.h"
+#include "data/square_kinds.h"
 #include "events.h"
 #include "script_lines.h"
 
@@ -196,14 +197,14 @@ LevelPlan ThornwickPlan() {
         "TT,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,TT",
         "TT,,,,,,,,,,,,,,..,,,,,,,,,,,,,,,,%%%%%%%%%%%,,,TT",
         "TT,############,..,########,,,,,,,%qqqqqqqqq%*,,TT",
-        "TT,#bi______bb#,..,#bb__bb#,,,,,,,%qqqqpqqqy%,*,TT",
-        "TT,#__________#,..,#__s___#,,,,,,,%qqqqqqqqq%,,,TT",
-        "TT,#____t_t___#,..,#______#,,,,,,,%qaqqqqqqq%,,,TT",
-        "TT,#__________DW..,#______#,,,,,,,%qqqqqqqqq%,,,TT",
-        "TT,#__________#,..,#______#,,,,,,,%qqqqqqqqq%,,,TT",
-        "TT,#____t_____#,..,#______#,,,,,,,%qqqqqqqqq%,,,TT",
-        "TT,#__________#,..,###D####,,,,,,,%qqqqqqqqq%,,,TT",
-        "TT,#P_____nn_Y#,..,,,,.,,,,,,,,,,,%%%%D%%%%%%,,,TT",
+        "TT,#bi======bb#,..,#bb__bb#,,,,,,,%qqqqpqqqy%,*,TT",
+        "TT,#==========#,..,#__s___#,,,,,,,%qqqqqqqqq%,,,TT",
+        "TT,#====t=t===#,..,#______#,,,,,,,%qaqqqqqqq%,,,TT",
+        "TT,#==========DW..,#______#,,,,,,,%qqqqqqqqq%,,,TT",
+        "TT,#==========#,..,#______#,,,,,,,%qqqqqqqqq%,,,TT",
+        "TT,#====t=====#,..,#______#,,,,,,,%qqqqqqqqq%,,,TT",
+        "TT,#==========#,..,###D####,,,,,,,%qqqqqqqqq%,,,TT",
+        "TT,#P=====nn=Y#,..,,,,.,,,,,,,,,,,%%%%D%%%%%%,,,TT",
         "TT,############,..,,,,.,,,*,,,,,,,,,,,.,,,,,,,,,TT",
         "TT,,*,,,,,,,,,,,..,,,,.,,,,,,,,,,,,,,,.,,,,,,,,,TT",
         "TT,,,*,,,,,,,,,,..l....u...u...l,,,,,,.,,,,,,,,,TT",
@@ -246,6 +247,7 @@ LevelPlan ThornwickPlan() {
         {'E', 4, 0, 1294},        // where the road leaves the map
         {'#', 28},                // brick walls
         {'_', 11},                // plank floors
+        {'=', 11, 0, kSafeRestAccess},  // the inn's floor, where a guest may rest
         {'%', 80},                // the temple's stone walls
         {'q', 12},                // the temple's tiled floor
         {'~', 200, 0, 1300},      // the pond, shallow enough to wade

@@ -1,8 +1,9 @@
 // The vale of Thornwick, a wilderness level: the road from the town to the Barrow Hills,
 // the Wolfwood where the hunter's wolves den, chance meetings in the woods, lakes, and a
-// campsite.
+// campsite where one may rest.
 #include "art/tile_roles.h"
 #include "campaign.h"
+#include "data/square_kinds.h"
 #include "events.h"
 
 using namespace campaign;
@@ -42,9 +43,9 @@ LevelPlan ValePlan() {
         "A,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,hhhhhAAA",
         "A,,,,,,,FFFFF,,,,,,,,,,,,,,,,,,,,,,,,,,,,,hhhhhAAA",
         "A,,,,,,,FFFFF,,,,,,,,,,,,,,,,,,,,,,,,,,,,,hhhhhAAA",
-        "AA,,,,,,FFFFF,,,,,,,,,,,,,,,,,,,,,,,,,,,,,hhhhhAAA",
-        "AA,,,,,,FFFFF,,,,,,,,,c,,,,,,,,,,,,,,,,,,,hhhhhAAA",
-        "AA,,,,,,,,,,,,,,,,,,,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
+        "AA,,,,,,FFFFF,,,,,,,,sss,,,,,,,,,,,,,,,,,,hhhhhAAA",
+        "AA,,,,,,FFFFF,,,,,,,,scs,,,,,,,,,,,,,,,,,,hhhhhAAA",
+        "AA,,,,,,,,,,,,,,,,,,,sss,,,,FFFFFFFFFFFFF,,,,,,AAA",
         "AA,,,,,,,,,,[^^^^^],,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
         "AA,,,,,,,,,,{~~~~~},,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
         "AA,,,,,,,,,,{~~~~~},,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
@@ -79,6 +80,7 @@ LevelPlan ValePlan() {
         {']', LakeTile(kShoreNorth | kShoreEast)},
         {')', LakeTile(kShoreSouth | kShoreEast)},
         {'(', LakeTile(kShoreSouth | kShoreWest)},
+        {'s', 1965, 0, kSafeRestAccess},            // the grass round the campfire, safe to rest on
         {'h', 1988},                // the Barrow Hills
         {'-', 1965, 1972},          // the road, west to east
         {'1', 1965, 1996},          // bends of the road

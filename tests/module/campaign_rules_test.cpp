@@ -24,6 +24,7 @@
 #include "data/level.h"
 #include "data/monster_records.h"
 #include "data/skill_bonus.h"
+#include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "events/shop.h"
 #include "hero/hero_names.h"
@@ -400,6 +401,28 @@ std::vector<std::string> PictureFaults() {
 
 // ---------------------------------------------------------------- places and goods
 
+// Squares where the Rest button lets the hero rest: some on every level, for he spends time
+// between fights on each, and none beside a monster's start or a battle's square.
+std::vector<std::string> RestFaults() {
+    std::vector<std::string> faults;
+    for (int16_t level : ModuleLevels()) {
+        if (LoadLevel(level, 1, 0) != 1) continue;
+        int places = 0;
+        for (int x = 0; x < 50; ++x)
+            for (int y = 0; y < 50; ++y) {
+                if (CurrentLevel.AccessLayer[x * 50 + y] != kSafeRestAccess) continue;
+                ++places;
+                for (int dx = -1; dx <= 1; ++dx)
+                    for (int dy = -1; dy <= 1; ++dy)
+                        if (const EventRecord* e = EventAt(x + dx, y + dy);
+                            e && (e->Word[0] == kMonsterEvent || e->Word[0] == kWildernessCombatEvent))
+                            faults.push_back(At(level, x, y) + ": a place to rest beside a fight");
+            }
+        if (places == 0) faults.push_back("level " + std::to_string(level) + " has no place to rest");
+    }
+    return faults;
+}
+
 // A lake piece shows its shore on just the sides where no water lies next to it: open water
 // inside, a shore only round the edge.
 std::vector<std::string> LakeFaults() {
@@ -437,6 +460,7 @@ const Check kChecks[] = {
     {"skills", SkillsWithoutUse},
     {"texts", TextSlips},
     {"pictures", PictureFaults},
+    {"rest", RestFaults},
     {"lakes", LakeFaults},
 };
 
@@ -529,6 +553,23 @@ TEST_F(CampaignRulesTest, EveryKindOfSlipIsCaught) {
         // Monster 9 is the giant spider, 11 the Barrow Knight.
         {"a spider as dark as the crypt's floor", "pictures", [] { MonsterTable[9].MonsterPicture = 1052; }},
         {"a knight two squares tall", "pictures", [] { MonsterTable[11].MonsterPicture = 1192; }},
+        {"no place to rest in the vale", "rest",
+         [] {
+             Break(kVale, [] {
+                 for (int16_t& access : CurrentLevel.AccessLayer)
+                     if (access == kSafeRestAccess) access = kFreeAccess;
+             });
+         }},
+        {"a place to rest beside a monster", "rest",
+         [] {
+             Break(kHalls, [] {
+                 for (int s = 0; s < kSquareCount; ++s)
+                     if (EventGrid[size_t(s)] && EventGrid[size_t(s)]->Word[0] == kMonsterEvent) {
+                         CurrentLevel.AccessLayer[s + 1] = kSafeRestAccess;
+                         return;
+                     }
+             });
+         }},
         {"a lake all shores", "lakes",
          [] {
              Break(kVale, [] {

@@ -14,7 +14,6 @@ enum EventType : int16_t {
     kComplexDoor = 1234,
     kSecretDoor = 1235,
     kPortal = 1236,
-    kModuleAccess = 1238,
     kOneItem = 1240,
     kItemsCache = 1241,
     kChest = 1242,
@@ -40,6 +39,7 @@ enum EventType : int16_t {
     kCrack = 1266,
     kStatPlus = 1272,
     kActivateScript = 1330,
+    kCoach = 1664,
 };
 
 using Words = std::vector<std::pair<int, int16_t>>;
@@ -157,14 +157,13 @@ Event PitBottom(int16_t spottedFlag, int16_t level, int16_t x, int16_t y, int16_
     return Make(kPit, {{9, spottedFlag}, {10, level}, {12, x}, {13, y}, {14, 1}, {15, climbAgility}});
 }
 
-Event ModuleBoard(std::array<ModuleCard, 6> cards, int16_t npc) {
-    Words w{{22, npc}};
-    for (int i = 0; i < 6; ++i) {
-        w.push_back({4 + i, cards[size_t(i)].module});
-        w.push_back({10 + i, cards[size_t(i)].flag});
-        w.push_back({16 + i, cards[size_t(i)].value});
+Event Coach(int16_t npc, std::array<CoachStop, 5> stops) {
+    Words w{{1, npc}};
+    for (int i = 0; i < 5; ++i) {
+        const CoachStop& s = stops[size_t(i)];
+        w.insert(w.end(), {{2 + i, s.cost}, {8 + i, s.level}, {14 + i, s.x}, {20 + i, s.y}, {26 + i, s.flag}});
     }
-    return Make(kModuleAccess, w);
+    return Make(kCoach, w);
 }
 
 Event OneItem(Cond live, int16_t slotFlag, Loot loot, int16_t tile) {

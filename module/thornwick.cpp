@@ -318,9 +318,10 @@ LevelPlan ThornwickPlan() {
         {'S', '.', PushText(999).Say({"THORNWICK", "", "Inn: north-west", "Shop: north", "Temple: north-east",
                                       "Town hall: west", "Bank: south-west", "Training hall: south",
                                       "Seer: south-east", "Vale road: east"})},
-        {'B', ',', ModuleBoard({{{0}, {1, flag::kBarrowFound, 1}, {-1}, {-1}, {-1}, {-1}}}, npc::kCoachman)
-                       .Say({"A carter leans on his", "cart. 'Where to? I know", "the way to the barrow,",
-                             "once you have been.'"})},
+        {'B', ',', Coach(npc::kCoachman, {{{flag::kBarrowFound, 5, kBarrowHalls, 5, 25}}})
+                       .Say({"The Sunken Barrow"})
+                       .Else({"A carter leans on his", "cart. 'The barrow? I'd", "take you, for five gold,",
+                              "if anyone knew where its", "door was. Find it, and", "come back to me.'"})},
     };
     p.scripts = {ElderScript(), HunterScript(), GuardScript(), ChildScript(), BeggarScript(), AcolyteScript()};
     p.exits = {{2, kVale, 1, 25}};

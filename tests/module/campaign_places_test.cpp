@@ -103,4 +103,50 @@ TEST_F(CampaignPlacesTest, TheShrinesStoneCarriesItsWord) {
     EXPECT_FALSE(TextShown(host, "REST"));
 }
 
+// The carter offers only a ride elsewhere: before the barrow is found he says so; once it is,
+// a ride there takes the hero there and costs its price.
+TEST_F(CampaignPlacesTest, TheCartersRideGoesSomewhereOrHeSaysWhyNot) {
+    TeleportHero(kThornwick, 0, 43, 26, 1);
+    GameState.HeroGold = 20;
+    host.texts.clear();
+    TapKey('L');
+    Run([] { RunSquareEvent(44, 26, 1, 0); });
+    EXPECT_TRUE(TextShown(host, "if anyone knew where its"));
+    EXPECT_FALSE(TextShown(host, "Were would you like"));
+    EXPECT_EQ(GameState.CurrentLevelNumber, kThornwick);
+
+    SetGameFlag(kBarrowFound, 1);
+    host.texts.clear();
+    ClickAt(480, 162);
+    TapKey('Y');
+    Run([] { RunSquareEvent(44, 26, 1, 0); });
+    EXPECT_TRUE(TextShown(host, "The Sunken Barrow"));
+    EXPECT_EQ(std::tuple(GameState.CurrentLevelNumber, GameState.HeroX, GameState.HeroY, GameState.HeroGold),
+              std::tuple(kHalls, 5, 25, 15));
+}
+
+// The carter as the map view draws him: dressed for the road, not in a wizard's black, and
+// with no orb of light on a staff.
+TEST_F(CampaignPlacesTest, TheCarterLooksTheCarter) {
+    ASSERT_EQ(LoadLevel(kThornwick, 1, 0), 1u);
+    const EventRecord* coach = EventAt(44, 26);
+    ASSERT_NE(coach, nullptr);
+    for (int16_t picture : {coach->Word[1], int16_t(coach->Word[1] + 1)}) {
+        const Surface* figure = MonsterPictures[size_t(picture)];
+        int orb = 0, drawn = 0;
+        double light = 0;
+        for (int32_t y = 0; y < figure->height; ++y)
+            for (int32_t x = 0; x < figure->width; ++x) {
+                const uint16_t p = figure->Row(y)[x];
+                if (figure->keyed && p == figure->key) continue;
+                const int r = (p >> 11) << 3, g = ((p >> 5) & 63) << 2, b = (p & 31) << 3;
+                ++drawn;
+                light += 0.3 * r + 0.59 * g + 0.11 * b;
+                orb += b > 200 && g > 160 && r < 180;
+            }
+        EXPECT_EQ(orb, 0) << picture;
+        EXPECT_GE(light / drawn, 68.0) << picture << ": a figure in dark clothes";
+    }
+}
+
 }  // namespace

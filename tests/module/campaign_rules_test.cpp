@@ -423,6 +423,36 @@ std::vector<std::string> RestFaults() {
     return faults;
 }
 
+// A ride goes somewhere the hero cannot simply stand: every place a coach or a board offers lies
+// on another level; a coach says so while it offers none, and a board always offers one.
+std::vector<std::string> TravelFaults() {
+    std::vector<std::string> faults;
+    ForEachEvent([&](int16_t level, int x, int y, const EventRecord& e) {
+        const std::string at = At(level, x, y);
+        if (e.Word[0] == 1664) {
+            bool withheld = false;
+            for (int i = 0; i < 5; ++i) {
+                if (e.Word[26 + i] < 1) continue;  // never offered
+                withheld = true;                   // until its flag is set
+                if (e.Word[8 + i] == level) faults.push_back(at + ": a coach to its own level");
+            }
+            if (withheld && FieldText(e.Text[1][0]).empty())
+                faults.push_back(at + ": a coach that says nothing while it offers no place");
+        }
+        if (e.Word[0] == 1238) {
+            bool always = false;
+            for (int i = 0; i < 6; ++i) {
+                const int16_t card = e.Word[4 + i];
+                if (card < 0 || card >= int16_t(ModuleTable.size())) continue;
+                if (ModuleTable[size_t(card)].ModuleStart[0] == level) faults.push_back(at + ": a board to its own level");
+                always = always || e.Word[10 + i] < 1;
+            }
+            if (!always) faults.push_back(at + ": a board that may offer nothing");
+        }
+    });
+    return faults;
+}
+
 // A lake piece shows its shore on just the sides where no water lies next to it: open water
 // inside, a shore only round the edge.
 std::vector<std::string> LakeFaults() {
@@ -461,6 +491,7 @@ const Check kChecks[] = {
     {"texts", TextSlips},
     {"pictures", PictureFaults},
     {"rest", RestFaults},
+    {"travel", TravelFaults},
     {"lakes", LakeFaults},
 };
 
@@ -568,6 +599,13 @@ TEST_F(CampaignRulesTest, EveryKindOfSlipIsCaught) {
                          CurrentLevel.AccessLayer[s + 1] = kSafeRestAccess;
                          return;
                      }
+             });
+         }},
+        {"a coach to where it stands", "travel", [] { Break(kThornwick, [] { Find(1664)->Word[8] = kThornwick; }); }},
+        {"a coach with nothing to say", "travel",
+         [] {
+             Break(kThornwick, [] {
+                 for (auto& line : Find(1664)->Text[1]) SetFieldText(line, "");
              });
          }},
         {"a lake all shores", "lakes",

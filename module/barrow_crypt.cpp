@@ -32,7 +32,7 @@ LevelPlan BarrowCryptPlan() {
     LevelPlan p;
     p.number = kBarrowCrypt;
     p.name = "Sunken Barrow: crypt";
-    p.zoneNames = {"The crypt of the wardens", "", "", "", "", ""};
+    p.zoneNames = {"The wardens' crypt", "", "", "", "", ""};
     p.rows = {
         "##################################################",
         "##################################################",

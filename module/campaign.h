@@ -17,7 +17,8 @@ namespace item {
 constexpr int16_t kHealing = 1, kGreaterHealing = 2, kAntidote = 5;
 constexpr int16_t kFirstGem = 20;  // nine gems, 20..28
 constexpr int16_t kOpening = 68;   // what a knock uses
-constexpr int16_t kKeyring = 76, kRope = 94, kHolySymbol = 96, kWolfPelt = 114;
+constexpr int16_t kKeyring = 76, kRope = 94, kHolySymbol = 96;
+constexpr int16_t kWolfPelt = 115;  // a pelt whose number makes it worth ten gold
 constexpr int16_t kBoneKey = 125, kCryptKey = 126;
 constexpr int16_t kPrimer = 148, kChronicle = 149;  // books 0 and 1
 constexpr int16_t kLetter = 187;                    // every new hero carries it

@@ -149,4 +149,26 @@ TEST_F(CampaignPlacesTest, TheCarterLooksTheCarter) {
     }
 }
 
+// Every zone's name, written on the location panel, ends on the parchment of its scroll.
+TEST_F(CampaignPlacesTest, ZoneNamesStayOnTheLocationScroll) {
+    GameState.SidePanelMode = 2;
+    for (int16_t level : ModuleLevels()) {
+        ASSERT_EQ(LoadLevel(level, 1, 0), 1u);
+        for (int16_t zone = 0; zone < 6; ++zone)
+            for (int16_t s = 0; s < kSquareCount; ++s) {
+                if (CurrentLevel.ZoneLayer[s] != zone) continue;
+                GameState.HeroX = int16_t(s / 50);
+                GameState.HeroY = int16_t(s % 50);
+                host.texts.clear();
+                DrawLocationPanel();
+                for (const host::TextRecord& t : host.texts) {
+                    if (t.y != 180) continue;
+                    EXPECT_LE(t.x + kSmallAdvance * int32_t(t.text.size()), kSideScrollTextRight)
+                        << "level " << level << " zone " << zone << ": " << t.text;
+                }
+                break;
+            }
+    }
+}
+
 }  // namespace

@@ -29,6 +29,7 @@
 #include "events/shop.h"
 #include "hero/hero_names.h"
 #include "hero/item_types.h"
+#include "hero/item_value.h"
 #include "platform/display.h"
 #include "platform/host/surface.h"
 #include "tests/module/campaign_test.h"
@@ -478,6 +479,18 @@ std::vector<std::string> LakeFaults() {
     return faults;
 }
 
+// Trade goods are "Valuable trade commodity!": each one a hero can come by is worth ten gold.
+std::vector<std::string> CheapTradeGoods() {
+    std::vector<std::string> faults;
+    for (const auto& [item, places] : ItemsToBeHad()) {
+        const int16_t type = ItemTable[size_t(item)].ItemType;
+        if (type == kTradeGoods && ItemValue(type, item, 0, 0, 0) < 10)
+            faults.push_back(ItemName(item) + " at " + places.front() + " is worth " +
+                             std::to_string(ItemValue(type, item, 0, 0, 0)) + " gp");
+    }
+    return faults;
+}
+
 // ---------------------------------------------------------------- the checks
 
 struct Check {
@@ -493,6 +506,7 @@ const Check kChecks[] = {
     {"rest", RestFaults},
     {"travel", TravelFaults},
     {"lakes", LakeFaults},
+    {"prices", CheapTradeGoods},
 };
 
 class CampaignRulesTest : public CampaignTest {
@@ -614,6 +628,11 @@ TEST_F(CampaignRulesTest, EveryKindOfSlipIsCaught) {
                  for (int16_t& tile : CurrentLevel.BottomLayer)
                      if (tile == LakeTile(0)) tile = LakeTile(kShoreSouth);
              });
+         }},
+        {"a wolf pelt worth two gold", "prices",
+         [] {
+             ItemTable[114].ItemType = kTradeGoods;
+             MonsterTable[3].MonsterDeathItem[0] = 114;
          }},
     };
     for (const auto& s : slips) {

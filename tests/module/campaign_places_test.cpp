@@ -171,4 +171,14 @@ TEST_F(CampaignPlacesTest, ZoneNamesStayOnTheLocationScroll) {
     }
 }
 
+// The map picture of the module names the town, the vale and the barrow as their levels name
+// their first zones.
+TEST_F(CampaignPlacesTest, TheWorldMapNamesThePlaces) {
+    for (int16_t level : {kThornwick, kVale, kHalls}) {
+        ASSERT_EQ(LoadLevel(level, 1, 0), 1u);
+        const std::string name(FieldText(CurrentLevel.ZoneNames[0]));
+        EXPECT_TRUE(BigTextOn(WorldMapSurfaces[0], name)) << name;
+    }
+}
+
 }  // namespace

@@ -149,6 +149,15 @@ void HeldWeapon(Layer& L, const Fr& f, int weapon, float hx, float hy, float deg
             L.Fill(arc, C(0x8A5A2A));
             break;
         }
+        case kWeaponWhip: {  // a driver's whip: a short stock, the lash curling back from its tip
+            line(-0.04f, 0.22f, 0.02f, wood);
+            const V2 p = at(0.22f);
+            Path lash{{{f.X(p.x), f.Y(p.y)}, {f.X(p.x + 0.1f), f.Y(p.y - 0.05f)}, {f.X(p.x + 0.17f), f.Y(p.y + 0.04f)},
+                       {f.X(p.x + 0.13f), f.Y(p.y + 0.16f)}, {f.X(p.x + 0.04f), f.Y(p.y + 0.2f)}},
+                      f.S(0.012f) + 0.3f};
+            L.Fill(lash, C(0x3A2414));
+            break;
+        }
         case kWeaponClaws:
             for (int k = -1; k <= 1; ++k) {
                 const V2 p = at(0.0f);

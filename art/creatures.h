@@ -27,7 +27,7 @@ enum Beast : uint8_t {
 enum Weapon : uint8_t {
     kWeaponNone, kWeaponSword, kWeaponAxe, kWeaponClub, kWeaponSpear, kWeaponStaff, kWeaponBow,
     kWeaponDagger, kWeaponClaws, kWeaponMace, kWeaponFlail, kWeaponTrident, kWeaponWand, kWeaponScythe,
-    kWeaponHammer, kWeaponBigSword, kWeaponBigAxe, kWeaponPolearm,
+    kWeaponHammer, kWeaponBigSword, kWeaponBigAxe, kWeaponPolearm, kWeaponWhip,
 };
 
 // Parts added to a plan.

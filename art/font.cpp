@@ -102,6 +102,19 @@ void DrawSparkle(Image& img, int x0, int y0) {
 
 }  // namespace
 
+void DrawBigFontText(Image& img, const Image& fontSheet, int x, int y, std::string_view text, int row) {
+    for (char ch : text) {
+        const int c = static_cast<unsigned char>(ch) - kFirstChar;
+        if (ch != ' ' && c >= 0 && c < kCharCount)
+            for (int gy = 0; gy < 18; ++gy)
+                for (int gx = 0; gx < 10; ++gx) {
+                    const uint32_t p = fontSheet.Get(11 * c + 1 + gx, 19 * row + 1 + gy);
+                    if (p != kKeyColour) img.Set(x + gx, y + gy, p);
+                }
+        x += 10;
+    }
+}
+
 Image BuildFontSheet(const std::string& fontDir) {
     FT_Library lib;
     if (FT_Init_FreeType(&lib)) Fail("cannot start FreeType");

@@ -71,9 +71,9 @@ const Run kRuns[] = {
     {64, 65, kPills, 0}, {228, 228, kPills, 0xF0C020}, {82, 88, kJunk, 0}, {121, 122, kJunk, 0}, {197, 200, kJunk, 0},
     {94, 94, kRope, 0}, {95, 95, kBones, 0}, {96, 96, kHolySymbol, 0}, {98, 103, kNemesis, 0},
     {143, 145, kEffigy, 0}, {153, 155, kCharm, 0}, {43, 43, kBelt, 0},
-    // instruments, goods, herbs, lenses
+    // instruments, pelts, goods, herbs, lenses
     {108, 108, kLute, 0}, {109, 109, kFlute, 0}, {110, 110, kDrum, 0}, {111, 111, kHarp, 0}, {227, 227, kHorn, 0},
-    {114, 114, kPelt, 0x8A8A86}, {115, 116, kGoods, 0}, {203, 205, kHerb, 0}, {120, 120, kHerb, 0x40A030}, {185, 185, kGarlic, 0},
+    {114, 114, kPelt, 0x9A6A42}, {115, 115, kPelt, 0x8A8A86}, {116, 116, kPelt, 0xE4E0D6}, {203, 205, kHerb, 0}, {120, 120, kHerb, 0x40A030}, {185, 185, kGarlic, 0},
     {117, 117, kLens, 0xE03030}, {118, 118, kLens, 0x30C040}, {119, 119, kLens, 0x3060E0},
     // devices and the puzzle pieces
     {138, 138, kDeviceLight, 0}, {139, 141, kDevice, 0}, {142, 142, kRod, 0}, {156, 156, kBottle, 0xE0B040},

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make_art: cannot write %s\n", argv[1]);
         return 1;
     }
-    if (!art::BuildModuleBitmaps(argv[2], play)) {
+    if (!art::BuildModuleBitmaps(argv[2], play, argv[3])) {
         std::fprintf(stderr, "make_art: cannot write the module bitmaps into %s\n", argv[2]);
         return 1;
     }

@@ -1,5 +1,5 @@
-// The module's picture files: title, title-menu backdrop, win pages, world maps, objective
-// pictures and the custom tile sheet.
+// The module's picture files: title, title-menu backdrop, win pages, the campaign's map and two
+// more world maps, objective pictures and the custom tile sheet.
 #include <cstdio>
 
 #include "scenery.h"
@@ -341,6 +341,94 @@ Image WorldMap(uint32_t seed, float landBias) {
     return img;
 }
 
+// The campaign's own map: Thornwick in its pines, the vale road east past the Wolfwood and the
+// lakes to the Barrow Hills, mountains round it all, each place named in the game's big font.
+// The vale's places sit where its level has them (eight pixels to a square, from x 200).
+Image CampaignMap(const Image& font) {
+    const int W = 640, H = 480, mx0 = 14, my0 = 14, mx1 = 626, my1 = 434;
+    Image img(W, H, 0);
+    PaintParchment(img, 0, 0, W, H, 6301, 0.05f);
+    Layer L(W, H);
+    Rng r(6302);
+    auto vale = [](float sx, float sy) { return V2{200 + 8 * sx, 14 + 8.4f * sy}; };
+    // Lakes: a wash of blue inside an inked shore with a ripple line.
+    for (const auto& [c, rx, ry] : {std::tuple{vale(43, 8), 24.0f, 18.0f}, std::tuple{vale(15, 34), 32.0f, 19.0f}}) {
+        L.Fill(Ellipse(c.x, c.y, rx + 1.2f, ry + 1.2f), Rgb(0x3A2814));
+        L.Fill(Ellipse(c.x, c.y, rx, ry), Rgb(0x9AB8C0));
+        L.Fill(Ring(Ellipse(c.x, c.y, rx - 5, ry - 4), 0.5f), Rgb(0x6A8A98));
+    }
+    // The road: from the town's gate through the vale to the barrow, a dashed line in red ink.
+    const std::vector<V2> road = {{150, 228}, {vale(0, 25).x, 228}, vale(19, 25), vale(20, 24), vale(38, 24),
+                                  vale(39, 25), vale(44, 25)};
+    for (size_t k = 0; k + 1 < road.size(); ++k) {
+        const V2 a = road[k], b = road[k + 1];
+        const float len = Len(b.x - a.x, b.y - a.y);
+        for (float t = 0; t < len; t += 7) {
+            const float t1 = std::min(len, t + 4);
+            L.Fill(Seg(a.x + (b.x - a.x) * t / len, a.y + (b.y - a.y) * t / len, a.x + (b.x - a.x) * t1 / len,
+                       a.y + (b.y - a.y) * t1 / len, 0.9f),
+                   Rgb(0x8A3A1A));
+        }
+    }
+    // Woods, mountains and hills by where they stand, on a jittered grid.
+    auto within = [](V2 p, V2 a, V2 b) { return p.x >= a.x && p.x <= b.x && p.y >= a.y && p.y <= b.y; };
+    const std::pair<V2, V2> woods[] = {
+        {{24, 60}, {184, 200}}, {{24, 262}, {184, 410}},                       // the pines round Thornwick
+        {vale(24, 8), vale(37, 20)},                                           // the Wolfwood
+        {vale(2, 4), vale(14, 12)}, {vale(3, 38), vale(20, 45)}, {vale(28, 31), vale(40, 45)}, {vale(8, 27), vale(12, 29)},
+    };
+    for (int gy = my0 + 16; gy < my1 - 6; gy += 12)
+        for (int gx = mx0 + 10; gx < mx1 - 8; gx += 14) {
+            const V2 p{gx + (Hash01(gx, gy, 6303) - 0.5f) * 8, gy + (Hash01(gx, gy, 6304) - 0.5f) * 6};
+            const bool peak = p.y < 52 || p.y > 404 || p.x > 590;
+            if (peak) {
+                if (!within(p, {520, 360}, {640, 480}) && Hash01(gx, gy, 6305) < 0.85f) Mountain(L, p.x, p.y, 8);
+                continue;
+            }
+            for (const auto& [a, b] : woods)
+                if (within(p, a, b) && Hash01(gx, gy, 6306) < 0.8f) {
+                    TreeMark(L, p.x, p.y, 4.5f, p.x < 190 ? Rgb(0x3A6A2A) : Rgb(0x5A7A30));
+                    break;
+                }
+        }
+    for (int k = 0; k < 7; ++k) {  // the Barrow Hills
+        const V2 c = vale(42.5f + float(k % 2) * 2.5f, 19.5f + float(k) * 1.6f);
+        auto hill = Inter(Ellipse(c.x, c.y + 2, 11, 7), Box(c.x - 12, c.y - 8, c.x + 12, c.y + 3));
+        L.Fill(Grow(hill, 0.7f), Rgb(0x4A3018));
+        L.Fill(hill, Rgb(0xB8A070));
+    }
+    // The barrow: a great mound with a dark door and standing stones.
+    const V2 barrow = vale(45, 24.5f);
+    auto mound = Inter(Ellipse(barrow.x, barrow.y + 4, 18, 12), Box(barrow.x - 19, barrow.y - 9, barrow.x + 19, barrow.y + 5));
+    L.Fill(Grow(mound, 0.8f), Rgb(0x3A2410));
+    L.Fill(mound, Rgb(0x9A8A5A));
+    L.Fill(Union(Circle(barrow.x, barrow.y, 3.5f), Box(barrow.x - 3.5f, barrow.y, barrow.x + 3.5f, barrow.y + 5)), Rgb(0x1A120A));
+    for (float dx : {-15.0f, -9.0f, 9.0f, 15.0f}) L.Fill(Box(barrow.x + dx - 1.2f, barrow.y + 1, barrow.x + dx + 1.2f, barrow.y + 6), Rgb(0x5A5448));
+    // Thornwick: the temple's tower among the houses.
+    TownMark(L, 110, 226, true);
+    for (const V2 h : {V2{92, 232}, V2{128, 232}, V2{100, 218}, V2{122, 218}, V2{110, 240}}) TownMark(L, h.x, h.y, false);
+    CompassRose(L, 578, 408, 28);
+    Stamp(L, img, 0, 0);
+    // The names, each on a paler patch of the parchment so that it reads over the drawing.
+    const struct {
+        std::string_view name;
+        int cx, y;
+    } labels[] = {{"Thornwick", 110, 248}, {"Wolfwood", int(vale(31, 14).x), int(vale(31, 14).y) - 9},
+                  {"The vale of Thornwick", 300, 258}, {"The Sunken Barrow", 533, 262}};
+    for (const auto& l : labels) {
+        const int w = 10 * int(l.name.size()), x = std::min(l.cx - w / 2, mx1 - 6 - w);
+        Layer patch(W, H);
+        patch.Fill(Box(float(x - 5), float(l.y - 1), float(x + w + 5), float(l.y + 18), 5), Rgb(0xF2E6C4), 0.8f);
+        Stamp(patch, img, 0, 0);
+        DrawBigFontText(img, font, x, l.y, l.name, 5);
+    }
+    // The border of the map, and the plain band underneath it for the page controls.
+    PaintFrame(img, mx0 - 6, my0 - 6, mx1 - mx0 + 12, my1 - my0 + 12, 6);
+    PaintParchment(img, 8, 441, 624, 36, 6320, -0.05f);
+    PaintFrame(img, 4, 440, 632, 38, 4);
+    return img;
+}
+
 // ---------------------------------------------------------------- objective pictures
 
 // A small scene turned to sepia and set in an oval vignette on the page.
@@ -433,7 +521,7 @@ Image ObjectivePicture(int which) {
 
 }  // namespace
 
-bool BuildModuleBitmaps(const std::string& dir, const PlayArt& art) {
+bool BuildModuleBitmaps(const std::string& dir, const PlayArt& art, const std::string& fontDir) {
     auto write = [&](const std::string& name, Image image) {
         KeepOffKey(image);
         if (WriteBmp(dir + "/" + name, image)) return true;
@@ -441,7 +529,7 @@ bool BuildModuleBitmaps(const std::string& dir, const PlayArt& art) {
         return false;
     };
     bool ok = write("VexTitle.bmp", TitlePage()) && write("VexMenu.bmp", MenuPage()) && write("VexWin1.bmp", WinPage1()) &&
-              write("VexWin2.bmp", WinPage2()) && write("VexMap.bmp", WorldMap(6001, 0.0f)) &&
+              write("VexWin2.bmp", WinPage2()) && write("VexMap.bmp", CampaignMap(BuildFontSheet(fontDir))) &&
               write("VexMap2.bmp", WorldMap(6101, 0.05f)) && write("VexMap3.bmp", WorldMap(6201, -0.03f)) &&
               write("VexObj.bmp", ObjectivePicture(0));
     for (int i = 1; ok && i <= 4; ++i) ok = write("VexObj" + std::to_string(i) + ".bmp", ObjectivePicture(i));

@@ -449,7 +449,7 @@ std::vector<Look> Townsfolk() {
         Make(kPlanBiped, 0xD0A078, 0xA0A4B0, 0x4A3020, kHeadHuman, kWeaponSword, kArmour | kBeard),  // trainer
         Make(kPlanBiped, 0xE0B08A, 0x4A2A6A, 0x9AE0FF, kHeadHood, kWeaponWand, kRobe | kGlow),       // seer
         Make(kPlanBiped, 0xE0B08A, 0x8A1A1A, 0x1A1A1A, kHeadHuman, kWeaponNone, kHat),               // croupier
-        Make(kPlanBiped, 0xE0B08A, 0x4A3A2A, 0x2A2A2A, kHeadHuman, kWeaponStaff, kHat | kCape),      // coachman
+        Make(kPlanBiped, 0xD8A47C, 0xB8905A, 0x5A3A1E, kHeadHuman, kWeaponWhip, kHat | kBeard),       // coachman
         Make(kPlanBiped, 0xE0B08A, 0x5A5A6A, 0xB04020, kHeadHelm, kWeaponSpear, kShield),            // guard
         Make(kPlanBiped, 0xD0A078, 0x7A8A4A, 0xC8A050, kHeadHuman, kWeaponSpear, kHat),              // farmer
         Make(kPlanBiped, 0xE8C0A0, 0x6A2A8A, 0xD8B040, kHeadHuman, kWeaponNone, kCape | kLongHair),  // noble

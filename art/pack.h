@@ -48,7 +48,7 @@ bool WriteBmp(const std::string& path, const Image& image);
 // Defined by the sheet, module-bitmap and sound sources of the generator.
 struct PlayArt;
 void BuildSheets(Pack& pack, const std::string& fontDir, const PlayArt& art);
-bool BuildModuleBitmaps(const std::string& gameDataDir, const PlayArt& art);
+bool BuildModuleBitmaps(const std::string& gameDataDir, const PlayArt& art, const std::string& fontDir);
 void BuildSounds(Pack& pack);
 
 }  // namespace art

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "draw.h"
@@ -12,6 +13,9 @@ namespace art {
 
 // VFONT from the bitmap fonts in fontDir; prints an error and exits when they cannot be read.
 Image BuildFontSheet(const std::string& fontDir);
+// A text in the big font of that sheet, colour row 0 (teal) to 5 (black), letter for letter as
+// the game draws it: the same pixels, 10 to a letter.
+void DrawBigFontText(Image& img, const Image& fontSheet, int x, int y, std::string_view text, int row);
 
 // The 160 UiIcons pieces, 20 x 20 each, key-coloured where transparent.
 std::vector<Image> BuildUiIcons();

@@ -1,6 +1,7 @@
 // The default campaign's own tiles, first of the custom range that its custom.bmp carries: a
-// kneeling stone warden, stairs down and up (and up to daylight), a cave mouth, a carter's cart, a pantry, bones
-// strewn on the floor and a heap of skulls. Each is drawn to be known at a glance on the map.
+// kneeling stone warden, stairs down and up (and up to daylight), a cave mouth, a carter's
+// cart, a pantry, bones strewn on the floor, a heap of skulls and the shrine's stone where one
+// may rest. Each is drawn to be known at a glance on the map.
 #include "symbols.h"
 #include "tile_art.h"
 
@@ -120,6 +121,39 @@ void SkullHeap(Layer& L) {
         sym::Skull(L, p.x, p.y, 10, Darken(kBone, p.y > 20 ? 0.12f : 0.0f));
 }
 
+// A slab of pale stone set into the floor, the word REST cut into it: dark grooves with the
+// light catching their lower lips, as the runes of the rune stones are cut.
+void RestStone(Layer& L) {
+    const Col slab = Lighten(kGranite, 0.12f);
+    Solid(L, Box(2, 5, 30, 27, 3), slab, 2.5f, 0.5f);
+    L.Fill(Ring(Box(4.5f, 7.5f, 27.5f, 24.5f, 1.5f), 0.35f), Darken(slab, 0.3f));
+    // The letters as strokes in a box one unit wide and high, y down.
+    using Stroke = std::vector<V2>;
+    const std::vector<Stroke> letters[4] = {
+        {{{0, 1}, {0, 0}, {0.75f, 0}, {1, 0.18f}, {1, 0.34f}, {0.75f, 0.5f}, {0, 0.5f}}, {{0.45f, 0.5f}, {1, 1}}},
+        {{{1, 0}, {0, 0}, {0, 1}, {1, 1}}, {{0, 0.5f}, {0.7f, 0.5f}}},
+        {{{1, 0.12f}, {0.8f, 0}, {0.2f, 0}, {0, 0.15f}, {0, 0.36f}, {0.2f, 0.5f}, {0.8f, 0.5f}, {1, 0.64f}, {1, 0.86f},
+          {0.8f, 1}, {0.2f, 1}, {0, 0.88f}}},
+        {{{0, 0}, {1, 0}}, {{0.5f, 0}, {0.5f, 1}}},
+    };
+    const float w = 4.6f, h = 8.0f, gap = 1.7f, x0 = 16 - (4 * w + 3 * gap) / 2, y0 = 12;
+    auto word = [&](float dx, float dy, float half) {
+        return [=](float x, float y) {
+            float d = 1e9f;
+            for (int k = 0; k < 4; ++k)
+                for (const Stroke& s : letters[k]) {
+                    Path p{{}, half};
+                    for (V2 v : s) p.v.push_back({x0 + float(k) * (w + gap) + v.x * w + dx, y0 + v.y * h + dy});
+                    d = std::min(d, p(x, y));
+                }
+            return d;
+        };
+    };
+    L.Fill(word(0.6f, 0.6f, 0.75f), Lighten(slab, 0.35f));
+    L.Fill(word(0, 0, 0.75f), C(0x2E2A26));
+    L.Fill(word(-0.25f, -0.25f, 0.35f), Darken(slab, 0.55f));
+}
+
 struct CampaignTile {
     int number;
     void (*paint)(Layer&);
@@ -134,6 +168,7 @@ constexpr CampaignTile kCampaignTiles[] = {
     {2246, StrewnBones},
     {2247, SkullHeap},
     {2248, [](Layer& L) { Stairs(L, true, true); }},
+    {2249, RestStone},
 };
 
 }  // namespace

@@ -339,3 +339,32 @@ constexpr int CountTilesOfAccess(int16_t value) {
 }
 static_assert(CountTilesOfAccess(3) == 777 && CountTilesOfAccess(4) == 180 && CountTilesOfAccess(5) == 1165 &&
               CountTilesOfAccess(6) == 229 && CountTilesOfAccess(7) == 44);
+
+// The lake pieces of the wilderness and the sides of each where a grassy shore meets the
+// water, so that pieces laid edge to edge make open water inside and a shore only round it.
+enum LakeSide : uint8_t { kShoreNorth = 1, kShoreEast = 2, kShoreSouth = 4, kShoreWest = 8 };
+struct LakePiece {
+    int16_t tile;
+    uint8_t shore;  // LakeSide bits
+};
+inline constexpr LakePiece kLakePieces[] = {
+    {2065, kShoreNorth | kShoreWest}, {2066, kShoreNorth},  {2067, kShoreNorth | kShoreEast},
+    {2071, kShoreWest},               {2072, 0},            {2073, kShoreEast},
+    {2085, kShoreSouth | kShoreWest}, {2086, kShoreSouth},  {2087, kShoreSouth | kShoreEast},
+    {1997, kShoreNorth | kShoreEast | kShoreSouth | kShoreWest},  // a pond
+    {1998, kShoreNorth | kShoreSouth},                           // a stretch of river
+    {1999, kShoreEast | kShoreWest},
+};
+
+// The shore sides of a lake piece, or -1 for a tile that is none.
+constexpr int LakeShore(int tile) {
+    for (const LakePiece& p : kLakePieces)
+        if (p.tile == tile) return p.shore;
+    return -1;
+}
+// The lake piece with exactly these shore sides, or -1.
+constexpr int16_t LakeTile(int shore) {
+    for (const LakePiece& p : kLakePieces)
+        if (p.shore == shore) return p.tile;
+    return -1;
+}

@@ -539,6 +539,8 @@ void SmallTree(Layer& L, float x, float y, float s, Col leaf, bool pine) {
 
 }  // namespace
 
+constexpr uint32_t kShoreSeed = 2066;
+
 void PaintWild(Image& img, const Tile& t) {
     const uint32_t s = t.seed;
     const WildKind kind = WildKindOf(t.number, t.role);
@@ -550,8 +552,8 @@ void PaintWild(Image& img, const Tile& t) {
         case kSnow:
         case kSnowPeak: Snow(img, s, C(0xEEF2FA)); break;
         case kSwamp: Mud(img, s, C(0x5C6440)); break;
-        case kLake:
-        case kSeaCoast: WaterFill(img, s, kind == kLake ? C(0x2460A0) : C(0x124A74), C(0x3C8CC8), 0.8f); break;
+        case kLake:  // one water for every piece, so that a lake shows no seams
+        case kSeaCoast: WaterFill(img, kind == kLake ? kShoreSeed : s, kind == kLake ? C(0x2460A0) : C(0x124A74), C(0x3C8CC8), 0.8f); break;
         case kVolcano: Dirt(img, s, C(0x5A4A40), 1.0f); break;
         case kForest:
         case kPines:
@@ -618,12 +620,24 @@ void PaintWild(Image& img, const Tile& t) {
             break;
         }
         case kLake:
-        case kSeaCoast: {  // a shore of grass along one side
-            const int side = t.number % 4;
-            auto land = side == 0 ? Box(-1, -1, 33, 7) : side == 1 ? Box(25, -1, 33, 33) : side == 2 ? Box(-1, 25, 33, 33) : Box(-1, -1, 7, 33);
-            auto wavy = [=](float x, float y) { return land(x, y) + (ValueNoise(x / 4, y / 4, s) - 0.5f) * 3.0f; };
+        case kSeaCoast: {
+            // Grass along the shore sides: a lake piece's from its table, a coast's one side.
+            // The shoreline's wobble wraps at the tile's edge, so that shores of pieces laid
+            // side by side run on.
+            const int shore = kind == kLake ? LakeShore(t.number) : 1 << (t.number % 4);
+            auto wavy = [=](float x, float y) {
+                float land = 1e9f;
+                if (shore & kShoreNorth) land = std::min(land, Box(-1, -1, 33, 7)(x, y));
+                if (shore & kShoreEast) land = std::min(land, Box(25, -1, 33, 33)(x, y));
+                if (shore & kShoreSouth) land = std::min(land, Box(-1, 25, 33, 33)(x, y));
+                if (shore & kShoreWest) land = std::min(land, Box(-1, -1, 7, 33)(x, y));
+                return land + (ValueNoise(x / 4, y / 4, kShoreSeed, 8, 8) - 0.5f) * 3.0f;
+            };
+            if (shore == 0) break;
+            Image turf(32, 32, 0);
+            Grass(turf, kShoreSeed, grass, 0.3f);
             L.Fill(Grow(wavy, 1.5f), C(0xE4D8A8));
-            L.Fill(wavy, grass);
+            L.Paint(wavy, [&](float x, float y) { return Rgb(turf.Get(int(x), int(y))); });
             break;
         }
         default:

@@ -1,7 +1,9 @@
-// The Sunken Barrow's crypt: the landing under the shaft, an ossuary with the dead and a
-// giant spider, a locked chest, a stone door, and the Barrow Knight guarding the Warden's
-// Seal. Once the seal is taken, a door of light leads back to Thornwick.
+// The Sunken Barrow's crypt: the landing under the shaft, where one may rest at the foot of
+// the stairs, an ossuary with the dead and a giant spider, a locked chest, a stone door, and
+// the Barrow Knight guarding the Warden's Seal. Once the seal is taken, a door of light leads
+// back to Thornwick.
 #include "campaign.h"
+#include "data/square_kinds.h"
 #include "events.h"
 #include "script_lines.h"
 
@@ -30,7 +32,7 @@ LevelPlan BarrowCryptPlan() {
     LevelPlan p;
     p.number = kBarrowCrypt;
     p.name = "Sunken Barrow: crypt";
-    p.zoneNames = {"The crypt of the wardens", "", "", "", "", ""};
+    p.zoneNames = {"The wardens' crypt", "", "", "", "", ""};
     p.rows = {
         "##################################################",
         "##################################################",
@@ -41,9 +43,9 @@ LevelPlan BarrowCryptPlan() {
         "#################.......k...#####...i......i...###",
         "###........######.c.......C.#####..............###",
         "###.b......######...........#####...4..........###",
-        "##+........######.c...1.....#####..............###",
-        "###U.......######...........#####..............###",
-        "###........######.c.........#####.......B......###",
+        "##+.==.....######.c...1.....#####..............###",
+        "###U==.....######...........#####..............###",
+        "###.==.....######.c.........#####.......B......###",
         "###.........a...................Kg..........S..###",
         "###........######...........#####..............###",
         "###........######..........c#####..............###",
@@ -92,6 +94,7 @@ LevelPlan BarrowCryptPlan() {
         {'i', 329, 313},  // pillars
         {'b', 329, picture::kBones, 1295},  // old bones, walked over
         {'A', 329, 656},  // the altar
+        {'=', 329, 0, kSafeRestAccess},  // the foot of the stairs up, where the dead do not come
     };
     const int16_t m = flag::kCryptMonsters;
     const std::array<Loot, 6> chest = {{{item::kGold, 0, 120}, {item::kGreaterHealing, 0, 0},

@@ -1,8 +1,10 @@
 // The Sunken Barrow's upper halls: a spear trap, a guard room with a trapped chest, a secret
-// door to a hidden shrine with prised gems and a rune stone, an iron door locked with the
-// Bone Key, a hall whose lever raises a grate, urns to smash, a weapon rack, a room where a
-// boulder on a pressure pad opens a wall, a shaft down, and the stairs to the crypt.
+// door to a hidden shrine with prised gems, a rune stone and a floor safe to rest on, an iron
+// door locked with the Bone Key, a hall whose lever raises a grate, urns to smash, a weapon
+// rack, a room where a boulder on a pressure pad opens a wall, a shaft down, and the stairs to
+// the crypt.
 #include "campaign.h"
+#include "data/square_kinds.h"
 #include "events.h"
 
 using namespace campaign;
@@ -28,11 +30,11 @@ LevelPlan BarrowHallsPlan() {
         "##################################################",
         "##################################################",
         "##################################################",
-        "#################..j..############################",
-        "#################R....############################",
-        "#################.b...############################",
-        "#################.fy..############################",
-        "#################.....############################",
+        "#################==j==############################",
+        "#################R====############################",
+        "#################=b===############################",
+        "#################=fy==############################",
+        "#################=====############################",
         "###################Z##############################",
         "##############+.........+###+.........+###########",
         "###......+#####.......C.#####.Y.....L.####......##",
@@ -70,6 +72,8 @@ LevelPlan BarrowHallsPlan() {
         {'.', 329},   // flagstones
         {'b', 329, picture::kBones, 1295},  // old bones, walked over
         {'W', 329, picture::kStoneWarden},        // the stone warden
+        {'=', 329, 0, kSafeRestAccess},           // the shrine's floor, where the dead let one rest
+        {'f', 329, picture::kRestStone, kSafeRestAccess},  // its stone, REST cut into it
     };
     const int16_t m = flag::kHallsMonsters;
     const std::array<Loot, 6> chest = {{{item::kBoneKey, 0, 0}, {item::kGold, 0, 30}, {item::kHealing, 0, 0},
@@ -110,7 +114,6 @@ LevelPlan BarrowHallsPlan() {
         {'Q', '.', Boulder(26)},
         {'q', '.', PressurePad(flag::kPad)},
         {'g', '.', ToggleWall({flag::kPad, kBelow, 0}, 321)},
-        {'f', '.', FloorText({flag::kShrineSteps, kAdd, 1}, 5).Else({"REST"})},
         {'k', '.', CrackedWall(5, flag::kCrack)
                        .Say({"The wall is cracked here,", "and cold air seeps out", "through the gaps."})},
         {'n', '.', OneItem({}, flag::kNiche, {int16_t(item::kFirstGem + 5), 0, 0}, 0)

@@ -17,7 +17,8 @@ namespace item {
 constexpr int16_t kHealing = 1, kGreaterHealing = 2, kAntidote = 5;
 constexpr int16_t kFirstGem = 20;  // nine gems, 20..28
 constexpr int16_t kOpening = 68;   // what a knock uses
-constexpr int16_t kKeyring = 76, kRope = 94, kHolySymbol = 96, kWolfPelt = 114;
+constexpr int16_t kKeyring = 76, kRope = 94, kHolySymbol = 96;
+constexpr int16_t kWolfPelt = 115;  // a pelt whose number makes it worth ten gold
 constexpr int16_t kBoneKey = 125, kCryptKey = 126;
 constexpr int16_t kPrimer = 148, kChronicle = 149;  // books 0 and 1
 constexpr int16_t kLetter = 187;                    // every new hero carries it
@@ -39,7 +40,7 @@ constexpr int16_t kRat = 1, kBat = 2, kWolf = 3, kGoblin = 4, kGoblinArcher = 5,
 // The campaign's own pictures, at the start of the custom ranges of its custom.bmp.
 namespace picture {
 constexpr int16_t kStoneWarden = 2240, kStairsDown = 2241, kStairsUp = 2242, kCaveMouth = 2243, kCart = 2244,
-                  kPantry = 2245, kBones = 2246, kSkulls = 2247, kStairsToDaylight = 2248;
+                  kPantry = 2245, kBones = 2246, kSkulls = 2247, kStairsToDaylight = 2248, kRestStone = 2249;
 constexpr int16_t kKnight = 1700;  // a set of four, one square
 constexpr int16_t kSpider = 1748;  // a set of four, two squares wide
 }  // namespace picture
@@ -62,7 +63,7 @@ constexpr int16_t kBarrowFound = 300, kChestTrap = 301, kChestSlots = 302;  // 3
 constexpr int16_t kSecretDoor = 310, kBoneDoor = 311, kLever = 312, kGateOpen = 313, kPad = 314;
 constexpr int16_t kPrimer = 315, kSpearTrap = 316, kPriseTrap = 317, kPriseSlots = 318;  // 318..320
 constexpr int16_t kUrns = 321, kUrnSlot = 324, kRack = 325;                             // 321..323, 325..330
-constexpr int16_t kShaft = 331, kShrine = 332, kShrineSteps = 333, kCrack = 334, kNiche = 335;
+constexpr int16_t kShaft = 331, kShrine = 332, kCrack = 334, kNiche = 335;
 constexpr int16_t kHallsMonsters = 340;  // 340..359
 // The crypt.
 constexpr int16_t kCryptDoor = 400, kSealTaken = 401, kKnightSlain = 402, kKnightDown = 403, kCryptWarned = 404;

@@ -14,7 +14,6 @@ enum EventType : int16_t {
     kComplexDoor = 1234,
     kSecretDoor = 1235,
     kPortal = 1236,
-    kModuleAccess = 1238,
     kOneItem = 1240,
     kItemsCache = 1241,
     kChest = 1242,
@@ -39,8 +38,8 @@ enum EventType : int16_t {
     kPush = 1275,
     kCrack = 1266,
     kStatPlus = 1272,
-    kFloorText = 1283,
     kActivateScript = 1330,
+    kCoach = 1664,
 };
 
 using Words = std::vector<std::pair<int, int16_t>>;
@@ -122,12 +121,6 @@ Event Trigger(Cond active, Change first, int16_t sound, int16_t score, Change se
     return Make(kTrigger, w);
 }
 
-Event FloorText(Change stepped, int16_t rune) {
-    Words w{{4, rune}, {5, 0}, {6, 0}};
-    AddChange(w, 1, stepped);
-    return Make(kFloorText, w);
-}
-
 Event SimpleDoor(int16_t kind) { return Make(kSimpleDoor, {{1, kind}, {2, 0}, {3, -1}}); }
 
 Event ComplexDoor(int16_t kind, int16_t state, int16_t strength, int16_t pickLocks, int16_t key, int16_t statusFlag) {
@@ -164,14 +157,13 @@ Event PitBottom(int16_t spottedFlag, int16_t level, int16_t x, int16_t y, int16_
     return Make(kPit, {{9, spottedFlag}, {10, level}, {12, x}, {13, y}, {14, 1}, {15, climbAgility}});
 }
 
-Event ModuleBoard(std::array<ModuleCard, 6> cards, int16_t npc) {
-    Words w{{22, npc}};
-    for (int i = 0; i < 6; ++i) {
-        w.push_back({4 + i, cards[size_t(i)].module});
-        w.push_back({10 + i, cards[size_t(i)].flag});
-        w.push_back({16 + i, cards[size_t(i)].value});
+Event Coach(int16_t npc, std::array<CoachStop, 5> stops) {
+    Words w{{1, npc}};
+    for (int i = 0; i < 5; ++i) {
+        const CoachStop& s = stops[size_t(i)];
+        w.insert(w.end(), {{2 + i, s.cost}, {8 + i, s.level}, {14 + i, s.x}, {20 + i, s.y}, {26 + i, s.flag}});
     }
-    return Make(kModuleAccess, w);
+    return Make(kCoach, w);
 }
 
 Event OneItem(Cond live, int16_t slotFlag, Loot loot, int16_t tile) {

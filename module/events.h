@@ -35,9 +35,6 @@ Event StepText(Cond active, Change then, int16_t xp = 0, int16_t quest = -1, int
 Event Runes(std::array<int16_t, 5> symbols, int16_t tile);
 Event Heraldry(int16_t sign, int16_t tile);
 Event Trigger(Cond active, Change first, int16_t sound, int16_t score, Change second = {});
-// Words on the floor, shown by the map view: Text[1] line 0 and a rune; stepping on them
-// changes the flag.
-Event FloorText(Change stepped, int16_t rune);
 
 // Doors. Door kinds: 0 wooden, 1 reinforced, 2 stone, 3 iron, 5 portcullis, 6 grate.
 constexpr int16_t kDoorOpen = 0, kDoorClosed = 2, kDoorLocked = 3;
@@ -50,12 +47,12 @@ Event Portal(Cond live, int16_t picture, int16_t level, int16_t x, int16_t y);
 Event MagicPortal(Cond live, int16_t picture, int16_t level, int16_t x, int16_t y);
 Event Pit(int16_t spotSkill, Dice fall, int16_t spottedFlag, int16_t level, int16_t x, int16_t y, int16_t climbAgility);
 Event PitBottom(int16_t spottedFlag, int16_t level, int16_t x, int16_t y, int16_t climbAgility);
-// Up to six modules of Module.dat; a module whose flag is above 0 is offered once the flag
-// reaches its value.
-struct ModuleCard {
-    int16_t module, flag = -1, value = 0;
+// A paid ride to up to five places, each offered while its flag is 1. Text[0] names the places
+// one a line; Text[1] is what is said while none is offered.
+struct CoachStop {
+    int16_t flag = -1, cost = 0, level = -1, x = 0, y = 0;
 };
-Event ModuleBoard(std::array<ModuleCard, 6> cards, int16_t npc);
+Event Coach(int16_t npc, std::array<CoachStop, 5> stops);
 
 // Things to take.
 Event OneItem(Cond live, int16_t slotFlag, Loot loot, int16_t tile);

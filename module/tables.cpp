@@ -1,5 +1,5 @@
 // The default module's data files: the items and monsters the campaign uses, its quests,
-// books, objective pages, win text, module cards, campaign settings and skill tables. Each
+// books, objective pages, win text, campaign settings and skill tables. Each
 // table starts from the game's own defaults and is written by the game's own saver.
 #include "tables.h"
 
@@ -293,38 +293,6 @@ void MakeWinText() {
     for (size_t l = 0; l < std::size(lines); ++l) Put(w.Line[l], lines[l]);
 }
 
-struct CardPlan {
-    int16_t module;
-    std::array<std::string_view, 2> title, intro;
-    int16_t level, x, y;
-    int16_t doneFlag;
-};
-
-// The carter's board: the town, and the barrow once it has been found.
-constexpr CardPlan kCards[] = {
-    {0, {"Thornwick", ""}, {"The town at the edge of the", "Barrow Hills."}, kThornwick, 44, 25, 0},
-    {1, {"The Sunken", "Barrow"}, {"The barrow's upper halls,", "where the dead are waking."}, kBarrowHalls, 5, 25,
-     flag::kSealTaken},
-};
-
-void MakeModules() {
-    for (const CardPlan& c : kCards) {
-        ModuleRecord& m = ModuleTable[size_t(c.module)];
-        for (size_t l = 0; l < 2; ++l) {
-            Put(m.ModuleTitle[l], c.title[l]);
-            Put(m.ModuleIntro[l], c.intro[l]);
-        }
-        Put(m.ModuleCredit1, "Written by the Vexmoor 2");
-        Put(m.ModuleCredit2, "project");
-        m.ModuleLevels[0] = 1;
-        m.ModuleLevels[1] = 5;
-        m.ModuleStart[0] = c.level;
-        m.ModuleStart[1] = c.x;
-        m.ModuleStart[2] = c.y;
-        m.ModuleDoneFlag = c.doneFlag;
-    }
-}
-
 void MakeCustom() {
     // No city of districts: no city map and no fast travel. One world map page.
     CustomCampaign.DurwichEnabled = 0;
@@ -379,7 +347,7 @@ struct TableStep {
 constexpr TableStep kTables[] = {
     {DataFile::Monster, MakeMonsters}, {DataFile::Item, MakeItems},     {DataFile::QuestText, MakeQuests},
     {DataFile::GameIntro, MakeIntro},  {DataFile::Forge, nullptr},      {DataFile::Book, MakeBooks},
-    {DataFile::Penta, nullptr},        {DataFile::Module, MakeModules}, {DataFile::SkillBonus, MakeSkillBonus},
+    {DataFile::Penta, nullptr},        {DataFile::Module, nullptr}, {DataFile::SkillBonus, MakeSkillBonus},
     {DataFile::Custom, MakeCustom},    {DataFile::WinTxt, MakeWinText},
 };
 

@@ -2,6 +2,7 @@
 // vaults, a training hall, a seer, the elder who gives the main quest, a hunter with a side
 // quest, and people who talk. The road east leaves the map for the vale.
 #include "campaign.h"
+#include "data/square_kinds.h"
 #include "events.h"
 #include "script_lines.h"
 
@@ -196,14 +197,14 @@ LevelPlan ThornwickPlan() {
         "TT,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,TT",
         "TT,,,,,,,,,,,,,,..,,,,,,,,,,,,,,,,%%%%%%%%%%%,,,TT",
         "TT,############,..,########,,,,,,,%qqqqqqqqq%*,,TT",
-        "TT,#bi______bb#,..,#bb__bb#,,,,,,,%qqqqpqqqy%,*,TT",
-        "TT,#__________#,..,#__s___#,,,,,,,%qqqqqqqqq%,,,TT",
-        "TT,#____t_t___#,..,#______#,,,,,,,%qaqqqqqqq%,,,TT",
-        "TT,#__________DW..,#______#,,,,,,,%qqqqqqqqq%,,,TT",
-        "TT,#__________#,..,#______#,,,,,,,%qqqqqqqqq%,,,TT",
-        "TT,#____t_____#,..,#______#,,,,,,,%qqqqqqqqq%,,,TT",
-        "TT,#__________#,..,###D####,,,,,,,%qqqqqqqqq%,,,TT",
-        "TT,#P_____nn_Y#,..,,,,.,,,,,,,,,,,%%%%D%%%%%%,,,TT",
+        "TT,#bi======bb#,..,#bb__bb#,,,,,,,%qqqqpqqqy%,*,TT",
+        "TT,#==========#,..,#__s___#,,,,,,,%qqqqqqqqq%,,,TT",
+        "TT,#====t=t===#,..,#______#,,,,,,,%qaqqqqqqq%,,,TT",
+        "TT,#==========DW..,#______#,,,,,,,%qqqqqqqqq%,,,TT",
+        "TT,#==========#,..,#______#,,,,,,,%qqqqqqqqq%,,,TT",
+        "TT,#====t=====#,..,#______#,,,,,,,%qqqqqqqqq%,,,TT",
+        "TT,#==========#,..,###D####,,,,,,,%qqqqqqqqq%,,,TT",
+        "TT,#P=====nn=Y#,..,,,,.,,,,,,,,,,,%%%%D%%%%%%,,,TT",
         "TT,############,..,,,,.,,,*,,,,,,,,,,,.,,,,,,,,,TT",
         "TT,,*,,,,,,,,,,,..,,,,.,,,,,,,,,,,,,,,.,,,,,,,,,TT",
         "TT,,,*,,,,,,,,,,..l....u...u...l,,,,,,.,,,,,,,,,TT",
@@ -246,6 +247,7 @@ LevelPlan ThornwickPlan() {
         {'E', 4, 0, 1294},        // where the road leaves the map
         {'#', 28},                // brick walls
         {'_', 11},                // plank floors
+        {'=', 11, 0, kSafeRestAccess},  // the inn's floor, where a guest may rest
         {'%', 80},                // the temple's stone walls
         {'q', 12},                // the temple's tiled floor
         {'~', 200, 0, 1300},      // the pond, shallow enough to wade
@@ -316,9 +318,10 @@ LevelPlan ThornwickPlan() {
         {'S', '.', PushText(999).Say({"THORNWICK", "", "Inn: north-west", "Shop: north", "Temple: north-east",
                                       "Town hall: west", "Bank: south-west", "Training hall: south",
                                       "Seer: south-east", "Vale road: east"})},
-        {'B', ',', ModuleBoard({{{0}, {1, flag::kBarrowFound, 1}, {-1}, {-1}, {-1}, {-1}}}, npc::kCoachman)
-                       .Say({"A carter leans on his", "cart. 'Where to? I know", "the way to the barrow,",
-                             "once you have been.'"})},
+        {'B', ',', Coach(npc::kCoachman, {{{flag::kBarrowFound, 5, kBarrowHalls, 5, 25}}})
+                       .Say({"The Sunken Barrow"})
+                       .Else({"A carter leans on his", "cart. 'The barrow? I'd", "take you, for five gold,",
+                              "if anyone knew where its", "door was. Find it, and", "come back to me.'"})},
     };
     p.scripts = {ElderScript(), HunterScript(), GuardScript(), ChildScript(), BeggarScript(), AcolyteScript()};
     p.exits = {{2, kVale, 1, 25}};

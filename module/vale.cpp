@@ -1,6 +1,9 @@
 // The vale of Thornwick, a wilderness level: the road from the town to the Barrow Hills,
-// the Wolfwood where the hunter's wolves den, chance meetings in the woods, and a campsite.
+// the Wolfwood where the hunter's wolves den, chance meetings in the woods, lakes, and a
+// campsite where one may rest.
+#include "art/tile_roles.h"
 #include "campaign.h"
+#include "data/square_kinds.h"
 #include "events.h"
 
 using namespace campaign;
@@ -17,11 +20,11 @@ LevelPlan ValePlan() {
         "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA",
         "AAFFFFFFFFFFFFF,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,AAA",
         "AAFFFFFFFFFFFFF,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,AAA",
-        "AAFFFFFFFFFFFFF,,,,,,,,,,,,,,,,,,,,,,,,,,~~~~~,AAA",
-        "AAFFFFFFFFFFFFF,,,,,,,,,,,,,,,,,,,,,,,,,,~~~~~,AAA",
-        "AAFFFFFFFFFFFFF,,,,,,,,,FFFFFFFFFFFFFF,,,~~~~~,AAA",
-        "AAFFFFFFFFFFFFF,,,,,,,,,FFFFFFFFFrFFFF,,,~~~~~,AAA",
-        "AAFFFFFFFFFFFFF,,,,,,,,,FFrFFFFFFFFFFF,,,~~~~~,AAA",
+        "AAFFFFFFFFFFFFF,,,,,,,,,,,,,,,,,,,,,,,,,,[^^^],AAA",
+        "AAFFFFFFFFFFFFF,,,,,,,,,,,,,,,,,,,,,,,,,,{~~~},AAA",
+        "AAFFFFFFFFFFFFF,,,,,,,,,FFFFFFFFFFFFFF,,,{~~~},AAA",
+        "AAFFFFFFFFFFFFF,,,,,,,,,FFFFFFFFFrFFFF,,,{~~~},AAA",
+        "AAFFFFFFFFFFFFF,,,,,,,,,FFrFFFFFFFFFFF,,,(___),AAA",
         "AAFFFFFFFFFFFFF,,,,,,,,,FFFFFFFFFFFFFF,,,,,,,,,AAA",
         "AAFFFFFFFFFFFFF,,,,,,,,,FFFFFFFFFFrFFF,,,,,,,,,AAA",
         "AA,,,,,,,,,,,,,,,,,,,,,,FFFFFFFFFFFFFF,,,,,,,,,AAA",
@@ -40,14 +43,14 @@ LevelPlan ValePlan() {
         "A,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,hhhhhAAA",
         "A,,,,,,,FFFFF,,,,,,,,,,,,,,,,,,,,,,,,,,,,,hhhhhAAA",
         "A,,,,,,,FFFFF,,,,,,,,,,,,,,,,,,,,,,,,,,,,,hhhhhAAA",
-        "AA,,,,,,FFFFF,,,,,,,,,,,,,,,,,,,,,,,,,,,,,hhhhhAAA",
-        "AA,,,,,,FFFFF,,,,,,,,,c,,,,,,,,,,,,,,,,,,,hhhhhAAA",
-        "AA,,,,,,,,,,,,,,,,,,,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
-        "AA,,,,,,,,,,~~~~~~~,,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
-        "AA,,,,,,,,,,~~~~~~~,,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
-        "AA,,,,,,,,,,~~~~~~~,,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
-        "AA,,,,,,,,,,~~~~~~~,,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
-        "AA,,,,,,,,,,~~~~~~~,,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
+        "AA,,,,,,FFFFF,,,,,,,,sss,,,,,,,,,,,,,,,,,,hhhhhAAA",
+        "AA,,,,,,FFFFF,,,,,,,,scs,,,,,,,,,,,,,,,,,,hhhhhAAA",
+        "AA,,,,,,,,,,,,,,,,,,,sss,,,,FFFFFFFFFFFFF,,,,,,AAA",
+        "AA,,,,,,,,,,[^^^^^],,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
+        "AA,,,,,,,,,,{~~~~~},,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
+        "AA,,,,,,,,,,{~~~~~},,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
+        "AA,,,,,,,,,,{~~~~~},,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
+        "AA,,,,,,,,,,(_____),,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
         "AA,,,,,,,,,,,,,,,,,,,,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
         "AA,FFFFFFFFFFFFFFFFFF,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
         "AA,FFFFFFFFFFFFFFFFFF,,,,,,,FFFFFFFFFFFFF,,,,,,AAA",
@@ -68,7 +71,16 @@ LevelPlan ValePlan() {
         {',', 1965},                // grassland
         {'F', 1965, 2005},          // woods, walked under
         {'A', 2040},                // mountains
-        {'~', 2066},                // lakes
+        {'~', LakeTile(0)},                         // lakes: open water,
+        {'^', LakeTile(kShoreNorth)},               // and their shores, by the sides of land
+        {'}', LakeTile(kShoreEast)},
+        {'_', LakeTile(kShoreSouth)},
+        {'{', LakeTile(kShoreWest)},
+        {'[', LakeTile(kShoreNorth | kShoreWest)},
+        {']', LakeTile(kShoreNorth | kShoreEast)},
+        {')', LakeTile(kShoreSouth | kShoreEast)},
+        {'(', LakeTile(kShoreSouth | kShoreWest)},
+        {'s', 1965, 0, kSafeRestAccess},            // the grass round the campfire, safe to rest on
         {'h', 1988},                // the Barrow Hills
         {'-', 1965, 1972},          // the road, west to east
         {'1', 1965, 1996},          // bends of the road

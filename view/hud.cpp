@@ -20,9 +20,6 @@ namespace {
 
 const GameStateRecord& G() { return GameState; }
 
-// The right edge of the parchment of the side panel's scroll (MediumScroll at x 445).
-constexpr int16_t kSideScrollTextRight = 618;
-
 // Statistics an affliction has lowered show in red.
 bool Lowered(int stat) {
     switch (stat) {

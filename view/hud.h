@@ -24,6 +24,9 @@ void DrawCombatPanel(int16_t x, int16_t y);
 void DrawEnhancementsPanel(int16_t x, int16_t y);
 void DrawBeastFormPanel();
 void DrawLocationPanel();
+// The right edge of the parchment of the side panel's scroll (MediumScroll at x 445): text
+// written on the scroll ends before it.
+constexpr int16_t kSideScrollTextRight = 618;
 // A report line on the side panel's scroll in the small font, from (x, y): a line too long for
 // the parchment (a monster's name in it) goes on at a space, `step` pixels lower, and a word
 // longer than the room is cut. Returns the y of the line after it.

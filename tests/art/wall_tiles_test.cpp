@@ -137,6 +137,27 @@ TEST_F(WallTiles, PiecesOfOnePictureJoin) {
     }
 }
 
+// Lake pieces laid by their shores make one water: where two meet with no shore between them
+// the water runs on unbroken, and a shore meets the grassland beside it.
+TEST_F(WallTiles, LakePiecesJoinIntoOneWater) {
+    constexpr int kGrassland = 1965;
+    for (const LakePiece& a : kLakePieces)
+        for (const bool vertical : {false, true}) {
+            const uint8_t out = vertical ? kShoreSouth : kShoreEast, in = vertical ? kShoreNorth : kShoreWest;
+            if (a.shore & out) {
+                EXPECT_LE(Across(a.tile, kGrassland, vertical).step, 25.0) << a.tile << ": the shore meets the grass";
+                continue;
+            }
+            // Neighbours along the side carry on its shores across it.
+            const uint8_t across = vertical ? kShoreEast | kShoreWest : kShoreNorth | kShoreSouth;
+            for (const LakePiece& b : kLakePieces)
+                if (!(b.shore & in) && (a.shore & across) == (b.shore & across)) {
+                    EXPECT_LE(Across(a.tile, b.tile, vertical).step, 12.0)
+                        << a.tile << " / " << b.tile << (vertical ? " below" : " beside") << ": the water breaks";
+                }
+        }
+}
+
 TEST_F(WallTiles, StatesOfAThingDiffer) {
     const int pairs[][2] = {
         {1531, 496}, {1532, 497}, {1533, 498}, {1534, 499}, {1537, 516}, {1136, 1218}, {1104, 1149},  // doors shut / open

@@ -91,6 +91,7 @@ const std::vector<WordRoles> kRoles = {
     {1283, {1}},
     {1275, {}},
     {1330, {5}, {}, {}, {8}},
+    {1664, {26, 27, 28, 29, 30}},
 };
 
 const WordRoles* RolesOf(int16_t type) {
@@ -216,6 +217,8 @@ void CheckEvent(Walker& w, int16_t level, int x, int y, const EventRecord& e, st
         if (flag < 1 || flag > 7999) w.Fault("a slot's flag is " + std::to_string(flag));
     }
     for (const auto& p : roles->places) places.push_back({e.Word[p[0]], e.Word[p[1]], e.Word[p[2]]});
+    for (int i = 0; type == 1664 && i < 5; ++i)
+        if (e.Word[26 + i] > 0) places.push_back({e.Word[8 + i], e.Word[14 + i], e.Word[20 + i]});
     if (type == 1247) killFlags.push_back(e.Word[5]);
 }
 
@@ -324,6 +327,9 @@ TEST_F(CampaignContentTest, EveryLevelIsReachableFromTheStart) {
                             const ModuleRecord& m = ModuleTable[size_t(e->Word[k])];
                             reach({m.ModuleStart[0], m.ModuleStart[1], m.ModuleStart[2]});
                         }
+                if (type == 1664)
+                    for (int k = 0; k < 5; ++k)
+                        if (e->Word[26 + k] > 0) reach({e->Word[8 + k], e->Word[14 + k], e->Word[20 + k]});
                 if (!WalkedOnto(type)) continue;
             }
             if (Walkable(CurrentLevel.AccessLayer[x * 50 + y]) || (e && WalkedOnto(e->Word[0])))

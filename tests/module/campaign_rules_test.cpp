@@ -1,7 +1,8 @@
 // The default module's rules as a player meets them: every reward gives once, every shop line
-// costs something, every skill offered at creation has a use in the campaign, and the texts
-// read right. Each check also runs on a deliberately broken copy of the module, which it must
-// catch.
+// costs something, every skill offered at creation has a use in the campaign, the texts read
+// right, and its places and goods are what they look: somewhere to rest on every level, rides
+// that go somewhere, lakes with their shores round them, trade goods worth trading. Each check
+// also runs on a deliberately broken copy of the module, which it must catch.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -17,6 +18,7 @@
 
 #include "adventure/encounters.h"
 #include "adventure/wilderness.h"
+#include "art/tile_roles.h"
 #include "data/campaign_tables.h"
 #include "data/item_records.h"
 #include "data/level.h"
@@ -27,6 +29,7 @@
 #include "events/shop.h"
 #include "hero/hero_names.h"
 #include "hero/item_types.h"
+#include "hero/item_value.h"
 #include "platform/display.h"
 #include "platform/host/surface.h"
 #include "tests/module/campaign_test.h"
@@ -398,6 +401,97 @@ std::vector<std::string> PictureFaults() {
     return faults;
 }
 
+// ---------------------------------------------------------------- places and goods
+
+// Squares where the Rest button lets the hero rest: some on every level, for he spends time
+// between fights on each, and none beside a monster's start or a battle's square.
+std::vector<std::string> RestFaults() {
+    std::vector<std::string> faults;
+    for (int16_t level : ModuleLevels()) {
+        if (LoadLevel(level, 1, 0) != 1) continue;
+        int places = 0;
+        for (int x = 0; x < 50; ++x)
+            for (int y = 0; y < 50; ++y) {
+                if (CurrentLevel.AccessLayer[x * 50 + y] != kSafeRestAccess) continue;
+                ++places;
+                for (int dx = -1; dx <= 1; ++dx)
+                    for (int dy = -1; dy <= 1; ++dy)
+                        if (const EventRecord* e = EventAt(x + dx, y + dy);
+                            e && (e->Word[0] == kMonsterEvent || e->Word[0] == kWildernessCombatEvent))
+                            faults.push_back(At(level, x, y) + ": a place to rest beside a fight");
+            }
+        if (places == 0) faults.push_back("level " + std::to_string(level) + " has no place to rest");
+    }
+    return faults;
+}
+
+// A ride goes somewhere the hero cannot simply stand: every place a coach or a board offers lies
+// on another level; a coach says so while it offers none, and a board always offers one.
+std::vector<std::string> TravelFaults() {
+    std::vector<std::string> faults;
+    ForEachEvent([&](int16_t level, int x, int y, const EventRecord& e) {
+        const std::string at = At(level, x, y);
+        if (e.Word[0] == 1664) {
+            bool withheld = false;
+            for (int i = 0; i < 5; ++i) {
+                if (e.Word[26 + i] < 1) continue;  // never offered
+                withheld = true;                   // until its flag is set
+                if (e.Word[8 + i] == level) faults.push_back(at + ": a coach to its own level");
+            }
+            if (withheld && FieldText(e.Text[1][0]).empty())
+                faults.push_back(at + ": a coach that says nothing while it offers no place");
+        }
+        if (e.Word[0] == 1238) {
+            bool always = false;
+            for (int i = 0; i < 6; ++i) {
+                const int16_t card = e.Word[4 + i];
+                if (card < 0 || card >= int16_t(ModuleTable.size())) continue;
+                if (ModuleTable[size_t(card)].ModuleStart[0] == level) faults.push_back(at + ": a board to its own level");
+                always = always || e.Word[10 + i] < 1;
+            }
+            if (!always) faults.push_back(at + ": a board that may offer nothing");
+        }
+    });
+    return faults;
+}
+
+// A lake piece shows its shore on just the sides where no water lies next to it: open water
+// inside, a shore only round the edge.
+std::vector<std::string> LakeFaults() {
+    std::vector<std::string> faults;
+    for (int16_t level : ModuleLevels()) {
+        if (LoadLevel(level, 1, 0) != 1) continue;
+        auto shoreAt = [](int x, int y) {
+            if (!OnMap(x, y)) return -1;
+            const int s = x * 50 + y;
+            return LakeShore(CurrentLevel.TopLayer[s] != 0 ? CurrentLevel.TopLayer[s] : CurrentLevel.BottomLayer[s]);
+        };
+        for (int x = 0; x < 50; ++x)
+            for (int y = 0; y < 50; ++y) {
+                const int shore = shoreAt(x, y);
+                if (shore < 0) continue;
+                const int land = (shoreAt(x, y - 1) < 0 ? kShoreNorth : 0) | (shoreAt(x + 1, y) < 0 ? kShoreEast : 0) |
+                                 (shoreAt(x, y + 1) < 0 ? kShoreSouth : 0) | (shoreAt(x - 1, y) < 0 ? kShoreWest : 0);
+                if (shore != land)
+                    faults.push_back(At(level, x, y) + ": a shore of sides " + std::to_string(shore) + " where land is at " +
+                                     std::to_string(land));
+            }
+    }
+    return faults;
+}
+
+// Trade goods are "Valuable trade commodity!": each one a hero can come by is worth ten gold.
+std::vector<std::string> CheapTradeGoods() {
+    std::vector<std::string> faults;
+    for (const auto& [item, places] : ItemsToBeHad()) {
+        const int16_t type = ItemTable[size_t(item)].ItemType;
+        if (type == kTradeGoods && ItemValue(type, item, 0, 0, 0) < 10)
+            faults.push_back(ItemName(item) + " at " + places.front() + " is worth " +
+                             std::to_string(ItemValue(type, item, 0, 0, 0)) + " gp");
+    }
+    return faults;
+}
+
 // ---------------------------------------------------------------- the checks
 
 struct Check {
@@ -410,6 +504,10 @@ const Check kChecks[] = {
     {"skills", SkillsWithoutUse},
     {"texts", TextSlips},
     {"pictures", PictureFaults},
+    {"rest", RestFaults},
+    {"travel", TravelFaults},
+    {"lakes", LakeFaults},
+    {"prices", CheapTradeGoods},
 };
 
 class CampaignRulesTest : public CampaignTest {
@@ -501,6 +599,42 @@ TEST_F(CampaignRulesTest, EveryKindOfSlipIsCaught) {
         // Monster 9 is the giant spider, 11 the Barrow Knight.
         {"a spider as dark as the crypt's floor", "pictures", [] { MonsterTable[9].MonsterPicture = 1052; }},
         {"a knight two squares tall", "pictures", [] { MonsterTable[11].MonsterPicture = 1192; }},
+        {"no place to rest in the vale", "rest",
+         [] {
+             Break(kVale, [] {
+                 for (int16_t& access : CurrentLevel.AccessLayer)
+                     if (access == kSafeRestAccess) access = kFreeAccess;
+             });
+         }},
+        {"a place to rest beside a monster", "rest",
+         [] {
+             Break(kHalls, [] {
+                 for (int s = 0; s < kSquareCount; ++s)
+                     if (EventGrid[size_t(s)] && EventGrid[size_t(s)]->Word[0] == kMonsterEvent) {
+                         CurrentLevel.AccessLayer[s + 1] = kSafeRestAccess;
+                         return;
+                     }
+             });
+         }},
+        {"a coach to where it stands", "travel", [] { Break(kThornwick, [] { Find(1664)->Word[8] = kThornwick; }); }},
+        {"a coach with nothing to say", "travel",
+         [] {
+             Break(kThornwick, [] {
+                 for (auto& line : Find(1664)->Text[1]) SetFieldText(line, "");
+             });
+         }},
+        {"a lake all shores", "lakes",
+         [] {
+             Break(kVale, [] {
+                 for (int16_t& tile : CurrentLevel.BottomLayer)
+                     if (tile == LakeTile(0)) tile = LakeTile(kShoreSouth);
+             });
+         }},
+        {"a wolf pelt worth two gold", "prices",
+         [] {
+             ItemTable[114].ItemType = kTradeGoods;
+             MonsterTable[3].MonsterDeathItem[0] = 114;
+         }},
     };
     for (const auto& s : slips) {
         SCOPED_TRACE(s.slip);

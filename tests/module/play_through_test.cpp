@@ -28,7 +28,7 @@ namespace {
 // Flags, items and places of the campaign, as its files hold them.
 constexpr int16_t kThornwick = 1, kVale = 2, kHalls = 3, kCrypt = 4;
 constexpr int16_t kShortSword = 273, kLeatherArmour = 434, kRope = 94, kHealing = 1, kGreaterHealing = 2,
-                  kAntidote = 5, kBoneKey = 125, kSeal = 591, kLetter = 187, kWolfPelt = 114, kShortBow = 429;
+                  kAntidote = 5, kBoneKey = 125, kSeal = 591, kLetter = 187, kWolfPelt = 115, kShortBow = 429;
 
 struct Square {
     int16_t x, y;

@@ -88,11 +88,13 @@ void RunFindTraps(int16_t kind, int16_t neededSkill, bool armed, int16_t trapFla
         ShowEventMessage({{120, "You did not find any"}, {132, "traps!"}});
         return;
     }
-    const std::string located = "You located " + std::string(kTrapPages[size_t(kind)].located);
+    // The kind on a line of its own, as on the other pages: in one line the longest runs off
+    // the screen.
     if (!HasItem(kThievesToolsItem)) {
-        ShowEventMessage({{120, located},
-                          {132, "You are unable to"},
-                          {144, "disarm it without tools."},
+        ShowEventMessage({{120, "You located"},
+                          {132, kTrapPages[size_t(kind)].located},
+                          {144, "You are unable to"},
+                          {156, "disarm it without tools."},
                           {178, "(Req. Thieves Tools)", kSmallBlue}});
         return;
     }

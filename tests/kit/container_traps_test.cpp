@@ -9,6 +9,7 @@
 #include "events/chests_and_traps.h"
 #include "hero/derived_stats.h"
 #include "kit/events/event_labels.h"
+#include "platform/fonts.h"
 #include "platform/keys.h"
 #include "tests/data/texts_shown.h"
 #include "tests/kit/event_editor_test.h"
@@ -69,10 +70,13 @@ protected:
         host.texts.clear();
         Keys({'F', 'B', open, 'B', 'D'});
         Run(run);
-        EXPECT_TRUE(TextShownAt(host, std::string("You located ") + r.located, 465, 120)) << r.label;
+        EXPECT_TRUE(TextShownAt(host, "You located", 465, 120)) << r.label;
+        EXPECT_TRUE(TextShownAt(host, r.located, 465, 132)) << r.label;
         EXPECT_TRUE(TextShownAt(host, r.triggered1, 465, 120)) << r.label;
         EXPECT_TRUE(TextShownAt(host, r.triggered2, 465, 132)) << r.label;
         EXPECT_TRUE(TextShownAt(host, r.outcome, 465, 168, 91) || TextShownAt(host, r.outcome, 465, 156)) << r.label;
+        for (const auto& t : host.texts)  // every line whole on the screen
+            if (t.x == 465) EXPECT_LE(t.x + kSmallAdvance * int32_t(t.text.size()), 640) << t.text;
     }
 };
 

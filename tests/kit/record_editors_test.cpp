@@ -6,7 +6,10 @@
 #include "data/campaign_tables.h"
 #include "data/item_records.h"
 #include "data/text_field.h"
+#include "kit/db/campaign_editor.h"
 #include "kit/db/database_editors.h"
+#include "platform/display.h"
+#include "platform/widgets.h"
 #include "tests/kit/db_test.h"
 
 namespace {
@@ -161,6 +164,21 @@ TEST_F(RecordEditorTest, PentaDestinationsAreStoredAsTyped) {
     EXPECT_EQ(I16At(bytes, 4 * 22 + 20), 50);
     EXPECT_TRUE(TextShownAt(host, "5", 50, 205));
     EXPECT_TRUE(TextShownAt(host, "  Penta File Saved!", 230, 210));
+}
+
+// The divider drawn after the check boxes passes under the last of them: drawing that box
+// again changes nothing.
+TEST_F(RecordEditorTest, TheCampaignsLowerDividerLeavesTheLastCheckBoxWhole) {
+    for (uint32_t ticked : {0u, 1u}) {
+        CustomCampaign.EndQuotesEnabled = ticked;
+        DrawCustomCampaign(0);
+        std::vector<uint16_t> drawn;
+        for (int32_t y = 362; y < 382; ++y) drawn.insert(drawn.end(), BackSurface->Row(y) + 330, BackSurface->Row(y) + 350);
+        DrawCheckBox(330, 362, ticked);
+        std::vector<uint16_t> again;
+        for (int32_t y = 362; y < 382; ++y) again.insert(again.end(), BackSurface->Row(y) + 330, BackSurface->Row(y) + 350);
+        EXPECT_EQ(drawn, again) << ticked;
+    }
 }
 
 TEST_F(RecordEditorTest, CampaignSavesWithoutAWordAndItsCountListKeepsOnEsc) {

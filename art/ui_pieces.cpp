@@ -201,15 +201,16 @@ Image CheckBox(bool ticked) {
     return ToPiece(L);
 }
 
-// Its ink keeps to the lower rows: a row of check boxes may end just inside the piece's top.
+// Its ink keeps to rows 8..14: screens stand a check box just above the piece and just
+// inside its top.
 Image Divider() {
     Image img(20, 20, kKeyColour);
     const uint32_t rows[5] = {0x3A2410, 0xF2D488, 0xC89838, 0x8A6420, 0x2A1808};
-    for (int r = 0; r < 5; ++r) FillRect(img, 0, 11 + r, 20, 1, rows[r]);
+    for (int r = 0; r < 5; ++r) FillRect(img, 0, 8 + r, 20, 1, rows[r]);
     Layer L(20, 20);
-    auto diamond = Poly{{{10, 9.0f}, {13.5f, 13.5f}, {10, 18.0f}, {6.5f, 13.5f}}};
-    InkEmboss(L, diamond, Rgb(pal::kGilt), 1.5f, 0.6f, Rgb(0x2A1808));
-    L.Fill(Circle(10, 13.5f, 1.1f), Rgb(0x8A1C18));
+    auto diamond = Poly{{{10, 8.6f}, {12.6f, 11.0f}, {10, 13.4f}, {7.4f, 11.0f}}};
+    InkEmboss(L, diamond, Rgb(pal::kGilt), 0.8f, 0.6f, Rgb(0x2A1808));
+    L.Fill(Circle(10, 11.0f, 0.9f), Rgb(0x8A1C18));
     Stamp(L, img, 0, 0);
     return img;
 }

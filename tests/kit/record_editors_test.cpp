@@ -166,18 +166,23 @@ TEST_F(RecordEditorTest, PentaDestinationsAreStoredAsTyped) {
     EXPECT_TRUE(TextShownAt(host, "  Penta File Saved!", 230, 210));
 }
 
-// The divider drawn after the check boxes passes under the last of them: drawing that box
-// again changes nothing.
-TEST_F(RecordEditorTest, TheCampaignsLowerDividerLeavesTheLastCheckBoxWhole) {
+// The dividers drawn after the check boxes, one just above the first and one just inside the
+// last, leave them whole: drawing a box again changes nothing.
+TEST_F(RecordEditorTest, TheCampaignsDividersLeaveItsCheckBoxesWhole) {
+    const auto boxAt = [](int32_t top) {
+        std::vector<uint16_t> pixels;
+        for (int32_t y = top; y < top + 20; ++y)
+            pixels.insert(pixels.end(), BackSurface->Row(y) + 330, BackSurface->Row(y) + 350);
+        return pixels;
+    };
     for (uint32_t ticked : {0u, 1u}) {
-        CustomCampaign.EndQuotesEnabled = ticked;
+        CustomCampaign.DurwichEnabled = CustomCampaign.EndQuotesEnabled = ticked;
         DrawCustomCampaign(0);
-        std::vector<uint16_t> drawn;
-        for (int32_t y = 362; y < 382; ++y) drawn.insert(drawn.end(), BackSurface->Row(y) + 330, BackSurface->Row(y) + 350);
-        DrawCheckBox(330, 362, ticked);
-        std::vector<uint16_t> again;
-        for (int32_t y = 362; y < 382; ++y) again.insert(again.end(), BackSurface->Row(y) + 330, BackSurface->Row(y) + 350);
-        EXPECT_EQ(drawn, again) << ticked;
+        for (int16_t top : {315, 362}) {
+            const std::vector<uint16_t> drawn = boxAt(top);
+            DrawCheckBox(330, top, ticked);
+            EXPECT_EQ(drawn, boxAt(top)) << top << " " << ticked;
+        }
     }
 }
 

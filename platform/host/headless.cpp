@@ -71,6 +71,7 @@ void Headless::DeliverBurst(const std::vector<KeyEvent>& events) {
         else keys_.Up(ev.key & 0xFF, nowUs_);
     }
 }
+
 Headless& Headless::AwaitScreen(std::string name) {
     awaited_.push_back(std::move(name));
     return Add(Step::AwaitScreen, int32_t(awaited_.size() - 1));

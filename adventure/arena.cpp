@@ -82,7 +82,9 @@ void BuildWildernessArena(int16_t x, int16_t y, int16_t terrainTile) {
     const int16_t objects[3] = {event->Word[6], event->Word[7], event->Word[8]};
     NewLevel(ground);  // frees the event
     std::fill(std::begin(CurrentLevel.ZoneLayer), std::end(CurrentLevel.ZoneLayer), int16_t{5});
+    // Zone 5 is the zone the hero stands in and the name bar shows: it bears the name too.
     SetFieldText(CurrentLevel.ZoneNames[0], "Wilderness Encounter!");
+    SetFieldText(CurrentLevel.ZoneNames[5], "Wilderness Encounter!");
     // The level left keeps nothing here: its monsters would have to be beaten too.
     PopulateEncounters();
     // Twenty tufts of tile 44, then ten of tile 56.

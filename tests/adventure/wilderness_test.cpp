@@ -54,6 +54,8 @@ TEST_F(WildernessTest, ABattleBeginsOnTheArena) {
     EXPECT_EQ(GameState.CurrentTune, 4);
     EXPECT_EQ(EventAt(26, 25), nullptr);
     EXPECT_EQ(FieldText(CurrentLevel.ZoneNames[0]), "Wilderness Encounter!");
+    // The zone the hero stands in, whose name the name bar shows, bears it too.
+    EXPECT_EQ(FieldText(CurrentLevel.ZoneNames[CurrentLevel.ZoneLayer[20 * 50 + 25]]), "Wilderness Encounter!");
     EXPECT_EQ(std::count(std::begin(CurrentLevel.ZoneLayer), std::end(CurrentLevel.ZoneLayer), 5), 2500);
     for (int i = 19; i <= 30; ++i)
         for (auto [x, y] : {std::pair{i, 19}, {i, 31}, {19, i}, {31, i}}) EXPECT_EQ(Access(x, y), kBorderAccess);

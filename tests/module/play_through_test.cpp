@@ -317,6 +317,7 @@ TEST_F(PlayThroughTest, TheWholeCampaign) {
     driver.Then("encounter", [&] { Keys({'C'}); });
     driver.Then("adventure", [&] {
         EXPECT_EQ(g.CurrentLevelNumber, 130) << "the arena";
+        EXPECT_TRUE(TextShown(host, "Wilderness Encounter!")) << "the arena's name in the name bar";
         ClearMonsters([&] {
             WalkTo({25, 30}, "adventure", [&] {
                 TapKey(kDown);  // onto the ring

@@ -375,6 +375,9 @@ void RevertToHumanForm() {
 void AdventureLoop() {
     QuitAdventure = 0;
     bool fled = false;
+    // A new hero's starting values, or a save's, are shown as the rules work them out, so the
+    // side panel and its breakdowns agree from the first step.
+    RecalcHero();
     const int16_t hx = GameState.HeroX, hy = GameState.HeroY;
     if (EventRecord* e = EventAt(hx, hy)) {
         if (e->Word[0] == kSimpleDoorEvent) e->Word[2] = 1;  // the door under the hero stands open

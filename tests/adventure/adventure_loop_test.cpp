@@ -12,6 +12,7 @@
 #include "data/save_slots.h"
 #include "data/square_kinds.h"
 #include "frontend/title.h"
+#include "hero/derived_stats.h"
 #include "hero/item_instances.h"
 #include "platform/keys.h"
 #include "tests/adventure/adventure_test.h"
@@ -255,6 +256,16 @@ TEST_F(AdventureLoopTest, TheCompactLayoutAnswersAsItIsDrawn) {
     TapKey(27);
     Play();
     EXPECT_GE(Shown("Game Options:"), 1u);
+}
+
+// The values a new hero or a save brings are worked out anew as the adventure begins: what
+// the side panel shows is what its breakdowns add up to.
+TEST_F(AdventureLoopTest, TheHerosValuesAreWorkedOutAsTheAdventureBegins) {
+    GameState.Stats[kCombat] = -7;
+    Play();
+    const int16_t shown = GameState.Stats[kCombat];
+    RecalcHero();
+    EXPECT_EQ(shown, GameState.Stats[kCombat]);
 }
 
 TEST_F(AdventureLoopTest, QuickTapsBetweenTwoReadsAreNotLost) {

@@ -9,10 +9,10 @@ seconds=${FUZZ_SECONDS:-30}
 out="$PWD/build/fuzz"
 CC=clang CXX=clang++ cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXMOOR_FUZZ=ON \
     -DVEXMOOR_TESTS=OFF -DVEXMOOR_BENCH=OFF >/dev/null
-targets="level save data_files play events script_import"
+targets="level save data_files play events script_import key_taps"
 cmake --build "$out" --target $(for t in $targets; do printf 'fuzz_%s ' "$t"; done)
 
-declare -A pids max_len=([level]=65536 [save]=8192 [data_files]=100000 [play]=8192 [events]=16384 [script_import]=16384)
+declare -A pids max_len=([level]=65536 [save]=8192 [data_files]=100000 [play]=8192 [events]=16384 [script_import]=16384 [key_taps]=4096)
 for t in $targets; do
     mkdir -p "$out/corpus/$t" "$out/artifacts"
     "$out/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len="${max_len[$t]}" -timeout=30 -print_final_stats=1 \

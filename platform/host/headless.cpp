@@ -238,9 +238,9 @@ uint32_t Headless::PressOrder(int32_t key) {
 }
 
 void Headless::SetScreen(const char* name) {
-    if (screen_ == name) return;
-    keys_.NewScreen(drawnMark_);
-    screen_ = name;
+    const bool another = screen_ != name;
+    keys_.Polled(another);
+    if (another) screen_ = name;
 }
 
 Point Headless::Cursor() {
@@ -272,7 +272,7 @@ uint32_t Headless::Ticks() {
 }
 
 void Headless::Present(const Surface& front) {
-    drawnMark_ = keys_.Mark();
+    keys_.Drawn();
     ++flips;
     if (!shown_.Same(front)) ++presented;
     nowUs_ += 16'667;

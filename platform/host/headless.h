@@ -128,7 +128,7 @@ public:
     void Idle() override { Rest(); }
     void Present(const Surface& front) override;
     void FrontChanged(const Surface& front) override {
-        drawnMark_ = keys_.Mark();
+        keys_.Drawn();
         pacer_.FrontChanged(front);
     }
     void PlayWave(std::string_view name, const uint8_t* data, size_t size) override;
@@ -169,7 +169,6 @@ private:
     uint64_t scriptEndUs_ = nowUs_;
     uint64_t polls_ = 0;
     std::string screen_ = "no screen";
-    uint32_t drawnMark_ = 0;  // the input that had come when the program last drew
     Pacer pacer_;
     ShownFrame shown_;
     PressHold press_{64};  // in polls: longer than a loop pass takes to test its buttons

@@ -42,22 +42,35 @@ bool KeyTaps::LastState(int32_t key) const {
     return keys_[key].seen;
 }
 
-bool KeyTaps::EarlierPressRead(const Event& press) const {
-    for (const Event& e : events_) {
+// A press of a key that has not been read for a second, itself older than that, holds
+// nothing back: its key is no longer read.
+bool KeyTaps::Live(const Event& e, uint64_t now) const {
+    const Key& k = keys_[e.key];
+    if (now > e.at + kTapHoldUs && now > k.readAt + kTapHoldUs) return false;
+    return e.idleSince == 0 || k.lastRead > e.idleSince;
+}
+
+// The earliest live press of another key before it holds the read back, once: it goes idle
+// until its own key is read.
+bool KeyTaps::HeldBack(const Event& press, uint64_t now) {
+    for (Event& e : events_) {
         if (e.order >= press.order) break;
-        if (e.down && e.key != press.key && !Mouse(e.key) && keys_[e.key].readPass + 1 >= pass_) return true;
+        if (!e.down || e.key == press.key || Mouse(e.key) || Waits(e) || !Live(e, now)) continue;
+        e.idleSince = reads_;
+        return true;
     }
     return false;
 }
 
-void KeyTaps::PassOver(const Event& press) {
+// Presses of other keys before a press taken that hold nothing back, or whose key this screen
+// has not read, are passed over and gone (a click is held back by none).
+void KeyTaps::PassOver(const Event& press, uint64_t now) {
     int16_t passed[kMostPresses];
     size_t count = 0;
     for (const Event& e : events_) {
         if (e.order >= press.order) break;
-        if (e.down && e.key != press.key && !Mouse(e.key) && keys_[e.key].readPass + 1 < pass_ &&
-            count < kMostPresses)
-            passed[count++] = e.key;
+        if (!e.down || e.key == press.key || Mouse(e.key) || Waits(e) || count == kMostPresses) continue;
+        if (!Live(e, now) || keys_[e.key].lastRead <= screenBegan_) passed[count++] = e.key;
     }
     for (size_t i = 0; i < count; ++i) DropBefore(passed[i], 0, press.order);
 }
@@ -89,7 +102,16 @@ void KeyTaps::Expire(int32_t key, uint64_t now) {
 
 void KeyTaps::MarkRead(int32_t key, uint64_t now) {
     keys_[key].readAt = now;
-    keys_[key].readPass = pass_;
+    keys_[key].lastRead = ++reads_;
+}
+
+// A full queue makes room for the newest: the oldest event goes. A release that goes is as
+// good as seen (no wait spins on it); a press that goes still reads as held while its key is
+// down.
+void KeyTaps::DropOldest() {
+    const Event oldest = events_.front();
+    events_.erase(events_.begin());
+    if (!oldest.down) keys_[oldest.key].seen = false;
 }
 
 void KeyTaps::Down(int32_t key, uint64_t now) {
@@ -99,10 +121,11 @@ void KeyTaps::Down(int32_t key, uint64_t now) {
     k.down = true;
     k.pressAt = now;
     if (ModifierBit(key)) return;
-    if ((Mouse(key) && Pending(key, true)) || events_.size() >= kMostPresses) {
+    if (Mouse(key) && Pending(key, true)) {
         k.dropUp = true;
         return;
     }
+    if (events_.size() >= kMostPresses) DropOldest();
     events_.push_back({++order_, int16_t(key), true, ModsDown(), now});
 }
 
@@ -116,7 +139,9 @@ void KeyTaps::Up(int32_t key, uint64_t now) {
         k.dropUp = false;
         return;
     }
-    if (LastState(key)) events_.push_back({++order_, int16_t(key), false, 0, now});
+    if (!LastState(key)) return;
+    if (events_.size() >= kMostPresses) DropOldest();
+    events_.push_back({++order_, int16_t(key), false, 0, now});
 }
 
 void KeyTaps::Repeat(int32_t key, uint64_t now) {
@@ -138,16 +163,22 @@ bool KeyTaps::Read(int32_t key, uint64_t now) {
     MarkRead(key, now);
     Key& k = keys_[key];
     const auto first = FirstOf(key);
-    if (first == events_.end()) return k.seen;
+    if (first == events_.end()) {
+        // Down with no press waiting: its press made way in a full queue.
+        if (k.down) k.seen = true;
+        return k.seen;
+    }
     if (!first->down) {
         k.seen = false;
         events_.erase(first);
         return false;
     }
-    if (!Mouse(key) && EarlierPressRead(*first)) return false;
+    if (Waits(*first)) return k.seen;
+    if (!Mouse(key) && HeldBack(*first, now)) return false;
     const Event press = *first;
     events_.erase(first);
-    PassOver(press);
+    PassOver(press, now);
+    tookSincePoll_ = true;
     k.seen = true;
     context_ = press.mods;
     hasContext_ = true;
@@ -197,24 +228,58 @@ uint32_t KeyTaps::NextPress(int32_t key, uint64_t now) {
     Expire(key, now);
     MarkRead(key, now);
     const auto first = FirstOf(key);
-    return first != events_.end() && first->down ? first->order : 0;
+    return first != events_.end() && first->down && !Waits(*first) ? first->order : 0;
 }
 
-void KeyTaps::NewPass() {
-    ++pass_;
-    hasContext_ = false;
-}
+void KeyTaps::NewPass() { hasContext_ = false; }
 
 void KeyTaps::NewScreen(uint32_t mark) {
+    screenBegan_ = reads_;
     for (int32_t key = 1; key < 256; ++key)
         if (!ModifierBit(key)) DropBefore(key, 0, mark);
     hasContext_ = false;
+}
+
+void KeyTaps::Drawn() {
+    if (!polled_) return;
+    drawnMark_ = order_;
+    if (tookSincePoll_) deferTo_ = pollMark_;
+    polled_ = false;
+}
+
+void KeyTaps::Polled(bool another) {
+    if (another) NewScreen(drawnMark_);
+    polled_ = true;
+    tookSincePoll_ = false;
+    pollMark_ = order_;
+    deferTo_ = 0;
+}
+
+bool KeyTaps::Deferred(int32_t key) const {
+    if (!Valid(key)) return false;
+    const auto first = std::find_if(events_.begin(), events_.end(), [key](const Event& e) { return e.key == key; });
+    return first != events_.end() && Waits(*first);
 }
 
 void KeyTaps::Clear() {
     for (Key& k : keys_) k = Key{};
     events_.clear();
     hasContext_ = false;
+}
+
+uint32_t KeyTaps::FirstPress(int32_t key) const {
+    for (const Event& e : events_)
+        if (e.key == key) return e.down ? e.order : 0;
+    return 0;
+}
+
+size_t KeyTaps::PressesAhead(int32_t key) const {
+    size_t count = 0;
+    for (const Event& e : events_) {
+        if (e.key == key) break;
+        if (e.down && !Mouse(e.key)) ++count;
+    }
+    return count;
 }
 
 bool KeyTaps::Physical(int32_t key) const { return Valid(key) && keys_[key].down; }

@@ -187,9 +187,9 @@ public:
     }
 
     void SetScreen(const char* name) override {
-        if (screen_ == name) return;
-        keys_.NewScreen(drawnMark_);
-        screen_ = name;
+        const bool another = screen_ != name;
+        keys_.Polled(another);
+        if (another) screen_ = name;
     }
 
     Point Cursor() override {
@@ -224,7 +224,7 @@ public:
 
     // A frame equal to the one on show is not presented again; the pacing stays the same.
     void Present(const Surface& front) override {
-        drawnMark_ = keys_.Mark();
+        keys_.Drawn();
         if (!shown_.Same(front)) Show(front);
         lastFront_ = &front;
         // Paced to 60 frames a second where the display has no vertical sync.
@@ -234,7 +234,7 @@ public:
     }
 
     void FrontChanged(const Surface& front) override {
-        drawnMark_ = keys_.Mark();
+        keys_.Drawn();
         lastFront_ = &front;
         pacer_.FrontChanged(front);
     }
@@ -406,7 +406,6 @@ private:
     Mix_Music* tune_ = nullptr;
     KeyTaps keys_;
     std::string screen_;
-    uint32_t drawnMark_ = 0;  // the input that had come when the program last drew
     Point cursor_;
     PressHold press_{kPressHoldUs};
     std::deque<Message> queue_;

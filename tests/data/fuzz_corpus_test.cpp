@@ -3,6 +3,7 @@
 
 #include "fuzz/fuzz_checks.h"
 #include "fuzz/game_checks.h"
+#include "fuzz/key_taps_checks.h"
 #include "tests/data/file_bytes.h"
 #include "tests/support/headless_test.h"
 
@@ -46,5 +47,7 @@ TEST_F(FuzzCorpusTest, EventsAndScripts) {
 }
 
 TEST_F(FuzzCorpusTest, ScriptImports) { RunCorpus("script_import", fuzz::CheckScriptImportInput); }
+
+TEST_F(FuzzCorpusTest, KeyStreams) { RunCorpus("key_taps", fuzz::CheckKeyTapsInput); }
 
 }  // namespace

@@ -131,9 +131,10 @@ TEST_F(TitleTest, APressThePagesLeftUnreadDoesNotReachTheMenu) {
     for (int i = 0; i < 11; ++i) PutI16(intro, 4408 + 2 * i, -1);  // no pictures, no tune
     WriteBytes("Mod/GameData/GameIntro.dat", intro);
     TapKey('O');
+    // Next to the last page, Done, and one Next too many, typed before the pages are drawn.
     std::vector<host::KeyEvent> keys;
-    for (int i = 0; i < 6; ++i) keys.insert(keys.end(), {{'N', true, 12}, {'N', false, 1}});
-    keys.insert(keys.end(), {{kEsc, true, 12}, {kEsc, false, 1}});
+    for (int i = 0; i < 4; ++i) keys.insert(keys.end(), {{'N', true, 12}, {'N', false, 1}});
+    keys.insert(keys.end(), {{'D', true, 12}, {'D', false, 1}, {'N', true, 12}, {'N', false, 1}});
     host.AwaitScreen("objective").Burst(keys).AwaitScreen("title menu");
     TapKey(kEsc);
     RunProgram();

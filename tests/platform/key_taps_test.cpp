@@ -11,8 +11,10 @@ namespace {
 
 // One step of a case, at a time in milliseconds: 'D' down, 'U' up, 'T' the system's repeat of a
 // key held, 'F' forget, 'C' clear,
-// 'P' a new loop pass, 'S' a new screen drawn now; or what a read must give: 'R' a read,
-// 'W' a wait for the release, 'O' whether an unseen press waits.
+// 'P' a new loop pass, 'S' a new screen drawn now, 'V' a frame shown, 'L' a loop polls (key 1:
+// another screen than before), 'M' taps of the key until the queue is full; or what a read
+// must give: 'R' a read, 'W' a wait for the
+// release, 'O' whether an unseen press waits.
 struct Step {
     char op;
     int32_t key;
@@ -131,10 +133,46 @@ TEST(KeyTapsTest, ReadsSeeEveryPressOnce) {
           {'O', kG, 11, true},
           {'R', kG, 12, true},
           {'R', kEnter, 13, true}}},
-        {"a tap of a key not read of late does not hold the next back, and is passed over",
-         {{'D', 'X', 0}, {'U', 'X', 1}, {'D', kEnter, 2}, {'U', kEnter, 3}, {'R', kEnter, 10, true}, {'R', 'X', 11}}},
+        {"a tap of a key not read holds the next back for one read, and is passed over",
+         {{'D', 'X', 0},
+          {'U', 'X', 1},
+          {'D', kEnter, 2},
+          {'U', kEnter, 3},
+          {'R', kEnter, 10},
+          {'R', kEnter, 11, true},
+          {'R', 'X', 12}}},
         {"a key held is not passed over",
-         {{'D', 'X', 0}, {'D', kEnter, 2}, {'U', kEnter, 3}, {'R', kEnter, 10, true}, {'R', 'X', 11, true}}},
+         {{'D', 'X', 0}, {'D', kEnter, 2}, {'U', kEnter, 3}, {'R', kEnter, 10}, {'R', kEnter, 11, true},
+          {'R', 'X', 12, true}}},
+        {"a press read twice in a pass waits for each press ahead of it, while their key is read",
+         {{'D', kN, 0},
+          {'U', kN, 1},
+          {'D', kN, 2},
+          {'U', kN, 3},
+          {'D', kN, 4},
+          {'U', kN, 5},
+          {'D', kEsc, 6},
+          {'U', kEsc, 7},
+          {'R', kN, 10, true},
+          {'R', kEsc, 11},
+          {'R', kEsc, 12},
+          {'R', kN, 13},
+          {'R', kN, 14, true},
+          {'R', kEsc, 15},
+          {'R', kEsc, 16, true}}},
+        {"a stray press ahead of a digit and Enter: each is taken in turn, Enter last",
+         {{'D', kEsc, 0},
+          {'U', kEsc, 1},
+          {'D', '7', 2},
+          {'U', '7', 3},
+          {'D', kEnter, 4},
+          {'U', kEnter, 5},
+          {'R', kEnter, 10},
+          {'R', '7', 11, true},
+          {'R', kEnter, 12, true},
+          {'R', kEsc, 13}}},
+        {"a press of a key not read for a second holds nothing back",
+         {{'D', 'X', 0}, {'U', 'X', 1}, {'D', kEnter, 1500}, {'U', kEnter, 1501}, {'R', kEnter, 1510, true}}},
         {"a repeat soon after the press is a release and a press merged; a later one the key held",
          {{'D', 'K', 0},
           {'T', 'K', 2},
@@ -151,6 +189,54 @@ TEST(KeyTapsTest, ReadsSeeEveryPressOnce) {
           {'R', kRight, 705}}},
         {"a tap is gone when another screen is drawn",
          {{'D', kN, 0}, {'U', kN, 1}, {'S', 0, 2}, {'R', kN, 3}, {'D', kN, 4}, {'U', kN, 5}, {'R', kN, 6, true}}},
+        {"a press while the next screen begins to show is that screen's",
+         {{'L', 0, 0},
+          {'D', 'B', 1},
+          {'U', 'B', 2},
+          {'V', 0, 3},
+          {'D', 'B', 4},
+          {'U', 'B', 5},
+          {'V', 0, 6},
+          {'L', 1, 7},
+          {'R', 'B', 8, true},
+          {'R', 'B', 9}}},
+        {"a press from before a poll, unseen when a frame is drawn after a press taken, waits for the next poll",
+         {{'R', kN, 0},
+          {'D', kN, 0},
+          {'U', kN, 1},
+          {'D', kLeftButton, 2},
+          {'U', kLeftButton, 3},
+          {'L', 0, 4},
+          {'R', kLeftButton, 5, true},
+          {'V', 0, 6},
+          {'R', kN, 7},
+          {'L', 0, 8},
+          {'R', kN, 9, true}}},
+        {"and is gone when that poll is another screen's",
+         {{'R', kN, 0},
+          {'D', kN, 0},
+          {'U', kN, 1},
+          {'D', kLeftButton, 2},
+          {'U', kLeftButton, 3},
+          {'L', 0, 4},
+          {'R', kLeftButton, 5, true},
+          {'V', 0, 6},
+          {'R', kN, 7},
+          {'L', 1, 8},
+          {'R', kN, 9}}},
+        {"a frame drawn with no press taken since the poll leaves the presses to be read",
+         {{'D', kN, 0}, {'U', kN, 1}, {'L', 0, 2}, {'V', 0, 3}, {'R', kN, 4, true}}},
+        {"a full queue drops its oldest, and a click passes over taps of keys the screen does not read",
+         {{'R', kEnter, 0},
+          {'M', 'X', 0},
+          {'D', kEnter, 1},
+          {'U', kEnter, 2},
+          {'D', kLeftButton, 3},
+          {'U', kLeftButton, 4},
+          {'R', kEnter, 6},
+          {'R', kEnter, 7},
+          {'R', kLeftButton, 40, true},
+          {'R', kEnter, 41, true}}},
         {"a key held across a new screen stays down",
          {{'D', kRight, 0}, {'S', 0, 1}, {'R', kRight, 2, true}, {'U', kRight, 3}, {'R', kRight, 4}}},
         {"a quick click is held 50 ms",
@@ -182,6 +268,14 @@ TEST(KeyTapsTest, ReadsSeeEveryPressOnce) {
                 case 'C': keys.Clear(); break;
                 case 'P': keys.NewPass(); break;
                 case 'S': keys.NewScreen(keys.Mark()); break;
+                case 'V': keys.Drawn(); break;
+                case 'M':
+                    while (keys.Waiting() < host::KeyTaps::kMostPresses) {
+                        keys.Down(s.key, us);
+                        keys.Up(s.key, us);
+                    }
+                    break;
+                case 'L': keys.Polled(s.key != 0); break;
                 case 'W': EXPECT_EQ(keys.StillDown(s.key), s.down) << c.name << ", step " << i; break;
                 case 'O': EXPECT_EQ(keys.NextPress(s.key, us) != 0, s.down) << c.name << ", step " << i; break;
                 default: EXPECT_EQ(keys.Read(s.key, us), s.down) << c.name << ", step " << i; break;

@@ -1,5 +1,6 @@
 #include "hero/breakdown_boxes.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -20,6 +21,8 @@
 namespace {
 
 constexpr int16_t kBase = kSmallBlack, kBonus = kSmallGreen, kPenalty = kSmallRed;
+// Lines that are not part of the sum (the situational bonuses of Combat), below the lines that are.
+constexpr int16_t kApart = kSmallBlue;
 constexpr int16_t kNumberColumn = 140;  // right of x
 
 struct Line {
@@ -27,13 +30,15 @@ struct Line {
     int16_t colour;
 };
 
-// The lines of one box: the base line first, then the modifiers in force. The statistic,
-// save and resistance boxes take their lines in the order the hero's values are worked out,
-// keeping the running value, so that their lines add up to the value shown.
+// The lines of one box: the base line first, then the modifiers in force. Every box takes its
+// lines in the order the hero's values are worked out (RecalcHero), keeping the running value,
+// so that its lines add up to the value shown. Lines that do not count are set apart: after a
+// blank row, in a colour of their own.
 struct Breakdown {
     std::array<Line, 20> lines;
     int count = 0;
     int heightLines = -1;  // when the panel's height counts differently from the lines shown
+    int apartFrom = -1;    // the first line set apart, -1 for none
     int32_t value = 0;
 
     void Add(std::string label, std::string value, int16_t colour) {
@@ -63,13 +68,20 @@ struct Breakdown {
         if (value < low) SetTo("Minimum:", "= " + std::to_string(low), low);
         if (value > high) SetTo("Maximum:", "= " + std::to_string(high), high);
     }
-    int Modifiers() const { return heightLines >= 0 ? heightLines : count - 1; }
+    // A line that is not added: shown below the others, after one blank row.
+    void Apart(std::string label, std::string shown) {
+        if (apartFrom < 0) apartFrom = count;
+        Add(std::move(label), std::move(shown), kApart);
+    }
+    // The modifier lines for the panel's height, the blank row before the lines set apart included.
+    int Modifiers() const { return (heightLines >= 0 ? heightLines : count - 1) + (apartFrom >= 0 ? 1 : 0); }
+    int16_t Dy(int i) const { return int16_t(12 * (i + (apartFrom >= 0 && i >= apartFrom ? 1 : 0))); }
 };
 
 // How a box is framed: without modifiers a message panel, else a list panel.
 struct Frame {
     int16_t plainWidth, plainHeight, messageDx, messageDy;
-    int16_t listWidth, listHeight;  // listHeight 0: by the number of modifiers
+    int16_t listWidth, listHeight;  // listHeight 0: by the number of modifiers (BreakdownPanelHeight)
     int16_t baseDy;
 };
 constexpr Frame kStatFrame{14, 5, 16, 62, 10, 0, 55};
@@ -85,11 +97,15 @@ void DrawBreakdown(int16_t x, int16_t y, std::string_view title, std::string_vie
         DrawSmallText(int16_t(x + f.messageDx), int16_t(y + f.messageDy), message, kBase);
         return;
     }
-    DrawPanel(left, y, f.listWidth, f.listHeight ? f.listHeight : BreakdownPanelHeight(int16_t(b.Modifiers())), 1,
-              title);
+    // The height the Part gives (skills: 5 pieces), unless the lines would run past the frame:
+    // then as many pieces as the last line needs.
+    const int needed = (f.baseDy + b.Dy(b.count - 1) + 26 + 19) / 20;
+    int16_t height = f.listHeight ? f.listHeight : BreakdownPanelHeight(int16_t(b.Modifiers()));
+    if (height < needed && (f.listHeight || height == 0)) height = int16_t(needed);
+    DrawPanel(left, y, f.listWidth, height, 1, title);
     for (int i = 0; i < b.count; ++i) {
         const Line& line = b.lines[size_t(i)];
-        const int16_t at = int16_t(y + f.baseDy + 12 * i);
+        const int16_t at = int16_t(y + f.baseDy + b.Dy(i));
         DrawSmallText(int16_t(x + 20), at, line.label, line.colour);
         DrawSmallText(int16_t(x + kNumberColumn), at, line.value, line.colour);
     }
@@ -124,11 +140,15 @@ void CombatLines(Breakdown& b) {
     if (g.Radiation) b.Penalty("Radiation:         - 2", 2);
     if (g.Biohazard) b.Penalty("Biohazard:         - 2", 2);
     b.Clamp(1, INT32_MAX);
-    // Added at the time of an attack, not to the value shown.
-    if (g.Skills[kArmsmaster] > 0)
-        b.Bonus("Armsmaster (sit):", SkillColumnValue(SkillBonus.ArmsmasterHitBonus, g.Skills[kArmsmaster]));
-    if (g.Skills[kTargeteer] > 0)
-        b.Bonus("Targeteer: (sit)", SkillColumnValue(SkillBonus.TargeteerHitBonus, g.Skills[kTargeteer]));
+    // Added at the time of an attack (Part 0.7), not to the value shown: set apart, so that the
+    // lines above add up to the Combat shown.
+    const auto situational = [&b](const char* label, const SkillColumn& column, int16_t skill) {
+        if (skill <= 0) return;
+        const int16_t n = SkillColumnValue(column, skill);
+        b.Apart(label, n < 0 ? "- " + Num(-n) : "+ " + Num(n));
+    };
+    situational("Armsmaster (sit):", SkillBonus.ArmsmasterHitBonus, g.Skills[kArmsmaster]);
+    situational("Targeteer: (sit)", SkillBonus.TargeteerHitBonus, g.Skills[kTargeteer]);
 }
 
 // One row of a statistic box other than Combat.
@@ -210,6 +230,28 @@ void StatLines(int16_t stat, const StatBox& box, Breakdown& b) {
     }
 }
 
+// ---------------------------------------------------------------- skills
+
+// The steps of RecalcHero for one skill: a skill above 0 takes the curse and its belt and is held
+// to 1..20; then the helmet of stealth (item 147) and the Gemlore armour (item 440). The
+// afflictions lower statistics, not skills, so they have no line here.
+void SkillLines(int16_t skill, Breakdown& b) {
+    const GameStateRecord& g = GameState;
+    b.Base("Base Skill:", g.BaseSkills[skill]);
+    if (g.BaseSkills[skill] > 0) {
+        if (BeltSkillBonus(skill) != 0) b.Bonus("Belt Bonus:", BeltSkillBonus(skill));
+        if (g.Cursed) b.Bonus("Curse:", -2);
+        b.Clamp(1, 20);
+        if (Wears(kHelmetSlot, 147) && (skill == kStealth || skill == kDisarmTraps || skill == kPickLocks) &&
+            WornX(kHelmetSlot) != 0)
+            b.Bonus("Helmet Bonus:", WornX(kHelmetSlot));
+    }
+    if (skill == kGemlore && Wears(kArmourSlot, 440)) {
+        const int32_t n = std::min<int32_t>(WornX(kArmourSlot), g.Stats[kWillpower]);
+        if (n != 0) b.Bonus("Armour Bonus:", n);
+    }
+}
+
 // ---------------------------------------------------------------- saves and resistances
 
 void SaveLines(int16_t save, Breakdown& b) {
@@ -263,7 +305,7 @@ void DrLines(Breakdown& b) {
         b.Bonus("Agility Bonus:", g.Stats[kAgility] / 2);
     }
     const int16_t resilience = SkillColumnValue(SkillBonus.ResilienceDr, g.Skills[kResilience]);
-    if (g.Skills[kResilience] > 0 && resilience > 0) {
+    if (g.Skills[kResilience] > 0 && resilience != 0) {
         ++counted;
         b.Bonus("Resilience:", resilience);
     }
@@ -274,7 +316,8 @@ void DrLines(Breakdown& b) {
                                                   {kBootsSlot, "Boots Bonus:"}};
     for (const auto& [slot, label] : pieces) {
         if (WornInstance(slot)) ++counted;
-        if (ArmourPieceDR(int16_t(slot)) > 0) b.Bonus(label, ArmourPieceDR(int16_t(slot)));
+        // A cursed piece whose curse is not yet known takes its loss off the sum.
+        if (ArmourPieceDR(int16_t(slot)) != 0) b.Bonus(label, ArmourPieceDR(int16_t(slot)));
     }
     if (Lasts(g.MagicShield)) {
         ++counted;
@@ -284,21 +327,32 @@ void DrLines(Breakdown& b) {
     b.heightLines = counted;
 }
 
+// The hit point box's lines carry their sign in the label ("Ring:             +" 12), as the
+// Part draws them; a loss turns the sign.
+void HitPointTerm(Breakdown& b, std::string label, int32_t n) {
+    label[label.find('+')] = n < 0 ? '-' : '+';
+    b.Add(std::move(label), Num(n < 0 ? -n : n), n < 0 ? kPenalty : kBonus);
+    b.value += n;
+}
+
+// The terms of the hit point maximum in RecalcHero: the halving of a drain, then armour 433's
+// 50, amulet 37, rings 93 (either slot) and the loss of ring 94 (the first slot only).
 void HitPointLines(Breakdown& b) {
     const GameStateRecord& g = GameState;
     int counted = 1;
-    b.Add("Base Hit Points:", Num(5 * g.Stats[kEndurance] + 5 * g.HeroLevel), kBase);
+    b.Base("Base Hit Points:", 5 * g.Stats[kEndurance] + 5 * g.HeroLevel);
     if (g.Drained) {
         ++counted;
         b.Add("Drain:", "/ 2", kPenalty);
+        b.value /= 2;
     }
     if (Wears(kArmourSlot, 433)) {
         ++counted;
-        b.Add("Armour:           +", "100", kBonus);
+        HitPointTerm(b, "Armour:           +", 50);
     }
     if (Wears(kAmuletSlot, 37)) {
         ++counted;
-        if (WornX(kAmuletSlot) > 0) b.Add("Amulet            +:", Num(WornX(kAmuletSlot)), kBonus);
+        if (WornX(kAmuletSlot) != 0) HitPointTerm(b, "Amulet            +:", WornX(kAmuletSlot));
     }
     int32_t rings = 0;
     for (int slot : {kRing1Slot, kRing2Slot})
@@ -306,7 +360,11 @@ void HitPointLines(Breakdown& b) {
             ++counted;
             rings += WornX(slot);
         }
-    if (rings > 0) b.Add("Ring:             +", Num(rings), kBonus);
+    if (rings != 0) HitPointTerm(b, "Ring:             +", rings);
+    if (Wears(kRing1Slot, 94)) {
+        ++counted;
+        if (WornX(kRing1Slot) != 0) HitPointTerm(b, "Ring:             +", -WornX(kRing1Slot));
+    }
     b.heightLines = counted;
 }
 
@@ -339,21 +397,8 @@ void ShowStatBreakdown(int16_t stat, int16_t x, int16_t y) {
 
 void ShowSkillBreakdown(int16_t skill, int16_t x, int16_t y) {
     if (skill >= 0 && skill < 12) {
-        const GameStateRecord& g = GameState;
         Breakdown b;
-        b.Add("Base Skill:", Num(g.BaseSkills[skill]), kBase);
-        if (BeltSkillBonus(skill) > 0) b.Bonus("Belt Bonus:", BeltSkillBonus(skill));
-        if (g.Cursed) b.Add("Curse:", "- 2", kPenalty);
-        const auto among = [skill](std::initializer_list<int> skills) {
-            for (int s : skills)
-                if (s == skill) return true;
-            return false;
-        };
-        if (g.Feebleminded && among({kAuras, kDualWeapons, kPickLocks, kStealth})) b.Add("Feeblemind:", "= 1", kPenalty);
-        if (g.Aged && skill == kCriticalHit) b.Add("Aged:", "= 1", kPenalty);
-        if (g.Drained && skill == kResilience) b.Add("Drained:", "= 1", kPenalty);
-        if (g.Clutz && among({kArmsmaster, kCriticalHit, kDisarmTraps, kGemlore, kResilience}))
-            b.Add("Clutz:", "= 1", kPenalty);
+        SkillLines(skill, b);
         DrawBreakdown(x, y, SkillNames[size_t(skill)], "Skill is currently unmodifed!", b, kSkillFrame);
     }
     HoldBox(1);

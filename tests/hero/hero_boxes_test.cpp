@@ -4,12 +4,14 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "hero/breakdown_boxes.h"
 #include "hero/derived_stats.h"
 #include "hero/give_item.h"
 #include "hero/help_boxes.h"
+#include "platform/fonts.h"
 #include "platform/input.h"
 #include "tests/hero/box_test.h"
 
@@ -47,6 +49,31 @@ TEST_F(HeroBoxesTest, BreakdownsListWhatIsInForce) {
              Wear(kRing2Slot, 2, 93, 7);
          },
          [] { ShowDrBreakdown(1, 120, 140); }, 112, 140, 10, 7, {{"Ring:             +", 273}, {"12", 273}}},
+        {"armour of life and a ring of loss",
+         [] {
+             Item(433, 3);
+             Wear(kArmourSlot, 1, 433);
+             Wear(kRing1Slot, 2, 94, 8);
+         },
+         [] { ShowDrBreakdown(1, 120, 140); }, 112, 140, 10, 7,
+         {{"Armour:           +", 273}, {"50", 273}, {"100", -1}, {"Ring:             -", 91}, {"8", 91}}},
+        {"stealth under a belt, a curse and the helmet of stealth: a piece taller",
+         [] {
+             Item(147, 5);
+             Wear(kBeltSlot, 1, 47, 2);
+             Wear(kHelmetSlot, 2, 147, 4);
+             GameState.BaseSkills[kStealth] = 6;
+             GameState.Cursed = 1;
+         },
+         [] { ShowSkillBreakdown(kStealth, 80, 140); }, 72, 140, 12, 6,
+         {{"Belt Bonus:", 273}, {"Curse:", 91}, {"Helmet Bonus:", 273}, {"+ 4", 273}}},
+        {"clumsy and feeble: no skill is set to 1",
+         [] {
+             GameState.BaseSkills[kArmsmaster] = 5;
+             GameState.Clutz = GameState.Feebleminded = 1;
+         },
+         [] { ShowSkillBreakdown(kArmsmaster, 80, 140); }, 72, 140, 12, 4,
+         {{"Skill is currently unmodifed!", 0}, {"Clutz:", -1}, {"= 1", -1}}},
         {"curse belt on Curse",
          [] {
              Item(39, 9);
@@ -64,6 +91,7 @@ TEST_F(HeroBoxesTest, BreakdownsListWhatIsInForce) {
          [] {
              Item(49, 9);
              Wear(kBeltSlot, 1, 49, 2);
+             GameState.BaseSkills[1] = 3;
          },
          [] { ShowSkillBreakdown(1, 80, 140); }, 72, 140, 12, 5, {{"Belt Bonus:", 273}, {"+ 2", 273}}},
         {"tired and armed: tiredness costs no Combat, the least is 1",
@@ -75,6 +103,14 @@ TEST_F(HeroBoxesTest, BreakdownsListWhatIsInForce) {
          },
          [] { ShowStatBreakdown(0, 120, 140); }, 112, 140, 10, 7,
          {{"Weapon:", 273}, {"Balls of steel:", 91}, {"Tired:             - 2", -1}, {"Minimum:", 91}}},
+        {"the situational bonuses set apart, below the lines that add up",
+         [] {
+             GameState.BaseStats[kCombat] = 6;
+             GameState.Skills[kArmsmaster] = GameState.Skills[kTargeteer] = 2;
+             SkillBonus.ArmsmasterHitBonus[2] = SkillBonus.TargeteerHitBonus[2] = 1;
+         },
+         [] { ShowStatBreakdown(0, 120, 140); }, 112, 140, 10, 7,
+         {{"Base Combat:", 0}, {"Armsmaster (sit):", 182}, {"Targeteer: (sit)", 182}, {"+ 1", 182}}},
         {"helm of saves and a feeble mind",
          [] {
              Item(314, 5);
@@ -116,26 +152,57 @@ TEST_F(HeroBoxesTest, BreakdownsListWhatIsInForce) {
     }
 }
 
-// What a box's lines come to, read as a player reads them: the base, then each "+ n", "- n"
-// or "= n" in turn; the situational lines of combat are added only at an attack. A box that
-// lists nothing stands for its base.
-std::optional<int32_t> LinesAddUp(const host::Headless& h) {
-    std::map<int32_t, std::string> lines;  // by y: label and number, as drawn at x 140 and 260
-    for (const auto& t : h.texts)
-        if (t.x == 140 || t.x == 260) lines[t.y] += (lines[t.y].empty() ? "" : " ") + t.text;
+// What a box's lines come to, read as a player reads them: the base (black), then each green
+// "+ n" and red "- n", "= n" or "/ n" in turn, and "Divide by n" where the box says so. Lines in
+// any other colour are set apart and not added (the situational bonuses of Combat). A box that
+// lists nothing (or only its message) stands for its base. Labels are drawn at x + 20 and
+// numbers at x + 140.
+std::optional<int32_t> LinesAddUp(const host::Headless& h, int32_t x) {
+    struct Drawn {
+        std::string text;
+        bool apart = false, green = false, red = false;
+    };
+    std::map<int32_t, Drawn> lines;  // by y
+    for (const auto& t : h.texts) {
+        if (t.x != x + 20 && t.x != x + 140) continue;
+        Drawn& d = lines[t.y];
+        d.text += (d.text.empty() ? "" : " ") + t.text;
+        d.apart |= t.colour != kSmallBlack && t.colour != kSmallGreen && t.colour != kSmallRed;
+        d.green |= t.colour == kSmallGreen;
+        d.red |= t.colour == kSmallRed;
+    }
     if (lines.empty()) return std::nullopt;
     std::optional<int32_t> sum;
-    for (auto [y, line] : lines) {
-        if (line.find("(sit)") != std::string::npos) continue;
+    for (auto [y, d] : lines) {
+        if (d.apart) continue;
+        std::string& line = d.text;
+        if (line.rfind("Divide by ", 0) == 0) {
+            if (sum) *sum /= std::stoi(line.substr(10));
+            continue;
+        }
         line.erase(line.find_last_not_of(' ') + 1);
         const size_t number = line.rfind(' ') + 1;
+        if (line.find_first_not_of("0123456789", line[number] == '-' ? number + 1 : number) != std::string::npos) {
+            EXPECT_FALSE(sum) << "no number in \"" << line << "\"";
+            EXPECT_EQ(lines.size(), 1u) << "a message among the lines";
+            return std::nullopt;  // the box's message that nothing modifies the value
+        }
         const int32_t n = std::stoi(line.substr(number));
-        const char op = number >= 2 ? line[number - 2] : ' ';
-        if (!sum) sum = n;
-        else if (op == '+') *sum += n;
-        else if (op == '-') *sum -= n;
-        else if (op == '=') sum = n;
-        else ADD_FAILURE() << "no term in \"" << line << "\"";
+        // The sign before the number, past the spaces and the colon of a label ("Amulet    +: 5").
+        const size_t before = line.find_last_not_of(" :", number - 1);
+        const char op = number >= 2 && before != std::string::npos ? line[before] : ' ';
+        if (!sum) {
+            sum = n;
+            EXPECT_FALSE(d.green || d.red) << "the base \"" << line << "\" in a colour";
+        } else if (op == '+') {
+            *sum += n;
+            EXPECT_TRUE(d.green && !d.red) << "\"" << line << "\" not green";
+        } else if (op == '-' || op == '=' || op == '/') {
+            *sum = op == '-' ? *sum - n : op == '=' ? n : *sum / n;
+            EXPECT_TRUE(d.red && !d.green) << "\"" << line << "\" not red";
+        } else {
+            ADD_FAILURE() << "no term in \"" << line << "\"";
+        }
     }
     return sum;
 }
@@ -143,6 +210,10 @@ std::optional<int32_t> LinesAddUp(const host::Headless& h) {
 TEST_F(HeroBoxesTest, EveryBreakdownAddsUpToTheValueShown) {
     Item(5, 0);  // a weapon
     Item(6, 2);  // a small weapon
+    // Pieces of armour: type and damage reduction.
+    for (auto [item, type, dr] : {std::tuple{433, 3, 6}, {440, 3, 2}, {147, 5, 1}, {120, 5, 3}, {121, 8, 2},
+                                  {122, 7, 1}, {123, 4, 4}, {124, 3, 5}})
+        Item(int16_t(item), int16_t(type)).ItemArmourBonus = int16_t(dr);
     struct Case {
         const char* name;
         std::function<void(GameStateRecord&)> setUp;
@@ -154,15 +225,15 @@ TEST_F(HeroBoxesTest, EveryBreakdownAddsUpToTheValueShown) {
              g.HeroLevel = 1;
              g.BaseStats[kCombat] = 5;
          }},
-        {"nasty, tired and sick",
+        {"nasty, tired and sick, with the skills of an attack",
          [](GameStateRecord& g) {
              Options.Difficulty = 4;
              g.BaseStats[kCombat] = 2;
              g.Exhausted = g.Poisoned = g.Biohazard = 1;
-             g.Skills[kArmsmaster] = g.Skills[kTargeteer] = 4;
+             g.BaseSkills[kArmsmaster] = g.BaseSkills[kTargeteer] = 4;
              SkillBonus.ArmsmasterHitBonus[4] = SkillBonus.TargeteerHitBonus[4] = 3;
          }},
-        {"armed, hidden in fury",
+        {"armed, hidden in fury, with the skills of an attack",
          [](GameStateRecord& g) {
              g.HeroLevel = 7;
              g.BaseStats[kCombat] = 6;
@@ -174,19 +245,25 @@ TEST_F(HeroBoxesTest, EveryBreakdownAddsUpToTheValueShown) {
              g.Heroism[1] = 5;
              g.CombatBonusTurns = 9;
              g.Tattoos[6] = 1;
+             g.BaseSkills[kArmsmaster] = 6;
+             SkillBonus.ArmsmasterHitBonus[6] = 2;
          }},
-        {"aged in gauntlets, drained troll, clumsy",
+        {"aged in gauntlets, drained troll, clumsy, with every skill",
          [](GameStateRecord& g) {
              for (int s = 1; s < 7; ++s) g.BaseStats[s] = 9;
+             for (int s = 0; s < 12; ++s) g.BaseSkills[s] = int16_t(1 + s);
+             g.HeroLevel = 5;
              g.Aged = g.Drained = g.Clutz = 1;
              Wear(kGlovesSlot, 1, 90, 0, 3);
              Wear(kBootsSlot, 2, 112);
              g.Tattoos[4] = g.Tattoos[3] = g.Tattoos[7] = 1;
              g.BlessTurns = 4;
+             Wear(kRing1Slot, 3, 93, 4);
          }},
         {"gloves of agility and a feeble mind under the hawk helmet",
          [](GameStateRecord& g) {
              for (int s = 1; s < 7; ++s) g.BaseStats[s] = 12;
+             for (int s = 0; s < 12; ++s) g.BaseSkills[s] = int16_t(12 - s);
              g.Feebleminded = 1;
              Wear(kHelmetSlot, 1, 89, 2);
              Wear(kGlovesSlot, 2, 113);
@@ -220,7 +297,7 @@ TEST_F(HeroBoxesTest, EveryBreakdownAddsUpToTheValueShown) {
         {"resistances of every source",
          [](GameStateRecord& g) {
              for (int k = 0; k < 4; ++k) g.BaseResists[k] = int16_t(3 * k);
-             g.Skills[kResilience] = 5;
+             g.BaseSkills[kResilience] = 5;
              SkillBonus.ResilienceResist[5] = 4;
              g.Tattoos[8] = g.Tattoos[2] = 1;
              Wear(kRing1Slot, 1, 11, 3);
@@ -235,6 +312,65 @@ TEST_F(HeroBoxesTest, EveryBreakdownAddsUpToTheValueShown) {
              g.FireShield[0] = -2;
              g.FireShield[1] = 3;
          }},
+        {"armour of life, rings of life and of loss, resilient and shielded",
+         [](GameStateRecord& g) {
+             for (int s = 1; s < 7; ++s) g.BaseStats[s] = 7;
+             g.HeroLevel = 4;
+             g.BaseSkills[kResilience] = 3;
+             SkillBonus.ResilienceDr[3] = 3;
+             Wear(kArmourSlot, 1, 433, 1);
+             Wear(kHelmetSlot, 2, 120, 1);
+             Wear(kGlovesSlot, 3, 121);
+             Wear(kBootsSlot, 4, 122);
+             Wear(kOffhandSlot, 5, 123, 2);
+             Wear(kRing1Slot, 6, 94, 8);
+             Wear(kRing2Slot, 7, 93, 5);
+             Wear(kAmuletSlot, 8, 37, 6);
+             g.MagicShield[0] = 3;
+             g.MagicShield[1] = 4;
+         }},
+        {"drained, with cursed pieces not yet known, a cursed amulet of life and a second ring of loss",
+         [](GameStateRecord& g) {
+             for (int s = 1; s < 7; ++s) g.BaseStats[s] = 5;
+             g.HeroLevel = 2;
+             g.Drained = 1;
+             g.BaseSkills[kResilience] = 2;
+             SkillBonus.ResilienceDr[2] = -1;
+             Wear(kArmourSlot, 1, 124, -9);
+             Wear(kHelmetSlot, 2, 120, -6);
+             Wear(kRing1Slot, 3, 93, -3);
+             Wear(kRing2Slot, 4, 94, 6);
+             Wear(kAmuletSlot, 5, 37, -4);
+         }},
+        {"a cursed ring of loss and a ring of life",
+         [](GameStateRecord&) {
+             Wear(kRing1Slot, 1, 94, -2);
+             Wear(kRing2Slot, 2, 93, 3);
+         }},
+        {"cursed, in a belt of every skill, the helmet of stealth and the armour of gems",
+         [](GameStateRecord& g) {
+             for (int s = 1; s < 7; ++s) g.BaseStats[s] = 8;
+             for (int s = 0; s < 12; ++s) g.BaseSkills[s] = int16_t(s % 3 == 0 ? 0 : 6 * (s % 4));
+             g.BaseSkills[kGemlore] = 0;
+             g.Cursed = 1;
+             Wear(kBeltSlot, 1, 49, 3);
+             Wear(kHelmetSlot, 2, 147, 4);
+             Wear(kArmourSlot, 3, 440, 20);
+         }},
+        {"a cursed belt of every skill, a cursed helmet of stealth and the armour of gems",
+         [](GameStateRecord& g) {
+             g.BaseStats[kWillpower] = 3;
+             for (int s = 0; s < 12; ++s) g.BaseSkills[s] = int16_t(1 + s % 5);
+             g.Cursed = 1;
+             Wear(kBeltSlot, 1, 49, -2);
+             Wear(kHelmetSlot, 2, 147, -3);
+             Wear(kArmourSlot, 3, 440, 5);
+         }},
+        {"a belt of one skill: Targeteer",
+         [](GameStateRecord& g) {
+             for (int s = 0; s < 12; ++s) g.BaseSkills[s] = 18;
+             Wear(kBeltSlot, 1, 48, 5);
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -247,22 +383,27 @@ TEST_F(HeroBoxesTest, EveryBreakdownAddsUpToTheValueShown) {
         struct Box {
             std::string name;
             std::function<void()> show;
-            int32_t value, base;
+            int32_t x, value, base;
         };
         std::vector<Box> boxes;
         for (int16_t s = 0; s < 7; ++s)
-            boxes.push_back({"stat " + std::to_string(s), [s] { ShowStatBreakdown(s, 120, 140); }, g.Stats[s],
+            boxes.push_back({"stat " + std::to_string(s), [s] { ShowStatBreakdown(s, 120, 140); }, 120, g.Stats[s],
                              g.BaseStats[s]});
         for (int16_t s = 0; s < 2; ++s)
-            boxes.push_back({"save " + std::to_string(s), [s] { ShowSaveBreakdown(s, 120, 140); }, g.Saves[s],
+            boxes.push_back({"save " + std::to_string(s), [s] { ShowSaveBreakdown(s, 120, 140); }, 120, g.Saves[s],
                              g.BaseSaves[s]});
         for (int16_t k = 0; k < 4; ++k)
-            boxes.push_back({"resist " + std::to_string(k), [k] { ShowResistBreakdown(k, 120, 140); }, g.Resists[k],
-                             g.BaseResists[k]});
+            boxes.push_back({"resist " + std::to_string(k), [k] { ShowResistBreakdown(k, 120, 140); }, 120,
+                             g.Resists[k], g.BaseResists[k]});
+        boxes.push_back({"damage reduction", [] { ShowDrBreakdown(0, 120, 140); }, 120, g.DamageReduction, 0});
+        boxes.push_back({"hit points", [] { ShowDrBreakdown(1, 120, 140); }, 120, g.HitPointsMax, 0});
+        for (int16_t s = 0; s < 12; ++s)
+            boxes.push_back({"skill " + std::to_string(s), [s] { ShowSkillBreakdown(s, 80, 140); }, 80, g.Skills[s],
+                             g.BaseSkills[s]});
         for (const Box& b : boxes) {
             host.texts.clear();
             b.show();
-            EXPECT_EQ(LinesAddUp(host).value_or(b.base), b.value) << b.name;
+            EXPECT_EQ(LinesAddUp(host, b.x).value_or(b.base), b.value) << b.name;
         }
         GameState = keep;
         Options = keepOptions;

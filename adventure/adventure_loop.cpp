@@ -370,6 +370,7 @@ void RevertToHumanForm() {
     GameState.EquipSlots[kAmuletSlot] = kNone;
     GameState.FormDefence = GameState.FormDR = 0;
     std::fill(std::begin(GameState.FormDamage), std::end(GameState.FormDamage), int16_t{0});
+    RecalcHero();
 }
 
 void AdventureLoop() {

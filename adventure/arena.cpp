@@ -9,6 +9,7 @@
 #include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "encounters.h"
+#include "hero/derived_stats.h"
 #include "kit/level/auto_access.h"
 #include "platform/random.h"
 #include "wilderness.h"
@@ -152,6 +153,7 @@ void RepairArenaObjects() {
 
 void PlaceArenaExits(int16_t dx, int16_t dy) {
     GameState.CurrentLevelNumber = kArenaLevel;
+    RecalcHero();
     // The hero enters on the side he came from; the squares in front of him are cleared.
     struct Entry {
         int16_t x, y;

@@ -8,6 +8,7 @@
 #include "data/options.h"
 #include "data/save_slot_screen.h"
 #include "frontend/settings.h"
+#include "hero/derived_stats.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
 #include "platform/message_boxes.h"
@@ -62,6 +63,7 @@ uint32_t RunGameOptions(int16_t showView) {
                     // Each visit compares with the volume it started from.
                     const int16_t before = Options.MusicVolume;
                     RunSettings();
+                    RecalcHero();  // the difficulty counts in Combat
                     ApplyMusicSetting(before);
                     break;
                 }

@@ -74,6 +74,7 @@ void MoveMonsterByPush(int16_t x, int16_t y, int16_t encounter, int16_t dx, int1
         (there != -1 && there != encounter) || IsEventBlockingMonster(tx, ty, encounter))
         return ShowRefusal(80, 120, "No room for monster", "to be pushed!");
     GameState.Hidden = 0;
+    RecalcHero();
     ClearEncounterSquares(encounter);
     MarkFootprint(tx, ty, 0, encounter);
     if (access != kChasmAccess) return;

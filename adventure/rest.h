@@ -3,7 +3,8 @@
 
 #include <cstdint>
 
-// The rest result: heals and refills by full and extra.
+// The rest result: ends the timed effects, recalculates the hero, then heals and refills by
+// full and extra.
 void RestRecover(int16_t full, int16_t extra);
 void RestOneNight(int16_t full, int16_t extra);
 void RestWithFood(int16_t extra);
@@ -11,8 +12,8 @@ void RestWithoutFood();
 // 1 when the hero may rest here now; called by the Rest button before its prompt.
 int CheckRestSafety();
 
-// The night ends the running timed effects (the shields of mind and body, the life drain and
-// the combat bonus go on).
+// The night ends the running timed effects (the shields of mind and body, the life drain,
+// the combat bonus and the bless of a worn amulet 92 go on).
 void ClearTimedEffects();
 // The two prompts over the play screen; flipped.
 void DrawSafeRestPrompt();

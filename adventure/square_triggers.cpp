@@ -165,6 +165,7 @@ void RunHideEvent(int16_t x, int16_t y, int16_t, int16_t) {
     const Words w(x, y);
     TeleportHero(w[2], 0, w[3], w[4], 0);
     GameState.Hidden = 0;
+    RecalcHero();
 }
 
 void RunGhostTextEvent(int16_t x, int16_t y) {

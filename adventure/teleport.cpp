@@ -4,6 +4,7 @@
 #include "data/level.h"
 #include "data/square_kinds.h"
 #include "encounters.h"
+#include "hero/derived_stats.h"
 #include "platform/message_boxes.h"
 #include "platform/music.h"
 #include "platform/sound.h"
@@ -17,6 +18,7 @@ void TeleportHero(int16_t level, int16_t, int16_t x, int16_t y, int16_t noCheck)
         if (!LoadLevel(level, 0, 1)) return;
         GameState.CurrentLevelNumber = level;
         PopulateEncounters();
+        RecalcHero();  // some worn amulets act on their own levels
     }
     GameState.HeroX = x;
     GameState.HeroY = y;
@@ -69,6 +71,7 @@ int ExitLevelAtEdge(int16_t edge) {
     GameState.HeroX = x;
     GameState.HeroY = y;
     PopulateEncounters();
+    RecalcHero();
     UpdateZoneMusic();
     GameState.Facing = edge;
     DrawPlayScreen(1, 1, 0, -1, -1, 1);

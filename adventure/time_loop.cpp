@@ -9,6 +9,7 @@
 #include "data/options.h"
 #include "data/save_slots.h"
 #include "data/square_kinds.h"
+#include "hero/derived_stats.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "platform/input.h"
@@ -89,6 +90,7 @@ void ExplodeTimeDevice(int16_t expired) {
     }
     // The snapshot's level is loaded with its doors opened under encounters; no battle survives.
     LeaveBattleState();
+    RecalcHero();  // as after loading a game: the options may have changed since
 }
 
 void FallIntoAbyss() {

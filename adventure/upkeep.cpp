@@ -91,6 +91,7 @@ void ApplyZoneConditions(bool& hurt) {
     // A lifted zone leaves its condition words as they were.
     if (AntimagicExcused(zone)) return;
     const int16_t c = zone >= 0 && zone < 6 ? CurrentLevel.ZoneConditions[zone] : int16_t{0};
+    const uint32_t radiation = g.Radiation, biohazard = g.Biohazard;
     if (c != 3) g.Radiation = 0;
     else if (!g.RadiationImmune) {
         g.Radiation = 1;
@@ -101,6 +102,8 @@ void ApplyZoneConditions(bool& hurt) {
         g.Biohazard = 1;
         if (g.HitPoints > 1) LoseOne(g.HitPoints, hurt);
     }
+    // Each costs Combat: entering or leaving the zone changes the hero's values.
+    if (g.Radiation != radiation || g.Biohazard != biohazard) RecalcHero();
     g.ExtremeCold = 0;
     if (c == 1 && !g.ColdImmune && g.Resists[1] < 5) {
         g.ExtremeCold = 1;
@@ -140,13 +143,14 @@ void ShowPadClick() {
     PadClickPending = 0;
 }
 
-void CountDown(int16_t& turns) {
-    if (turns > 0) --turns;
-}
-// Counts down a (bonus, turns) pair; the bonus goes when the turns run out.
-void CountDownPair(int16_t (&effect)[2], bool lastingToo = true) {
-    if (effect[1] <= 0 || (!lastingToo && effect[1] == kLasting)) return;
-    if (--effect[1] == 0) effect[0] = 0;
+// 1 when the turns ran out by this count.
+bool CountDown(int16_t& turns) { return turns > 0 && --turns == 0; }
+// Counts down a (bonus, turns) pair; the bonus goes when the turns run out (answered 1).
+bool CountDownPair(int16_t (&effect)[2], bool lastingToo = true) {
+    if (effect[1] <= 0 || (!lastingToo && effect[1] == kLasting)) return false;
+    if (--effect[1] != 0) return false;
+    effect[0] = 0;
+    return true;
 }
 
 }  // namespace
@@ -201,6 +205,7 @@ void FinishStep(int16_t dx, int16_t dy) {
         g.RevivalPending = 0;
         g.HitPoints = g.HitPointsMax;
         g.Poisoned = 0;
+        RecalcHero();
         PlaySoundEffect("Pray");
         Delay(1500);
         SetGameFlag(3055, 1);
@@ -217,16 +222,17 @@ void FinishStep(int16_t dx, int16_t dy) {
 
 void TickTimedEffects() {
     GameStateRecord& g = GameState;
-    if (g.CombatBonusTurns > 0 && --g.CombatBonusTurns == 0) g.Stats[kCombat] = int16_t(g.Stats[kCombat] - 5);
-    if (g.BlessTurns != kLasting) CountDown(g.BlessTurns);
-    CountDownPair(g.Heroism);
-    CountDownPair(g.MagicShield);
+    // An effect that RecalcHero counts takes its bonus with it when it runs out.
+    bool ended = CountDown(g.CombatBonusTurns);
+    if (g.BlessTurns != kLasting) ended |= CountDown(g.BlessTurns);
+    ended |= CountDownPair(g.Heroism);
+    ended |= CountDownPair(g.MagicShield);
     CountDownPair(g.TrueSight, false);
-    CountDown(g.InvisibleTurns);
+    ended |= CountDown(g.InvisibleTurns);
     if (g.WaterWalkTurns != kLasting) CountDown(g.WaterWalkTurns);
     for (int16_t(*shield)[2] : {&g.AcidShield, &g.ColdShield, &g.ElectShield, &g.FireShield, &g.LifeDrain,
                                 &g.MindShield, &g.BodyShield})
-        CountDownPair(*shield);
+        ended |= CountDownPair(*shield) && shield != &g.LifeDrain;
     // A form has no lasting count: 999 turns end too.
     if (g.FormTurns > 0 && --g.FormTurns == 0) g.HeroForm = 0;
     CountDown(g.GillsTurns);
@@ -242,4 +248,5 @@ void TickTimedEffects() {
             t = {-1, -1, -1};
         }
     }
+    if (ended) RecalcHero();
 }

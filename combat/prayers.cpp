@@ -62,8 +62,12 @@ int PrayHealing() {
 }
 
 int PrayDivineCure() {
+    const bool tired = SkillBonus.DivineCureReqSkill[0] <= Prayer();
     for (int cure = 0; cure < 9; ++cure)
         if (SkillBonus.DivineCureReqSkill[cure] <= Prayer()) Cure(cure);
+    // A cured drain raises Endurance: the energy fills to the hero's maximum as he is now.
+    RecalcHero();
+    if (tired) GameState.Energy = GameState.EnergyMax;
     return Pray(0, "Cure");
 }
 

@@ -81,6 +81,8 @@ int32_t RunRangedCombat() {
     SortTargetsByDistance(targets);
     int32_t fired = 0;
     ChooseTarget(targets, originX, originY, fired);
+    // The shot took its aim from hiding or invisibility, and ended both.
+    if (fired) RecalcHero();
     return fired;
 }
 

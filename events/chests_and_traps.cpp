@@ -153,7 +153,10 @@ TrapOutcome SpringTrapOnHero(int16_t kind, int16_t count, int16_t sides, int16_t
     }
     if (IsPoisonTrap(kind)) {
         o.saved = int16_t(RollBodySave());
-        if (!o.saved && !GameState.PoisonImmune) GameState.Poisoned = 1;
+        if (!o.saved && !GameState.PoisonImmune) {
+            GameState.Poisoned = 1;
+            RecalcHero();
+        }
         return o;
     }
     const int32_t reduction =

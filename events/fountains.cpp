@@ -113,6 +113,7 @@ std::vector<std::string> ApplyStatPlus(const StatPlusEffect& f, int16_t amount, 
             for (uint32_t* a : {&g.Poisoned, &g.Drained, &g.Cursed, &g.Diseased, &g.Feebleminded, &g.Clutz, &g.Aged,
                                 &g.Exhausted})
                 *a = 0;
+            RecalcHero();  // the energy fills to the maximum of the cured hero
             g.Energy = g.EnergyMax;
             fixed(0);
             break;
@@ -212,6 +213,8 @@ void RunStatPlusEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     if (effect >= 0 && effect < int16_t(kStatPlusEffects.size())) {
         const StatPlusEffect& f = kStatPlusEffects[size_t(effect)];
         lines = ApplyStatPlus(f, amount, w.Word[11]);
+        // The effect page shows the hero as the change leaves him.
+        RecalcHero();
         colour = f.colour;
         PlaySoundEffect(f.sound);
     }
@@ -221,6 +224,5 @@ void RunStatPlusEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
                        for (size_t i = 0; i < lines.size(); ++i) DrawSmallText(465, int16_t(120 + 12 * i), lines[i], colour);
                    },
                    {kLeaveOrEscButton});
-    RecalcHero();
     if (status != -1) SetGameFlag(status, 1);
 }

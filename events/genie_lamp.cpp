@@ -103,7 +103,10 @@ void RunLampEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
         switch (wish) {
             case kGoldWish: GameState.HeroGold += w.Word[4]; break;
             case kXpWish: AddXp(w.Word[5]); break;
-            case kStatWish: RaiseWishedValue(stat); break;
+            case kStatWish:
+                RaiseWishedValue(stat);
+                RecalcHero();
+                break;
             case kItemWish:
                 if (!GiveItem(item, w.Word[8], w.Word[9], 0)) {
                     PlaySoundEffect("no");

@@ -9,6 +9,7 @@
 #include "data/square_kinds.h"
 #include "events/event_screen.h"
 #include "events/loot.h"
+#include "hero/derived_stats.h"
 #include "platform/message_boxes.h"
 #include "platform/sound.h"
 #include "script/flags.h"
@@ -141,6 +142,7 @@ void RunScriptEvent(int16_t x, int16_t y, int& result) {
     }
     if (!silent) {
         GameState.Hidden = 0;
+        RecalcHero();
         result = 0;
         PlaySoundEffect("Text");
     } else {

@@ -10,6 +10,7 @@
 #include "events/loot.h"
 #include "events/saving_throws.h"
 #include "hero/carried_items.h"
+#include "hero/derived_stats.h"
 #include "hero/give_item.h"
 #include "hero/item_instances.h"
 #include "platform/dice.h"
@@ -222,7 +223,10 @@ void RunElementalDamageEvent(int16_t x, int16_t y, int16_t, int16_t, int&) {
     if (!e || !CheckFlagCondition(e->Word[1], e->Word[2], e->Word[3])) return;
     const int16_t element = e->Word[4];
     if (element == kPoisonGas) {
-        if (!RollBodySave() && !GameState.PoisonImmune) GameState.Poisoned = 1;
+        if (!RollBodySave() && !GameState.PoisonImmune) {
+            GameState.Poisoned = 1;
+            RecalcHero();
+        }
         return;
     }
     if (element < 0 || element > 3 || GameState.HeroForm == kFalconForm) return;

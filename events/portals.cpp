@@ -146,6 +146,7 @@ void CheckPortalAccess(int16_t x, int16_t y, int16_t dx, int16_t dy) {
                         dx, dy);
     } else if (kind == 4) {
         GameState.Hidden = 0;
+        RecalcHero();
         ShowPassingPage({"You've been spotted and", "cannot get any closer!"}, dx, dy);
     } else {
         ShowPassingPage({"A mysterious force stops", "you from entering - it", "appears some condition",

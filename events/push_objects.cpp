@@ -6,6 +6,7 @@
 #include "data/square_kinds.h"
 #include "events/dungeon_devices.h"
 #include "events/event_screen.h"
+#include "hero/derived_stats.h"
 #include "script/flags.h"
 #include "view/map_view.h"
 
@@ -124,6 +125,7 @@ int PushObject(int16_t x, int16_t y, int16_t dx, int16_t dy) {
     if (SquareAccessOpen(tx, ty) && vacant) ok = true;
     if (!ok) return 0;
     GameState.Hidden = 0;
+    RecalcHero();
     if (const EventRecord* from = EventAt(x, y); from && from->Word[0] == kPressurePadEvent) ReleasePressurePad(x, y);
     GameState.MonsterGrid[target] = object;
     GameState.MonsterGrid[x * 50 + y] = -1;

@@ -78,7 +78,10 @@ void RunRestore(std::string_view what, int32_t price, bool needed, void (*cure)(
     if (!needed) return ShowNothingToDo({"Child, you currently", "suffer no affliction", of});
     const std::string offer = std::to_string(price) + " gp, I can restore";
     const std::string deal = "your " + std::string(what) + ". Deal?";
-    if (RunOffer("Child, for a mere", offer, deal, price, 'B')) cure();
+    if (!RunOffer("Child, for a mere", offer, deal, price, 'B')) return;
+    cure();
+    // A healing bought next heals up to the maximum without the afflictions.
+    RecalcHero();
 }
 
 }  // namespace
@@ -88,9 +91,11 @@ TemplePrices TempleCurePrices() { return {PriceOf(kBodyAfflictions), PriceOf(kMi
 TempleNeeds TempleAfflictions() { return {PriceOf(kMindAfflictions) > 0, PriceOf(kBodyAfflictions) > 0}; }
 
 void RunTempleBlessing(int32_t price) {
-    if (RunOffer("Child, you may receive", "my blessing for a mere", std::to_string(price) + " gp! Deal?", price,
-                 'N'))
-        GameState.BlessTurns = kBlessingTurns;
+    if (!RunOffer("Child, you may receive", "my blessing for a mere", std::to_string(price) + " gp! Deal?", price,
+                  'N'))
+        return;
+    GameState.BlessTurns = kBlessingTurns;
+    RecalcHero();
 }
 
 void RunTempleHealing(int32_t price) {

@@ -154,6 +154,7 @@ void ShowCursedMessage(int16_t page, ItemInstance& worn) {
     DrawHeroScreen(page, 0);
     ShowMessage(50, 50, " This item is cursed!", " You cannot remove it!");
     worn.CurseKnown = 1;
+    RecalcHero();  // a known curse takes the piece's damage reduction
     DrawHeroScreen(page, 1);
 }
 
@@ -178,9 +179,11 @@ void DeleteInstance(int16_t instance) {
     ClearFromGrid(std::span<int16_t>(&g.Vaults[0][0], std::size(g.Vaults) * kGridCells), instance);
     ClearFromGrid(std::span<int16_t>(&g.StashPiles[0][0], std::size(g.StashPiles) * kGridCells), instance);
     ClearFromGrid(std::span<int16_t>(&g.CauldronGrid[0][0], std::size(g.CauldronGrid) * 6), instance);
+    const bool worn = std::find(std::begin(g.EquipSlots), std::end(g.EquipSlots), instance) != std::end(g.EquipSlots);
     ClearFromGrid(g.EquipSlots, instance);
     if (CursorItem == instance) CursorItem = kNone;
     ClearItemInstance(instance);
+    if (worn) RecalcHero();
 }
 
 void RemoveInvalidItem(int16_t instance) {

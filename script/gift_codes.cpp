@@ -119,6 +119,7 @@ void GiveStatCode(ScriptRun& run) {
     } else {
         GainLastingSave(kind - 11, n);
     }
+    RecalcHero();
     const std::string amount = Num(n) + std::string(gift.sign) + std::string(gift.name);
     if (n >= 0) AppendReport("< You receive a +" + amount + std::string(gift.bonus));
     else AppendReport("< You suffer a permanent " + amount + std::string(gift.penalty));
@@ -130,6 +131,7 @@ void GiveSkillCode(ScriptRun& run) {
     if (skill < 0 || skill >= 12) return;
     GameState.BaseSkills[skill] = Wrap16(GameState.BaseSkills[skill] + n);
     GameState.Skills[skill] = Wrap16(GameState.Skills[skill] + n);
+    RecalcHero();
     AppendReport("< You receive a +" + Num(n) + " " + std::string(SkillNames[size_t(skill)]) + " bonus! >");
 }
 

@@ -122,12 +122,15 @@ void HealCode(ScriptRun& run) {
         case 1: AppendReport(RestoreCharges() ? "<Skill charges restored!>" : "<Nothing happens!>"); break;
         case 2:
             RemoveAfflictions();
+            RecalcHero();
             AppendReport("<All afflictions removed!>");
             break;
         case 3:
+            // The afflictions go first, so that the wounds heal up to the cured hero's maximum.
+            RemoveAfflictions();
+            RecalcHero();
             HealWounds();
             RestoreCharges();
-            RemoveAfflictions();
             AppendReport("<You are cured of all ailments!>");
             break;
         case 4:

@@ -29,6 +29,7 @@ protected:
         GameState.CurrentTune = -1;
         GameState.HeroX = GameState.HeroY = 25;
         GameState.HitPoints = GameState.HitPointsMax = 20;
+        GameState.BaseStats[2] = 4;  // Endurance of that maximum, when the hero is worked out
         GameState.Energy = GameState.EnergyMax = 50;
         GameState.TimeLoopCountdown = -1;
         PopulateEncounters();

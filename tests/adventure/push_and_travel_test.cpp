@@ -15,7 +15,7 @@ class PushAndTravelTest : public AdventureTest {
 protected:
     void SetUp() override {
         AdventureTest::SetUp();
-        GameState.Stats[kStrength] = 5;
+        GameState.Stats[kStrength] = GameState.BaseStats[kStrength] = 5;
     }
     // The Right arrow at the prompt: a push on the square right of the hero; a refusal's box is
     // closed with Enter.

@@ -17,7 +17,6 @@ class RestTest : public ActionTest {
 protected:
     void SetUp() override {
         ActionTest::SetUp();
-        GameState.HitPointsMax = 17;
         GameState.HitPoints = 10;
         GameState.Energy = 5;
         GameState.DreamCountdown = 5;
@@ -37,10 +36,10 @@ TEST_F(RestTest, RecoveryByItemDiseaseAndFood) {
         int16_t hitPoints, energy;
     };
     const Case cases[] = {
-        {"a night with food", 0, 1, 0, 0, 15, 50},
-        {"the half-heal item", 234, 1, 0, 0, 17, 50},
-        {"the full-heal item", 235, 1, 0, 0, 17, 50},
-        {"the bed's full heal", 0, 1, 1, 0, 17, 50},
+        {"a night with food", 0, 1, 0, 0, 16, 4000},
+        {"the half-heal item", 234, 1, 0, 0, 20, 4000},
+        {"the full-heal item", 235, 1, 0, 0, 20, 4000},
+        {"the bed's full heal", 0, 1, 1, 0, 20, 4000},
         {"diseased", 235, 1, 1, 1, 10, 5},
         {"without food", 235, 0, 1, 0, 10, 5},
     };
@@ -52,8 +51,8 @@ TEST_F(RestTest, RecoveryByItemDiseaseAndFood) {
         if (c.item) Carry(c.item);
         GameState.Diseased = c.diseased;
         GameState.Exhausted = 1;
-        GameState.Skills[kPrayer] = 16;
-        GameState.Skills[kCurseSkill] = 7;
+        GameState.BaseSkills[kPrayer] = 16;
+        GameState.BaseSkills[kCurseSkill] = 7;
         GameState.PrayerCharges = GameState.CurseCharges = 0;
         RestRecover(c.full, c.extra);
         EXPECT_EQ(GameState.HitPoints, c.hitPoints) << c.what;
@@ -101,7 +100,7 @@ TEST_F(RestTest, PromptsRestOrCancelAndEscDoesNotAnswer) {
 
     TapKey('R');
     Run([] { RestWithFood(0); });
-    EXPECT_EQ(GameState.HitPoints, 15);
+    EXPECT_EQ(GameState.HitPoints, 16);
     EXPECT_EQ(GameState.HeroFood, 0);
     EXPECT_EQ(Shown("ZZzzzzz..."), 1u);
 
@@ -131,7 +130,7 @@ TEST_F(RestTest, DreamsShowTheirPagesInsteadOfSleep) {
     EXPECT_EQ(Shown("ZZzzzzz..."), 0u);
     EXPECT_GE(GameState.DreamCountdown, 5);
     EXPECT_LE(GameState.DreamCountdown, 9);
-    EXPECT_EQ(GameState.HitPoints, 15);
+    EXPECT_EQ(GameState.HitPoints, 16);
 
     // Until the countdown runs out, and on a stage without pages, the hero only sleeps.
     host.texts.clear();

@@ -134,7 +134,7 @@ TEST_F(UpkeepTest, AnUndeadHeroSpendsNoEnergyAndShedsPoison) {
     GameState.Energy = 0;
     GameState.Poisoned = GameState.Exhausted = 1;
     Run([] { FinishStep(0, 0); });
-    EXPECT_EQ(std::tuple(GameState.Energy, GameState.Exhausted, GameState.Poisoned), std::tuple(50, 0u, 0u));
+    EXPECT_EQ(std::tuple(GameState.Energy, GameState.Exhausted, GameState.Poisoned), std::tuple(4000, 0u, 0u));
     EXPECT_EQ(GameState.HitPoints, 19);  // the poison bit once before it was shed
     EXPECT_EQ(GameState.Feebleminded, 1u);
 }
@@ -142,6 +142,9 @@ TEST_F(UpkeepTest, AnUndeadHeroSpendsNoEnergyAndShedsPoison) {
 TEST_F(UpkeepTest, TimedEffectsCountDown) {
     GameStateRecord& g = GameState;
     g.Stats[kCombat] = 12;
+    g.BaseStats[kCombat] = 7;  // the Combat worked out when the bonus ends
+    Wear(kAmuletSlot, 5, 92);  // the lasting bless and water walk stay with their items
+    Wear(kBootsSlot, 6, 91);
     g.CombatBonusTurns = 1;
     g.BlessTurns = 999;
     g.Heroism[0] = 3;

@@ -234,13 +234,13 @@ TEST_F(LootTest, PrisedGemsShowTheirNamesAndSetTheirFlagWhenSprung) {
 
 TEST_F(LootTest, GenieLamp) {
     EventRecord& lamp = Put(5, 5, 1287, {{4, 100}, {5, 50}, {6, 12}, {7, -1}, {10, 250}});
-    GameState.BaseSaves[1] = GameState.Saves[1] = 30;
+    GameState.BaseStats[kEndurance] = 5;
     host.Wait(5).Tap('R').Wait(5).MoveMouse(470, 255).Wait(100).Hold(1, 20);  // the empty item place
     host.MoveMouse(470, 232).Wait(100).Tap(1);
     EXPECT_EQ(Bump(5, 5), 0);
     EXPECT_TRUE(ButtonAt("+1 Body Save", 229, 465, 7));
-    // The wish lasts beside the base, which the next recalculation rebuilds from Endurance.
-    EXPECT_EQ(std::tuple(GameState.BaseSaves[1], GameState.SaveBonus[1], GameState.Saves[1]), std::tuple(30, 1, 31));
+    // The wish lasts beside the base, which is Endurance x 4.
+    EXPECT_EQ(std::tuple(GameState.BaseSaves[1], GameState.SaveBonus[1], GameState.Saves[1]), std::tuple(20, 1, 21));
     EXPECT_EQ(GameState.GameFlags[250], 1);
     EXPECT_EQ(Played("Buy"), 1u);
 

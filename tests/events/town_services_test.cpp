@@ -80,6 +80,7 @@ TEST_F(InnTest, RoomsOnlyWhereTheyAreLet) {
 
     Inn(1);
     GameState.HitPoints = 3;
+    GameState.BaseStats[kEndurance] = 4;  // a maximum of 20 hit points
     Keys({'R'});  // no Auras: no choice after the night
     EXPECT_EQ(Bump(5, 5), 0);
     EXPECT_EQ(GameState.HeroGold, 5);

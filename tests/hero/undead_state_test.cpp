@@ -5,6 +5,7 @@
 #include <iterator>
 #include <tuple>
 
+#include "hero/derived_stats.h"
 #include "tests/hero/hero_test.h"
 
 namespace {
@@ -22,7 +23,7 @@ TEST_F(UndeadStateTest, EnteredFreeOfIllsAndLeftWithTheDulledMind) {
     g.Petrified = g.Paralysed = 1;  // not ills the undead shed
     g.Feebleminded = 0;
     g.Energy = 3;
-    g.EnergyMax = 4500;
+    g.BaseStats[kEndurance] = 5;  // a maximum of 4500 once the drain is gone
 
     ApplyUndeadState();
     EXPECT_EQ(g.HeroIsUndead, 1u);

@@ -14,6 +14,7 @@
 #include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "events/event_dispatch.h"
+#include "hero/derived_stats.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
 #include "tests/data/texts_shown.h"
@@ -78,6 +79,7 @@ TEST_F(CampaignPlacesTest, TheHeroRestsWhereverTheCampaignLetsHim) {
         TeleportHero(level, 0, x, y, 1);
         Redraw();
         GameState.HitPointsMax = 20;
+        GameState.BaseStats[kEndurance] = 4;  // that maximum, as the night works it out
         GameState.HitPoints = 4;
         GameState.HeroFood = 2;
         host.texts.clear();

@@ -1,6 +1,7 @@
 // The gift, take and hurt codes: their messages word for word and what they change.
 #include <tuple>
 
+#include "hero/derived_stats.h"
 #include "hero/give_item.h"
 #include "hero/item_types.h"
 #include "tests/script/script_test.h"
@@ -34,7 +35,7 @@ TEST_F(GiftAndTakeTest, Gifts) {
          [](auto& g) { EXPECT_EQ(g.HeroFood, 10); }},
         {"GIF at 10", 26, {5}, [](auto& g) { g.HeroFood = 10; }, {"< You already have plenty of food! >", ""}, none},
         {"GST 3 with 0", 28, {3, 0}, none, {"< You receive a +0 Agility bonus! >", ""}, none},
-        {"GST 12 with -5", 28, {12, -5}, [](auto& g) { g.BaseSaves[1] = g.Saves[1] = 20; },
+        {"GST 12 with -5", 28, {12, -5}, [](auto& g) { g.BaseStats[kEndurance] = 5; },
          {"< You suffer a permanent -5% Body penalty! >", ""},
          [](auto& g) { EXPECT_EQ(std::tuple(g.BaseSaves[1], g.SaveBonus[1], g.Saves[1]), std::tuple(20, -5, 15)); }},
         {"GST 8", 28, {8, 2}, none, {"< You receive a +2 Cold resistance bonus! >", ""},

@@ -65,13 +65,15 @@ TEST_F(WorldCodesTest, ShapesAndHealing) {
 
     auto hurt = [&g] {
         g.HitPoints = 1, g.HitPointsMax = 20, g.Energy = 0, g.EnergyMax = 9;
+        g.BaseStats[kEndurance] = 4;  // 20 hit points and 4000 energy when not drained
         g.Exhausted = g.Poisoned = g.Diseased = g.Drained = g.Clutz = g.Aged = g.Feebleminded = g.Cursed = 1;
         g.PrayerCharges = g.CurseCharges = 0;
     };
     hurt();
     EXPECT_EQ(RunLine(37, {3}), (Lines{"<You are cured of all ailments!>", ""}));
+    // Cured first, then healed up to the maxima of the cured hero.
     EXPECT_EQ(std::tuple(g.HitPoints, g.Energy, g.Exhausted, g.Poisoned, g.Feebleminded, g.Cursed),
-              std::tuple(20, 9, 0u, 0u, 0u, 1u));
+              std::tuple(20, 4000, 0u, 0u, 0u, 1u));
     EXPECT_EQ(std::tuple(g.PrayerCharges, g.CurseCharges), std::tuple(0, 0));  // no skills
     EXPECT_EQ(RunLine(37, {1}), (Lines{"<Nothing happens!>", ""}));
     g.Skills[kPrayer] = 16;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "combat/monster_lookup.h"
 #include "data/game_state.h"
@@ -172,22 +173,27 @@ void DrawDisarmTrapResult(int16_t x, int16_t y) {
     DrawEventBackground();
     const EventRecord* trap = EventOfType(x, y, kTrapEvent);
     if (trap) {
-        DrawSmallText(465, 120, "You examine the " + std::string(TrapKindName(trap->Word[5])), kSmallBlack);
-        DrawSmallText(465, 135, "trap!", kSmallBlack);
+        // One run of lines, so that a kind's name too long for its line moves the rest down.
+        const std::string examine = "You examine the " + std::string(TrapKindName(trap->Word[5]));
+        const std::string reward = "You receive " + std::to_string(DisarmReward(*trap)) + " xp!";
+        const std::string needed = "(Requires Disarm +" + std::to_string(trap->Word[4]) + ")";
+        std::vector<PageLine> lines{{120, examine}, {135, "trap!"}};
         switch (OutcomeOf(*trap)) {
             case DisarmOutcome::kNoTools:
-                DrawPageLines({{165, "You require Thieves Tools"}, {180, "To disarm a trap!"}});
+                lines.insert(lines.end(), {{165, "You require Thieves Tools"}, {180, "To disarm a trap!"}});
                 break;
             case DisarmOutcome::kDisarmed:
-                DrawPageLines({{165, "You have successfully", kSmallBlue}, {180, "disarmed the trap!", kSmallBlue}});
-                if (const int32_t reward = DisarmReward(*trap); reward > 0)
-                    DrawSmallText(465, 210, "You receive " + std::to_string(reward) + " xp!", kSmallBlue);
+                lines.insert(lines.end(),
+                             {{165, "You have successfully", kSmallBlue}, {180, "disarmed the trap!", kSmallBlue}});
+                if (DisarmReward(*trap) > 0) lines.push_back({210, reward, kSmallBlue});
                 break;
             case DisarmOutcome::kResisted:
-                DrawSmallText(465, 165, "(Requires Disarm +" + std::to_string(trap->Word[4]) + ")", kSmallBlue);
-                DrawPageLines({{195, "The trap resists your"}, {210, "attempts to disarm it!"}});
+                lines.insert(lines.end(), {{165, needed, kSmallBlue},
+                                           {195, "The trap resists your"},
+                                           {210, "attempts to disarm it!"}});
                 break;
         }
+        DrawPageLines(lines);
     }
     DrawEventButtons(kLeaveOnly);
     Flip();

@@ -7,6 +7,7 @@
 #include "platform/sound.h"
 #include "platform/widgets.h"
 #include "script/flags.h"
+#include "view/hud.h"
 #include "view/play_screen.h"
 
 std::string_view EventLine(const EventRecord& e, int16_t page, int16_t line) {
@@ -59,13 +60,18 @@ void DrawServicePage(std::string_view title) {
 }
 
 void DrawPageLines(std::span<const PageLine> lines, int16_t x) {
-    for (const PageLine& l : lines) DrawSmallText(x, l.y, l.text, l.colour);
+    int16_t shift = 0;
+    for (const PageLine& l : lines) {
+        const int16_t y = int16_t(l.y + shift);
+        const int16_t next = DrawSideScrollText(x, y, l.text.substr(0, l.text.find('\0')), l.colour, kPageLineStep);
+        shift = int16_t(shift + next - y - kPageLineStep);
+    }
 }
 
 void DrawLineStack(std::span<const std::string_view> lines, int16_t y, int16_t x) {
     for (std::string_view line : lines) {
         DrawSmallText(x, y, line, kSmallBlack);
-        y = int16_t(y + 12);
+        y = int16_t(y + kPageLineStep);
     }
 }
 

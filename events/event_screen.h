@@ -50,6 +50,9 @@ struct PageLine {
     std::string_view text;
     int16_t colour = 0;
 };
+// The lines of a page on the side panel's scroll. A line too long for the parchment goes on
+// a line lower at a space, and the lines after it move down with it.
+constexpr int16_t kPageLineStep = 12;
 void DrawPageLines(std::span<const PageLine> lines, int16_t x = 465);
 inline void DrawPageLines(std::initializer_list<PageLine> lines, int16_t x = 465) {
     DrawPageLines(std::span<const PageLine>(lines.begin(), lines.size()), x);

@@ -83,19 +83,22 @@ void DrawRuneRiddle(int16_t x, int16_t y, const SymbolSet& set, int16_t chosen) 
 struct Destination {
     std::string_view name;
     int16_t cost, level, x, y, flag;
-    bool open;
-    bool named;  // its button shows its name, else "-"
+    bool offered;  // its button shows its name (else "-") and a click on it can take the hero there
 };
+
+// One rule names a destination and opens it, so whatever is named can be taken. A flag below 1
+// is no condition; a square off the map or a level without a file is refused at the click.
+bool DestinationOffered(int16_t cost, int16_t level, int16_t flag) {
+    return cost != 0 && level >= 0 && CheckFlagCondition(flag, 5, 1);
+}
 
 std::array<Destination, 5> Destinations(const EventRecord& w) {
     std::array<Destination, 5> d;
     for (int i = 0; i < 5; ++i) {
         Destination& one = d[size_t(i)];
         one = {EventLine(w, 0, int16_t(i)), w.Word[2 + i], w.Word[8 + i], w.Word[14 + i], w.Word[20 + i],
-               w.Word[26 + i], false, false};
-        one.open = one.flag > 0 && GameFlag(one.flag) == 1 && IsDestination(one.level, one.x, one.y);
-        // Named is not open: a destination without a flag shows its name but takes no fare.
-        one.named = one.cost != 0 && (one.flag < 1 || GameFlag(one.flag) == 1);
+               w.Word[26 + i], false};
+        one.offered = DestinationOffered(one.cost, one.level, one.flag);
     }
     return d;
 }
@@ -103,7 +106,7 @@ std::array<Destination, 5> Destinations(const EventRecord& w) {
 void DrawCoach(const std::array<Destination, 5>& d) {
     DrawEventBackground();
     DrawPageLines({{120, "Were would you like"}, {132, "to travel?"}}, 475);
-    for (size_t i = 0; i < d.size(); ++i) DrawButton(475, int16_t(157 + 22 * i), 6, d[i].named ? d[i].name : "-");
+    for (size_t i = 0; i < d.size(); ++i) DrawButton(475, int16_t(157 + 22 * i), 6, d[i].offered ? d[i].name : "-");
     DrawButton(475, 282, 6, "Leave");
 }
 
@@ -190,7 +193,7 @@ void RunCoachEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     const EventRecord& w = *open;
     const std::array<Destination, 5> d = Destinations(w);
     bool any = false;
-    for (const Destination& one : d) any = any || one.open;
+    for (const Destination& one : d) any = any || one.offered;
     if (!any) {
         ShowEventText(x, y, 1);
         return;
@@ -205,7 +208,7 @@ void RunCoachEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
         for (size_t i = 0; i < d.size(); ++i) {
             const Destination& one = d[i];
             if (!ButtonClicked(475, int16_t(157 + 22 * i), 12, 0, 0, 1, 0)) continue;
-            if (!one.open || GameState.HeroGold < one.cost) {
+            if (!one.offered || GameState.HeroGold < one.cost) {
                 PlaySoundEffect("No");
                 continue;
             }

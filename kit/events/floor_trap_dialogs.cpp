@@ -24,7 +24,8 @@ constexpr auto kTrap = Join(
          Number(16, 0, 129, {160, 300, 40}, {50, 305, "Teleport to map:           at location           ,"}),
          Number(17, 0, 49, {295, 300, 40}), Number(18, 0, 49, {365, 300, 40}),
          CheckBox(19, {160, 330, 15}, {50, 335, "Silent teleport?"})),
-    Note(50, 225, "Disarm Xp reward = Required Disarm Skill x 2", kSmallBlue),
+    // Above the skill it explains: beside "No Xp reward:" it ran into that label.
+    Note(50, 125, "Disarm Xp reward = Required Disarm Skill x 2", kSmallBlue),
     Note(50, 355, "A trap will be SPOTTED if the PC disarm traps skill OR the PC", kSmallGreen),
     Note(50, 365, "Perception stat is >= the 'Required Disarm Traps Skill'.", kSmallGreen));
 static_assert(ValidDialog(kTrap));

@@ -140,38 +140,39 @@ TEST_F(SignalsTest, CoachTravel) {
     EXPECT_EQ(Hero(), std::tuple(20, 30));
 }
 
-// A destination's button names it when it has a cost and its flag is below 1 or set to 1;
-// only an open one (a flag above 0 that is set) takes the fare.
+// A destination is named, and taken, when it has a cost, a level of 0 or more and a flag below 1
+// or set to 1; a coach whose only destination is not offered shows its no-destination page.
 TEST_F(SignalsTest, CoachButtonsNameTheDestinationsWithACost) {
     struct Row {
         const char* name;
-        int16_t cost, flag;
-        bool named;
+        int16_t cost, level, flag;
+        bool offered;
     };
-    const Row rows[] = {{"Wayside", 10, 0, true},
-                        {"Riverton", 10, 850, true},
-                        {"Hollow", 0, 850, false},
-                        {"Ashford", 10, 851, false},
-                        {"Fenmoor", 10, -1, true}};
-    EventRecord& coach = Put(5, 5, 1664);
-    for (int i = 0; i < 5; ++i) {
-        Text(coach, 0, i, rows[i].name);
-        coach.Word[2 + i] = rows[i].cost;
-        coach.Word[8 + i] = 1;
-        coach.Word[14 + i] = 20;
-        coach.Word[20 + i] = 30;
-        coach.Word[26 + i] = rows[i].flag;
-    }
+    const Row rows[] = {{"Wayside", 10, 1, 0, true},    {"Fenmoor", 10, 1, -1, true},
+                        {"Riverton", 10, 1, 850, true}, {"Ashford", 10, 1, 851, false},
+                        {"Hollow", 0, 1, 850, false},   {"Mirefield", 10, -1, 0, false}};
     SetGameFlag(850, 1);
     SetGameFlag(851, 0);
-    GameState.HeroGold = 100;
-    ClickAt(500, 157 + 5);  // Wayside: named, not open
-    Keys({'L'});
-    EXPECT_EQ(Bump(5, 5), 0);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_TRUE(ButtonAt(rows[i].named ? rows[i].name : "-", 157 + 22 * i, 475, 6)) << rows[i].name;
-    EXPECT_EQ(Played("No"), 1u);
-    EXPECT_EQ(GameState.HeroGold, 100);
+    for (const Row& r : rows) {
+        EventRecord& coach = Put(5, 5, 1664);
+        Text(coach, 0, 0, r.name);
+        Text(coach, 1, 0, "No coaches today.");
+        coach.Word[2] = r.cost;
+        coach.Word[8] = r.level;
+        coach.Word[14] = 20;
+        coach.Word[20] = 30;
+        coach.Word[26] = r.flag;
+        GameState.HeroX = GameState.HeroY = 10;
+        GameState.HeroGold = 100;
+        Forget();
+        if (r.offered) ClickAt(500, 157 + 5);
+        Keys({r.offered ? 'Y' : 'L'});
+        EXPECT_EQ(Bump(5, 5), 0);
+        EXPECT_EQ(ButtonAt(r.name, 157, 475, 6), r.offered) << r.name;
+        EXPECT_EQ(Shown("No coaches today."), !r.offered) << r.name;
+        EXPECT_EQ(Hero(), r.offered ? std::tuple(20, 30) : std::tuple(10, 10)) << r.name;
+        EXPECT_EQ(GameState.HeroGold, r.offered ? 90 : 100) << r.name;
+    }
 }
 
 TEST_F(SignalsTest, ACoachThatCannotArriveKeepsTheFare) {

@@ -3,6 +3,7 @@
 // another word dead; irregular click widths at their edges; the one-line texts; and the
 // names, derived numbers and pictures the dialogs show.
 #include <array>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -623,6 +624,41 @@ TEST_F(DialogShowsTest, PicturesByValue) {
     Draw();
     EXPECT_TRUE(Drawn("Heiro", 150, 141));
     EXPECT_TRUE(Shows(BackSurface, 330, 160, HieroglyphPictures[2]));
+}
+
+// Every text of the trap-like dialogs reads whole: no letter of one lands on a letter of another
+// (blank runs that hold fields may).
+TEST_F(DialogShowsTest, TrapDialogTextsKeepApart) {
+    struct Case {
+        int16_t type;
+        std::vector<std::pair<int, int16_t>> set;
+    };
+    const Case cases[] = {
+        {kTrap, {{5, 0}}}, {kTrap, {{5, 6}}},  {kTrap, {{5, 7}}},  {kPit, {{14, 0}}},
+        {kPit, {{14, 1}}}, {kTrigger, {}},     {kPad, {}},         {kChest, {{32, 1}, {5, 0}}},
+        {kPrise, {}},      {kPrise, {{1, 6}}},
+    };
+    auto inked = [](const host::TextRecord& t, int32_t x) {
+        const int32_t cell = (x - t.x) / kSmallAdvance;
+        return x >= t.x && size_t(cell) < t.text.size() && t.text[size_t(cell)] != ' ';
+    };
+    for (const Case& c : cases) {
+        EventRecord& e = Make(c.type);
+        for (const auto& [word, value] : c.set) e.Word[word] = value;
+        Draw();
+        std::vector<host::TextRecord> texts;
+        for (const auto& t : host.texts)
+            if (t.y > 60) texts.push_back(t);  // the title is in the big font, alone on its line
+        for (size_t i = 0; i < texts.size(); ++i)
+            for (size_t j = i + 1; j < texts.size(); ++j) {
+                const host::TextRecord &a = texts[i], &b = texts[j];
+                if (std::abs(a.y - b.y) >= 10) continue;
+                bool clash = false;
+                for (int32_t x = a.x; x < a.x + kSmallAdvance * int32_t(a.text.size()); ++x)
+                    clash = clash || (inked(a, x) && inked(b, x));
+                EXPECT_FALSE(clash) << c.type << ": \"" << a.text << "\" and \"" << b.text << "\"";
+            }
+    }
 }
 
 TEST_F(DialogShowsTest, RewardsAndTexts) {

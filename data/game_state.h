@@ -103,6 +103,7 @@ static_assert(offsetof(Encounter, Y) == 48);
 static_assert(offsetof(Encounter, Reserved50) == 50);
 
 constexpr int kGameFlagCount = 8000;
+constexpr int kHeroNameChars = 12;  // the most a player types; HeroName holds 15
 constexpr int kArenaLevel = 130;  // the wilderness battle ground, built in memory only
 // HeroForm: 0 the hero's own shape, else a beast form.
 constexpr int16_t kSnakeForm = 1, kFalconForm = 2, kWolfForm = 3, kBearForm = 4;

@@ -246,6 +246,6 @@ void DrawCreationPage4() {
 int RunCreationPage4() {
     HeroNameCounter = 0;
     DrawCreationPage4();
-    EnterText(86, 215, GameState.HeroName, 1, 12, 1, 1, 1, 0, 0, 0);
+    EnterText(86, 215, GameState.HeroName, 1, kHeroNameChars, 1, 1, 1, 0, 0, 0);
     return GameState.HeroName[0] == '\0' ? 1 : 0;
 }

@@ -18,7 +18,7 @@ Script ElderScript() {
     return {kElder, "Elder Maren", {
         IfQuest(kQuestSeal, 2, 50),
         IfQuest(kQuestSeal, 1, 20),
-        Say("%Welcome to Thornwick, %n. I am Maren, the elder."),
+        Say("%Welcome, %n. I am Maren, elder of Thornwick."),
         IfCarrying(item::kLetter, 5),
         Say("You come unannounced, but you are welcome all the same."),
         Goto(6),
@@ -49,7 +49,7 @@ Script ElderScript() {
         Leave(),
         Mark(20),
         IfCarrying(item::kSeal, 30),
-        Say("%The seal is still below, %n. We are counting on you."),
+        Say("%The seal is still below, %n. We count on you."),
         Leave(),
         Mark(30),
         TakeItem(item::kSeal),
@@ -64,7 +64,7 @@ Script ElderScript() {
         Mark(31),
         Win(0),
         Mark(50),
-        Say("%Thornwick sleeps soundly again, %n, thanks to you."),
+        Say("%Thornwick sleeps in peace, %n, thanks to you."),
         Leave(),
     }};
 }
@@ -319,7 +319,7 @@ LevelPlan ThornwickPlan() {
                                       "Town hall: west", "Bank: south-west", "Training hall: south",
                                       "Seer: south-east", "Vale road: east"})},
         {'B', ',', Coach(npc::kCoachman, {{{flag::kBarrowFound, 5, kBarrowHalls, 5, 25}}})
-                       .Say({"The Sunken Barrow"})
+                       .Say({"Sunken Barrow, 5 gp"})
                        .Else({"A carter leans on his", "cart. 'The barrow? I'd", "take you, for five gold,",
                               "if anyone knew where its", "door was. Find it, and", "come back to me.'"})},
     };

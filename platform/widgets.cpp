@@ -57,10 +57,14 @@ int32_t InkWidth(size_t letters, int32_t advance) {
 }
 }  // namespace
 
+bool LabelFits(int32_t width, std::string_view label) {
+    return InkWidth(label.size(), kSmallAdvance) <= width - 2 * kLabelClear;
+}
+
 void DrawPieceRowLabel(int32_t x, int32_t width, int32_t indent, int16_t y, std::string_view label) {
     label = label.substr(0, label.find('\0'));
     const int32_t left = x + kLabelClear, room = width - 2 * kLabelClear;
-    const int32_t advance = InkWidth(label.size(), kSmallAdvance) <= room ? kSmallAdvance : kSmallAdvance - 1;
+    const int32_t advance = LabelFits(width, label) ? kSmallAdvance : kSmallAdvance - 1;
     const int32_t at = indent < 0 ? x + (width - advance * int32_t(label.size())) / 2 : x + indent;
     const int32_t labelX = std::max(left, std::min(at, left + room - InkWidth(label.size(), advance)));
     DrawSmallTextSpaced(int16_t(labelX), y, label, kSmallBlack, advance);

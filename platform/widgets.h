@@ -18,6 +18,9 @@ void DrawIcon(Surface* dest, int32_t x, int32_t y, int16_t piece);
 // long for that starts further left, then has its letters a pixel closer; one too long even so
 // starts just inside the left end, readable from its first letter.
 void DrawPieceRowLabel(int32_t x, int32_t width, int32_t indent, int16_t y, std::string_view label);
+// Whether a label stands on a row of pieces `width` pixels wide, clear of its ends, with its
+// letters at the font's own spacing.
+bool LabelFits(int32_t width, std::string_view label);
 
 void DrawButton(int16_t x, int16_t y, int16_t widthPieces, std::string_view label);
 void DrawTextField(int16_t x, int16_t y, int16_t widthPieces, std::string_view text);

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 constexpr int kMessageLineSlots = 25;  // the last one is written but never drawn
@@ -19,6 +21,11 @@ extern int16_t MessageLineCount;                                   // lines in u
 void AppendMessageLine(const char* text, int16_t colour);
 void AppendMessageLine(std::string_view text, int16_t colour);
 void ClearMessageLines();
+
+// What a text that begins with '%' shows: the rest of it with %N, %S and %T replaced by the
+// hero's name and forms of address, and any other pair after a '%' dropped; copying stops at
+// `room` characters, and an insertion that would pass them is left out.
+std::string SubstituteHeroWords(std::string_view text, size_t room = kMessageLineChars);
 
 // The play screen with the map view covered, the script's title and its rule; no flip.
 void DrawMessageTitle(int16_t script);

@@ -19,11 +19,11 @@ std::string_view SexWord(std::string_view male, std::string_view female) {
     }
 }
 
-// What follows the leading '%', with %N, %S and %T replaced; any other pair after a '%' is
-// dropped, and an insertion that would pass the line's end is left out.
-std::string Substitute(std::string_view text) {
+}  // namespace
+
+std::string SubstituteHeroWords(std::string_view text, size_t room) {
     std::string out;
-    for (size_t i = 1; i < text.size() && out.size() < size_t(kMessageLineChars); ++i) {
+    for (size_t i = 1; i < text.size() && out.size() < room; ++i) {
         if (text[i] != '%') {
             out += text[i];
             continue;
@@ -38,11 +38,13 @@ std::string Substitute(std::string_view text) {
             case 't': word = SexWord("sir", "madame"); break;
             default: break;
         }
-        if (out.size() + word.size() <= size_t(kMessageLineChars)) out += word;
+        if (out.size() + word.size() <= room) out += word;
         ++i;
     }
     return out;
 }
+
+namespace {
 
 void AppendText(const ScriptRun& run, int16_t colour) {
     const ScriptLineText* text = LineText(run);
@@ -52,7 +54,7 @@ void AppendText(const ScriptRun& run, int16_t colour) {
         return;
     }
     const std::string_view line = LineTextView(*text);
-    if (!line.empty() && line.front() == '%') AppendMessageLine(Substitute(line), colour);
+    if (!line.empty() && line.front() == '%') AppendMessageLine(SubstituteHeroWords(line), colour);
     else AppendMessageLine(line, colour);
 }
 

@@ -106,7 +106,7 @@ TEST_F(CampaignPlacesTest, TheShrinesStoneCarriesItsWord) {
 }
 
 // The carter offers only a ride elsewhere: before the barrow is found he says so; once it is,
-// a ride there takes the hero there and costs its price.
+// a ride there, its fare on its button, takes the hero there and costs that fare.
 TEST_F(CampaignPlacesTest, TheCartersRideGoesSomewhereOrHeSaysWhyNot) {
     TeleportHero(kThornwick, 0, 43, 26, 1);
     GameState.HeroGold = 20;
@@ -122,7 +122,7 @@ TEST_F(CampaignPlacesTest, TheCartersRideGoesSomewhereOrHeSaysWhyNot) {
     ClickAt(480, 162);
     TapKey('Y');
     Run([] { RunSquareEvent(44, 26, 1, 0); });
-    EXPECT_TRUE(TextShown(host, "The Sunken Barrow"));
+    EXPECT_TRUE(ButtonShownAt(host, "Sunken Barrow, 5 gp", 475, 157, 6));
     EXPECT_EQ(std::tuple(GameState.CurrentLevelNumber, GameState.HeroX, GameState.HeroY, GameState.HeroGold),
               std::tuple(kHalls, 5, 25, 15));
 }

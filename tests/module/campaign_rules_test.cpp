@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -14,30 +15,36 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "adventure/encounters.h"
 #include "adventure/wilderness.h"
 #include "art/tile_roles.h"
 #include "data/campaign_tables.h"
+#include "data/game_state.h"
 #include "data/item_records.h"
 #include "data/level.h"
 #include "data/monster_records.h"
 #include "data/skill_bonus.h"
 #include "data/square_kinds.h"
 #include "data/text_field.h"
+#include "events/event_screen.h"
 #include "events/shop.h"
 #include "hero/hero_names.h"
 #include "hero/item_types.h"
 #include "hero/item_value.h"
 #include "platform/display.h"
 #include "platform/host/surface.h"
+#include "platform/widgets.h"
+#include "script/message_window.h"
+#include "script/script_run.h"
 #include "tests/module/campaign_test.h"
 
 namespace {
 
 // Script codes the checks read.
-constexpr int16_t kMRK = 5, kUSE = 4, kGOT = 7, kLSC = 8, kSFL = 10, kSQU = 11, kIFL = 13, kIQU = 18, kGGP = 23,
+constexpr int16_t kTXT = 1, kBTX = 2, kRTX = 3, kMRK = 5, kUSE = 4, kGOT = 7, kLSC = 8, kSFL = 10, kSQU = 11, kIFL = 13, kIQU = 18, kGGP = 23,
                   kGXP = 24, kGIT = 25, kWIN = 38, kSCO = 42;
 
 // Calls visit(level, x, y, event) for every event of the module, each level loaded in turn.
@@ -355,6 +362,36 @@ std::vector<std::string> TextSlips() {
     return faults;
 }
 
+// Every line a script writes keeps its end in the window: with the longest name a player can
+// type put in, and either sex's words of address.
+std::vector<std::string> CutMessageLines() {
+    std::vector<std::string> faults;
+    const std::string heroName(FieldText(GameState.HeroName));
+    const int16_t heroSex = GameState.HeroSex;
+    SetFieldText(GameState.HeroName, std::string(kHeroNameChars, 'W'));
+    ForEachScript([&](int16_t level, int slot, const LevelScript& s) {
+        for (int l = 0; l < kScriptLines; ++l) {
+            const int16_t code = s.Record.Code[l];
+            if ((code != kTXT && code != kBTX && code != kRTX) || !s.LineText[size_t(l)]) continue;
+            const std::string_view text = LineTextView(*s.LineText[size_t(l)]);
+            if (!text.starts_with('%')) continue;
+            std::string longest;
+            for (int16_t sex : {0, 1}) {
+                GameState.HeroSex = sex;
+                if (std::string shown = SubstituteHeroWords(text, std::string::npos); shown.size() > longest.size())
+                    longest = std::move(shown);
+            }
+            if (longest.size() > size_t(kMessageLineChars))
+                faults.push_back("level " + std::to_string(level) + " script " + std::to_string(slot) + " line " +
+                                 std::to_string(l) + ": \"" + longest + "\" is " + std::to_string(longest.size()) +
+                                 " characters");
+        }
+    });
+    GameState.HeroSex = heroSex;
+    SetFieldText(GameState.HeroName, heroName);
+    return faults;
+}
+
 // ---------------------------------------------------------------- pictures
 
 // The mean brightness (0..255) of a picture's pixels that are not its key.
@@ -455,6 +492,24 @@ std::vector<std::string> TravelFaults() {
     return faults;
 }
 
+// A coach names the fare of each place beside it, and the name keeps to its button.
+std::vector<std::string> UnnamedFares() {
+    constexpr int32_t kCoachButtonWidth = 6 * 20;  // the coach's places are buttons of six pieces
+    std::vector<std::string> faults;
+    ForEachEvent([&](int16_t level, int x, int y, const EventRecord& e) {
+        if (e.Word[0] != 1664) return;
+        for (int16_t i = 0; i < 5; ++i) {
+            const int16_t cost = e.Word[2 + i];
+            if (cost == 0) continue;
+            const std::string name(EventLine(e, 0, i));
+            if (name.find(std::to_string(cost) + " gp") == std::string::npos)
+                faults.push_back(At(level, x, y) + ": \"" + name + "\" names no fare of " + std::to_string(cost) + " gp");
+            if (!LabelFits(kCoachButtonWidth, name)) faults.push_back(At(level, x, y) + ": \"" + name + "\" passes its button");
+        }
+    });
+    return faults;
+}
+
 // A lake piece shows its shore on just the sides where no water lies next to it: open water
 // inside, a shore only round the edge.
 std::vector<std::string> LakeFaults() {
@@ -503,9 +558,11 @@ const Check kChecks[] = {
     {"shop prices", FreeShopLines},
     {"skills", SkillsWithoutUse},
     {"texts", TextSlips},
+    {"message lines", CutMessageLines},
     {"pictures", PictureFaults},
     {"rest", RestFaults},
     {"travel", TravelFaults},
+    {"fares", UnnamedFares},
     {"lakes", LakeFaults},
     {"prices", CheapTradeGoods},
 };
@@ -528,6 +585,14 @@ protected:
             if (e && e->Word[0] == 1248)
                 for (int16_t line = 0; line < 8; ++line)
                     if (ShopStockLine(*e, line).item == item) e->Word[5 + line] = -1;
+    }
+    // Writes `text` over the first line of a script of the loaded level that speaks to the hero.
+    static void RewriteAddress(int16_t slot, const char* text) {
+        for (auto& line : ScriptTable[size_t(slot)]->LineText)
+            if (line && line->front() == '%') {
+                std::snprintf(line->data(), line->size(), "%s", text);
+                return;
+            }
     }
     // The first event of a type on the loaded level that `pick` accepts.
     static EventRecord* Find(int16_t type, const std::function<bool(const EventRecord&)>& pick = nullptr) {
@@ -583,6 +648,10 @@ TEST_F(CampaignRulesTest, EveryKindOfSlipIsCaught) {
          [] { Break(kVale, [] { SetFieldText(Find(1226)->Text[0][0], "Beware the grey wolfs."); }); }},
         {"a word twice", "texts", [] { SetFieldText(BookTable[0].Line[0][0], "The the wardens kept the dead"); }},
         {"a gap of two blanks", "texts", [] { SetFieldText(QuestTextTable[1].Line[1], "Thieves  carried the seal"); }},
+        {"a greeting that loses its end to a long name", "message lines",
+         [] { Break(kThornwick, [] { RewriteAddress(0, "%Welcome to Thornwick, %n. I am Maren, the elder."); }); }},
+        {"a line that fits a son but not a daughter", "message lines",
+         [] { Break(kThornwick, [] { RewriteAddress(1, "%Wolves, %s. A pack has made its den in the Wolfwood,"); }); }},
         {"a prise with no picture", "pictures",
          [] {
              Break(kHalls, [] {
@@ -623,6 +692,10 @@ TEST_F(CampaignRulesTest, EveryKindOfSlipIsCaught) {
                  for (auto& line : Find(1664)->Text[1]) SetFieldText(line, "");
              });
          }},
+        {"a ride with no fare named", "fares",
+         [] { Break(kThornwick, [] { SetFieldText(Find(1664)->Text[0][0], "The Sunken Barrow"); }); }},
+        {"a fare that passes its button", "fares",
+         [] { Break(kThornwick, [] { SetFieldText(Find(1664)->Text[0][0], "The Sunken Barrow, 5 gp"); }); }},
         {"a lake all shores", "lakes",
          [] {
              Break(kVale, [] {

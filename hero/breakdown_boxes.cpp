@@ -140,7 +140,7 @@ void CombatLines(Breakdown& b) {
     if (g.Radiation) b.Penalty("Radiation:         - 2", 2);
     if (g.Biohazard) b.Penalty("Biohazard:         - 2", 2);
     b.Clamp(1, INT32_MAX);
-    // Added at the time of an attack (Part 0.7), not to the value shown: set apart, so that the
+    // Added at the time of an attack, not to the value shown: set apart, so that the
     // lines above add up to the Combat shown.
     const auto situational = [&b](const char* label, const SkillColumn& column, int16_t skill) {
         if (skill <= 0) return;

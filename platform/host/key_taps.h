@@ -7,11 +7,12 @@
 //   The earliest of them holds the read back and goes idle, live again only when its own key
 //   is read; so a press holds another back for one read at most, unless the program reads its
 //   key too. A press older than a second of a key not read for a second is never live. When a
-//   press is taken, the idle presses before it are passed over, and gone.
+//   press is taken, the idle presses before it, and those of keys this screen has not read,
+//   are passed over, and gone.
 // - Shift, Ctrl and Alt read as they were when the press last seen went down (until the next
 //   loop pass); before that, as they are, or as they were for a press still unseen.
-// - A press belongs to the screen on show: presses the program had not seen when it drew the
-//   next screen are gone (a key held across stays down).
+// - A press belongs to the screen on show: presses the program had not seen when the next
+//   screen began to show are gone (a key held across stays down); see Drawn.
 // - Presses of a key the program no longer reads go after a second; a mouse click keeps
 //   50 ms, and two clicks between reads are one: a click away from every button must not
 //   act on a later one.

@@ -53,9 +53,6 @@ public:
     uint32_t NextPress(int32_t key, uint64_t now);
     // A loop pass begins (the cursor is read): Shift, Ctrl and Alt read as they are again.
     void NewPass();
-    // What has come so far; a new screen drawn after it passes it to NewScreen.
-    uint32_t Mark() const { return order_; }
-    void NewScreen(uint32_t mark);
     // A frame was shown. The first one after a loop last polled is where the next screen
     // begins: what comes after it (a press while a missile flies) is the next screen's. When a
     // press was taken since that poll, the presses from before it still unseen wait for the
@@ -115,6 +112,8 @@ private:
     void DropBefore(int32_t key, uint64_t at, uint32_t order);
     void MarkRead(int32_t key, uint64_t now);
     void DropOldest();
+    // Presses up to the mark, unseen, are gone with the screen that was on show.
+    void NewScreen(uint32_t mark);
 
     Key keys_[256];
     std::vector<Event> events_;  // unseen, oldest first

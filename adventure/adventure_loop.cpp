@@ -374,6 +374,7 @@ void RevertToHumanForm() {
 }
 
 void AdventureLoop() {
+    Screen screen("adventure");
     QuitAdventure = 0;
     bool fled = false;
     // A new hero's starting values, or a save's, are shown as the rules work them out, so the
@@ -389,7 +390,7 @@ void AdventureLoop() {
     IdleCounter = 0;
     uint32_t lastTick = TickCount();
     while (!QuitAdventure && !fled) {
-        LoopPass("adventure", Redraw);
+        LoopPass(screen, Redraw);
         PollIdleThought(lastTick);
         if (KeyDown(kCtrl) && KeyPressed('Q', 1, 0, 1)) {
             QuitAdventure = 1;

@@ -164,6 +164,7 @@ void RedrawCheatMenu(const CheatMenuState& m, uint32_t flip) {
 }
 
 void RunCheatMenu() {
+    Screen screen("cheat menu");
     CheatMenuState m;
     m.teleportLevel = GameState.CurrentLevelNumber;
     m.teleportX = GameState.HeroX;
@@ -171,7 +172,7 @@ void RunCheatMenu() {
     auto redraw = [&m] { RedrawCheatMenu(m); };
     redraw();
     for (;;) {
-        LoopPass("cheat menu", redraw);
+        LoopPass(screen, redraw);
         int16_t page = m.page;
         for (int16_t i = 0; i < kPageCount; ++i)
             if (ButtonClicked(int16_t(32 + 60 * i), 52, 6, 0, 0, 1, 1)) page = i;

@@ -46,7 +46,8 @@ void DrawBrowserFrame(std::string_view title, std::string_view heading, int16_t 
 // The browser's loop from index 0: the index field, the arrows and "Done" of the frame, and
 // what else the browser tests (answering true when it changed something).
 template <class Draw, class Poll>
-void RunBrowser(const char* screen, int16_t last, Draw&& draw, Poll&& poll) {
+void RunBrowser(const char* name, int16_t last, Draw&& draw, Poll&& poll) {
+    Screen screen(name);
     int16_t index = 0;
     auto redraw = [&] { draw(index, 1); };
     redraw();

@@ -113,11 +113,12 @@ std::span<const CheatControl> FunctionsPageControls() {
 }
 
 int16_t ChooseCheatLevel(int16_t current) {
+    Screen screen("cheat level");
     int16_t page = 1;
     auto redraw = [&page] { DrawLoadLevel(page, 1, 0); };
     redraw();
     for (;;) {
-        LoopPass("cheat level", redraw);
+        LoopPass(screen, redraw);
         int16_t next = page;
         if (KeyPressed(kHome, 1, 0, 1)) next = 1;
         if (KeyPressed(kEnd, 1, 0, 1)) next = kLevelPages;

@@ -89,7 +89,10 @@ void Dig(int16_t x, int16_t y, int16_t dx, int16_t dy) {
         SandMessage();
         found = true;
     }
-    if (!found) WaitForEventButton("dug nothing", DrawDugNothing, kLeaveOnly);
+    if (!found) {
+        Screen screen("dug nothing");
+        WaitForEventButton(screen, DrawDugNothing, kLeaveOnly);
+    }
 }
 
 // The disarm attempt's outcome follows from what does not change with it: the tools carried,
@@ -122,6 +125,7 @@ void DrawDirectionPrompt(int16_t mode) {
 }
 
 void DirectionAction(int16_t mode) {
+    Screen screen("direction prompt");
     struct Direction {
         int16_t key, numpadKey, dx, dy;
     };
@@ -130,7 +134,7 @@ void DirectionAction(int16_t mode) {
     auto draw = [mode] { DrawDirectionPrompt(mode); };
     draw();
     for (;;) {
-        LoopPass("direction prompt", draw);
+        LoopPass(screen, draw);
         for (const Direction& d : kDirections) {
             if (!KeyPressed(d.key, 1, 0, 1) && !KeyPressed(d.numpadKey, 1, 0, 1)) continue;
             // A direction off the map leaves the prompt open.
@@ -208,7 +212,8 @@ void RunDisarmTrap(int16_t x, int16_t y) {
         if (const int32_t reward = DisarmReward(*trap); reward > 0)
             AddXp(int16_t(std::min<int32_t>(reward, INT16_MAX)));
     }
-    WaitForEventButton("disarm trap", [x, y] { DrawDisarmTrapResult(x, y); }, kLeaveOnly);
+    Screen screen("disarm trap");
+    WaitForEventButton(screen, [x, y] { DrawDisarmTrapResult(x, y); }, kLeaveOnly);
 }
 
 void DrawBuriedCacheFind(int16_t x, int16_t y) {
@@ -231,7 +236,8 @@ void DigBuriedCache(int16_t x, int16_t y) {
     auto loot = [&] { RunLootScreen(x, y, flags, items, powers, amounts); };
     if (GameFlag(e->Word[2]) == 1) return loot();
     SetGameFlag(e->Word[2], 1);
-    if (WaitForEventButton("buried cache", [x, y] { DrawBuriedCacheFind(x, y); }, kCacheButtons) == 1) loot();
+    Screen screen("buried cache");
+    if (WaitForEventButton(screen, [x, y] { DrawBuriedCacheFind(x, y); }, kCacheButtons) == 1) loot();
 }
 
 void DrawDugNothing() {

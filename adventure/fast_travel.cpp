@@ -61,9 +61,10 @@ int CanFastTravel() {
 }
 
 void FastTravelMenu() {
+    Screen screen("fast travel");
     DrawFastTravelMenu();
     for (;;) {
-        LoopPass("fast travel", DrawFastTravelMenu);
+        LoopPass(screen, DrawFastTravelMenu);
         for (size_t i = 0; i < kDistricts.size(); ++i) {
             const District& d = kDistricts[i];
             if (ButtonClicked(180, DistrictY(i), 12, d.key, 0, 1, 1)) return TeleportHero(d.level, 0, d.x, d.y, 0);

@@ -52,10 +52,11 @@ void ApplyMusicSetting(int16_t previousVolume) {
 }
 
 uint32_t RunGameOptions(int16_t showView) {
+    Screen screen("game options");
     auto redraw = [showView] { DrawPlayScreen(3, showView, 0, -1, -1, 1); };
     redraw();
     for (;;) {
-        LoopPass("game options", redraw);
+        LoopPass(screen, redraw);
         for (const OptionButton& b : kOptionButtons) {
             if (!ButtonClicked(470, b.y, 14, b.hotkey1, b.hotkey2, 1, 1)) continue;
             switch (b.action) {

@@ -168,7 +168,8 @@ void DispelBarrier(int16_t, int16_t, int16_t encounter) {
         DrawEventBackground();
         DrawSmallText(475, 120, "Dispel barrier?", kSmallBlack);
     };
-    if (RunEventChoice("dispel barrier", page, {kDispel, kCancel}) != 1) return;
+    Screen screen("dispel barrier");
+    if (RunEventChoice(screen, page, {kDispel, kCancel}) != 1) return;
     PlaySoundEffect("PowerUp");
     ClearEncounterSquares(encounter);
     ClearMonster(encounter);

@@ -31,9 +31,10 @@ bool Pressed(int16_t key, int16_t numpad) { return KeyPressed(key, 1, 0, 0) || K
 }  // namespace
 
 void PushMonster() {
+    Screen screen("push enemy");
     DrawPushPrompt();
     for (;;) {
-        LoopPass("push enemy", DrawPushPrompt);
+        LoopPass(screen, DrawPushPrompt);
         const int16_t x = GameState.HeroX, y = GameState.HeroY;
         if (x > 1 && Pressed(37, 100)) return PushAt(int16_t(x - 1), y, -1, 0);
         if (x < 48 && Pressed(39, 102)) return PushAt(int16_t(x + 1), y, 1, 0);

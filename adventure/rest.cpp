@@ -42,7 +42,8 @@ void DrawRestPrompt(const RestPrompt& p) {
 
 // 1 for the rest, 0 for Cancel.
 int16_t RunRestPrompt(const RestPrompt& p) {
-    return WaitForEventButton("rest prompt", [&] { DrawRestPrompt(p); }, PromptButtons(p));
+    Screen screen("rest prompt");
+    return WaitForEventButton(screen, [&] { DrawRestPrompt(p); }, PromptButtons(p));
 }
 
 void SleepPause() {

@@ -50,11 +50,12 @@ void DrawDreamPage(int16_t page) {
 void ShowDream() {
     const int16_t stage = GameState.DreamStage;
     if (stage < 1 || stage > 4) return;
+    Screen screen("dream");
     int16_t page = kDreamFirstPage[size_t(stage - 1)];
     auto draw = [&] { DrawDreamPage(page); };
     draw();
     for (;;) {
-        LoopPass("dream", draw);
+        LoopPass(screen, draw);
         if (!ButtonClicked(210, 340, 12, LeadsOn(page) ? 'N' : 'D', kEsc, 1, 1)) continue;
         if (!LeadsOn(page)) return;
         ++page;
@@ -71,7 +72,8 @@ void DrawIfAsleepText(int16_t x, int16_t y) {
 void ShowIfAsleepText(int16_t x, int16_t y) {
     const EventRecord* e = EventAt(x, y);
     if (!e || EventLine(*e, 0, 0).empty()) return;
-    WaitForEventButton("if asleep", [x, y] { DrawIfAsleepText(x, y); }, kLeaveOnly);
+    Screen screen("if asleep");
+    WaitForEventButton(screen, [x, y] { DrawIfAsleepText(x, y); }, kLeaveOnly);
 }
 
 void RunIfAsleepEvent() {

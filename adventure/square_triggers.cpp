@@ -161,7 +161,8 @@ void RunHideEvent(int16_t x, int16_t y, int16_t, int16_t) {
         ty += 24;
         for (int16_t i = 0; i < 10; ++i) DrawSmallText(465, int16_t(ty + 12 * i), EventLine(*e, 0, i), kSmallBlack);
     };
-    RunEventChoice("spotted", page, {kLeaveOrEscButton});
+    Screen screen("spotted");
+    RunEventChoice(screen, page, {kLeaveOrEscButton});
     const Words w(x, y);
     TeleportHero(w[2], 0, w[3], w[4], 0);
     GameState.Hidden = 0;

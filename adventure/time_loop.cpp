@@ -106,6 +106,7 @@ void FallIntoAbyss() {
 }
 
 void ShowSlainScreen() {
+    Screen screen("slain");
     int16_t ox = 0, oy = 0;
     ComputeViewOrigin(ox, oy);
     BltFast(FrontSurface, (GameState.HeroX - ox) * 32 + 15, (GameState.HeroY - oy) * 32 + 12,
@@ -116,7 +117,7 @@ void ShowSlainScreen() {
     if (Options.MusicVolume > 0) PlayTune(0, 0);
     DrawSlainBox();
     for (;;) {
-        LoopPass("slain", DrawSlainBox);
+        LoopPass(screen, DrawSlainBox);
         if (ButtonClicked(260, 270, 6, 13, 27, 1, 1)) break;
     }
     ClearBattleReturn();

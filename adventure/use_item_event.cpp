@@ -49,5 +49,6 @@ void ShowUseItemText(int16_t x, int16_t y) {
         DrawEventBackground();
         for (int16_t i = 0; i < 9; ++i) DrawSmallText(465, int16_t(120 + 12 * i), EventLine(*e, 0, i), kSmallBlack);
     };
-    RunEventChoice("use item text", page, {kLeaveButton});
+    Screen screen("use item text");
+    RunEventChoice(screen, page, {kLeaveButton});
 }

@@ -93,7 +93,8 @@ void AnnounceEncounter(int16_t x, int16_t y, int16_t monster, int16_t count, int
         DrawEventBackground();
         DrawLineStack({"You have encountered", line});
     };
-    RunEventChoice("encounter", page, {kCombat});
+    Screen screen("encounter");
+    RunEventChoice(screen, page, {kCombat});
     StartWildernessCombat(x, y, monster, count, dx, dy);
 }
 

@@ -18,7 +18,6 @@ public:
     void PlayWave(std::string_view, const uint8_t*, size_t) override {}
     void PlayWaveFile(const std::string&) override {}
     void MediaCommand(std::string_view) override {}
-    void SetScreen(const char*) override {}
 };
 
 // Input and clock from the headless back end.
@@ -26,9 +25,12 @@ class QuietHost : public SilentBackend {
 public:
     host::Headless inner;
     bool OpenWindow(const char* title) override { return inner.OpenWindow(title); }
+    void OpenScreen(const char* name) override { inner.OpenScreen(name); }
+    void CloseScreen() override { inner.CloseScreen(); }
+    void BeginPass() override { inner.BeginPass(); }
     bool KeyDown(int32_t key) override { return inner.KeyDown(key); }
-    bool KeyStillDown(int32_t a, int32_t b, int32_t c) override { return inner.KeyStillDown(a, b, c); }
-    uint32_t PressOrder(int32_t key) override { return inner.PressOrder(key); }
+    bool KeyHeld(int32_t key) override { return inner.KeyHeld(key); }
+    void WaitUntilUp(int32_t a, int32_t b, int32_t c) override { inner.WaitUntilUp(a, b, c); }
     host::Point Cursor() override { return inner.Cursor(); }
     bool PeekMessage(host::Message& m) override { return inner.PeekMessage(m); }
     void PostMessage(host::Message m) override { inner.PostMessage(m); }

@@ -15,9 +15,15 @@ namespace {
 class AnsweringHost final : public SilentBackend {
 public:
     bool OpenDisplay() override { return false; }
+    void OpenScreen(const char*) override {}
+    void CloseScreen() override {}
+    void BeginPass() override {}
     bool KeyDown(int32_t key) override { return key == 13 && (enterDown_ = !enterDown_); }
-    bool KeyStillDown(int32_t a, int32_t, int32_t) override { return KeyDown(a); }
-    uint32_t PressOrder(int32_t) override { return 0; }
+    bool KeyHeld(int32_t key) override { return KeyDown(key); }
+    void WaitUntilUp(int32_t a, int32_t, int32_t) override {
+        while (KeyDown(a)) {
+        }
+    }
     host::Point Cursor() override { return {}; }
     bool PeekMessage(host::Message&) override { return false; }
     void PostMessage(host::Message) override {}

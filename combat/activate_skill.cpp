@@ -178,6 +178,7 @@ void ActivateSkill() {
 }
 
 void ActivateSkillMenu(int16_t count) {
+    Screen screen("activate skill");
     int16_t kinds[3] = {-1, -1, -1};
     int16_t n = 0;
     for (int16_t skill : kPowerSkills)
@@ -195,7 +196,7 @@ void ActivateSkillMenu(int16_t count) {
     draw(1);
     int acted = 0;
     while (!acted) {
-        LoopPass("activate skill", [&] { draw(1); });
+        LoopPass(screen, [&] { draw(1); });
         for (int16_t i = 0; i < count; ++i) {
             const char initial = SkillNames[size_t(kinds[i])][0];
             if (AreaClicked(86, int16_t(110 + 32 * i), 170, 30, initial, 1, 1, 1)) select(i);

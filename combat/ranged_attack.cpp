@@ -102,11 +102,12 @@ void DrawTargetScreen(int16_t index, const TargetList& targets, int16_t originX,
 int16_t ChooseTarget(const TargetList& targets, int16_t originX, int16_t originY, int32_t& fired) {
     const size_t count = TargetCount(targets);
     if (count == 0) return -1;
+    Screen screen("target");
     int16_t index = 0;
     const auto draw = [&] { DrawTargetScreen(index, targets, originX, originY); };
     draw();
     for (;;) {
-        LoopPass("target", draw);
+        LoopPass(screen, draw);
         if (KeyPressed('T', 1, 0, 1)) {
             index = int16_t((size_t(index) + 1) % count);
             draw();

@@ -104,6 +104,7 @@ void DrawSpellCursor(int16_t cx, int16_t cy, int16_t areaMode, const char* title
 }
 
 uint32_t TargetSpell(int16_t areaMode, int16_t& x, int16_t& y, const char* title) {
+    Screen screen("spell target");
     const int16_t shift = areaMode == 1 ? 1 : areaMode == 2 ? 2 : 0;
     const int16_t largest = int16_t(12 - 2 * shift);
     int16_t xs[10], ys[10], last;
@@ -121,7 +122,7 @@ uint32_t TargetSpell(int16_t areaMode, int16_t& x, int16_t& y, const char* title
     const auto draw = [&] { DrawSpellCursor(cx, cy, areaMode, title); };
     draw();
     for (;;) {
-        LoopPass("spell target", draw);
+        LoopPass(screen, draw);
         int16_t i, j;
         bool moved = false;
         if (ViewClicked(i, j)) {
@@ -156,6 +157,7 @@ void DrawPowerCursor(int16_t cx, int16_t cy, int16_t item) {
 }
 
 uint32_t TargetMonsterPower(int16_t& x, int16_t& y, int16_t item) {
+    Screen screen("power target");
     int16_t originX, originY;
     ComputeViewOrigin(originX, originY);
     int16_t cx = int16_t(std::clamp(GameState.HeroX - originX, 0, 12));
@@ -163,7 +165,7 @@ uint32_t TargetMonsterPower(int16_t& x, int16_t& y, int16_t item) {
     const auto draw = [&] { DrawPowerCursor(cx, cy, item); };
     draw();
     for (;;) {
-        LoopPass("power target", draw);
+        LoopPass(screen, draw);
         bool moved = false;
         if (ViewClicked(cx, cy)) moved = true;
         moved |= MoveCursorByKeys(cx, cy, 12);

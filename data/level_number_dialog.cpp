@@ -20,11 +20,12 @@ void DrawLevelNumberDialog(int16_t number, uint32_t mode) {
 }
 
 uint32_t RunLevelNumberDialog(uint32_t mode, int16_t& number, const FieldRedraw& behind) {
+    Screen screen("level number");
     const int16_t given = number;
     enum { kOpen, kAct, kCancelled } state = kOpen;
     DrawLevelNumberDialog(number, mode);
     while (state == kOpen) {
-        LoopPass("level number", [&] { DrawLevelNumberDialog(number, mode); });
+        LoopPass(screen, [&] { DrawLevelNumberDialog(number, mode); });
         if (ButtonClicked(240, 210, 6, 0, 0, 1, 1)) state = kAct;
         if (ButtonClicked(330, 160, 4, 0, 0, 1, 1)) {
             number = EnterNumber(330, 160, 2, 0, 999);

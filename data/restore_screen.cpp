@@ -26,13 +26,14 @@ void DrawRestoreScreen(int16_t, int16_t selection) {
 }
 
 uint32_t RunRestoreScreen() {
+    Screen screen("restore character");
     LoadSaveList();
     int16_t used = CountUsedSlots();
     int16_t selection = -1;
     auto draw = [&] { DrawRestoreScreen(used, selection); };
     draw();
     for (;;) {
-        LoopPass("restore character", draw);
+        LoopPass(screen, draw);
         if (PollSlotRows(selection)) draw();
         if (SlotIsUsed(selection)) {
             if (ButtonClicked(80, 364, 6, 'L', 13, 1, 1)) {

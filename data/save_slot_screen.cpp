@@ -49,6 +49,7 @@ void SaveIntoSlot(int16_t slot) {
 }  // namespace
 
 uint32_t RunSaveSlotScreen() {
+    Screen screen("save character");
     int16_t selection = GameState.CurrentSaveSlot;
     if (selection < 0 || selection >= kSaveSlots) selection = -1;
     LoadSaveList();
@@ -56,7 +57,7 @@ uint32_t RunSaveSlotScreen() {
     auto draw = [&] { DrawSaveSlotScreen(selection, -1, 1); };
     draw();
     for (;;) {
-        LoopPass("save character", draw);
+        LoopPass(screen, draw);
         if (PollSlotRows(selection)) draw();
         if (SlotIsUsed(selection) && ButtonClicked(150, 364, 6, 'D', 0, 1, 1)) {
             DrawSaveSlotScreen(selection, -1, 0);

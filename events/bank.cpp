@@ -56,8 +56,9 @@ void RunBankEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
         DrawEventTextPage(x, y, 0);
         DrawSmallText(475, 200, SavingsLine(), kSmallBlue);
     };
+    Screen screen("bank");
     for (;;) {
-        switch (RunEventChoice("bank", draw,
+        switch (RunEventChoice(screen, draw,
                                {{.action = kWithdraw, .label = "Withdrawal", .y = 238, .hotkey1 = 'W'},
                                 {.action = kDeposit, .label = "Deposit", .y = 260, .hotkey1 = 'D'},
                                 kLeaveButton})) {

@@ -65,7 +65,8 @@ constexpr CasinoRules kWheel{"Playing Wheel of Fortune", " gp.", "Cost: 1 coin p
 
 // The page of a game played at one click: "Play game" (playUnits wide) plays it; "Leave" ends.
 template <class Draw, class Play>
-void RunOneClickGame(const char* screen, int16_t playUnits, int16_t playSound, Draw&& draw, Play&& play) {
+void RunOneClickGame(const char* name, int16_t playUnits, int16_t playSound, Draw&& draw, Play&& play) {
+    Screen screen(name);
     draw();
     for (;;) {
         LoopPass(screen, draw);

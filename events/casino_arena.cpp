@@ -227,11 +227,12 @@ int16_t RunRatRace(int16_t favourite, int16_t bet) {
 }
 
 void PlayCockFights() {
+    Screen screen("cock fights");
     CockFightView v{.breeds = PickCockBreeds()};
     const auto draw = [&] { DrawCockFight(v); };
     draw();
     for (;;) {
-        LoopPass("cock fights", draw);
+        LoopPass(screen, draw);
         if (v.state == 0) {
             if (ButtonClicked(100, 380, 10, 'P', 0, 1, 0)) {
                 if (PayArenaStake()) v.state = 1;
@@ -257,12 +258,13 @@ void PlayCockFights() {
 }
 
 void PlayRatRaces() {
+    Screen screen("rat races");
     RatRaceView v;
     int16_t favourite = int16_t(Random15() % 3);
     const auto draw = [&] { DrawRatRace(v); };
     draw();
     for (;;) {
-        LoopPass("rat races", draw);
+        LoopPass(screen, draw);
         if (v.state == 0 && ButtonClicked(100, 380, 10, 'P', 0, 1, 0)) {
             if (PayArenaStake()) {
                 v.state = 1;

@@ -134,8 +134,9 @@ struct LootSlots {
 enum ChestAction : int16_t { kLeaveChest, kInvestigate, kBash, kKnock, kPick, kUseKey, kFindTraps, kOpenChest };
 
 void ShowChestPage(std::string_view line, const std::vector<EventButton>& buttons, int16_t& action) {
+    Screen screen("chest");
     action = RunEventChoice(
-        "chest",
+        screen,
         [&] {
             DrawEventBackground();
             DrawPageLines({{120, line}});
@@ -182,7 +183,8 @@ void ShowChestTrapResult(int16_t kind, int16_t evaded, int16_t saved, int16_t da
     if (!IsTrapKind(kind)) return;
     DrawChestTrapResult(kind, evaded, saved, damage, 1);
     Delay(1000);
-    RunEventChoice("trap", [&] { DrawTrapPage(kind, evaded, saved, damage, 0); }, {kBackButton});
+    Screen screen("trap");
+    RunEventChoice(screen, [&] { DrawTrapPage(kind, evaded, saved, damage, 0); }, {kBackButton});
 }
 
 void DrawTrapResult(int16_t kind, int16_t avoided, int16_t saved, int16_t damage) {
@@ -324,6 +326,7 @@ void RunPriseEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
         gems.amounts[i] = i < 3 ? w.Word[12 + i] : int16_t(0);
     }
     enum : int16_t { kLeaveGems, kPrise, kFind };
+    Screen screen("prise");
     for (;;) {
         const bool armed = GameFlag(trapFlag) != 1;
         std::vector<EventButton> buttons{{.action = kLeaveGems, .label = "Leave", .y = 286, .hotkey1 = 'L'},
@@ -344,7 +347,7 @@ void RunPriseEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
                 lineY = int16_t(lineY + 12);
             }
         };
-        const int16_t action = RunEventChoice("prise", draw, buttons);
+        const int16_t action = RunEventChoice(screen, draw, buttons);
         if (action == kFind) {
             RunFindTraps(trap.kind, w.Word[19], armed, trapFlag, 1);
             continue;

@@ -116,9 +116,10 @@ void RunComplexDoorEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     result = 0;
     const bool hasKnock = HasItem(kKnockItem), hasPick = HasItem(kThievesToolsItem);
     const bool hasKey = IsItemNumber(keyItem) && KeyringHas(keyItem);
-    const DoorScreen screen{x, y, 0, kind, hasKey ? keyItem : int16_t(-1)};
+    const DoorScreen door{x, y, 0, kind, hasKey ? keyItem : int16_t(-1)};
+    Screen screen("door");
     for (;;) {
-        DoorScreen d = screen;
+        DoorScreen d = door;
         d.state = GameFlag(flag);
         std::vector<EventButton> buttons{kLeaveButton};
         if (d.state == kDoorClosed) {
@@ -135,7 +136,7 @@ void RunComplexDoorEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
             if (hasKey) add(kUseKey, "Use Key", 'U');
         }
         switch (RunEventChoice(
-            "door", [&] { DrawDoorScreen(d); }, buttons)) {
+            screen, [&] { DrawDoorScreen(d); }, buttons)) {
             case kOpen: SetDoorState(flag, kDoorOpen, "Door", 150); return;
             case kRelock: SetDoorState(flag, kDoorLocked, "Door", 150); return;
             case kUseKey: SetDoorState(flag, kDoorOpen, "Door", 150); return;
@@ -195,8 +196,9 @@ void RunSecretDoorEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     if (e->Word[5] > 0 && CheckFlagCondition(e->Word[5], e->Word[6], e->Word[7])) canOpen = false;
     if (!canOpen) return;  // it stays a wall
     PlaySoundEffect("Text");
+    Screen screen("secret door");
     const int16_t hit =
-        RunEventChoice("secret door",
+        RunEventChoice(screen,
                        [] {
                            DrawEventBackground();
                            DrawPageLines({{120, "You find a secret door!"}});

@@ -37,7 +37,8 @@ std::string AnswerKey(std::string_view text) {
 }
 
 void ShowRightAnswer(const EventRecord& w) {
-    RunEventChoice("right answer",
+    Screen screen("right answer");
+    RunEventChoice(screen,
                    [&] {
                        DrawEventBackground();
                        if (EventLine(w, 1, 0).empty()) {
@@ -99,12 +100,13 @@ void RunGetAnswerEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     if (!e) return;
     result = 0;
     if (!CheckFlagCondition(e->Word[1], e->Word[2], e->Word[3])) return;
+    Screen screen("get answer");
     const EventRecord w = *e;
     PlaySoundEffect("Text");
     auto draw = [&] { DrawGetAnswerScreen(x, y, 0, 0); };
     draw();
     for (;;) {
-        LoopPass("get answer", draw);
+        LoopPass(screen, draw);
         if (ButtonClicked(485, 282, 10, 'L', kEsc, 1, 1)) return;
         if (ButtonClicked(485, 260, 10, 'A', 0, 1, 1)) break;
     }
@@ -130,7 +132,8 @@ void RunResetPushEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     const std::optional<EventRecord> open = OpenEvent(x, y, result);
     if (!open) return;
     const EventRecord& w = *open;
-    if (RunEventChoice("reset push", [&] { DrawEventTextPage(x, y, 0); },
+    Screen screen("reset push");
+    if (RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); },
                        {{.action = kAct, .label = "Reset", .y = 260, .hotkey1 = 'R', .sound = 0}, kLeaveOrEscButton}) !=
         kAct)
         return;

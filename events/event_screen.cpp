@@ -89,13 +89,14 @@ int16_t PollEventButtons(std::span<const EventButton> buttons) {
     return -1;
 }
 
-int RunOneActionPage(const char* screen, int16_t x, int16_t y, std::string_view action, int16_t hotkey) {
+int RunOneActionPage(Screen& screen, int16_t x, int16_t y, std::string_view action, int16_t hotkey) {
     return RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); },
                           {{.action = 1, .label = action, .y = 260, .hotkey1 = hotkey}, kLeaveOrEscButton}) == 1;
 }
 
 void ShowEventMessage(std::initializer_list<PageLine> lines, const EventButton& button) {
-    RunEventChoice("event message",
+    Screen screen("event message");
+    RunEventChoice(screen,
                    [&] {
                        DrawEventBackground();
                        DrawPageLines(lines);
@@ -104,7 +105,8 @@ void ShowEventMessage(std::initializer_list<PageLine> lines, const EventButton& 
 }
 
 void ShowEventText(int16_t x, int16_t y, int16_t page, const EventButton& button) {
-    RunEventChoice("event text", [&] { DrawEventTextPage(x, y, page); }, {button});
+    Screen screen("event text");
+    RunEventChoice(screen, [&] { DrawEventTextPage(x, y, page); }, {button});
 }
 
 void ShowPassingPage(std::initializer_list<std::string_view> lines, int16_t dx, int16_t dy) {

@@ -89,9 +89,10 @@ void DrawEventButtons(std::span<const EventButton> buttons);
 int16_t PollEventButtons(std::span<const EventButton> buttons);
 
 // Draws the whole screen (draw shows the buttons and flips) and runs the loop until a button
-// is hit; redraws on a regained focus. Returns the button's action.
+// is hit; redraws on a regained focus. Returns the button's action. The screen is the
+// handler's, open for all its pages, so that the screens an action opens are over it.
 template <class Draw>
-int16_t WaitForEventButton(const char* screen, Draw&& draw, std::span<const EventButton> buttons) {
+int16_t WaitForEventButton(Screen& screen, Draw&& draw, std::span<const EventButton> buttons) {
     draw();
     for (;;) {
         LoopPass(screen, draw);
@@ -102,7 +103,7 @@ int16_t WaitForEventButton(const char* screen, Draw&& draw, std::span<const Even
 // Draws the page (drawPage, then the buttons, then a flip) and runs the loop until a button is
 // hit; redraws the same way when a regained focus asks for it. Returns the button's action.
 template <class Draw>
-int16_t RunEventChoice(const char* screen, Draw&& drawPage, std::span<const EventButton> buttons) {
+int16_t RunEventChoice(Screen& screen, Draw&& drawPage, std::span<const EventButton> buttons) {
     return WaitForEventButton(screen, [&] {
         drawPage();
         DrawEventButtons(buttons);
@@ -110,15 +111,15 @@ int16_t RunEventChoice(const char* screen, Draw&& drawPage, std::span<const Even
     }, buttons);
 }
 template <class Draw>
-int16_t RunEventChoice(const char* screen, Draw&& drawPage, std::initializer_list<EventButton> buttons) {
+int16_t RunEventChoice(Screen& screen, Draw&& drawPage, std::initializer_list<EventButton> buttons) {
     return RunEventChoice(screen, drawPage, std::span<const EventButton>(buttons.begin(), buttons.size()));
 }
 
 // Text[0] of the event on (x, y) with one action button at 260 and "Leave" (L, Esc): 1 when
 // the action was chosen.
-int RunOneActionPage(const char* screen, int16_t x, int16_t y, std::string_view action, int16_t hotkey);
+int RunOneActionPage(Screen& screen, int16_t x, int16_t y, std::string_view action, int16_t hotkey);
 
-// A page of fixed lines over the play screen with one button, waited for.
+// A page of fixed lines over the play screen with one button, waited for: a screen of its own.
 void ShowEventMessage(std::initializer_list<PageLine> lines, const EventButton& button = kBackButton);
 // Text[page] of the event on (x, y) with one button, waited for.
 void ShowEventText(int16_t x, int16_t y, int16_t page, const EventButton& button = kLeaveOrEscButton);

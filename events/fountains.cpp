@@ -172,8 +172,9 @@ void RunStatPlusEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     if (!e) return;
     const EventRecord w = *e;
     PlaySoundEffect("Text");
+    Screen screen("stat plus");
     if (!CheckFlagCondition(w.Word[1], w.Word[2], w.Word[3])) {
-        RunEventChoice("stat plus",
+        RunEventChoice(screen,
                        [&] {
                            DrawEventBackground();
                            for (int16_t i = 0; i < 9; ++i)
@@ -187,7 +188,7 @@ void RunStatPlusEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     const UseType& use = kUseTypes[knownUse ? size_t(useType) : 0];
     const EventButton action{.action = kUse, .label = knownUse ? use.button : "", .y = 260,
                              .hotkey1 = int16_t(knownUse ? use.hotkey : 0)};
-    if (RunEventChoice("stat plus", [&] { DrawEventTextPage(x, y, 0); }, {action, kLeaveOrEscButton}) != kUse ||
+    if (RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); }, {action, kLeaveOrEscButton}) != kUse ||
         !knownUse)
         return;
     if (status != -1 && GameFlag(status) == 1) {
@@ -200,7 +201,7 @@ void RunStatPlusEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
             lines.push_back({132, noGain});
             lines.push_back({144, "further benefits."});
         }
-        RunEventChoice("stat plus spent",
+        RunEventChoice(screen,
                        [&] {
                            DrawEventBackground();
                            DrawPageLines(lines);
@@ -218,7 +219,7 @@ void RunStatPlusEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
         colour = f.colour;
         PlaySoundEffect(f.sound);
     }
-    RunEventChoice("stat plus effect",
+    RunEventChoice(screen,
                    [&] {
                        DrawEventBackground();
                        for (size_t i = 0; i < lines.size(); ++i) DrawSmallText(465, int16_t(120 + 12 * i), lines[i], colour);

@@ -66,8 +66,9 @@ void RunLampEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     const int16_t flag = w.Word[10];
     if (!IsFlagNumber(flag)) return;  // a lamp that cannot remember its wish grants none
     PlaySoundEffect("Text");
+    Screen screen("lamp");
     if (GameFlag(flag) == 1) {
-        RunEventChoice("lamp",
+        RunEventChoice(screen,
                        [] {
                            DrawEventBackground();
                            DrawLineStack({"The genie has already", "granted you a wish."});
@@ -75,7 +76,7 @@ void RunLampEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
                        {{.action = 0, .label = "Leave", .y = 282, .hotkey1 = 'L', .hotkey2 = kEsc, .drawnY = 280}});
         return;
     }
-    if (RunEventChoice("lamp", [&] { DrawEventTextPage(x, y, 0); },
+    if (RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); },
                        {{.action = 1, .label = "Rub Lamp", .y = 242, .hotkey1 = 'R'},
                         {.action = 0, .label = "Leave", .y = 267, .hotkey1 = 'L'}}) != 1)
         return;
@@ -99,7 +100,7 @@ void RunLampEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
         DrawPageLines({{120, "A genie springs from the"}, {132, "lamp! "}, {156, "Make a wish, my friend:"}});
     };
     for (;;) {
-        const int16_t wish = RunEventChoice("genie", drawGenie, buttons);
+        const int16_t wish = RunEventChoice(screen, drawGenie, buttons);
         switch (wish) {
             case kGoldWish: GameState.HeroGold += w.Word[4]; break;
             case kXpWish: AddXp(w.Word[5]); break;

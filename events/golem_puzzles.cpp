@@ -118,12 +118,13 @@ void DrawProcessor(const Processor& p) {
 int RunPowerConduit(int16_t x, int16_t y) {
     const EventRecord* e = EventAt(x, y);
     if (!e) return 0;
+    Screen screen("power conduit");
     const int16_t flag = e->Word[3], wanted = e->Word[4];
     Conduit c;
     auto draw = [&] { DrawPowerConduit(c); };
     draw();
     for (;;) {
-        LoopPass("power conduit", draw);
+        LoopPass(screen, draw);
         for (size_t place = 0; place < c.places.size() && ConduitOpen(); ++place) {
             if (!AreaClicked(PlaceX(place), PlaceY(place), 30, 30, 0, 1, 1, 0)) continue;
             ClickConduitPlace(c, place);
@@ -149,13 +150,14 @@ int RunPowerConduit(int16_t x, int16_t y) {
 int RunProcessor(int16_t x, int16_t y) {
     const EventRecord* e = EventAt(x, y);
     if (!e) return 0;
+    Screen screen("processor");
     const int16_t flag = e->Word[3];
     const bool complete = GameFlag(flag) > -1;
     Processor p{complete ? kAssembled : kScrambled, complete};
     auto draw = [&] { DrawProcessor(p); };
     draw();
     for (;;) {
-        LoopPass("processor", draw);
+        LoopPass(screen, draw);
         for (int16_t chip = 0; chip < 9 && !p.complete; ++chip) {
             const int16_t r = int16_t(chip / 3), col = int16_t(chip % 3);
             if (!AreaClicked(int16_t(190 + 30 * col), int16_t(140 + 30 * r), 30, 30, 0, 1, 1, 0)) continue;

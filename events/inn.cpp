@@ -111,9 +111,10 @@ int OrderInnDrink(int16_t drinksToBrawl, int16_t cost, int16_t& counter, int16_t
 }
 
 void ChooseAura() {
+    Screen screen("aura choice");
     DrawAuraChooser();
     for (;;) {
-        LoopPass("aura choice", DrawAuraChooser);
+        LoopPass(screen, DrawAuraChooser);
         for (int16_t i = 0; i < 6; ++i) {
             const int16_t y = int16_t(150 + 30 * i);
             if (AreaClicked(140, y, 90, 30, kAuraKeys[size_t(i)], 1, 1, 0)) {
@@ -145,8 +146,9 @@ void RunInnEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     buttons.push_back(InnButton(kOrderDrink, "Order Drink (1 Gp)", 260, 'O'));
     buttons.push_back(InnButton(kLeave, "Leave", 282, 'L', kEsc, 1));
     int16_t drinks = 0;
+    Screen screen("inn");
     for (;;) {
-        switch (RunEventChoice("inn", [&] { DrawEventTextPage(x, y, 0); }, buttons)) {
+        switch (RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); }, buttons)) {
             case kRentRoom:
                 if (RunInnRoom(cost)) return;
                 break;

@@ -22,7 +22,8 @@ enum ItemPageAction : int16_t { kLeaveItems, kInvestigate };
 
 // The live page of a single item or a cache: "Investigate" (I or D) opens the loot screen.
 bool InvestigatePage(int16_t x, int16_t y) {
-    return RunEventChoice("items", [&] { DrawEventTextPage(x, y, 0); },
+    Screen screen("items");
+    return RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); },
                           {{.action = kInvestigate, .label = "Investigate", .y = 257, .hotkey1 = 'I', .hotkey2 = 'D'},
                            kLeaveButton}) == kInvestigate;
 }
@@ -126,7 +127,8 @@ void RunFoodEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     // The button stays where it was drawn even when it is not: a click there never lowers the food.
     const EventButton collect{
         .action = kCollect, .label = GameState.HeroFood < 10 ? "Collect food" : "", .y = 260, .hotkey1 = 'C'};
-    if (RunEventChoice("food", [&] { DrawEventTextPage(x, y, 0); }, {collect, kLeaveButton}) == kCollect)
+    Screen screen("food");
+    if (RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); }, {collect, kLeaveButton}) == kCollect)
         GameState.HeroFood = std::max<int16_t>(GameState.HeroFood, 10);
 }
 

@@ -109,8 +109,9 @@ int16_t CarriedGridTabClicked(int16_t x, int16_t y) {
 
 ItemGridView RightCarriedGrid(int16_t page) { return CarriedGridView(page, 341, 108); }
 
-void RunItemExchange(const char* screen, const ItemGridView& own, const std::function<void(int16_t page)>& drawScreen,
+void RunItemExchange(const char* name, const ItemGridView& own, const std::function<void(int16_t page)>& drawScreen,
                      const std::function<bool()>& ownButtons) {
+    Screen screen(name);
     int16_t page = 0;
     StillScreen still;
     const auto drawUnder = [&] { drawScreen(page); };

@@ -63,12 +63,13 @@ void DrawItemPicker(int16_t page) {
 }  // namespace
 
 int PickBackpackItem(int16_t itemFlag, int16_t xFlag, int16_t yFlag, int16_t rule, int16_t item, int& cancelled) {
+    Screen screen("item picker");
     cancelled = 0;
     int16_t page = kBackpackPage;
     auto draw = [&] { DrawItemPicker(page); };
     draw();
     for (;;) {
-        LoopPass("item picker", draw);
+        LoopPass(screen, draw);
         if (GameState.HasBagOfHolding) {
             int16_t chosen = CarriedGridTabClicked(180, 53);
             if (TabPressed(1))

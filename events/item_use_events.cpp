@@ -79,6 +79,7 @@ void RunUseItemEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     const bool slotWorks = IsFlagNumber(status) && IsFlagNumber(itemFlag) && IsFlagNumber(yFlag);
     PlaySoundEffect("Text");
     result = 0;
+    Screen screen("use item");
     for (;;) {
         const bool empty = GameFlag(status) < 0;
         const int16_t placed = GameFlag(itemFlag);
@@ -88,7 +89,7 @@ void RunUseItemEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
                   : EventButton{.action = kRetrieve, .label = removable ? "Retrieve Item" : "", .y = 260,
                                 .hotkey1 = int16_t(removable ? 'R' : 0)};
         const int16_t chosen = RunEventChoice(
-            "use item",
+            screen,
             [&] {
                 DrawEventTextPage(x, y, 0);
                 if (!empty) DrawPageLines({{200, name, kSmallBlue}, {212, "is placed here.", kSmallBlue}});
@@ -122,6 +123,7 @@ void RunUseLensEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     const int16_t lensFlag = e->Word[2];
     PlaySoundEffect("Text");
     result = 0;
+    Screen screen("use lens");
     for (;;) {
         const int16_t lens = GameFlag(lensFlag);
         const bool empty = lens == -1;
@@ -130,7 +132,7 @@ void RunUseLensEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
             empty ? EventButton{.action = kPlace, .label = "Place Lens", .y = 260, .hotkey1 = 'P'}
                   : EventButton{.action = kRetrieve, .label = "Retrieve Lens", .y = 260, .hotkey1 = 'R'};
         const int16_t chosen = RunEventChoice(
-            "use lens",
+            screen,
             [&] {
                 const int16_t below = DrawEventTextPage(x, y, 0);
                 if (!empty) DrawPageLines({{below, line, kSmallBlue}, {int16_t(below + 12), "here.", kSmallBlue}});
@@ -167,8 +169,9 @@ void RunSwapItemEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
         ShowEventText(x, y, 1);
         return;
     }
+    Screen screen("swap item");
     for (;;) {
-        if (RunEventChoice("swap item", [&] { DrawEventTextPage(x, y, 0); },
+        if (RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); },
                            {{.action = kUse, .label = "Use Item", .y = 250, .hotkey1 = 'U'}, kLeaveOrEscButton}) !=
             kUse)
             return;

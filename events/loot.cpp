@@ -96,6 +96,7 @@ int TakeLootSlot(const LootSlot& s) {
 }
 
 void RunLootSlots(std::array<LootSlot, 6>& slots, int16_t minItem) {
+    Screen screen("loot");
     if (GameState.ActiveAura == kLootingAura) {
         const int32_t auras = GameState.Skills[kAuras], percent = SkillBonus.AuraValues[kLootingAura];
         for (LootSlot& s : slots)
@@ -104,7 +105,7 @@ void RunLootSlots(std::array<LootSlot, 6>& slots, int16_t minItem) {
     auto draw = [&] { DrawLootScreen(slots, minItem); };
     draw();
     for (;;) {
-        LoopPass("loot", draw);
+        LoopPass(screen, draw);
         for (int16_t i = 0; i < 6; ++i) {
             LootSlot& s = slots[size_t(i)];
             if (!ButtonClicked(125, int16_t(140 + 25 * i), 16, int16_t('1' + i), 0, 1, 0)) continue;

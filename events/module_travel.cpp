@@ -51,7 +51,8 @@ void RunModuleAccessEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     if (!open) return;
     const EventRecord& w = *open;
     enum : int16_t { kLeave, kPeruse };
-    if (RunEventChoice("module access", [&] { DrawEventTextPage(x, y, 0); },
+    Screen screen("module access");
+    if (RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); },
                        {{.action = kPeruse, .label = "Peruse", .y = 257, .hotkey1 = 'P'}, kLeaveButton}) != kPeruse)
         return;
     int16_t modules[6];
@@ -64,6 +65,7 @@ void RunModuleAccessEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
 }
 
 void ChooseModule(const int16_t modules[6], int16_t count) {
+    Screen screen("module chooser");
     int16_t page = 0;
     auto draw = [&] {
         DrawModuleChooser(modules, count, page);
@@ -71,7 +73,7 @@ void ChooseModule(const int16_t modules[6], int16_t count) {
     };
     draw();
     for (;;) {
-        LoopPass("module chooser", draw);
+        LoopPass(screen, draw);
         if (ButtonClicked(50, 140, 6, 'P', 0, 1, 1) && page > 0) {
             --page;
             draw();
@@ -117,8 +119,9 @@ void RunElevatorEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
                            .hotkey1 = int16_t('1' + count)});
         ++count;
     }
+    Screen screen("elevator");
     const int16_t k = RunEventChoice(
-        "elevator", [&] { DrawEventTextPage(x, y, 0); }, buttons);
+        screen, [&] { DrawEventTextPage(x, y, 0); }, buttons);
     if (k <= 0) return;
     const int16_t level = w.Word[k], fx = w.Word[10 + k], fy = w.Word[15 + k];
     if (!IsDestination(level, fx, fy)) {
@@ -137,6 +140,7 @@ void RunPentaPortalEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     result = 0;
     if (n < 0 || n > 4) return;  // no portal of that number
     PlaySoundEffect("Text");
+    Screen screen("penta portal");
     enum : int16_t { kLeave = 10, kPutKey = 11 };  // 0..4 are the portals
     for (;;) {
         const bool active = GameState.PentaActive[n] == 1;
@@ -161,7 +165,7 @@ void RunPentaPortalEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
         }
         const std::string needs = "Requires: Portal Key " + std::to_string(n + 1);
         const int16_t hit = RunEventChoice(
-            "penta portal",
+            screen,
             [&] {
                 DrawEventBackground();
                 if (active) {

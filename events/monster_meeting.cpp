@@ -28,8 +28,9 @@ void RunMonsterEventMeeting(int16_t, int16_t, int16_t e) {
     std::vector<EventButton> buttons{
         {.action = kLeave, .label = "Leave", .y = 282, .hotkey1 = 'L', .hotkey2 = kEsc, .units = 4}};
     if (event->Word[13] != 0) buttons.push_back({.action = kAttack, .label = "Attack!", .y = 260, .hotkey1 = 'A'});
+    Screen screen("meeting");
     if (RunEventChoice(
-            "meeting", [&] { DrawEventTextPage(hx, hy, 0); }, buttons) == kAttack)
+            screen, [&] { DrawEventTextPage(hx, hy, 0); }, buttons) == kAttack)
         WakeDormantMonster(e);
 }
 

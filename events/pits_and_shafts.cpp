@@ -43,8 +43,9 @@ void Climb(const ShaftEnd& s) {
 }
 
 int16_t RunShaftPage(std::span<const std::string_view> lines, std::span<const EventButton> buttons) {
+    Screen screen("shaft");
     return RunEventChoice(
-        "shaft",
+        screen,
         [&] {
             DrawEventBackground();
             DrawLineStack(lines);

@@ -52,7 +52,8 @@ void RunPortalScreen(int16_t x, int16_t y) {
     const EventRecord* e = EventAt(x, y);
     if (!e) return;
     const EventRecord w = *e;
-    if (RunEventChoice("portal", [&] { DrawEventTextPage(x, y, 0); },
+    Screen screen("portal");
+    if (RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); },
                        {{.action = kGo, .label = "Go", .y = 260, .hotkey1 = 'G', .sound = 0},
                         {.action = kCancel, .label = "Cancel", .y = 282, .hotkey1 = 'C'}}) != kGo)
         return;
@@ -83,6 +84,7 @@ void RunDigPortalScreen(int16_t x, int16_t y) {
     PlaySoundEffect("Text");
     const int16_t form = GameState.HeroForm;
     const bool canDig = form == kWolfForm || form == kBearForm || (form == 0 && (HasItem(kSpade) || HasItem(kPickaxe)));
+    Screen screen("dig portal");
     for (;;) {
         const bool dug = GameFlag(flag) != -1;
         std::span<const std::string_view> lines = kChokedLines;
@@ -94,7 +96,7 @@ void RunDigPortalScreen(int16_t x, int16_t y) {
             lines = kDiggableLines;
             action = {.action = kDig, .label = "Dig", .y = 260, .hotkey1 = 'D', .sound = 0};
         }
-        const int16_t hit = RunEventChoice("dig portal",
+        const int16_t hit = RunEventChoice(screen,
                                            [&] {
                                                DrawEventBackground();
                                                DrawLineStack(lines);
@@ -174,7 +176,8 @@ void RunWildPortalEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& resul
     else if (dx == 1) first = 14;
     const int16_t ax = first ? w.Word[first] : int16_t(0), ay = first ? w.Word[first + 1] : int16_t(0);
     PlaySoundEffect("Text");
-    if (RunEventChoice("wild portal", [&] { DrawEventTextPage(x, y, 0); },
+    Screen screen("wild portal");
+    if (RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); },
                        {{.action = kGo, .label = "Go", .y = 260, .hotkey1 = 'G'},
                         {.action = kCancel, .label = "Cancel", .y = 282, .hotkey1 = 'C'}}) == kGo) {
         const Destination d{level, 0, ax, ay};

@@ -188,6 +188,7 @@ void RunPuzzleEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
 }
 
 int RunStrangeDevice(int16_t, int16_t) {
+    Screen screen("strange device");
     while (KeyStillDown(kUp) || KeyStillDown(kDown) || KeyStillDown(kLeft) || KeyStillDown(kRight) ||
            KeyStillDown(kPadUp) || KeyStillDown(kPadDown) || KeyStillDown(kPadLeft) || KeyStillDown(kPadRight))
         Delay(10);
@@ -195,7 +196,7 @@ int RunStrangeDevice(int16_t, int16_t) {
     auto draw = [&] { DrawStrangeDevice(d); };
     draw();
     for (;;) {
-        LoopPass("strange device", draw);
+        LoopPass(screen, draw);
         for (const Arrow& a : kArrows) {
             if (!AreaClicked(a.x, a.y, 30, 30, a.key, 1, 1, 1)) continue;
             const int16_t col = int16_t(d.col + a.dx), row = int16_t(d.row + a.dy);
@@ -220,12 +221,13 @@ int RunStrangeDevice(int16_t, int16_t) {
 int RunAlienPanel(int16_t x, int16_t y) {
     const EventRecord* e = EventAt(x, y);
     if (!e) return 0;
+    Screen screen("alien panel");
     const EventRecord w = *e;
     AlienPanel p{.firstIcon = int16_t(w.Word[1] == 1 ? 90 : 150)};
     auto draw = [&] { DrawAlienPanel(p); };
     draw();
     for (;;) {
-        LoopPass("alien panel", draw);
+        LoopPass(screen, draw);
         for (size_t i = 0; i < p.digits.size(); ++i) {
             if (!AreaClicked(int16_t(215 + 30 * i), 240, 20, 20, 0, 1, 1, 1)) continue;
             p.digits[i] = int16_t((p.digits[i] + 1) % 10);
@@ -245,12 +247,13 @@ int RunAlienPanel(int16_t x, int16_t y) {
 int RunStoneTablet(int16_t x, int16_t y) {
     const EventRecord* e = EventAt(x, y);
     if (!e) return 0;
+    Screen screen("stone tablet");
     const EventRecord w = *e;
     Tablet t{};
     auto draw = [&] { DrawStoneTablet(t); };
     draw();
     for (;;) {
-        LoopPass("stone tablet", draw);
+        LoopPass(screen, draw);
         for (int16_t c = 0; c < 4; ++c)
             for (int16_t r = 0; r < 5; ++r) {
                 if (!AreaClicked(int16_t(140 + 30 * c), int16_t(145 + 30 * r), 29, 29, 0, 1, 1, 1)) continue;
@@ -270,19 +273,21 @@ int RunStoneTablet(int16_t x, int16_t y) {
 }
 
 int RunBalance(int16_t, int16_t) {
+    Screen screen("balance");
     DrawBalance();
     for (;;) {
-        LoopPass("balance", DrawBalance);
+        LoopPass(screen, DrawBalance);
         if (PuzzleExitClicked(190, 270, false)) return 0;
     }
 }
 
 int RunWaterJars(int16_t, int16_t) {
+    Screen screen("water jars");
     WaterJars w;
     auto draw = [&] { DrawWaterJars(w); };
     draw();
     for (;;) {
-        LoopPass("water jars", draw);
+        LoopPass(screen, draw);
         for (size_t j = 0; j < kJars.size(); ++j) {
             if (!AreaClicked(int16_t(kJars[j].x - 1), kJars[j].areaY, 34, kJars[j].areaH, 0, 1, 1, 0)) continue;
             if (w.selected < 0) {

@@ -58,10 +58,11 @@ std::string_view SeerTitle(int16_t score) {
 }
 
 void RunSeerReading(int16_t sex) {
+    Screen screen("seer");
     const auto draw = [sex] { DrawSeerReading(sex); };
     draw();
     for (;;) {
-        LoopPass("seer", draw);
+        LoopPass(screen, draw);
         if (KeyPressed('L', 1, 0, 1) || KeyPressed(kEnter, 1, 0, 1) || KeyPressed(kEsc, 1, 0, 1)) return;
     }
 }
@@ -70,5 +71,6 @@ void RunSeerEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     const auto e = ActiveEvent(x, y);
     if (!e) return;
     BeginEventScreen(result);
-    if (RunOneActionPage("seer", x, y, "Reading", 'R')) RunSeerReading(e->Word[5]);
+    Screen screen("seer");
+    if (RunOneActionPage(screen, x, y, "Reading", 'R')) RunSeerReading(e->Word[5]);
 }

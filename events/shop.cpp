@@ -125,6 +125,7 @@ void BuyShopItem(const EventRecord& shop, int16_t line) {
 void RunShop(int16_t x, int16_t y) {
     const EventRecord* e = EventAt(x, y);
     if (!e) return;
+    Screen screen("shop");
     const EventRecord shop = *e;
     const bool buysGems = shop.Word[31] == 1;
     std::array<bool, kStockLines> stocked{};
@@ -133,7 +134,7 @@ void RunShop(int16_t x, int16_t y) {
     const auto draw = [&] { DrawShopScreen(shop, selected, 1); };
     draw();
     for (;;) {
-        LoopPass("shop", draw);
+        LoopPass(screen, draw);
         if (const int16_t row = ClickedMerchantRow(stocked, kStockLines); row >= 0) {
             selected = row;
         } else if (KeyPressed(kUp, 1, 0, 1)) {
@@ -161,5 +162,6 @@ void RunShop(int16_t x, int16_t y) {
 void RunShopEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     if (!ActiveEvent(x, y)) return;
     BeginEventScreen(result);
-    if (RunOneActionPage("shop greeting", x, y, "Enter Shop", 'E')) RunShop(x, y);
+    Screen screen("shop greeting");
+    if (RunOneActionPage(screen, x, y, "Enter Shop", 'E')) RunShop(x, y);
 }

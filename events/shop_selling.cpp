@@ -93,6 +93,7 @@ void DrawSellScreen(int16_t page) {
 }
 
 void RunSellScreen() {
+    Screen screen("sell screen");
     int16_t page = 0;
     StillScreen still;
     const auto draw = [&] {
@@ -101,7 +102,7 @@ void RunSellScreen() {
     };
     draw();
     for (;;) {
-        LoopPass("sell screen", draw);
+        LoopPass(screen, draw);
         if (HoldingItem()) ShowHeldItemOver(still);
         const int16_t tab = CarriedGridTabClicked(180, 53);
         if (tab >= 0) {

@@ -77,8 +77,9 @@ void RunSplatPage(const SplatType& t, const EventRecord& w) {
         AssignFlag(status, 1, 1);
     };
     PlaySoundEffect("Text");
+    Screen screen("splat machine");
     if (t.kind == kMachine) {
-        if (RunEventChoice("splat machine",
+        if (RunEventChoice(screen,
                            [&] {
                                DrawMachineLines(t);
                                DrawSmallText(465, 180, t.note, kSmallBlue);
@@ -92,7 +93,7 @@ void RunSplatPage(const SplatType& t, const EventRecord& w) {
         DrawLineStack({"The drain is blocked", "by all manner of", "debris and detritis."});
     };
     if (!HasItem(kShovel) && !HasItem(kPick)) {
-        RunEventChoice("drain",
+        RunEventChoice(screen,
                        [&] {
                            drawDrain();
                            DrawPageLines({{180, "You need a shovel or", kSmallRed}, {192, "pick to unblock it.", kSmallRed}});
@@ -100,7 +101,7 @@ void RunSplatPage(const SplatType& t, const EventRecord& w) {
                        {{.action = kLeave, .label = "Leave", .y = 282, .hotkey1 = 'L', .hotkey2 = kEsc, .units = 4}});
         return;
     }
-    if (RunEventChoice("drain", drawDrain,
+    if (RunEventChoice(screen, drawDrain,
                        {{.action = kAct, .label = "Unblock", .y = 260, .hotkey1 = 'U', .units = 4},
                         {.action = kLeave, .label = "Leave", .y = 282, .hotkey1 = 'L', .hotkey2 = kEsc, .units = 4}}) ==
         kAct)
@@ -202,7 +203,8 @@ void RunWaterRootsEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& resul
         WaitMoveKeyRelease(dx, dy);
         return;
     }
-    if (RunEventChoice("water roots", [&] { DrawRoots(now, true); },
+    Screen screen("water roots");
+    if (RunEventChoice(screen, [&] { DrawRoots(now, true); },
                        {{.action = kAct, .label = "Water", .y = 264, .hotkey1 = 'W', .x = 470, .pieces = 3, .units = 4},
                         {.action = kLeave, .label = "Leave", .y = 264, .hotkey1 = 'L', .hotkey2 = kEsc, .x = 540,
                          .pieces = 3, .units = 4}}) != kAct)
@@ -219,7 +221,8 @@ void RunChopTreeEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     result = 0;
     if (!IsFlagNumber(status)) return;  // a tree that cannot remember its felling stands
     PlaySoundEffect("Text");
-    if (RunEventChoice("chop tree",
+    Screen screen("chop tree");
+    if (RunEventChoice(screen,
                        [] {
                            DrawEventBackground();
                            DrawLineStack({"This tree would make a", "good impromptu bridge."});
@@ -265,6 +268,7 @@ void DrawVision(int16_t originX, int16_t originY, uint32_t flip) {
 void RunVisionEvent(int16_t x, int16_t y, int16_t, int16_t, int&) {
     const EventRecord* e = EventAt(x, y);
     if (!e || !CheckFlagCondition(e->Word[1], e->Word[2], e->Word[3])) return;
+    Screen screen("vision");
     // Every word is read now: loading the other level frees this record.
     const int16_t level = e->Word[4];
     const int16_t originX = std::clamp<int16_t>(e->Word[5], 0, 37), originY = std::clamp<int16_t>(e->Word[6], 0, 37);
@@ -280,7 +284,7 @@ void RunVisionEvent(int16_t x, int16_t y, int16_t, int16_t, int&) {
     auto draw = [&] { DrawVision(originX, originY, 1); };
     draw();
     for (;;) {
-        LoopPass("vision", draw);
+        LoopPass(screen, draw);
         if (ButtonClicked(170, 365, 8, 'D', kEsc, 1, 1)) break;
     }
     if (elsewhere) {

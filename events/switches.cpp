@@ -116,6 +116,7 @@ void RunSwitchEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     const SwitchKind& k = kSwitchKinds[size_t(kind)];
     PlaySoundEffect("Text");
     const char* sound = w.Word[7] == 1 ? "Grate" : "Lever";
+    Screen screen("switch");
     for (;;) {
         const int16_t state = GameFlag(stateFlag);
         std::vector<EventButton> buttons{kLeaveOrEscButton};
@@ -133,7 +134,7 @@ void RunSwitchEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
         }
         const std::string position = PositionLine(kind, state);
         const int16_t action = RunEventChoice(
-            "switch",
+            screen,
             [&] {
                 DrawEventTextPage(x, y, 0);
                 const EventRecord* now = EventAt(x, y);

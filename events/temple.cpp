@@ -44,7 +44,8 @@ void Cure(const std::array<Affliction, N>& list) {
 
 // A page with nothing to sell: its lines and "Back".
 void ShowNothingToDo(std::initializer_list<std::string_view> lines) {
-    RunEventChoice("temple", [&] {
+    Screen screen("temple");
+    RunEventChoice(screen, [&] {
         DrawEventBackground();
         DrawLineStack(lines);
     }, {{.action = kLeave, .label = "Back", .y = 278, .hotkey1 = 'B'}});
@@ -57,8 +58,9 @@ int RunOffer(std::string_view line1, std::string_view line2, std::string_view li
         DrawEventBackground();
         DrawLineStack({line1, line2, line3});
     };
+    Screen screen("temple offer");
     for (;;) {
-        if (RunEventChoice("temple offer", draw,
+        if (RunEventChoice(screen, draw,
                            {{.action = kYes, .label = "Yes", .y = 256, .hotkey1 = 'Y', .sound = 0},
                             {.action = kLeave, .label = "No", .y = 278, .hotkey1 = noKey}}) != kYes)
             return 0;
@@ -115,12 +117,13 @@ void RunTempleRestoreBody(int32_t price, bool needed) {
 
 void RunTempleEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     if (ActiveEvent(x, y)) {
+        Screen screen("temple");
         BeginEventScreen(result);
         GameState.Energy = GameState.EnergyMax;
         for (bool open = true; open;) {
             const TemplePrices prices = TempleCurePrices();
             const TempleNeeds needs = TempleAfflictions();
-            switch (RunEventChoice("temple", [&] { DrawEventTextPage(x, y, 0); },
+            switch (RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); },
                                    {{.action = kBlessing, .label = "Blessing", .y = 180, .hotkey1 = 'E'},
                                     {.action = kHealing, .label = "Healing", .y = 202, .hotkey1 = 'H'},
                                     {.action = kRestoreMind, .label = "Restore Mind", .y = 224, .hotkey1 = 'M'},

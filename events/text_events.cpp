@@ -128,6 +128,7 @@ void RunStepTextEvent(int16_t x, int16_t y, int& shown, int16_t dx, int16_t dy) 
             break;
         default: break;
     }
+    Screen screen("step text");
     shown = 1;
     SkipNextRedraw = 1;
     PlaySoundEffect("Text");
@@ -152,7 +153,7 @@ void RunStepTextEvent(int16_t x, int16_t y, int& shown, int16_t dx, int16_t dy) 
     auto draw = [&] { ShowQuestChange(x, y, thenBranch, quest1, w.Word[21], quest2, w.Word[23], xp, page); };
     draw();
     for (;;) {
-        LoopPass("step text", draw);
+        LoopPass(screen, draw);
         if (PollEventButtons(std::span(&kLeaveOrEscButton, 1)) >= 0) break;
     }
     DrawPlayScreen(1, 1, 0, -1, -1, 1);

@@ -124,6 +124,7 @@ std::span<const int16_t> TrainerSkills(int16_t type) {
 int32_t SkillTrainingCost(int16_t skill) { return int32_t{GameState.BaseSkills[skill]} * 5 + 10; }
 
 void RunTrainingScreen(int16_t type, int16_t x, int16_t y) {
+    Screen screen("training");
     GameStateRecord& g = GameState;
     const EventRecord* e = EventAt(x, y);
     Training t{.skills = TrainerSkills(type), .maximum = e ? e->Word[5] : int16_t{0}, .baseAtOpening = {},
@@ -132,7 +133,7 @@ void RunTrainingScreen(int16_t type, int16_t x, int16_t y) {
     const auto draw = [&] { DrawTrainingScreen(t); };
     draw();
     for (;;) {
-        LoopPass("training", draw);
+        LoopPass(screen, draw);
         bool acted = false;
         for (size_t k = 0; k < t.skills.size() && !acted; ++k) {
             const int16_t s = t.skills[k], rowY = RowY(k);
@@ -164,8 +165,9 @@ void RunTrainingScreen(int16_t type, int16_t x, int16_t y) {
 
 void RunTrainEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     if (const auto e = ActiveEvent(x, y)) {
+        Screen screen("trainer");
         BeginEventScreen(result);
-        if (RunOneActionPage("trainer", x, y, "Train", 'T')) RunTrainingScreen(e->Word[6], x, y);
+        if (RunOneActionPage(screen, x, y, "Train", 'T')) RunTrainingScreen(e->Word[6], x, y);
     }
     RecalcHero();
 }

@@ -150,7 +150,8 @@ void RunTeleXYEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     const EventRecord& w = *open;
     const int16_t mode = w.Word[2];
     if (mode < 0 || mode >= int16_t(kTeleXYModes.size())) return;
-    if (RunEventChoice("telexy", [&] { DrawEventTextPage(x, y, 0); },
+    Screen screen("telexy");
+    if (RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); },
                        {{.action = kActivate, .label = "Activate", .y = 260, .hotkey1 = 'A'}, kLeaveOrEscButton}) ==
         kActivate)
         kTeleXYModes[size_t(mode)](w);
@@ -173,10 +174,11 @@ void RunRuneRiddleEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
         if (answerable && to == correct) AssignFlag(answerFlag, 1, 1);
     };
     if (works && GameFlag(status) == -1) choose(-1, 1);
+    Screen screen("rune riddle");
     for (;;) {
         const int16_t chosen = GameFlag(status);
         const int16_t action =
-            RunEventChoice("rune riddle", [&] { DrawRuneRiddle(x, y, set, chosen); },
+            RunEventChoice(screen, [&] { DrawRuneRiddle(x, y, set, chosen); },
                            {{.action = kPrev, .label = "Prev", .y = 238, .hotkey1 = 'P'},
                             {.action = kNext, .label = "Next", .y = 260, .hotkey1 = 'N'},
                             kLeaveOrEscButton});
@@ -198,13 +200,14 @@ void RunCoachEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
         ShowEventText(x, y, 1);
         return;
     }
+    Screen screen("coach");
     auto draw = [&] {
         DrawCoach(d);
         Flip();
     };
     draw();
     for (;;) {
-        LoopPass("coach", draw);
+        LoopPass(screen, draw);
         for (size_t i = 0; i < d.size(); ++i) {
             const Destination& one = d[i];
             if (!ButtonClicked(475, int16_t(157 + 22 * i), 12, 0, 0, 1, 0)) continue;
@@ -238,12 +241,13 @@ void RunSmokeSignalEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& resu
         ShowPassingTextPage(x, y, 0, dx, dy);
         return;
     }
+    Screen screen("smoke signal");
     Puffs puffs;
     puffs.fill(-1);
     auto draw = [&] { DrawSmokeSignal(puffs); };
     draw();
     for (;;) {
-        LoopPass("smoke signal", draw);
+        LoopPass(screen, draw);
         for (size_t i = 0; i < puffs.size(); ++i) {
             if (!AreaClicked(int16_t(200 + 25 * i), 220, 25, 25, 0, 1, 1, 0)) continue;
             puffs[i] = puffs[i] == -1 ? int16_t(0) : int16_t(-1);

@@ -79,6 +79,7 @@ void RunVaultEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     const int16_t cost = std::max<int16_t>(e->Word[5], 0);
     if (cost == 0) GameState.VaultOwned[vault] = 1;
     const std::string price = "Vault Cost: " + std::to_string(cost) + " Gp";
+    Screen screen("vault");
     for (;;) {
         const bool owned = GameState.VaultOwned[vault] == 1;
         const auto draw = [&] {
@@ -87,7 +88,7 @@ void RunVaultEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
         };
         const EventButton action =
             owned ? VaultButton(kEnterVault, "Enter Vault", 260, 'E') : VaultButton(kBuy, "Buy Vault", 260, 'B');
-        switch (RunEventChoice("vault", draw, {action, VaultButton(kLeave, "Leave", 282, 'L', kEsc)})) {
+        switch (RunEventChoice(screen, draw, {action, VaultButton(kLeave, "Leave", 282, 'L', kEsc)})) {
             case kBuy: BuyVault(vault, cost); break;
             case kEnterVault: RunVaultScreen(vault); return;
             default: return;

@@ -32,7 +32,8 @@ void RunCrackEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     if (GameFlag(flag) != -1) return;
     PlaySoundEffect("Text");
     result = 0;
-    if (RunEventChoice("crack", [&] { DrawEventTextPage(x, y, 0); },
+    Screen screen("crack");
+    if (RunEventChoice(screen, [&] { DrawEventTextPage(x, y, 0); },
                        {{.action = kBash, .label = "Bash", .y = 260, .hotkey1 = 'B'}, kLeaveOrEscButton}) != kBash)
         return;
     const int16_t form = GameState.HeroForm;
@@ -62,9 +63,10 @@ void RunClimbEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {
     PlaySoundEffect("Text");
     result = 0;
     const int16_t direction = w.Word[5];
+    Screen screen("climb");
     if (GameState.HeroForm == kFalconForm) {
         if (RunEventChoice(
-                "climb", [&] { DrawEventTextPage(x, y, 0); },
+                screen, [&] { DrawEventTextPage(x, y, 0); },
                 {{.action = kClimb, .label = direction != 0 ? "Fly Down" : "Fly Up", .y = 260, .hotkey1 = 'F'},
                  kLeaveOrEscButton}) != kClimb)
             return;
@@ -83,7 +85,7 @@ void RunClimbEvent(int16_t x, int16_t y, int16_t dx, int16_t dy, int& result) {
                        {int16_t(154 + 12 * k), "climb will be more", kSmallRed},
                        {int16_t(166 + 12 * k), "difficult.", kSmallRed}});
     };
-    if (RunEventChoice("climb", draw,
+    if (RunEventChoice(screen, draw,
                        {{.action = kClimb, .label = label, .y = 260, .hotkey1 = 'C'}, kLeaveOrEscButton}) != kClimb)
         return;
     if (GameState.Stats[kAgility] < need) {

@@ -80,6 +80,7 @@ WandList CollectWands() {
 }
 
 void RunWandRecharge() {
+    Screen screen("wand recharge");
     WandList wands = CollectWands();
     std::array<bool, kRows> stocked{};
     for (size_t i = 0; i < stocked.size(); ++i) stocked[i] = wands.instance[i] != kNone;
@@ -87,7 +88,7 @@ void RunWandRecharge() {
     const auto draw = [&] { DrawRechargeScreen(wands, selected); };
     draw();
     for (;;) {
-        LoopPass("wand recharge", draw);
+        LoopPass(screen, draw);
         if (const int16_t row = ClickedMerchantRow(stocked, 9); row >= 0) {
             selected = row;
         } else if (ButtonClicked(134, 380, 8, 'R', 0, 1, 1)) {
@@ -104,5 +105,6 @@ void RunWandRecharge() {
 void RunRechargeWandServiceEvent(int16_t x, int16_t y, int16_t, int16_t, int& result) {
     if (!ActiveEvent(x, y)) return;
     BeginEventScreen(result);
-    if (RunOneActionPage("wand merchant", x, y, "Enter Shop", 'E')) RunWandRecharge();
+    Screen screen("wand merchant");
+    if (RunOneActionPage(screen, x, y, "Enter Shop", 'E')) RunWandRecharge();
 }

@@ -43,6 +43,7 @@ void AnimateTitle(int16_t count, int16_t* x, int16_t* y) {
 }
 
 void RunTitleIntro() {
+    Screen screen("title intro");
     std::array<int16_t, kTitleParticles> x{}, y{};
     for (int16_t i = 0; i < kTitleParticles; ++i) {
         x[size_t(i)] = int16_t(Random15() % 530 + 20);
@@ -50,6 +51,7 @@ void RunTitleIntro() {
     }
     // The flip waits for the display, which paces the animation.
     do {
+        screen.Pass();
         AnimateTitle(kTitleParticles, x.data(), y.data());
         Flip();
     } while (!IntroKeyDown());

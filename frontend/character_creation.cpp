@@ -117,10 +117,11 @@ void DrawCreationPage1(uint32_t flip) {
 }
 
 int RunCreationPage1() {
+    Screen screen("creation page 1");
     const auto draw = [] { DrawCreationPage1(1); };
     draw();
     for (;;) {
-        LoopPass("creation page 1", draw);
+        LoopPass(screen, draw);
         for (int16_t sex = 0; sex < 2; ++sex) {
             const int16_t y = int16_t(255 + 24 * sex);
             if (ButtonClicked(90, y, 10, sex == 0 ? 'M' : 'F', 0, 1, 1)) {
@@ -157,12 +158,13 @@ void DrawCreationPage2(uint32_t flip) {
 }
 
 int RunCreationPage2() {
+    Screen screen("creation page 2");
     GameStateRecord& g = GameState;
     const auto draw = [] { DrawCreationPage2(1); };
     static constexpr int16_t kKeys[] = {'S', 'E', 'A', 'D', 'W', 'P'};
     draw();
     for (;;) {
-        LoopPass("creation page 2", draw);
+        LoopPass(screen, draw);
         bool changed = false;
         for (int16_t i = 1; i < 7; ++i) {
             const int16_t y = int16_t(183 + 20 * i);
@@ -205,13 +207,14 @@ void DrawCreationPage3(uint32_t flip) {
 }
 
 int RunCreationPage3() {
+    Screen screen("creation page 3");
     GameStateRecord& g = GameState;
     // Every skill starts from nothing; none can be taken below that.
     for (int16_t& base : g.BaseSkills) base = 0;
     const auto draw = [] { DrawCreationPage3(1); };
     draw();
     for (;;) {
-        LoopPass("creation page 3", draw);
+        LoopPass(screen, draw);
         bool changed = false;
         for (int16_t i = 0; i < 12; ++i) {
             const int16_t y = int16_t(148 + 18 * i);

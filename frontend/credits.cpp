@@ -50,14 +50,14 @@ void DrawCredits() {
 }
 
 void ShowCredits() {
+    Screen screen("credits");
     DrawCredits();
     PlayTune(kCreditsTune, 0);
     for (;;) {
-        if (TakeLoopMessage("credits") && RedrawNeeded) {
+        LoopPass(screen, [] {
             DrawCredits();
             PlayTune(kCreditsTune, 0);
-            RedrawNeeded = 0;
-        }
+        });
         if (BackChosen()) break;
     }
     StopTune();

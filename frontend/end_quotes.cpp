@@ -52,8 +52,11 @@ void DrawEndQuote(int16_t quote) {
 }
 
 void ShowEndQuotes() {
+    Screen screen("end quotes");
     FillScreenWithTile(1327);
     DrawEndQuote(int16_t(Random15() % kEndQuoteCount));
     Flip();
-    while (!KeyDown(27) && !KeyDown(32) && !KeyDown(13)) host::Get().Idle();
+    do {
+        screen.Pass();
+    } while (!KeyDown(27) && !KeyDown(32) && !KeyDown(13));
 }

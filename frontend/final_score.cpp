@@ -32,6 +32,7 @@ void WinGame(int16_t line, int16_t script) {
 }
 
 void ShowFinalScore(int16_t record) {
+    Screen screen("final score");
     if (record < 0 || record > 1) record = 0;
     const WinTextRecord& text = WinTexts[size_t(record)];
     StopTune();
@@ -50,6 +51,7 @@ void ShowFinalScore(int16_t record) {
     for (int16_t i = 0; i < shown; ++i) y[size_t(i)] = int16_t(300 + 14 * i);
 
     do {
+        screen.Pass();
         Delay(100);
         BltFast(BackSurface, 0, 0, WinPictures[size_t(record)], FullScreenRect, kBltOpaque);
         for (int16_t i = 0; i < shown; ++i) {

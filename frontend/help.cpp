@@ -60,9 +60,10 @@ void DrawHelp() {
 }
 
 void ShowHelp() {
+    Screen screen("help");
     DrawHelp();
     for (;;) {
-        LoopPass("help", DrawHelp);
+        LoopPass(screen, DrawHelp);
         if (BackChosen()) return;
     }
 }

@@ -48,13 +48,14 @@ void DrawIntroPage(int16_t page, int16_t lastPage) {
 }
 
 void ShowIntroPages() {
+    Screen screen("objective");
     const int16_t last = CountIntroPages();
     int16_t page = 1;
     auto redraw = [&] { DrawIntroPage(page, last); };
     redraw();
     if (GameIntro.ObjectiveTune >= 0) PlayTune(GameIntro.ObjectiveTune, 0);
     for (;;) {
-        LoopPass("objective", redraw);
+        LoopPass(screen, redraw);
         if (page > 1 && AreaClicked(340, 390, 70, 20, 'P', 1, 1, 2)) {
             --page;
             redraw();

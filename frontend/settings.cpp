@@ -78,13 +78,14 @@ void DrawSettings(uint32_t flip) {
 }
 
 void RunSettings() {
+    Screen screen("settings");
     // Cancel goes back to these, not to the file: a missing or unreadable Option.dat must
     // not replace the player's options with the defaults.
     const OptionsRecord onEntry = Options;
     auto redraw = [] { DrawSettings(1); };
     redraw();
     for (;;) {
-        LoopPass("settings", redraw);
+        LoopPass(screen, redraw);
         if (ButtonClicked(180, 195, 6, 0, 0, 1, 1)) {
             Options.GameDelay = EnterNumber(180, 195, 3, 0, 100);
             redraw();

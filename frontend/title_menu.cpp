@@ -48,10 +48,11 @@ void DrawTitleMenu() {
 }
 
 void RunTitleMenu() {
+    Screen screen("title menu");
     DrawTitleMenu();
     bool quit = false;
     while (!quit && !QuitProgram) {
-        LoopPass("title menu", DrawTitleMenu);
+        LoopPass(screen, DrawTitleMenu);
         if (WorldMapOffered() && MenuButton(160, 'W', 'M')) {
             ShowWorldMap();
             DrawTitleMenu();

@@ -26,12 +26,13 @@ void DrawWorldMapPage(int16_t page, uint32_t flip) {
 }
 
 void ShowWorldMap() {
+    Screen screen("world map");
     const int16_t last = LastWorldMapPage();
     int16_t page = 0;
     auto redraw = [&] { DrawWorldMapPage(page, 1); };
     redraw();
     for (;;) {
-        LoopPass("world map", redraw);
+        LoopPass(screen, redraw);
         if (last != 0 && ButtonClicked(100, 447, 16, 0, 0, 1, 1)) {
             DrawWorldMapPage(page, 0);
             for (int16_t i = 0; i <= last; ++i) SetListRow(size_t(i), FieldText(CustomCampaign.WorldMapName[i]));

@@ -1,148 +1,422 @@
-// The rules of the key model, checked over any stream of presses, releases, reads, waits,
-// loop passes, frames and screens: each press seen at most once, a key held reads as held,
-// a press held back by each press ahead of it once at most, waits take no press, a full
-// queue drops its oldest, and a new tap is always read in the end. Shared by the fuzz target and the test of random streams.
+// The key model under loops shaped like the game's: a menu whose hotkeys open the others, a
+// number entry, a text entry, pages, a play screen and a Yes box, then the end quotes. Any
+// stream of presses, releases, taps, clicks at two places, auto-repeat, focus loss and floods
+// comes at any read, inside waits and pauses too. The harness keeps its own log (which screen
+// was innermost when each press came, what each pass read and took) and checks every answer
+// of the model against it: a read takes the oldest press of its screen unless an older one
+// waits, a held key reads down only in the screen that took it, a wait ends once its keys are
+// up and takes no press, a click acts only where it was made, modifiers read as at the press
+// taken, no rest while a press waits, a press a screen reads in every pass is taken within the
+// presses ahead of it plus two passes, and every drop has its cause. Shared by the fuzz target
+// and the corpus test.
 #pragma once
 
+#include <algorithm>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "platform/host/key_taps.h"
 
 namespace fuzz {
+namespace key_model {
 
-inline bool CheckKeyTapsInput(std::span<const uint8_t> data) {
-    // A few keys, so that streams meet: letters, Esc, Enter, Tab, Shift and the left button.
-    constexpr int32_t kKeys[] = {'A', 'N', '7', 27, 13, 9, 16, 1};
-    constexpr size_t kKeyCount = sizeof(kKeys) / sizeof(kKeys[0]);
-    const auto modifier = [](int32_t key) { return key == 16; };
-    const auto mouse = [](int32_t key) { return key == 1; };
+constexpr int32_t kClick = 1, kRightButton = 2, kTab = 9, kEnter = 13, kShift = 16, kCtrl = 17, kEsc = 27,
+                  kSpace = 32, kArrow = 39;
+constexpr int32_t kKeys[] = {'A', 'B', 'N', 'Y', 'Q', 'D', 'O', 'S', 'T', 'P', '1', '2',
+                             '3', kEnter, kEsc, kTab, kSpace, kArrow, kShift, kCtrl, kClick, kRightButton};
+constexpr host::Point kPlaces[] = {{100, 100}, {300, 300}, {500, 50}};  // button A, button B, nothing
+constexpr host::Point kA = kPlaces[0], kB = kPlaces[1];
 
-    host::KeyTaps keys;
-    uint64_t now = 0;
-    bool down[256] = {};
-    uint64_t pressAt[256] = {};
-    uint32_t downs[256] = {};  // presses made
-    uint32_t seen[256] = {};   // presses a read saw (a read down after one up, or the first)
-    bool lastRead[256] = {};
-    bool heldSince[256] = {};  // down with its press seen, and no event of the key since
-    // A read held back: the press it waits for, and how many presses ahead may still hold it.
-    int32_t heldKey = 0;
-    uint32_t heldPress = 0;
-    size_t heldBudget = 0;
+struct Fault {};
+struct Ended {};
 
-    const auto press = [&](int32_t key) {
-        if (down[key]) return;
-        down[key] = true;
-        pressAt[key] = now;
-        ++downs[key];
-        heldSince[key] = false;
-        const bool clickWaiting = mouse(key) && keys.Pending(key, true);
-        keys.Down(key, now);
-        // A press is always kept: a full queue makes room.
-        if (!modifier(key) && !clickWaiting && !keys.Pending(key, true)) __builtin_trap();
+inline bool Same(host::Point a, host::Point b) { return a.x == b.x && a.y == b.y; }
+inline uint8_t ModBit(int32_t key) { return key == kShift ? 1 : key == kCtrl ? 2 : 0; }
+inline bool Mouse(int32_t key) { return key == kClick || key == kRightButton; }
+
+class World {
+public:
+    explicit World(std::span<const uint8_t> data) : data_(data) {}
+
+    // What the loops call, as the game's loops call the host.
+    void Open(int32_t leaveKey) {
+        if (!screens_.empty()) {
+            const uint32_t taken = Top().lastTaken;
+            std::erase_if(unread_, [taken](const Press& p) { return Mouse(p.key) || p.id < taken; });
+            for (size_t i = 0; i < unread_.size(); ++i) unread_[i].Transfer(i);
+        }
+        Screen opened;
+        opened.id = ++lastScreen_;
+        opened.leaveKey = leaveKey;
+        screens_.push_back(opened);
+        waiting_ = false;
+        keys_.OpenScreen();
+    }
+    void Close() {
+        unread_.clear();
+        screens_.pop_back();
+        waiting_ = false;
+        keys_.CloseScreen();
+    }
+    void Pass() {
+        Deliver();
+        Screen& s = Top();
+        // Rest only when no press waits.
+        if (keys_.Unread() == unread_.empty()) throw Fault{};
+        if (s.pass > 0 && !s.took)
+            std::erase_if(unread_, [&s](const Press& p) { return p.made < s.pass && !s.read[size_t(p.key)]; });
+        for (Press& p : unread_) {
+            if (p.made >= s.pass) continue;
+            if (!s.read[size_t(p.key)]) p.everyPass = false;
+            else if (!s.outOfTurn) ++p.passes;
+            if (p.everyPass && p.passes > p.ahead + 2) throw Fault{};
+        }
+        // Deaf: the last tap neither taken nor dropped.
+        if (finishing_ && ++finalPasses_ > int(host::KeyTaps::kMostPresses) + 64) throw Fault{};
+        ++s.pass;
+        s.took = s.outOfTurn = s.tookMods = false;
+        s.read.reset();
+        keys_.BeginPass();
+    }
+    host::Point Cursor() {
+        Deliver();
+        const auto click = std::find_if(unread_.begin(), unread_.end(), [](const Press& p) { return Mouse(p.key); });
+        const host::Point expected = click != unread_.end() ? click->at : mouse_;
+        cursor_ = keys_.Cursor(mouse_);
+        if (!Same(cursor_, expected)) throw Fault{};
+        cursorRead_ = true;
+        return cursor_;
+    }
+    bool Read(int32_t key) {
+        if (key == 0) return false;
+        Deliver();
+        const bool got = keys_.Read(key);
+        Screen& s = Top();
+        if (const uint8_t bit = ModBit(key)) {
+            const uint8_t mods = s.tookMods ? s.mods : !unread_.empty() ? unread_.front().mods : ModsDown();
+            if (got != ((mods & bit) != 0)) throw Fault{};
+            return got;
+        }
+        s.read.set(size_t(key));
+        const bool held = down_[key] && holder_[key] == s.id;
+        const auto first = std::find_if(unread_.begin(), unread_.end(), [key](const Press& p) { return p.key == key; });
+        const bool takes = first != unread_.end() &&
+                           (Mouse(key) ? !cursorRead_ || Same(first->at, cursor_) : first == unread_.begin());
+        if (got != (held || takes)) throw Fault{};
+        if (!takes) return got;
+        const Press p = *first;
+        unread_.erase(first);
+        s.took = true;
+        s.outOfTurn = s.outOfTurn || Mouse(key);
+        s.lastTaken = p.id;
+        s.tookMods = true;
+        s.mods = p.mods;
+        if (!p.released && current_[key] == p.id) holder_[key] = s.id;
+        if (p.id == finalPress_) throw Ended{};
+        return true;
+    }
+    bool Held(int32_t key) {
+        Deliver();
+        const bool got = keys_.Held(key);
+        if (got != (down_[key] && holder_[key] == Top().id)) throw Fault{};
+        return got;
+    }
+    void Wait(int32_t a, int32_t b, int32_t c) {
+        waitKeys_[0] = a, waitKeys_[1] = b, waitKeys_[2] = c;
+        waiting_ = true;
+        keys_.BeginWait(a, b, c);
+        for (;;) {
+            Deliver();
+            const bool still = keys_.StillDown();
+            if (still != WaitHeld()) throw Fault{};
+            if (!still) break;
+        }
+        keys_.EndWait();
+        waiting_ = false;
+    }
+    // A pause or an animation inside a pass: input comes, nothing reads it.
+    void Pause(int polls) {
+        for (int i = 0; i < polls; ++i) Deliver();
+    }
+    host::Point CursorNow() const { return cursor_; }
+
+private:
+    struct Press {
+        uint32_t id;
+        int32_t key;
+        host::Point at;
+        uint8_t mods;
+        uint32_t made;  // the pass of its screen when it came, 0 when typed ahead
+        bool released = false;
+        size_t ahead = 0;  // presses before it when it came
+        uint32_t passes = 0;  // passes since then that took no click, its key read in each
+        bool everyPass = true;
+        void Transfer(size_t index) {
+            made = 0;
+            ahead = index;
+            passes = 0;
+            everyPass = true;
+        }
     };
-    const auto release = [&](int32_t key) {
-        down[key] = false;
-        heldSince[key] = false;
-        keys.Up(key, now);
+    struct Screen {
+        uint32_t id;
+        int32_t leaveKey;
+        uint32_t pass = 0;
+        uint32_t lastTaken = 0;
+        bool took = false, tookMods = false;
+        bool outOfTurn = false;  // a click taken, or a press taken by a wait: no ageing, no turn for the rest
+        uint8_t mods = 0;
+        std::bitset<256> read;
     };
 
-    for (size_t i = 0; i + 1 < data.size(); i += 2) {
-        const int32_t key = kKeys[data[i + 1] % kKeyCount];
-        const int32_t other = kKeys[(data[i + 1] / kKeyCount) % kKeyCount];
-        now += 1000;
-        const uint8_t op = data[i] % 14;
-        // Only a read of the held key, with nothing read between, is held to the budget.
-        if (heldKey && (op == 3 || op == 4 || op == 5) && !(op == 3 && key == heldKey)) heldKey = 0;
-        switch (op) {
-            case 0: case 1: press(key); break;
-            case 2: release(key); break;
-            case 3: {
-                const bool isPlain = !modifier(key);
-                const uint32_t first = keys.FirstPress(key);
-                const size_t ahead = keys.PressesAhead(key);
-                const bool wasHeld = heldSince[key];
-                const bool deferred = keys.Deferred(key);  // waits for the next poll, not for a key
-                const bool result = keys.Read(key, now);
-                if (!isPlain) break;
-                if (result && !lastRead[key]) ++seen[key];
-                lastRead[key] = result;
-                // Each press is seen once at most.
-                if (seen[key] > downs[key]) __builtin_trap();
-                // A key held down, its press seen, reads as held.
-                if (wasHeld && down[key] && !result) __builtin_trap();
-                heldSince[key] = result && down[key] && !keys.Pending(key, true) && !keys.Pending(key, false);
-                if (mouse(key)) break;
-                // Held back: the press is still there, unseen (a second unread may take it).
-                const bool heldBack = !result && !deferred && first != 0 && keys.FirstPress(key) == first;
-                if (heldBack && heldKey == key && first == heldPress) {
-                    // Each press ahead holds it back once at most.
-                    if (heldBudget == 0) __builtin_trap();
-                    --heldBudget;
-                }
-                if (heldBack && heldKey != key) {
-                    heldKey = key;
-                    heldPress = first;
-                    heldBudget = ahead > 0 ? ahead - 1 : 0;
-                }
-                if (result || keys.FirstPress(key) != first) heldKey = heldKey == key ? 0 : heldKey;
+    Screen& Top() { return screens_.back(); }
+    uint8_t ModsDown() const { return uint8_t((down_[kShift] ? 1 : 0) | (down_[kCtrl] ? 2 : 0)); }
+    bool HeldHere(int32_t key) const { return key != 0 && down_[key] && holder_[key] == screens_.back().id; }
+    bool WaitHeld() const { return std::any_of(std::begin(waitKeys_), std::end(waitKeys_), [this](int32_t k) { return HeldHere(k); }); }
+
+    void Press1(int32_t key) {
+        if (down_[key]) return;
+        down_[key] = true;
+        holder_[key] = 0;
+        pressAt_[key] = now_;
+        keys_.Down(key, mouse_, now_);
+        Came(key);
+    }
+    // The log of a press: whose it is, or why it is gone at once.
+    void Came(int32_t key) {
+        if (ModBit(key)) return;
+        current_[key] = ++lastPress_;
+        if (screens_.empty()) return;
+        Screen& s = Top();
+        if (waiting_ && std::find(std::begin(waitKeys_), std::end(waitKeys_), key) != std::end(waitKeys_) &&
+            WaitHeld()) {
+            holder_[key] = s.id;
+            s.took = s.outOfTurn = true;
+            s.lastTaken = lastPress_;
+            return;
+        }
+        if (unread_.size() >= host::KeyTaps::kMostPresses) unread_.erase(unread_.begin());
+        unread_.push_back({lastPress_, key, mouse_, ModsDown(), s.pass, false, unread_.size()});
+    }
+    void Gone(int32_t key) {
+        down_[key] = false;
+        holder_[key] = 0;
+        for (Press& p : unread_)
+            if (p.id == current_[key]) p.released = true;
+    }
+    void Release(int32_t key) {
+        if (!down_[key]) return;
+        Gone(key);
+        keys_.Up(key);
+    }
+    void Repeat(int32_t key) {
+        if (down_[key] && now_ < pressAt_[key] + host::KeyTaps::kMergedTapUs) {
+            Gone(key);
+            down_[key] = true;
+            pressAt_[key] = now_;
+            Came(key);
+        }
+        keys_.Repeat(key, now_);
+    }
+    void LoseFocus() {
+        keys_.Clear();
+        for (int32_t k = 0; k < 256; ++k) down_[k] = false, holder_[k] = 0;
+        unread_.clear();
+        waiting_ = false;
+    }
+
+    // Before every call, input may come: a byte tells how many events, each a byte of its own.
+    void Deliver() {
+        now_ += 1000;
+        if (at_ >= data_.size()) return Finish();
+        const uint8_t n = data_[at_++];
+        for (int i = 0; i < (n & 7) - 3 && at_ < data_.size(); ++i) Event(data_[at_++]);
+    }
+    void Event(uint8_t e) {
+        const int32_t index = (e >> 3) % int32_t(std::size(kKeys));
+        const int32_t key = kKeys[index];
+        switch (e & 7) {
+            case 0: case 1: Press1(key); break;
+            case 2: Release(key); break;
+            case 3: Press1(key), Release(key); break;
+            case 4: mouse_ = kPlaces[index % 3]; break;
+            case 5:
+                if (!Mouse(key)) Repeat(key);
                 break;
-            }
-            case 4: {
-                // A wait takes releases, never a press of a key not seen down.
-                const uint32_t first = keys.FirstPress(key);
-                const bool sameKeys = other == key;
-                keys.StillDown(key, sameKeys ? 0 : other);
-                if (sameKeys && first != 0 && keys.FirstPress(key) != first) __builtin_trap();
-                break;
-            }
-            case 5: keys.NextPress(key, now); break;
-            case 6: keys.NewPass(); break;
-            case 7: keys.Drawn(); break;
-            case 8: keys.Polled(false); break;
-            case 9: keys.Polled(true); break;
-            case 10: now += uint64_t(data[i + 1]) * 10'000; break;  // up to 2.5 s
-            case 11:
-                // The system's repeat of a key held; soon after its press it is a quick tap.
-                if (down[key] && now < pressAt[key] + host::KeyTaps::kMergedTapUs && !modifier(key)) {
-                    ++downs[key];
-                    pressAt[key] = now;
-                    heldSince[key] = false;
-                }
-                keys.Repeat(key, now);
-                break;
-            case 12:
-                if (data[i + 1] < 8) {
-                    keys.Forget(key);
-                    down[key] = heldSince[key] = false;
-                    heldKey = 0;
-                }
-                break;
+            case 6: now_ += uint64_t(e) * 1000; break;
             default:
-                if (data[i + 1] < 4) {
-                    keys.Clear();
-                    for (bool& d : down) d = false;
-                    for (bool& h : heldSince) h = false;
-                    heldKey = 0;
-                }
+                if (index == 0) LoseFocus();
+                else if (index < 4) for (int t = 0; t < 64; ++t) Press1(key), Release(key);
+                else Press1(key);
                 break;
         }
-        if (keys.Waiting() > host::KeyTaps::kMostPresses) __builtin_trap();
+    }
+    // The input is used up: every key up, then a tap of a key the innermost screen reads in
+    // every pass, which must be taken (a few more if one is dropped by a rule).
+    void Finish() {
+        if (!finishing_) {
+            finishing_ = true;
+            for (int32_t k = 0; k < 256; ++k) Release(k);
+        }
+        if (screens_.empty()) throw Ended{};
+        const bool pending = std::any_of(unread_.begin(), unread_.end(), [this](const Press& p) { return p.id == finalPress_; });
+        if (pending) return;
+        if (++finalTries_ > 16) throw Ended{};
+        finalPasses_ = 0;
+        const int32_t key = Top().leaveKey;
+        Press1(key);
+        Release(key);
+        finalPress_ = current_[key];
     }
 
-    // Never deaf: whatever came before, a tap of a key is read within the presses ahead of it.
-    constexpr int32_t kFresh = 'Z';
-    now += 1000;
-    keys.Down(kFresh, now);
-    keys.Up(kFresh, now);
-    const size_t limit = keys.PressesAhead(kFresh) + 1;
-    for (size_t reads = 0;; ++reads) {
-        if (keys.Read(kFresh, now)) break;
-        if (reads >= limit) return false;
-    }
+    std::span<const uint8_t> data_;
+    size_t at_ = 0;
+    host::KeyTaps keys_;
+    std::vector<Screen> screens_;
+    std::vector<Press> unread_;  // the innermost screen's, oldest first
+    bool down_[256] = {};
+    uint32_t holder_[256] = {};
+    uint32_t current_[256] = {};
+    uint64_t pressAt_[256] = {};
+    uint32_t lastPress_ = 0, lastScreen_ = 0;
+    uint64_t now_ = 0;
+    host::Point mouse_ = kPlaces[2], cursor_;
+    bool cursorRead_ = false;
+    bool waiting_ = false;
+    int32_t waitKeys_[3] = {};
+    bool finishing_ = false;
+    uint32_t finalPress_ = 0;
+    int finalTries_ = 0;
+    int finalPasses_ = 0;
+};
+
+// The loops, in the shape of the game's.
+struct Open {
+    World& w;
+    Open(World& world, int32_t leaveKey) : w(world) { w.Open(leaveKey); }
+    ~Open() { w.Close(); }
+};
+
+inline bool Key(World& w, int32_t key) {
+    if (!w.Read(key)) return false;
+    w.Wait(key, 0, 0);
     return true;
+}
+inline bool Button(World& w, host::Point at, int32_t hotkey1, int32_t hotkey2) {
+    if (!(Same(w.CursorNow(), at) && w.Read(kClick)) && !w.Read(hotkey1) && !w.Read(hotkey2)) return false;
+    w.Wait(hotkey1, hotkey2, kClick);
+    return true;
+}
+
+inline bool YesBox(World& w) {
+    Open screen(w, kEsc);
+    for (;;) {
+        w.Pass();
+        w.Cursor();
+        if (Button(w, kA, 'Y', kEnter)) return true;
+        if (Button(w, kB, 'N', kEsc)) return false;
+    }
+}
+// A box over the play screen that the next step or Enter closes.
+inline void StepBox(World& w) {
+    Open screen(w, kEnter);
+    do w.Pass();
+    while (!Key(w, kArrow) && !Key(w, kEnter));
+}
+inline void EndQuotes(World& w) {
+    Open screen(w, kEsc);
+    do w.Pass();
+    while (!w.Read(kEsc) && !w.Read(kSpace) && !w.Read(kEnter));
+}
+// Enter first, then the digits in ascending order; no cursor.
+inline void NumberEntry(World& w) {
+    Open screen(w, kEnter);
+    for (w.Pass(); !w.Read(kEnter); w.Pass())
+        for (int32_t digit = '1'; digit <= '3'; ++digit) Key(w, digit);
+    w.Wait(kEnter, 0, 0);
+}
+// One letter a pass (with Shift read for it), Tab only when no letter came.
+inline void TextEntry(World& w) {
+    Open screen(w, kEsc);
+    for (;;) {
+        w.Pass();
+        w.Cursor();
+        bool letter = false;
+        for (int32_t key : {'A', 'B', 'N', 'Y'}) {
+            if (letter || !Key(w, key)) continue;
+            letter = true;
+            w.Read(kShift);
+        }
+        if (!letter && Key(w, kTab)) return;
+        if (Key(w, kEnter) || Key(w, kEsc)) return;
+    }
+}
+// N turns the page except on the last, D only there; Esc is read twice a pass.
+inline void Pages(World& w) {
+    Open screen(w, kEsc);
+    int page = 0;
+    for (;;) {
+        w.Pass();
+        w.Cursor();
+        if (page < 2 && Button(w, kB, 'N', 0)) ++page;
+        if (page == 2 && Key(w, 'D')) return;
+        if (Key(w, kEsc) || Key(w, kEsc)) return;
+    }
+}
+// An arrow held walks; each step animates while input comes, and every other one opens a box
+// mid-pass, which the arrow held does not close.
+inline void Play(World& w) {
+    Open screen(w, kEsc);
+    int steps = 0;
+    for (;;) {
+        w.Pass();
+        w.Cursor();
+        if (w.Read(kCtrl) && Key(w, 'Q')) return;
+        if (!w.Read(kCtrl) && Key(w, 'B')) YesBox(w);
+        if (Key(w, kEsc)) return;
+        if (Same(w.CursorNow(), kB) && w.Read(kRightButton)) {
+            while (w.Held(kRightButton)) w.Pause(1);
+        }
+        if (w.Read(kArrow)) {
+            w.Pause(3);
+            if (++steps % 2 == 1) StepBox(w);
+        }
+    }
+}
+inline void Menu(World& w) {
+    Open screen(w, 'S');
+    for (;;) {
+        w.Pass();
+        w.Cursor();
+        if (Button(w, kA, 'S', 0)) NumberEntry(w);
+        if (!w.Read(kCtrl) && Key(w, 'O')) Pages(w);
+        if (Key(w, 'T')) TextEntry(w);
+        if (Key(w, 'P')) Play(w);
+        if (Button(w, kB, kEsc, 'Q') && YesBox(w)) return;
+    }
+}
+
+}  // namespace key_model
+
+// False when the model broke a rule on this input.
+inline bool CheckKeyTapsInput(std::span<const uint8_t> data) {
+    key_model::World world(data);
+    try {
+        // Between the screens the program pauses with none open (the banner, the way out).
+        for (;;) {
+            world.Pause(2);
+            key_model::Menu(world);
+            world.Pause(2);
+            key_model::EndQuotes(world);
+        }
+    } catch (const key_model::Ended&) {
+        return true;
+    } catch (const key_model::Fault&) {
+        return false;
+    }
 }
 
 }  // namespace fuzz

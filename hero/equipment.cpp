@@ -358,13 +358,14 @@ void DrawGembag() {
 }
 
 void RunGembag() {
+    Screen screen("gem bag");
     const auto draw = [] {
         DrawGembag();
         Flip();
     };
     draw();
     for (;;) {
-        LoopPass("gem bag", draw);
+        LoopPass(screen, draw);
         // The arrows lie in the column (212, 109, 36 x 270); each is tested on its own.
         for (int16_t i = 0; i < 9; ++i) {
             if (!AreaClicked(215, int16_t(113 + 30 * i), 20, 20, 0, 1, 1, 1)) continue;

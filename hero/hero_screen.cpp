@@ -188,6 +188,7 @@ void ShowReturnAddress(int16_t x, int16_t y) {
 }
 
 void RunHeroScreen(int16_t page) {
+    Screen screen("hero screen");
     GameStateRecord& g = GameState;
     CursorItem = kNone;
     // The tabs and TAB follow the lore known when the screen opened.
@@ -197,7 +198,7 @@ void RunHeroScreen(int16_t page) {
     const auto draw = [&] { DrawHeroScreen(page, 1); };
     draw();
     for (;;) {
-        LoopPass("hero screen", draw);
+        LoopPass(screen, draw);
         if (CursorItem != kNone) draw();
         Pass pass = Pass::Stay;
         const auto turnTo = [&](int16_t next) {

@@ -118,13 +118,14 @@ void DrawRetrieveScreen(int16_t grid, int16_t pile, int16_t flip) {
 }
 
 void RunRetrieveScreen() {
+    Screen screen("retrieve");
     int16_t pile = 0, grid = 0;
     CursorItem = kNone;
     const auto draw = [&] { DrawRetrieveScreen(grid, pile, 1); };
     draw();
     for (int16_t key : {37, 38, 39, 40, 100, 102, 104, 98}) WaitUntilUp(key);
     for (;;) {
-        LoopPass("retrieve", draw);
+        LoopPass(screen, draw);
         if (CursorItem != kNone) draw();
         bool changed = true;
         int16_t col, row;

@@ -112,11 +112,12 @@ void DrawTargetSquare(int16_t column, int16_t row, int16_t isDimensionDoor) {
 }
 
 int PickTargetSquare(int16_t isDimensionDoor) {
+    Screen screen("target square");
     int16_t column = 6, row = 6;
     const auto draw = [&] { DrawTargetSquare(column, row, isDimensionDoor); };
     draw();
     for (;;) {
-        LoopPass("target square", draw);
+        LoopPass(screen, draw);
         bool moved = ViewClicked(column, row);
         moved |= MoveCursorByKeys(column, row, 12);
         if (ButtonClicked(485, 200, 10, 'T', 0, 1, 1)) {
@@ -156,6 +157,7 @@ void DrawPotionOfStats(const std::array<int16_t, 7>& entryBase) {
 }
 
 void RunPotionOfStats() {
+    Screen screen("potion of stats");
     GameStateRecord& g = GameState;
     g.StatPoints = LevelUpStatPointCount();
     std::array<int16_t, 7> entryBase{};
@@ -163,7 +165,7 @@ void RunPotionOfStats() {
     const auto draw = [&] { DrawPotionOfStats(entryBase); };
     draw();
     for (;;) {
-        LoopPass("potion of stats", draw);
+        LoopPass(screen, draw);
         for (int16_t i = 0; i < 6; ++i) {
             const int16_t stat = int16_t(i + 1), y = int16_t(180 + 20 * i);
             if (g.BaseStats[stat] > entryBase[size_t(stat)] && AreaClicked(50, y, 20, 20, 0, 1, 1, 1)) {
@@ -213,11 +215,12 @@ void DrawBookPages(int16_t book, int16_t pagePair) {
 void ReadBook(int16_t item) {
     const int16_t book = int16_t(item - 148);
     if (book < 0 || book >= int16_t(BookTable.size())) return;
+    Screen screen("book");
     int16_t pagePair = 0;
     const auto draw = [&] { DrawBookPages(book, pagePair); };
     draw();
     for (;;) {
-        LoopPass("book", draw);
+        LoopPass(screen, draw);
         if (AreaClicked(340, 390, 70, 20, 'P', 1, 1, 2)) {
             if (pagePair > 0) pagePair = int16_t(pagePair - 2);
             draw();
@@ -231,6 +234,7 @@ void ReadBook(int16_t item) {
 }
 
 void ConsultComputer() {
+    Screen screen("computer");
     PlaySoundEffect("Orac");
     const auto& quip = kComputerQuips[size_t(Random15() % 7)];
     DrawPanel(100, 100, 20, 7, 1, "Orac");
@@ -238,7 +242,7 @@ void ConsultComputer() {
     DrawButton(250, 200, 4, "Done");
     Flip();
     for (;;) {
-        TakeLoopMessage("computer");
+        LoopPass(screen, [] {});
         if (ButtonClicked(250, 200, 8, 'D', 0, 1, 1)) return;
     }
 }
@@ -256,8 +260,9 @@ void DrawBrotherLetter() {
 namespace {
 
 // A letter read: drawn until its Done button (x, y, widthUnits, two hotkeys) is clicked.
-void ReadLetter(const char* screen, void (*draw)(), int16_t x, int16_t y, int16_t widthUnits, int16_t key1,
+void ReadLetter(const char* name, void (*draw)(), int16_t x, int16_t y, int16_t widthUnits, int16_t key1,
                 int16_t key2) {
+    Screen screen(name);
     PlaySoundEffect("Read");
     draw();
     for (;;) {

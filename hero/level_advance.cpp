@@ -64,6 +64,7 @@ void DrawLevelAdvance(const Stats7& entryStats, uint32_t flip) {
 }
 
 void RunLevelAdvance() {
+    Screen screen("level advance");
     GameStateRecord& g = GameState;
     g.StatPoints = LevelUpStatPointCount();
     const Stats7 entryStats = Copy(g.Stats), entryBase = Copy(g.BaseStats);
@@ -71,7 +72,7 @@ void RunLevelAdvance() {
     PlaySoundEffect("Text");
     draw();
     for (;;) {
-        LoopPass("level advance", draw);
+        LoopPass(screen, draw);
         if (g.StatPoints == 0 && ButtonClicked(130, 380, 14, 'D', 0, 1, 0)) {
             PlaySoundEffect("Bell");
             draw();

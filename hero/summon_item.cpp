@@ -66,6 +66,7 @@ void SummonItem(int16_t item, int16_t x, int16_t y) {
 }
 
 void RunSummonItem() {
+    Screen screen("summon item");
     int16_t item = 1, x = 0, y = 0;
     auto draw = [&] {
         DrawSummonItem(item, x, y);
@@ -73,7 +74,7 @@ void RunSummonItem() {
     };
     draw();
     for (;;) {
-        LoopPass("summon item", draw);
+        LoopPass(screen, draw);
         bool changed = true;
         if (ButtonClicked(330, 195, 4, 0, 0, 1, 1)) {
             item = std::clamp<int16_t>(RunItemEditor(1), 0, kLastItem);

@@ -39,6 +39,7 @@ void DrawDiceDialog(int16_t x, int16_t y, std::string_view title, int16_t count,
 }
 
 void EditDice(int16_t x, int16_t y, std::string_view title, int16_t& count, int16_t& sides, int16_t& bonus) {
+    Screen screen("dice");
     const int16_t keptCount = count, keptSides = sides, keptBonus = bonus;
     auto draw = [&] { DrawDiceDialog(x, y, title, count, sides, bonus); };
     draw();
@@ -49,7 +50,7 @@ void EditDice(int16_t x, int16_t y, std::string_view title, int16_t& count, int1
     };
     Field fields[] = {{30, count, 20}, {90, sides, 100}, {150, bonus, 900}};
     for (;;) {
-        LoopPass("dice", draw);
+        LoopPass(screen, draw);
         for (Field& f : fields) {
             if (ButtonClicked(int16_t(x + f.dx), int16_t(y + 50), 4, 0, 0, 1, 1)) {
                 f.value = EnterNumber(int16_t(x + f.dx), int16_t(y + 50), 2, 0, f.max);

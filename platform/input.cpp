@@ -29,9 +29,8 @@ bool Inside(int32_t x, int32_t y, int32_t w, int32_t h) {
 
 }  // namespace
 
-bool TakeLoopMessage(const char* screen) {
+bool TakeLoopMessage() {
     host::Backend& h = host::Get();
-    h.SetScreen(screen);
     CursorPos = h.Cursor();
     MessagePending = h.PeekMessage(Msg) ? 1 : 0;
     if (MessagePending) WindowProc(Msg);
@@ -40,11 +39,9 @@ bool TakeLoopMessage(const char* screen) {
 
 bool KeyDown(int32_t key) { return key != 0 && host::Get().KeyDown(key); }
 
-bool KeyStillDown(int32_t key) { return key != 0 && host::Get().KeyStillDown(key, 0, 0); }
+bool KeyStillDown(int32_t key) { return key != 0 && host::Get().KeyHeld(key); }
 
-void WaitUntilUp(int32_t a, int32_t b, int32_t c) {
-    while (host::Get().KeyStillDown(a, b, c)) host::Get().Idle();
-}
+void WaitUntilUp(int32_t a, int32_t b, int32_t c) { host::Get().WaitUntilUp(a, b, c); }
 
 int ButtonClicked(int16_t x, int16_t y, int16_t widthUnits, int16_t hotkey1, int16_t hotkey2, int16_t mouseButton,
                   int16_t sound) {

@@ -12,12 +12,26 @@ extern host::Message Msg;
 extern uint32_t MessagePending;
 extern uint32_t SkipNextRedraw;
 
+// A loop that reads keys or the mouse: open from before it draws or loads anything until it
+// returns. A press belongs to the innermost open screen; which read takes it is the host's key
+// model (platform/host/key_taps.h). A pause or a wait inside a pass is no screen.
+class Screen {
+public:
+    explicit Screen(const char* name) { host::Get().OpenScreen(name); }
+    ~Screen() { host::Get().CloseScreen(); }
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
+    // Every pass of the loop begins here: a rest unless a press waits, then the pass counted.
+    void Pass() { host::Get().BeginPass(); }
+};
+
 // Steps 1 to 3 of a loop pass: the cursor, one message dispatched to the window, and the
 // screen redrawn when a focus regain rebuilt the surfaces.
-bool TakeLoopMessage(const char* screen);
+bool TakeLoopMessage();
 template <class Draw>
-void LoopPass(const char* screen, Draw&& draw) {
-    if (TakeLoopMessage(screen) && RedrawNeeded) {
+void LoopPass(Screen& screen, Draw&& draw) {
+    screen.Pass();
+    if (TakeLoopMessage() && RedrawNeeded) {
         draw();
         RedrawNeeded = 0;
     }
@@ -25,11 +39,10 @@ void LoopPass(const char* screen, Draw&& draw) {
 
 // Down now (0 is no key; 1 and 2 are the mouse buttons); may take the key's next press.
 bool KeyDown(int32_t key);
-// A press already seen is still down. Waits for a release read this, so that a press coming
-// after the release is left to the next read.
+// Down, with its press taken by this screen; takes nothing.
 bool KeyStillDown(int32_t key);
-// Spins until the presses seen of these keys are all released; a press of one of them made
-// while another is down is waited for too.
+// Rests until the presses taken of these keys are all released; a press of one of them made
+// while another is down is part of the same hit and waited for too.
 void WaitUntilUp(int32_t a, int32_t b = 0, int32_t c = 0);
 
 int ButtonClicked(int16_t x, int16_t y, int16_t widthUnits, int16_t hotkey1, int16_t hotkey2, int16_t mouseButton,

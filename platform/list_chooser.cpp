@@ -45,6 +45,7 @@ void DrawListChooser(int16_t x, int16_t y, int16_t widthPieces, int16_t visibleR
 
 int16_t ChooseFromList(int16_t x, int16_t y, int16_t widthPieces, int16_t visibleRows, int16_t escValue,
                        int16_t count, uint32_t escAllowed) {
+    Screen screen("list");
     int16_t top = 0;
     auto draw = [&] { DrawListChooser(x, y, widthPieces, visibleRows, count, top); };
     const int16_t lastTop = int16_t(std::max(count - visibleRows, 0));
@@ -52,7 +53,7 @@ int16_t ChooseFromList(int16_t x, int16_t y, int16_t widthPieces, int16_t visibl
     int16_t result = 0;
     bool done = false;
     while (!done) {
-        LoopPass("list", draw);
+        LoopPass(screen, draw);
         const auto arrowX = int16_t(x + 20 * widthPieces);
         if (ButtonClicked(arrowX, int16_t(y + 20), 2, kUp, 0, 1, 0) && top > 0) {
             --top;

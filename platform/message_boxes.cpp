@@ -15,10 +15,11 @@ void DrawConfirmBox(int16_t x, int16_t y, std::string_view text) {
 }
 
 int Confirm(int16_t x, int16_t y, std::string_view text) {
+    Screen screen("confirm");
     auto draw = [&] { DrawConfirmBox(x, y, text); };
     draw();
     for (;;) {
-        LoopPass("confirm", draw);
+        LoopPass(screen, draw);
         if (ButtonClicked(int16_t(x + 40), int16_t(y + 110), 6, 'Y', 0, 1, 1)) return 1;
         if (ButtonClicked(int16_t(x + 117), int16_t(y + 110), 6, 'N', 0, 1, 1)) return 0;
     }
@@ -33,10 +34,11 @@ void DrawMessageBox(int16_t x, int16_t y, std::string_view line1, std::string_vi
 }
 
 void ShowMessage(int16_t x, int16_t y, std::string_view line1, std::string_view line2) {
+    Screen screen("message");
     auto draw = [&] { DrawMessageBox(x, y, line1, line2); };
     draw();
     for (;;) {
-        LoopPass("message", draw);
+        LoopPass(screen, draw);
         if (ButtonClicked(int16_t(x + 80), int16_t(y + 100), 6, 13, 27, 1, 1)) return;
     }
 }

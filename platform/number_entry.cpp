@@ -22,6 +22,7 @@ int32_t DigitsAllowed(int32_t max) {
 }  // namespace
 
 int16_t EnterNumber(int16_t x, int16_t y, int16_t widthPieces, int16_t min, int32_t max) {
+    Screen screen("number entry");
     const int32_t allowed = DigitsAllowed(max);
     const int32_t textY = y + 6;
     DrawPieceRow(FrontSurface, x, y, widthPieces, 0, 1, 2);
@@ -39,7 +40,7 @@ int16_t EnterNumber(int16_t x, int16_t y, int16_t widthPieces, int16_t min, int3
         p += 6;
         DrawSmallGlyph(FrontSurface, p, textY, kSmallCursorMark);
     };
-    while (!KeyDown(kEnter)) {
+    for (screen.Pass(); !KeyDown(kEnter); screen.Pass()) {
         if (KeyPressed(kMinus, 1, 0, 1) && digits == 0 && !negative && min < 0) {
             negative = true;
             put('-');
@@ -71,7 +72,6 @@ int16_t EnterNumber(int16_t x, int16_t y, int16_t widthPieces, int16_t min, int3
             p = x + 10;
             DrawSmallGlyph(FrontSurface, p, textY, kSmallCursorMark);
         }
-        host::Get().Idle();
     }
     WaitUntilUp(kEnter);
 

@@ -73,21 +73,12 @@ void InsertChar(EditState& edit, char ch) {
 }  // namespace
 
 int KeyToChar(char& out) {
-    // The key pressed first of those the program has not seen: text typed while the program
-    // was busy keeps its order, and each pass takes one character of it.
-    int16_t first = 0;
-    uint32_t firstOrder = 0;
-    ForEachCharKey([&](int16_t key) {
-        const uint32_t order = host::Get().PressOrder(key);
-        if (order != 0 && (firstOrder == 0 || order < firstOrder)) {
-            first = key;
-            firstOrder = order;
-        }
-    });
+    // One character a pass: a read takes only the oldest press waiting, so text typed while the
+    // program was busy keeps its order.
     bool hit = false;
     char given = 0;
     ForEachCharKey([&](int16_t key) {
-        if (hit || (first != 0 && key != first) || !KeyPressed(key, 1, 0, 1)) return;
+        if (hit || !KeyPressed(key, 1, 0, 1)) return;
         hit = true;
         given = CharOfKey(key, KeyDown(kShift));
     });
@@ -161,6 +152,7 @@ void RedrawEditContext(int16_t context, int16_t a, int16_t b, int16_t c) {
 
 int32_t EnterText(int16_t x, int16_t y, std::span<char> text, int16_t minLen, int16_t maxLen, uint32_t allowEsc,
                   uint32_t randomName, int16_t context, int16_t a, int16_t b, int16_t c) {
+    Screen screen("text entry");
     maxLen = std::min(maxLen, kEditCapacity);
     EditState edit;
     edit.buffer.fill(kNoChar);
@@ -178,7 +170,7 @@ int32_t EnterText(int16_t x, int16_t y, std::span<char> text, int16_t minLen, in
     int32_t result = 0;
     bool done = false, escaped = false;
     while (!done) {
-        LoopPass("text entry", [&] {
+        LoopPass(screen, [&] {
             RedrawEditContext(context, a, b, c);
             redraw();
         });

@@ -32,18 +32,22 @@ int16_t LineCode(const ScriptRun& run, int16_t line) {
 }  // namespace
 
 void WaitScriptLeave(ScriptRun& run) {
+    Screen screen("script leave");
     AppendMessageLine("", kSmallBlue);
     AppendMessageLine("1. <Leave>", kSmallBlue);
     const int16_t script = run.script;
     auto redraw = [script] { ShowMessageLines(script, 1); };
     redraw();
-    while (!KeyDown('1') && !KeyDown('L') && !KeyDown(kEsc)) LoopPass("script leave", redraw);
+    do {
+        LoopPass(screen, redraw);
+    } while (!KeyDown('1') && !KeyDown('L') && !KeyDown(kEsc));
     PlaySoundEffect("Click");
     WaitUntilUp('1', 'L', kEsc);
     run.leave = true;
 }
 
 void ScriptUserSelect(ScriptRun& run) {
+    Screen screen("script select");
     const std::array<int16_t, 5> marks = LineOperands(run);
     int16_t offered = 0;
     for (int16_t m : marks)
@@ -52,7 +56,7 @@ void ScriptUserSelect(ScriptRun& run) {
     auto redraw = [script] { ShowMessageLines(script, 1); };
     redraw();
     for (bool taken = false; !taken;) {
-        LoopPass("script select", redraw);
+        LoopPass(screen, redraw);
         for (int16_t k = 1; k <= offered; ++k) {
             if (KeyPressed(int16_t('0' + k), 1, 0, 1)) {
                 JumpToMark(run, marks[size_t(k - 1)]);

@@ -86,6 +86,7 @@ void DrawAwardsPage(int16_t first) {
 }
 
 void RunJournal() {
+    Screen screen("journal");
     const int16_t active = CountActiveQuests();
     bool awards = false;
     int16_t firstQuest = 0, firstAward = 0;
@@ -95,7 +96,7 @@ void RunJournal() {
     };
     redraw();
     for (;;) {
-        LoopPass("journal", redraw);
+        LoopPass(screen, redraw);
         if (!awards) {
             if (ButtonClicked(90, 385, 10, 'A', 0, 1, 1)) {
                 awards = true;

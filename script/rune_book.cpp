@@ -87,11 +87,12 @@ void DrawKnownHieroglyphsPage(int16_t page) {
 }
 
 void RunKnownSymbols() {
+    Screen screen("rune book");
     int16_t page = 1;
     auto redraw = [&page] { DrawOpenBookPage(page); };
     redraw();
     for (;;) {
-        LoopPass("rune book", redraw);
+        LoopPass(screen, redraw);
         if (AreaClicked(390, 390, 30, 20, 'P', 1, 1, 1)) {
             if (page > 1) --page;
             redraw();

@@ -104,10 +104,11 @@ void ShowDurwichDistrict(int16_t district) {
 
 void DurwichMap() {
     if (!CustomCampaign.DurwichEnabled) return;
+    Screen screen("city map");
     auto paint = [] { DrawDurwichMap(1); };
     paint();
     for (;;) {
-        LoopPass("city map", paint);
+        LoopPass(screen, paint);
         for (int16_t d = 0; d < int16_t(kDistricts.size()); ++d) {
             const District& district = kDistricts[size_t(d)];
             if (AreaClicked(district.areaX, district.areaY, 74, 74, 0, 2, 0, 4)) ShowDurwichDistrict(d);

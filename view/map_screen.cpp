@@ -248,10 +248,11 @@ int DeleteNotesAt(int16_t x, int16_t y) {
 }
 
 void MapScreen() {
+    Screen screen("map screen");
     auto paint = [] { DrawAutomap(1); };
     paint();
     for (;;) {
-        LoopPass("map screen", paint);
+        LoopPass(screen, paint);
         if (CustomCampaign.DurwichEnabled && ButtonClicked(485, 250, 10, 'D', 0, 1, 1)) {
             DurwichMap();
             paint();

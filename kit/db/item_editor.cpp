@@ -254,6 +254,7 @@ int ItemPass(ItemScreen& s, const FormRedraw& redraw) {
 }
 
 int16_t RunItemScreen(int16_t selectMode) {
+    Screen screen("item editor");
     ItemScreen s;
     s.selectMode = selectMode;
     if (selectMode) s.opened = std::make_unique<std::array<ItemRecord, kItemCount>>(ItemTable);
@@ -261,7 +262,7 @@ int16_t RunItemScreen(int16_t selectMode) {
     ForgetItemEditorBackdrop();
     redraw(1);
     for (;;) {
-        LoopPass("item editor", [&] {
+        LoopPass(screen, [&] {
             ForgetItemEditorBackdrop();  // the surfaces were made again
             redraw(1);
         });

@@ -139,10 +139,11 @@ void DrawPicker(const Picker& picker, int16_t page, int16_t flip) {
 }
 
 int16_t RunPicker(const Picker& picker, int16_t page, int16_t current) {
+    Screen screen(picker.screen);
     auto redraw = [&] { DrawPicker(picker, page, 1); };
     redraw();
     for (;;) {
-        LoopPass(picker.screen, redraw);
+        LoopPass(screen, redraw);
         for (const PageButton& b : picker.buttons) {
             if (ButtonClicked(b.x, 395, int16_t(2 * b.pieces), b.key, 0, 1, 1)) {
                 page = b.next(page);

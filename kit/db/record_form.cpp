@@ -124,6 +124,7 @@ int CloseForm(const FormClose& close, const FormRedraw& redraw, uint8_t* saveFai
 
 void RunRecordForm(const RecordForm& form, FormState& state, FormBind bind, const FormDraw& draw,
                    const FormHooks& hooks) {
+    Screen screen(form.screen);
     const FormRedraw redraw = [&](uint32_t flip) {
         bind(state);
         draw(state, flip);
@@ -131,7 +132,7 @@ void RunRecordForm(const RecordForm& form, FormState& state, FormBind bind, cons
     uint8_t saveFailed = 0;
     redraw(1);
     for (;;) {
-        LoopPass(form.screen, [&] { redraw(1); });
+        LoopPass(screen, [&] { redraw(1); });
         if (hooks.before && hooks.before(state, redraw)) redraw(1);
         EditFormFields(form.fields, state, redraw);
         if (hooks.after && hooks.after(state, redraw)) redraw(1);

@@ -148,6 +148,7 @@ void DrawEventEditor(int16_t x, int16_t y, int16_t type, uint32_t flip) {
 void RunEventEditor(int16_t x, int16_t y, uint32_t& clipValid) {
     const EventRecord* event = EventAt(x, y);
     if (!event) return;
+    Screen screen("event editor");
     ChestEditorPage = 0;
     const int16_t type = event->Word[0];
     const int16_t w = Widening(type);
@@ -156,7 +157,7 @@ void RunEventEditor(int16_t x, int16_t y, uint32_t& clipValid) {
     draw();
     bool done = false;
     while (!done) {
-        LoopPass("event editor", draw);
+        LoopPass(screen, draw);
         if (dialog) EditEventDialog(x, y, type, RowsOf(*dialog));
         if (ButtonClicked(int16_t(200 + 20 * w), 417, 8, 0, 0, 1, 1)) {
             ReleaseEvent(x, y);

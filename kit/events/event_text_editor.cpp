@@ -69,11 +69,12 @@ void DeleteEventTextLine(int16_t x, int16_t y, int16_t t, int16_t line, int16_t 
 }
 
 void EditEventText(int16_t x, int16_t y, int16_t t, int16_t lines) {
+    Screen screen("event text editor");
     int16_t mode = 0;
     auto draw = [&] { DrawEventTextEditor(x, y, t, mode, lines); };
     draw();
     for (;;) {
-        LoopPass("event text editor", draw);
+        LoopPass(screen, draw);
         for (int16_t i = 0; i < ShownLines(lines); ++i) {
             if (!ButtonClicked(100, RowY(i), 20, int16_t('0' + i), 0, 1, 1)) continue;
             if (mode == 0) {

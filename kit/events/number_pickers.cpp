@@ -66,13 +66,14 @@ enum class Mode { kItem, kKey };
 // The loop of the item and key pickers.
 int16_t RunItemPicker(Mode mode, int16_t x, int16_t y, int16_t current, int16_t first, int16_t typeOffset,
                       int16_t limited) {
+    Screen screen("item picker");
     const int16_t limit = mode == Mode::kItem && limited ? 230 : kLastItem;
     int16_t shown = first;
     int16_t position = 0;  // in the key list
     auto draw = [&] { DrawItemPicker(x, y, shown, typeOffset, 1); };
     draw();
     for (;;) {
-        LoopPass("item picker", draw);
+        LoopPass(screen, draw);
         if (mode == Mode::kItem && ButtonClicked(280, kItemPlace.top, 4, 0, 0, 1, 1)) {
             shown = EnterNumber(280, kItemPlace.top, 2, 0, kLastItem);
             draw();
@@ -129,11 +130,12 @@ int16_t PickKeyItem(int16_t x, int16_t y, int16_t current, int16_t first, int16_
 }
 
 int16_t PickMonster(int16_t x, int16_t y, int16_t current, int16_t typeOffset) {
+    Screen screen("monster picker");
     int16_t shown = current;
     auto draw = [&] { DrawMonsterPicker(x, y, shown, typeOffset, 1); };
     draw();
     for (;;) {
-        LoopPass("monster picker", draw);
+        LoopPass(screen, draw);
         if (ButtonClicked(280, kMonsterPlace.top, 4, 0, 0, 1, 1)) {
             shown = EnterNumber(280, kMonsterPlace.top, 2, 0, kLastMonster);
             draw();

@@ -133,7 +133,14 @@ void ShowKitOptionHelp(int16_t x, int16_t y, int16_t) {
         Flip();
     };
     draw();
-    while (KeyStillDown(2)) LoopPass("option help", draw);
+    // A wait for the release, redrawing after a regained focus.
+    while (KeyStillDown(2)) {
+        if (TakeLoopMessage() && RedrawNeeded) {
+            draw();
+            RedrawNeeded = 0;
+        }
+        host::Get().Idle();
+    }
 }
 
 namespace {
@@ -328,8 +335,8 @@ bool PollFileButtons(EditorState& e) {
 }
 
 // One pass of the editor's controls in their order; false when the author leaves.
-bool KitPass(EditorState& e) {
-    LoopPass("construction kit", [&e] { Draw(e); });
+bool KitPass(EditorState& e, Screen& screen) {
+    LoopPass(screen, [&e] { Draw(e); });
     PollPickers(e);
     PollQuickSlots(e);
     if (ButtonClicked(265, 432, 8, 0, 0, 1, 1)) {
@@ -374,6 +381,7 @@ bool KitPass(EditorState& e) {
 }  // namespace
 
 void RunConstructionKit() {
+    Screen screen("construction kit");
     EditorState editor;
     EmptyEventClipboard();
     NewLevel(1);
@@ -385,7 +393,7 @@ void RunConstructionKit() {
         }
     }
     Draw(editor);
-    while (KitPass(editor)) {
+    while (KitPass(editor, screen)) {
     }
     FreeLevelEventsAndScripts(0);
 }

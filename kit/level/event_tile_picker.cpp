@@ -162,6 +162,7 @@ void DrawEventTilePicker(int16_t page, int16_t flip) {
 }
 
 int16_t PickEventTile(int16_t current, int16_t& page) {
+    Screen screen("event tile picker");
     if (page < 0 || page >= kEventPages) page = 0;
     auto draw = [&] { DrawEventTilePicker(page, 1); };
     auto show = [&](int16_t p) {
@@ -172,7 +173,7 @@ int16_t PickEventTile(int16_t current, int16_t& page) {
     for (;;) {
         bool done = false;
         int16_t result = current;
-        LoopPass("event tile picker", draw);
+        LoopPass(screen, draw);
         for (int16_t p = 0; p < kEventPages; ++p) {
             const int16_t row = int16_t(p / kTabsPerRow), column = int16_t(p % kTabsPerRow);
             if (AreaClicked(int16_t(25 + 60 * column), int16_t(68 + 20 * row), 60, 18, 0, 1, 1, 0)) show(p);

@@ -55,10 +55,11 @@ void DrawExitsEditor(int16_t flip) {
 }
 
 void RunExitsEditor() {
+    Screen screen("define exits");
     auto draw = [] { DrawExitsEditor(1); };
     draw();
     for (;;) {
-        LoopPass("define exits", draw);
+        LoopPass(screen, draw);
         for (int16_t d = 0; d < 4; ++d) {
             // The comparison comes between the flag and its value.
             for (int i = 0; i < 2; ++i) {

@@ -170,11 +170,12 @@ int16_t ImportAllLevels() {
 }
 
 int16_t RunLoadLevel(int16_t current) {
+    Screen screen("load level");
     int16_t page = 1;
     auto draw = [&] { DrawLoadLevel(page, 1, 1); };
     draw();
     for (;;) {
-        LoopPass("load level", draw);
+        LoopPass(screen, draw);
         if (TurnPage(page, kPageUp, kPageDown)) draw();
         for (int16_t r = 0; r < 10; ++r) {
             const int16_t n = EntryOf(page, r);
@@ -210,11 +211,12 @@ int16_t RunLoadLevel(int16_t current) {
 }
 
 int16_t RunSaveLevel(int16_t current) {
+    Screen screen("save level");
     int16_t page = 1;
     auto draw = [&] { DrawSaveLevel(page, 1); };
     draw();
     for (;;) {
-        LoopPass("save level", draw);
+        LoopPass(screen, draw);
         if (TurnPage(page, 0, 0)) draw();
         for (int16_t r = 0; r < 10; ++r) {
             const int16_t n = EntryOf(page, r);

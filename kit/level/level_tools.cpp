@@ -94,11 +94,12 @@ void DrawClearFunctions(const std::array<uint32_t, 3>& choices, const EditorStat
 }
 
 void RunClearFunctions(int16_t fillTile, const EditorState& editor) {
+    Screen screen("clear functions");
     std::array<uint32_t, 3> choices{};
     auto draw = [&] { DrawClearFunctions(choices, editor); };
     draw();
     for (;;) {
-        LoopPass("clear functions", draw);
+        LoopPass(screen, draw);
         for (size_t i = 0; i < 3; ++i) {
             if (!ButtonClicked(210, kChoiceY[i], 4, 0, 0, 1, 1)) continue;
             choices[i] = !choices[i];
@@ -138,6 +139,7 @@ void DrawShiftMap() {
 }
 
 void RunShiftMap(int16_t fillTile) {
+    Screen screen("shift map");
     struct Move {
         int16_t y, key, padKey;
         void (*shift)(int16_t);
@@ -148,7 +150,7 @@ void RunShiftMap(int16_t fillTile) {
                                       {186, 39, 102, ShiftLevelRight}};
     DrawShiftMap();
     for (;;) {
-        LoopPass("shift map", DrawShiftMap);
+        LoopPass(screen, DrawShiftMap);
         for (const Move& m : kMoves) {
             if (!ButtonClicked(465, m.y, 8, m.key, m.padKey, 1, 1)) continue;
             m.shift(fillTile);
@@ -171,11 +173,12 @@ void DrawReplaceTile(int16_t fromTile, int16_t toTile, int16_t layerChoice, cons
 }
 
 void RunReplaceTile(const EditorState& editor) {
+    Screen screen("replace tile");
     int16_t from = 0, to = 0, layerChoice = 0, category = 0;
     auto draw = [&] { DrawReplaceTile(from, to, layerChoice, editor); };
     draw();
     for (;;) {
-        LoopPass("replace tile", draw);
+        LoopPass(screen, draw);
         if (AreaClicked(210, 140, 32, 32, 'T', 1, 1, 1)) {
             from = PickWallTile(from, category);
             draw();

@@ -45,11 +45,12 @@ void DrawMapOverview(int16_t mode, int16_t showControls) {
 }
 
 void RunMapOverview(int16_t& viewX, int16_t& viewY, int16_t showControls) {
+    Screen screen("map overview");
     int16_t mode = 0;
     auto draw = [&] { DrawMapOverview(mode, showControls); };
     draw();
     for (;;) {
-        LoopPass("map overview", draw);
+        LoopPass(screen, draw);
         if (showControls && ButtonClicked(465, 90, 8, 0, 0, 1, 1)) {
             mode = mode == 0 ? 1 : 0;
             draw();

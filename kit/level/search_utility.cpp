@@ -164,13 +164,14 @@ void DrawFreeTiles(const TileMarks& used, int32_t page) {
 }
 
 void ShowFreeTiles(const TileMarks& used) {
+    Screen screen("free tiles");
     const size_t runs = FreeTileRuns(used).size();
     const int32_t pages = int32_t((runs + FreeTilesPerPage(runs) - 1) / FreeTilesPerPage(runs));
     int32_t page = 0;
     auto draw = [&] { DrawFreeTiles(used, page); };
     draw();
     for (;;) {
-        LoopPass("free tiles", draw);
+        LoopPass(screen, draw);
         if (KeyPressed(kEsc, 1, 0, 0)) return;
         if (KeyPressed(kSpace, 1, 0, 0)) {
             if (++page >= pages) return;
@@ -180,6 +181,7 @@ void ShowFreeTiles(const TileMarks& used) {
 }
 
 void RunSearchUtility(int16_t editedLevel) {
+    Screen screen("search utility");
     int16_t mode = 0, first = 1, last = 129, value = 0;
     int32_t count = -1;
     auto results = std::make_unique<SearchResults>();
@@ -199,7 +201,7 @@ void RunSearchUtility(int16_t editedLevel) {
     };
     draw();
     for (;;) {
-        LoopPass("search utility", draw);
+        LoopPass(screen, draw);
         for (int16_t i = 0; i < kModeCount; ++i)
             if (ButtonClicked(int16_t(25 + 60 * i), 90, 6, 0, 0, 1, 1)) setMode(i);
         if (ArrowPressed(kLeft, 0)) setMode(int16_t((mode + kModeCount - 1) % kModeCount));

@@ -35,11 +35,12 @@ void DrawTileSheetPage(int16_t page) {
 }
 
 int16_t PickTileFromSheet(int16_t current, int16_t& page) {
+    Screen screen("tile sheet");
     if (page < 0 || page >= kPages) page = 0;
     auto draw = [&] { DrawTileSheetPage(page); };
     draw();
     for (;;) {
-        LoopPass("tile sheet", draw);
+        LoopPass(screen, draw);
         for (int16_t i = 0; i < kPages; ++i) {
             if (!ButtonClicked(int16_t(10 + 60 * i), 455, 4, int16_t('1' + i), 0, 1, 1)) continue;
             page = i;

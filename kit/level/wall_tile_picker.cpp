@@ -66,6 +66,7 @@ void DrawWallTilePicker(int16_t category, int16_t flip) {
 }
 
 int16_t PickWallTile(int16_t current, int16_t& category) {
+    Screen screen("wall tile picker");
     if (category < 0 || category >= kWallCategories) category = 0;
     auto draw = [&] { DrawWallTilePicker(category, 1); };
     auto show = [&](int16_t c) {
@@ -77,7 +78,7 @@ int16_t PickWallTile(int16_t current, int16_t& category) {
     for (;;) {
         bool done = false;
         int16_t result = cancelled;
-        LoopPass("wall tile picker", draw);
+        LoopPass(screen, draw);
         if (AreaClicked(48, 138, 500, 270, 0, 1, 1, 0)) {
             if (const int cell = CellAt(CursorPos.x, CursorPos.y); cell >= 0) {
                 PlaySoundEffect("Click");

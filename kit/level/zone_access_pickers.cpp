@@ -75,12 +75,13 @@ void DrawZoneTilePicker(int16_t flip) {
 }
 
 int16_t PickZoneTile(int16_t current) {
+    Screen screen("zone tile picker");
     auto draw = [] { DrawZoneTilePicker(1); };
     draw();
     for (;;) {
         bool done = false;
         int16_t result = current;
-        LoopPass("zone tile picker", draw);
+        LoopPass(screen, draw);
         for (int16_t i = 0; i < int16_t(kZoneRows.size()); ++i) {
             if (SlotClicked(60, i, int16_t('0' + i))) {
                 result = kZoneRows[size_t(i)].tile;
@@ -108,12 +109,13 @@ void DrawAccessTilePicker(int16_t flip) {
 }
 
 int16_t PickAccessTile(int16_t) {
+    Screen screen("access tile picker");
     auto draw = [] { DrawAccessTilePicker(1); };
     draw();
     for (;;) {
         bool done = false;
         int16_t result = kFreeAccess;
-        LoopPass("access tile picker", draw);
+        LoopPass(screen, draw);
         for (int16_t k = 0; k < int16_t(kAccessRows.size()); ++k) {
             const bool hit = k < kLeftRows ? SlotClicked(60, k, int16_t('0' + k))
                                            : SlotClicked(340, int16_t(k - kLeftRows), 0);

@@ -80,10 +80,11 @@ void DrawZoneNames(int16_t flip) {
 }
 
 void RunZoneNamesEditor() {
+    Screen screen("define zone names");
     auto draw = [] { DrawZoneNames(1); };
     draw();
     for (;;) {
-        LoopPass("define zone names", draw);
+        LoopPass(screen, draw);
         for (int z = 0; z < 6; ++z) {
             const int16_t y = ZoneY(z);
             if (ButtonClicked(510, y, 10, 0, 0, 1, 1)) {
@@ -126,6 +127,7 @@ void DrawMusicSelector(int16_t playing, int16_t selection, int16_t flip) {
 }
 
 int16_t PickTune(int16_t current) {
+    Screen screen("music selector");
     const int16_t count = int16_t(TuneNames.size());
     // Opens at the zone's tune, so that Done after only listening keeps it.
     int16_t selection = current >= 0 && current < count ? current : int16_t(0);
@@ -138,7 +140,7 @@ int16_t PickTune(int16_t current) {
     };
     draw();
     for (;;) {
-        LoopPass("music selector", draw);
+        LoopPass(screen, draw);
         if (ButtonClicked(150, 105, 18, 0, 0, 1, 1)) {
             stop();
             for (int16_t t = 0; t < count; ++t) SetListRow(size_t(t), TuneNames[size_t(t)]);

@@ -52,10 +52,11 @@ void DrawImportMarkerPicker(int16_t count, const ImportMarkerList& list) {
 }
 
 int16_t PickImportMarker(int16_t count, const ImportMarkerList& list) {
+    Screen screen("import marker picker");
     auto draw = [&] { DrawImportMarkerPicker(count, list); };
     draw();
     for (;;) {
-        LoopPass("import marker picker", draw);
+        LoopPass(screen, draw);
         for (int16_t i = 0; i < count && i < kImportMarkers; ++i) {
             if (ButtonClicked(130, MarkerY(i), 20, int16_t('1' + i), 0, 1, 1)) return i;
         }

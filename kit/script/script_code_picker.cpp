@@ -52,9 +52,10 @@ void DrawScriptCodePicker() {
 }
 
 int16_t PickScriptCode(int16_t code) {
+    Screen screen("script code picker");
     DrawScriptCodePicker();
     for (;;) {
-        LoopPass("script code picker", DrawScriptCodePicker);
+        LoopPass(screen, DrawScriptCodePicker);
         for (const ScriptCodeGroup& group : ScriptCodeGroups) {
             int16_t y = group.firstY;
             for (const int16_t c : group.codes) {

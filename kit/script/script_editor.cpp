@@ -152,6 +152,7 @@ void DrawScriptEditor(int16_t n, int16_t top, int16_t mode, int16_t show) {
 }
 
 void RunScriptEditor(int16_t n) {
+    Screen screen("script editor");
     // Two event dialogs pass a word the level file holds, which may lie outside the table.
     ScriptEditorState e;
     e.script = std::clamp<int16_t>(n, 0, kLastSlot);
@@ -159,7 +160,7 @@ void RunScriptEditor(int16_t n) {
     ForgetScriptEditorBackdrop();
     redraw();
     for (;;) {
-        LoopPass("script editor", [&] {
+        LoopPass(screen, [&] {
             ForgetScriptEditorBackdrop();  // the surfaces were made again
             redraw();
         });

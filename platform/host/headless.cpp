@@ -67,8 +67,9 @@ void Headless::DeliverBurst(const std::vector<KeyEvent>& events) {
     for (const KeyEvent& ev : events) {
         nowUs_ += uint64_t{ev.afterMs} * 1000;
         if (ev.key == 0) continue;
+        if (ev.down && ev.x >= 0) cursor_ = {ev.x, ev.y};
         if (ev.down) GoDown(ev.key & 0xFF);
-        else keys_.Up(ev.key & 0xFF, nowUs_);
+        else keys_.Up(ev.key & 0xFF);
     }
 }
 
@@ -110,10 +111,7 @@ Headless& Headless::Type(std::string_view text) {
     return *this;
 }
 
-void Headless::GoDown(int32_t key) {
-    keys_.Down(key, nowUs_);
-    press_.Pressed(key, cursor_, polls_);
-}
+void Headless::GoDown(int32_t key) { keys_.Down(key, cursor_); }
 
 void Headless::ShowFrontIfDue(bool resting) {
     if (const Surface* front = pacer_.FrontDue(nowUs_, resting)) {
@@ -123,7 +121,6 @@ void Headless::ShowFrontIfDue(bool resting) {
 }
 
 void Headless::Pump(int32_t testedKey) {
-    ++polls_;
     const size_t first = next_;
     while (next_ < steps_.size()) {
         Entry& e = steps_[next_];
@@ -147,25 +144,25 @@ void Headless::Pump(int32_t testedKey) {
                         break;
                     }
                 }
-                if (keys_.Physical(k) && !keys_.Seen(k)) {
+                if (keys_.Pending(k)) {
                     // A key the program never reads would hold the script up for ever.
                     if (++unreadPolls_ > idlePollLimit) {
                         unreadPolls_ = 0;
-                        throw ScriptEnded("\"" + std::string(screen_) + "\" never read key " + std::to_string(k) +
+                        throw ScriptEnded("\"" + Innermost() + "\" never read key " + std::to_string(k) +
                                           " that the script waits to release");
                     }
                     return;
                 }
                 unreadPolls_ = 0;
                 if (e.step == Step::Burst) DeliverBurst(bursts_[size_t(e.b)]);
-                else keys_.Up(k, nowUs_);
+                else keys_.Up(k);
                 break;
             case Step::AwaitScreen:
-                if (screen_ != awaited_[size_t(e.a)]) {
+                if (Innermost() != awaited_[size_t(e.a)]) {
                     if (++unreadPolls_ > idlePollLimit) {
                         unreadPolls_ = 0;
                         throw ScriptEnded("the script waits for \"" + awaited_[size_t(e.a)] + "\" while \"" +
-                                          screen_ + "\" polls");
+                                          Innermost() + "\" polls");
                     }
                     return;
                 }
@@ -180,13 +177,14 @@ void Headless::Pump(int32_t testedKey) {
                     return;
                 }
                 waitLeft_ = -1;
-                if (e.step == Step::ReleaseAfterPolls) keys_.Forget(k);
+                if (e.step == Step::ReleaseAfterPolls) keys_.Up(k);
                 break;
             }
             case Step::Move:
                 cursor_ = {e.a, e.b};
                 break;
             case Step::Focus:
+                if (e.a == kMsgKillFocus) keys_.Clear();
                 queue_.push_back(Message(e.a));
                 break;
         }
@@ -198,7 +196,7 @@ void Headless::Pump(int32_t testedKey) {
     ++idlePolls_;
     if (idlePolls_ > idlePollLimit || nowUs_ - scriptEndUs_ > idleTimeLimitMs * 1000) {
         idlePolls_ = 0;
-        throw ScriptEnded(std::string("the script is used up while \"") + screen_ + "\" waits for input");
+        throw ScriptEnded("the script is used up while \"" + Innermost() + "\" waits for input");
     }
 }
 
@@ -221,41 +219,54 @@ bool Headless::OpenWindow(const char* title) {
     return true;
 }
 
+const std::string& Headless::Innermost() const {
+    static const std::string kNone = "no screen";
+    return screens_.empty() ? kNone : screens_.back();
+}
+
+void Headless::OpenScreen(const char* name) {
+    keys_.OpenScreen();
+    screens_.emplace_back(name);
+}
+
+void Headless::CloseScreen() {
+    keys_.CloseScreen();
+    if (!screens_.empty()) screens_.pop_back();
+}
+
+void Headless::BeginPass() {
+    Pump(0);
+    if (!keys_.Unread()) Rest();
+    keys_.BeginPass();
+}
+
 bool Headless::KeyDown(int32_t key) {
     Pump(key);
-    if (key <= 0 || key > 255 || press_.Held(key, polls_)) return false;
-    return keys_.Read(key, nowUs_);
+    return keys_.Read(key);
 }
 
-bool Headless::KeyStillDown(int32_t a, int32_t b, int32_t c) {
-    Pump(a);
-    return keys_.StillDown(a, b, c);
-}
-
-uint32_t Headless::PressOrder(int32_t key) {
+bool Headless::KeyHeld(int32_t key) {
     Pump(key);
-    return keys_.NextPress(key, nowUs_);
+    return keys_.Held(key);
 }
 
-void Headless::SetScreen(const char* name) {
-    const bool another = screen_ != name;
-    keys_.Polled(another);
-    if (another) screen_ = name;
+void Headless::WaitUntilUp(int32_t a, int32_t b, int32_t c) {
+    keys_.BeginWait(a, b, c);
+    struct End {
+        KeyTaps& keys;
+        ~End() { keys.EndWait(); }
+    } end{keys_};
+    for (Pump(a); keys_.StillDown(); Pump(a)) Rest();
 }
 
 Point Headless::Cursor() {
     Pump(0);
-    keys_.NewPass();
-    press_.CursorRead(cursor_);
-    return cursor_;
+    return keys_.Cursor(cursor_);
 }
 
 bool Headless::PeekMessage(Message& message) {
     Pump(0);
-    if (queue_.empty()) {
-        Rest();
-        return false;
-    }
+    if (queue_.empty()) return false;
     message = queue_.front();
     queue_.pop_front();
     return true;
@@ -272,7 +283,6 @@ uint32_t Headless::Ticks() {
 }
 
 void Headless::Present(const Surface& front) {
-    keys_.Drawn();
     ++flips;
     if (!shown_.Same(front)) ++presented;
     nowUs_ += 16'667;

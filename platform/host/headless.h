@@ -13,7 +13,6 @@
 #include "host.h"
 #include "key_taps.h"
 #include "pacing.h"
-#include "press_hold.h"
 
 namespace host {
 
@@ -29,11 +28,12 @@ struct TextRecord {
 };
 
 // One key event of a burst: down or up, `afterMs` virtual milliseconds after the one before.
-// Key 0 is no key: only the time passes.
+// Key 0 is no key: only the time passes. A mouse button goes down at (x, y) when x is not -1.
 struct KeyEvent {
     int32_t key;
     bool down;
     uint32_t afterMs = 0;
+    int32_t x = -1, y = -1;
 };
 
 struct Frame {
@@ -51,8 +51,7 @@ public:
     // Up again once the program has seen it down.
     Headless& Release(int32_t key);
     Headless& Tap(int32_t key) { return Press(key).Release(key); }
-    // Down for n input polls, whether or not the program looks: a press it did not read in
-    // that time is gone.
+    // Down for n input polls, whether or not the program looks.
     Headless& Hold(int32_t key, int32_t polls);
     // Down and up again before the program next polls, as a quick tap comes between two reads
     // of a busy loop: the press is held for the next read of that key.
@@ -61,7 +60,7 @@ public:
     // in order, the clock moving on by each one's afterMs first. A burst that begins with the
     // release of a key held waits, as Release does, until the program has seen it down.
     Headless& Burst(std::vector<KeyEvent> events);
-    // Holds the script until the program polls on the screen of that name.
+    // Holds the script until the innermost open screen is the one of that name.
     Headless& AwaitScreen(std::string name);
     Headless& Wait(int32_t polls);
     Headless& MoveMouse(int32_t x, int32_t y);
@@ -118,24 +117,23 @@ public:
         pacer_.ShowAgain(nullptr);
         shown_.Forget();
     }
+    void OpenScreen(const char* name) override;
+    void CloseScreen() override;
+    void BeginPass() override;
     bool KeyDown(int32_t key) override;
-    bool KeyStillDown(int32_t a, int32_t b, int32_t c) override;
-    uint32_t PressOrder(int32_t key) override;
+    bool KeyHeld(int32_t key) override;
+    void WaitUntilUp(int32_t a, int32_t b, int32_t c) override;
     Point Cursor() override;
     bool PeekMessage(Message& message) override;
     void PostMessage(Message message) override;
     uint32_t Ticks() override;
     void Idle() override { Rest(); }
     void Present(const Surface& front) override;
-    void FrontChanged(const Surface& front) override {
-        keys_.Drawn();
-        pacer_.FrontChanged(front);
-    }
+    void FrontChanged(const Surface& front) override { pacer_.FrontChanged(front); }
     void PlayWave(std::string_view name, const uint8_t* data, size_t size) override;
     void PlayWaveFile(const std::string& path) override { effects.push_back(path); }
     void MediaCommand(std::string_view command) override { mediaCommands.emplace_back(command); }
     void TextDrawn(std::string_view text, int32_t x, int32_t y, int32_t colour) override;
-    void SetScreen(const char* name) override;
 
     std::string windowTitle;
 
@@ -152,6 +150,7 @@ private:
     void DeliverBurst(const std::vector<KeyEvent>& events);
     void ShowFrontIfDue(bool resting);
     void Rest();
+    const std::string& Innermost() const;
     void Capture(const Surface& front);
     Headless& Add(Step step, int32_t a = 0, int32_t b = 0, int32_t c = 0);
 
@@ -167,11 +166,9 @@ private:
     uint64_t idlePolls_ = 0;
     uint64_t unreadPolls_ = 0;
     uint64_t scriptEndUs_ = nowUs_;
-    uint64_t polls_ = 0;
-    std::string screen_ = "no screen";
+    std::vector<std::string> screens_;  // open, innermost last
     Pacer pacer_;
     ShownFrame shown_;
-    PressHold press_{64};  // in polls: longer than a loop pass takes to test its buttons
     FolderLock lock_;
 };
 

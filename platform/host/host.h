@@ -54,16 +54,20 @@ public:
     virtual bool OpenDisplay() = 0;
     virtual void CloseDisplay() = 0;
 
-    // Input queries pump pending events first, so a wait for a release always ends.
-    // Down for this read: may take the key's next press, each press being seen once.
+    // Input queries pump pending events first, so a wait for a release always ends. Which
+    // press a read takes is the key model's (key_taps.h).
+    // A loop that reads keys opens a screen before it draws and closes it when it returns;
+    // screens nest. The name is for the headless back end's scripts only.
+    virtual void OpenScreen(const char* name) = 0;
+    virtual void CloseScreen() = 0;
+    // A pass of the innermost screen's loop begins, after the loop's rest unless a press waits.
+    virtual void BeginPass() = 0;
+    // Down for this read: may take the key's next press, each press being taken once.
     virtual bool KeyDown(int32_t virtualKey) = 0;
-    // A press already seen of any of the keys (0 for none) still down: takes releases, never
-    // a new press, so a wait for a release leaves the press that follows it to the next read.
-    // A press of one of the keys made while another was down is waited for with it.
-    virtual bool KeyStillDown(int32_t a, int32_t b, int32_t c) = 0;
-    // The order of the key's next unseen press (an earlier press has a lower number), 0 when
-    // there is none: typed text is taken in the order it was typed.
-    virtual uint32_t PressOrder(int32_t virtualKey) = 0;
+    // Down with its press taken by this screen; takes nothing.
+    virtual bool KeyHeld(int32_t virtualKey) = 0;
+    // Rests until the presses taken of these keys (0 for none) are released.
+    virtual void WaitUntilUp(int32_t a, int32_t b, int32_t c) = 0;
     virtual Point Cursor() = 0;
     virtual bool PeekMessage(Message& message) = 0;
     virtual void PostMessage(Message message) = 0;
@@ -71,8 +75,7 @@ public:
     virtual uint32_t Ticks() = 0;
     // Nothing to do for a moment: a screen waiting for input must not burn a core. The rest
     // ends at once when input arrives; once the screen has been at rest for a while it lasts
-    // longer, never more than a few milliseconds (PeekMessage rests the same way when no
-    // message is waiting).
+    // longer, never more than a few milliseconds (BeginPass rests the same way).
     virtual void Idle() = 0;
 
     // Shows the front surface at once and waits for the display (about 60 frames a second).
@@ -94,10 +97,6 @@ public:
     virtual void TextDrawn(std::string_view text, int32_t x, int32_t y, int32_t colour) {
         (void)text, (void)x, (void)y, (void)colour;
     }
-
-    // Which screen is polling. Presses its loop had not seen when another screen was drawn
-    // are gone; the headless back end names it when its script has run out.
-    virtual void SetScreen(const char* name) = 0;
 };
 
 void Install(Backend* backend);

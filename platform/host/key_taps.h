@@ -1,132 +1,120 @@
-// What a read of a key sees. The presses and releases of the keyboard are kept in the order
-// they came, and a read takes at most one of them: a press is seen once, by the next read that
-// asks for that key, however quickly it was let go, and the read after it sees the release. A
-// key held down reads as it is. Around that:
-// - A wait for a release takes releases only: a press that came after it is the next read's.
-// - Order: a read does not take a press while an earlier unseen press of another key is live.
-//   The earliest of them holds the read back and goes idle, live again only when its own key
-//   is read; so a press holds another back for one read at most, unless the program reads its
-//   key too. A press older than a second of a key not read for a second is never live. When a
-//   press is taken, the idle presses before it, and those of keys this screen has not read,
-//   are passed over, and gone.
-// - Shift, Ctrl and Alt read as they were when the press last seen went down (until the next
-//   loop pass); before that, as they are, or as they were for a press still unseen.
-// - A press belongs to the screen on show: presses the program had not seen when the next
-//   screen began to show are gone (a key held across stays down); see Drawn.
-// - Presses of a key the program no longer reads go after a second; a mouse click keeps
-//   50 ms, and two clicks between reads are one: a click away from every button must not
-//   act on a later one.
-// - At most kMostPresses wait: a new one drops the oldest.
-// Times are the back end's (µs).
+// The key model: which screen a press belongs to and which read takes it. Every loop that reads
+// keys or the mouse is a screen, open from before it draws until it returns; screens nest, and
+// the innermost one is the one that reads. The rules, all of them:
+// 1. Owner. A press belongs to the innermost open screen when the host receives it; a press
+//    while no screen is open is dropped.
+// 2. Open and close. When a screen opens, the key presses of the screen under it made after the
+//    last press that screen took become the new screen's (typed ahead: Q and Y typed together
+//    quit); its other unread presses, and all its unread clicks, are dropped. When a screen
+//    closes, its unread presses are dropped.
+// 3. Order. A read takes the key's oldest press of its screen, unless an older press of another
+//    key of that screen waits (a click is held back by none).
+// 4. Ageing. When a pass begins and the pass before it took no press, the screen's presses made
+//    before that pass began, of keys it did not read, are dropped.
+// 5. Rest. A loop's rest is skipped while its screen has an unread press (Unread).
+// 6. Held keys and waits. A key reads held while it is down, in the screen that took its press.
+//    A wait for a release ends at the release of the press it took, or at once when the key is
+//    up; it takes that release only, never a press, except a press of another of its keys made
+//    during the wait, which is part of the same hit. A press that is dropped takes its release
+//    with it.
+// 7. Clicks, modifiers and the rest. Mouse buttons are keys like the others; while a click waits
+//    unread, the cursor reads where it was made, and a read takes it only there. Shift, Ctrl and
+//    Alt read as at the press taken, and, before a pass takes one, as at the screen's oldest
+//    unread press. Each press is taken once; the system's auto-repeat is not a press; focus lost
+//    means every key up and every unread press dropped; at most kMostPresses wait, and a new one
+//    drops the oldest.
 #pragma once
 
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <vector>
+
+#include "host.h"
 
 namespace host {
 
 class KeyTaps {
 public:
-    static constexpr uint64_t kTapHoldUs = 1'000'000;
-    static constexpr uint64_t kClickHoldUs = 50'000;
     static constexpr size_t kMostPresses = 512;
-
     // Below this, a repeat of a key held is not the system's auto-repeat (which waits longer).
     static constexpr uint64_t kMergedTapUs = 100'000;
 
-    void Down(int32_t key, uint64_t now);
-    void Up(int32_t key, uint64_t now);
+    // Screens, innermost last.
+    void OpenScreen();
+    void CloseScreen();
+    void BeginPass();
+    size_t OpenScreens() const { return screens_.size(); }
+
+    // Input as the host receives it; `at` is where a mouse button went down. Times in µs.
+    void Down(int32_t key, Point at = {}, uint64_t now = 0);
+    void Up(int32_t key);
     // The system repeats a key held down. A window system may take a release and a press that
     // come within a millisecond or two for a repeat: one that comes that soon after the key's
     // press is a release and a new press.
     void Repeat(int32_t key, uint64_t now);
-    // Up, and what no read saw of the key is gone.
-    void Forget(int32_t key);
-    // Is the key down for this read? May take its next press.
-    bool Read(int32_t key, uint64_t now);
-    // Is a press already seen of any of these keys (0 for none) still down? Takes releases,
-    // never a new press; but a press of one of them made while another was down is part of
-    // the same press, and is waited for too.
-    bool StillDown(int32_t a, int32_t b = 0, int32_t c = 0);
-    // The order number of the key's next unseen press, 0 when there is none; counts as a read.
-    uint32_t NextPress(int32_t key, uint64_t now);
-    // A loop pass begins (the cursor is read): Shift, Ctrl and Alt read as they are again.
-    void NewPass();
-    // A frame was shown. The first one after a loop last polled is where the next screen
-    // begins: what comes after it (a press while a missile flies) is the next screen's. When a
-    // press was taken since that poll, the presses from before it still unseen wait for the
-    // next poll: the frame may be the screen that called the one that polled, back for the
-    // rest of its pass.
-    void Drawn();
-    // A loop polls; `another` when it is not the screen that polled before.
-    void Polled(bool another);
-    // For checks of the rules: the key's next press waits for the next poll.
-    bool Deferred(int32_t key) const;
-    // Focus lost: every key is up and nothing is held.
     void Clear();
 
-    bool Physical(int32_t key) const;
-    // The key is down and a read has seen its press (modifiers always count as seen).
-    bool Seen(int32_t key) const;
-    // For checks of the rules: how many events wait unseen, whether one of the key's does, the
-    // order of the key's next event when it is a press (else 0), and the presses of other keys
-    // before that event.
-    size_t Waiting() const { return events_.size(); }
-    bool Pending(int32_t key, bool down) const;
-    uint32_t FirstPress(int32_t key) const;
-    size_t PressesAhead(int32_t key) const;
+    // Down for this read: takes the key's next press, or the key is held.
+    bool Read(int32_t key);
+    // Held in this screen; takes nothing.
+    bool Held(int32_t key) const;
+    // A wait for the release of these keys (0 for none): StillDown until it ends.
+    void BeginWait(int32_t a, int32_t b, int32_t c);
+    bool StillDown() const { return waiting_ && WaitHeld(); }
+    void EndWait() { waiting_ = false; }
+    // The cursor as this screen reads it, `now` being where the mouse is.
+    Point Cursor(Point now);
+
+    // The innermost screen has a press it has not read.
+    bool Unread() const { return !presses_.empty(); }
+    bool Pending(int32_t key) const;
+    bool Physical(int32_t key) const { return Valid(key) && keys_[key].down; }
 
 private:
-    struct Event {
+    struct Press {
         uint32_t order;
+        uint32_t pass;  // of its screen, when it came (0 before the first)
         int16_t key;
-        bool down;
-        uint8_t mods;  // Shift, Ctrl and Alt as they were
-        uint64_t at;
-        uint64_t idleSince = 0;  // the read it held back; 0 while live
+        uint8_t mods;   // Shift, Ctrl and Alt as they were
+        bool released;
+        Point at;
+    };
+    struct Screen {
+        uint32_t id;
+        uint32_t pass = 0;
+        uint32_t lastTaken = 0;
+        bool took = false;  // in this pass
+        bool modsTaken = false;
+        uint8_t mods = 0;
+        std::bitset<256> read;  // in this pass
     };
     struct Key {
-        bool down = false;    // as the keyboard has it
-        bool seen = false;    // as the program has seen it
-        bool dropUp = false;  // its press was not kept, nor will its release be
+        bool down = false;
+        uint32_t holder = 0;  // the screen that took the press that is down
+        uint32_t order = 0;   // of that press
         uint64_t pressAt = 0;
-        uint64_t readAt = 0;
-        uint64_t lastRead = 0;  // the number of the key's last read
     };
 
     static bool Valid(int32_t key) { return key > 0 && key < 256; }
-    static uint8_t ModifierBit(int32_t key);
     static bool Mouse(int32_t key) { return key == 1 || key == 2 || key == 4; }
+    static uint8_t ModifierBit(int32_t key);
     uint8_t ModsDown() const;
-    bool ReadModifier(int32_t key) const;
-    std::vector<Event>::iterator FirstOf(int32_t key);
-    bool LastState(int32_t key) const;
-    bool Live(const Event& e, uint64_t now) const;
-    bool Waits(const Event& e) const { return e.down && e.order <= deferTo_; }
-    bool HeldBack(const Event& press, uint64_t now);
-    void PassOver(const Event& press, uint64_t now);
-    bool DownAt(int32_t key, uint32_t order);
-    bool TakeRelease(int32_t key);
-    void Expire(int32_t key, uint64_t now);
-    void DropBefore(int32_t key, uint64_t at, uint32_t order);
-    void MarkRead(int32_t key, uint64_t now);
-    void DropOldest();
-    // Presses up to the mark, unseen, are gone with the screen that was on show.
-    void NewScreen(uint32_t mark);
+    bool InWait(int32_t key) const;
+    bool WaitHeld() const;
+    void Take(Screen& s, const Press& p);
 
+    std::vector<Screen> screens_;
+    std::deque<Press> presses_;  // the innermost screen's, oldest first
     Key keys_[256];
-    std::vector<Event> events_;  // unseen, oldest first
     uint32_t order_ = 0;
-    uint64_t reads_ = 0;
-    uint64_t screenBegan_ = 0;  // reads_ when the screen on show began
-    uint32_t drawnMark_ = 0;  // the input that had come when the next screen began to show
-    bool polled_ = false;      // a loop polled since the last frame
-    uint32_t pollMark_ = 0;    // the input that had come when a loop last polled
-    uint32_t deferTo_ = 0;     // presses up to this wait for the next poll
-    bool tookSincePoll_ = false;
-    uint8_t context_ = 0;
-    bool hasContext_ = false;
+    uint32_t lastId_ = 0;
+    bool waiting_ = false;
+    int32_t waitKeys_[3] = {};
+    // The cursor as last read, by whichever screen: the one the hit tests use.
+    bool cursorRead_ = false;
+    Point cursor_;
 };
 
 }  // namespace host

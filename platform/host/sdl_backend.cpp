@@ -18,7 +18,6 @@
 #include "media_command.h"
 #include "pacing.h"
 #include "platform/files.h"
-#include "press_hold.h"
 #include "sdl_keymap.h"
 #include "surface.h"
 
@@ -29,7 +28,6 @@ constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 constexpr uint64_t kFrameUs = 16'667;
 constexpr uint64_t kPumpEveryUs = 500;
-constexpr uint64_t kPressHoldUs = 20'000;
 
 bool EnvSet(const char* name) {
     const char* v = std::getenv(name);
@@ -169,45 +167,41 @@ public:
         shown_.Forget();
     }
 
+    void OpenScreen(const char*) override { keys_.OpenScreen(); }
+    void CloseScreen() override { keys_.CloseScreen(); }
+
+    void BeginPass() override {
+        Pump();
+        // Nothing came since the last pass and no press waits: rest until an event comes.
+        if (!changed_ && !keys_.Unread()) Rest();
+        changed_ = false;
+        keys_.BeginPass();
+    }
+
     bool KeyDown(int32_t key) override {
         Pump();
-        const uint64_t now = NowUs();
-        if (press_.Held(key, now)) return false;
-        return keys_.Read(key, now);
+        return keys_.Read(key);
     }
 
-    bool KeyStillDown(int32_t a, int32_t b, int32_t c) override {
+    bool KeyHeld(int32_t key) override {
         Pump();
-        return keys_.StillDown(a, b, c);
+        return keys_.Held(key);
     }
 
-    uint32_t PressOrder(int32_t key) override {
-        Pump();
-        return keys_.NextPress(key, NowUs());
-    }
-
-    void SetScreen(const char* name) override {
-        const bool another = screen_ != name;
-        keys_.Polled(another);
-        if (another) screen_ = name;
+    void WaitUntilUp(int32_t a, int32_t b, int32_t c) override {
+        keys_.BeginWait(a, b, c);
+        for (Pump(); keys_.StillDown(); Pump()) Rest();
+        keys_.EndWait();
     }
 
     Point Cursor() override {
         Pump();
-        keys_.NewPass();
-        press_.CursorRead(cursor_);
-        return cursor_;
+        return keys_.Cursor(cursor_);
     }
 
     bool PeekMessage(Message& message) override {
         Pump();
-        if (queue_.empty()) {
-            // Nothing happened: rest until an event comes or the rest is over.
-            if (!changed_) Rest();
-            changed_ = false;
-            return false;
-        }
-        changed_ = false;
+        if (queue_.empty()) return false;
         message = queue_.front();
         queue_.pop_front();
         return true;
@@ -224,7 +218,6 @@ public:
 
     // A frame equal to the one on show is not presented again; the pacing stays the same.
     void Present(const Surface& front) override {
-        keys_.Drawn();
         if (!shown_.Same(front)) Show(front);
         lastFront_ = &front;
         // Paced to 60 frames a second where the display has no vertical sync.
@@ -234,7 +227,6 @@ public:
     }
 
     void FrontChanged(const Surface& front) override {
-        keys_.Drawn();
         lastFront_ = &front;
         pacer_.FrontChanged(front);
     }
@@ -338,8 +330,9 @@ private:
                 case SDL_KEYUP: {
                     int32_t vk = VirtualKeyOfScancode(ev.key.keysym.scancode);
                     if (vk <= 0 || vk >= 256) break;
-                    if (ev.type == SDL_KEYDOWN && ev.key.repeat) keys_.Repeat(vk, now);
-                    else SetKey(vk, ev.type == SDL_KEYDOWN, now);
+                    if (ev.type == SDL_KEYUP) keys_.Up(vk);
+                    else if (ev.key.repeat) keys_.Repeat(vk, now);
+                    else keys_.Down(vk, {}, now);
                     break;
                 }
                 case SDL_MOUSEBUTTONDOWN:
@@ -347,8 +340,8 @@ private:
                     int vk = ev.button.button == SDL_BUTTON_LEFT ? 1 : ev.button.button == SDL_BUTTON_RIGHT ? 2 : 4;
                     // The press acts where it was made, with or without a motion before it.
                     SetCursor(ev.button.x, ev.button.y);
-                    if (ev.type == SDL_MOUSEBUTTONDOWN) press_.Pressed(vk, cursor_, now);
-                    SetKey(vk, ev.type == SDL_MOUSEBUTTONDOWN, now);
+                    if (ev.type == SDL_MOUSEBUTTONDOWN) keys_.Down(vk, cursor_);
+                    else keys_.Up(vk);
                     break;
                 }
                 case SDL_MOUSEMOTION:
@@ -386,11 +379,6 @@ private:
         }
     }
 
-    void SetKey(int32_t vk, bool down, uint64_t now) {
-        if (down) keys_.Down(vk, now);
-        else keys_.Up(vk, now);
-    }
-
     void SetCursor(int32_t x, int32_t y) {
         cursor_ = {std::clamp(x, 0, kWidth - 1), std::clamp(y, 0, kHeight - 1)};
     }
@@ -405,9 +393,7 @@ private:
     Mix_Chunk* fileChunk_ = nullptr;
     Mix_Music* tune_ = nullptr;
     KeyTaps keys_;
-    std::string screen_;
     Point cursor_;
-    PressHold press_{kPressHoldUs};
     std::deque<Message> queue_;
     bool changed_ = false;
     uint64_t lastPumpUs_ = 0;

@@ -413,6 +413,7 @@ TEST_F(HeroBoxesTest, EveryBreakdownAddsUpToTheValueShown) {
 
 TEST_F(HeroBoxesTest, BoxesStayWhileTheButtonIsHeld) {
     // The click that opens a box is read by the panel's test, which does not wait.
+    Screen screen("hero screen");
     host.Hold(1, 40);
     ASSERT_TRUE(KeyDown(1));
     ShowStatBreakdown(2, 120, 140);
@@ -444,8 +445,10 @@ TEST_F(HeroBoxesTest, SkillRowsSelectTheListedSkills) {
     host.MoveMouse(400, 134 + 18 + 5).Press(2).Wait(3).Release(2);
     host.Wait(1);
     Run([] {
+        Screen screen("skills");
         for (int pass = 0; pass < 20; ++pass) {  // second row: Disarm Traps, its help
-            TakeLoopMessage("skills");
+            screen.Pass();
+            TakeLoopMessage();
             CheckSkillRowClicks(2);
         }
     });

@@ -16,8 +16,9 @@ protected:
         host.texts.clear();
         host.MoveMouse(x, y).Wait(100).Hold(2, 5);  // held whether or not an icon is there
         Run([&] {
+            Screen screen("play");
             while (!host.ScriptDone()) {
-                TakeLoopMessage("play");
+                TakePass(screen);
                 help();
             }
         });

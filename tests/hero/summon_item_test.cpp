@@ -6,6 +6,7 @@
 
 #include "events/keyring.h"
 #include "hero/item_instances.h"
+#include "platform/keys.h"
 #include "tests/data/texts_shown.h"
 #include "tests/hero/hero_test.h"
 
@@ -47,15 +48,21 @@ TEST_F(SummonItemTest, ArrowsPickerAndFields) {
     EXPECT_TRUE(TextShown(host, "Lantern"));
     EXPECT_TRUE(TextShown(host, "If Power < 0, item is cursed!!"));
 
-    host.Click(335, 200).Wait(2).Click(155, 166).Wait(2).Type("2").Tap(13).Tap('S');  // item 2 in the item picker
-    host.Click(335, 222).Type("7").Tap(13);
-    host.Click(335, 244).Type("250").Tap(13);  // charges at most 199
-    host.Click(245, 310);
+    // Item 2 in the item picker, each click and key a moment after the one before.
+    ClickAt(335, 200);
+    ClickAt(155, 166);
+    Keys({"2", kEnter, 'S'});
+    ClickAt(335, 222);
+    Keys({"7", kEnter});
+    ClickAt(335, 244);
+    Keys({"250", kEnter});  // charges at most 199
+    ClickAt(245, 310);
     Run(RunSummonItem);
     const ItemInstance& i = GameState.ItemInstances[GameState.Backpack[1][0]];
     EXPECT_EQ(std::make_tuple(i.ItemNumber, i.X, i.Y), std::make_tuple(2, 7, 199));
 
-    host.Click(405, 200).Type("25").Tap(13).Tap(27);  // typed, then left with Esc
+    ClickAt(405, 200);
+    Keys({"25", kEnter, kEsc});  // typed, then left with Esc
     Run(RunSummonItem);
     EXPECT_EQ(GameState.GembagCounts[5], 0);
     EXPECT_TRUE(host.ScriptDone());

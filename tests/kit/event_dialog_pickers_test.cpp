@@ -109,8 +109,8 @@ TEST_F(DialogPickersTest, ItemIconsStoreTheSelectedItem) {
 
 // The arena's ground and dressing pictures share one picker category within a pass of the
 // dialog: a picker opened in the same pass as another starts where that one was left, one
-// opened in a later pass starts on "Ground". A double click on a picked tile that lies over a
-// dressing slot opens that slot's picker in the same pass.
+// opened in a later pass starts on "Ground". A press that comes once the picker is closed, on a
+// picked tile that lies over a dressing slot, opens that slot's picker in the same pass.
 TEST_F(DialogPickersTest, WildernessTilePicturesShareTheirCategoryWithinAPass) {
     const auto cell = [](int i, int j) { return std::pair{50 + 33 * i + 16, 140 + 33 * j + 16}; };
     const auto tile = [](int category, int i, int j) { return WallTileGrids[size_t(category)][size_t(j * 15 + i)]; };
@@ -133,7 +133,7 @@ TEST_F(DialogPickersTest, WildernessTilePicturesShareTheirCategoryWithinAPass) {
     TapKey('W');
     std::tie(x, y) = std::pair{338, 360};
     ClickAt(x, y);
-    host.PressAt(x, y).Release(1);
+    host.AwaitScreen("event editor").Press(1).Release(1);
     std::tie(x, y) = cell(1, 1);
     ClickAt(x, y);
     Edit();

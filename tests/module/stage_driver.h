@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/host/headless.h"
 
@@ -28,16 +29,28 @@ public:
         handlers_[std::move(screen)] = std::move(handler);
     }
     bool Done() const { return stages_.empty(); }
-    const std::string& Screen() const { return screen_; }
+    const std::string& Screen() const {
+        static const std::string kNone;
+        return screens_.empty() ? kNone : screens_.back();
+    }
 
     bool OpenWindow(const char* title) override { return inner_.OpenWindow(title); }
     void CloseWindow() override { inner_.CloseWindow(); }
     void ShowCursor(bool shown) override { inner_.ShowCursor(shown); }
     bool OpenDisplay() override { return inner_.OpenDisplay(); }
     void CloseDisplay() override { inner_.CloseDisplay(); }
+    void OpenScreen(const char* name) override {
+        screens_.emplace_back(name);
+        inner_.OpenScreen(name);
+    }
+    void CloseScreen() override {
+        if (!screens_.empty()) screens_.pop_back();
+        inner_.CloseScreen();
+    }
+    void BeginPass() override { inner_.BeginPass(); }
     bool KeyDown(int32_t key) override { return inner_.KeyDown(key); }
-    bool KeyStillDown(int32_t a, int32_t b, int32_t c) override { return inner_.KeyStillDown(a, b, c); }
-    uint32_t PressOrder(int32_t key) override { return inner_.PressOrder(key); }
+    bool KeyHeld(int32_t key) override { return inner_.KeyHeld(key); }
+    void WaitUntilUp(int32_t a, int32_t b, int32_t c) override { inner_.WaitUntilUp(a, b, c); }
     host::Point Cursor() override {
         Decide();
         return inner_.Cursor();
@@ -56,22 +69,18 @@ public:
     void TextDrawn(std::string_view text, int32_t x, int32_t y, int32_t colour) override {
         inner_.TextDrawn(text, x, y, colour);
     }
-    void SetScreen(const char* name) override {
-        screen_ = name;
-        inner_.SetScreen(name);
-    }
 
 private:
     // At the top of a loop pass (the cursor is read right after the screen names itself).
     void Decide() {
         if (!inner_.ScriptDone()) return;
-        if (!stages_.empty() && stages_.front().screen == screen_) {
+        if (!stages_.empty() && stages_.front().screen == Screen()) {
             auto stage = std::move(stages_.front().run);
             stages_.pop_front();
             stage();
             return;
         }
-        const auto handler = handlers_.find(screen_);
+        const auto handler = handlers_.find(Screen());
         if (handler != handlers_.end()) handler->second();
     }
 
@@ -82,5 +91,5 @@ private:
     host::Headless& inner_;
     std::deque<Stage> stages_;
     std::map<std::string, std::function<void()>> handlers_;
-    std::string screen_;
+    std::vector<std::string> screens_;  // open, innermost last
 };

@@ -28,8 +28,9 @@ protected:
     Edit EditUntilDone(const Field& f, FieldValue v) {
         Edit last = Edit::kNone;
         Run([&] {
+            Screen screen("fields");
             while (!host.ScriptDone()) {
-                TakeLoopMessage("fields");
+                TakePass(screen);
                 const Edit e = EditField(f, v, [](uint32_t) {});
                 if (e != Edit::kNone) last = e;
             }

@@ -18,8 +18,9 @@ protected:
     int HitsUntilScriptDone(Poll&& poll) {
         int hits = 0;
         Run([&] {
+            Screen screen("hit test");
             while (!host.ScriptDone()) {
-                TakeLoopMessage("hit test");
+                TakePass(screen);
                 hits += poll();
             }
         });
@@ -70,7 +71,7 @@ TEST_F(InputTest, APressRightAfterAReleaseReachesTheNextTestOfThePass) {
 TEST_F(InputTest, HeldKeyAndButtonActOnceAndWaitForBoth) {
     // The hotkey goes down while the button is held over the widget; the test returns once,
     // only after both are up.
-    host.MoveMouse(105, 55).Press(1).Press('O').Wait(50).Release(1).Wait(50).Release('O').Wait(20);
+    host.MoveMouse(105, 55).Press(1).Wait(20).Press('O').Wait(50).Release(1).Wait(50).Release('O').Wait(20);
     EXPECT_EQ(HitsUntilScriptDone([] { return ButtonClicked(100, 50, 4, 'O', 0, 1, 1); }), 1);
     EXPECT_EQ(host.effects, std::vector<std::string>{"Click"});
 }
@@ -79,6 +80,7 @@ TEST_F(InputTest, KeyPressedSoundsAndSilentDelay) {
     host.Tap('A').Tap('B');
     uint64_t loud = 0, silent = 0;
     Run([&] {
+        Screen screen("keys");
         uint64_t t0 = host.NowMs();
         EXPECT_EQ(KeyPressed('A', 1, 0, 2), 1);
         loud = host.NowMs() - t0;
@@ -93,14 +95,15 @@ TEST_F(InputTest, KeyPressedSoundsAndSilentDelay) {
 
 TEST_F(InputTest, MessageDuringAWaitIsTakenInTheNextPass) {
     OpenDisplay();
-    host.Press('X').Wait(3).LoseFocus().Release('X');
+    host.Press('X').Wait(4).LoseFocus().Release('X');
     uint32_t pendingAfterHit = 9;
     Run([&] {
-        EXPECT_EQ(TakeLoopMessage("wait"), false);
+        Screen screen("wait");
+        EXPECT_EQ(TakePass(screen), false);
         EXPECT_EQ(KeyPressed('X', 1, 0, 0), 1);
         pendingAfterHit = MessagePending;
         EXPECT_EQ(SurfacesLost, 0u);
-        EXPECT_EQ(TakeLoopMessage("wait"), true);
+        EXPECT_EQ(TakePass(screen), true);
     });
     EXPECT_EQ(pendingAfterHit, 0u);
     EXPECT_EQ(SurfacesLost, 1u);
@@ -113,20 +116,21 @@ TEST_F(InputTest, FocusLossAndRegainRebuildTheSurfaces) {
     int draws = 0;
     auto draw = [&] { ++draws; };
     Run([&] {
-        LoopPass("focus", draw);
+        Screen screen("focus");
+        LoopPass(screen, draw);
         EXPECT_EQ(SurfacesLost, 1u);
         EXPECT_EQ(BackSurface, nullptr);
         EXPECT_EQ(OffscreenSurfaceCount(), 0);
         EXPECT_FALSE(BltFast(BackSurface, 0, 0, WallTiles[1], TileRect, kBltOpaque));  // harmless while lost
         FillScreenWithTile(1327);
         EXPECT_EQ(Flip(), false);
-        LoopPass("focus", draw);  // a second loss changes nothing
+        LoopPass(screen, draw);  // a second loss changes nothing
         EXPECT_EQ(SurfacesLost, 1u);
-        LoopPass("focus", draw);
+        LoopPass(screen, draw);
         EXPECT_EQ(SurfacesLost, 0u);
         EXPECT_EQ(draws, 1);
         EXPECT_EQ(RedrawNeeded, 0u);
-        LoopPass("focus", draw);  // a gain without a loss raises no redraw
+        LoopPass(screen, draw);  // a gain without a loss raises no redraw
         EXPECT_EQ(draws, 1);
     });
     ASSERT_EQ(OffscreenSurfaceCount(), kOffscreenSurfaceCount);
@@ -159,6 +163,7 @@ TEST_F(InputTest, AnArrowOrItsTwinOnTheNumberPad) {
 
 TEST_F(InputTest, DelayAndMoveKeyRelease) {
     Run([&] {
+        Screen screen("step");
         uint64_t t0 = host.NowMs();
         Delay(250);
         EXPECT_GE(host.NowMs() - t0, 250u);
@@ -178,9 +183,10 @@ TEST_F(InputTest, ScreenAtRestRestsLongerYetAnswersAtOnce) {
     host.Hold('J', 3).Wait(600).Press('K').Wait(30).Release('K').Wait(30);
     std::vector<uint32_t> beforeKey;
     Run([&] {
-        while (!KeyDown('K')) TakeLoopMessage("at rest");
+        Screen screen("at rest");
+        while (!KeyDown('K')) TakePass(screen);
         beforeKey.assign(host.rests.begin(), host.rests.end());
-        while (!host.ScriptDone()) TakeLoopMessage("after the key");
+        while (!host.ScriptDone()) TakePass(screen);
     });
     ASSERT_GT(beforeKey.size(), 110u);
     EXPECT_EQ(beforeKey.front(), 1u);  // a millisecond at first
@@ -195,6 +201,7 @@ TEST_F(InputTest, AWaitThatNeverEndsFailsInsteadOfHanging) {
     host.Press('Q');
     bool ended = false;
     try {
+        Screen screen("keys");
         KeyPressed('Q', 1, 0, 0);
     } catch (const host::ScriptEnded& e) {
         ended = std::string(e.what()).find("used up") != std::string::npos;
@@ -206,7 +213,9 @@ TEST_F(InputTest, AKeyTheProgramNeverReadsFailsInsteadOfHanging) {
     host.Tap('Z');
     bool ended = false;
     try {
-        while (true) TakeLoopMessage("never reads Z");
+        // A wait that begins no pass reads on and on, and the press is never dropped.
+        Screen screen("never reads Z");
+        while (true) KeyDown('A');
     } catch (const host::ScriptEnded& e) {
         ended = std::string(e.what()).find("never read key 90") != std::string::npos;
     }

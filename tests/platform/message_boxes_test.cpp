@@ -48,8 +48,9 @@ TEST_F(MessageBoxesTest, CheckBoxTogglesOnFrontSurface) {
     uint32_t flag = 2;
     auto toggleUntilDone = [&] {
         Run([&] {
+            Screen screen("check");
             while (!host.ScriptDone()) {
-                TakeLoopMessage("check");
+                TakePass(screen);
                 ToggleCheckBox(300, 200, flag);
             }
         });

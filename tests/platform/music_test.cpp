@@ -80,7 +80,8 @@ TEST_F(MusicTest, ZoneMusicFollowsTheHero) {
     host.mediaCommands.clear();
     host.LoseFocus().Wait(5);
     Run([&] {
-        while (!host.ScriptDone()) TakeLoopMessage("music");
+        Screen screen("music");
+        while (!host.ScriptDone()) TakePass(screen);
     });
     EXPECT_EQ(host.mediaCommands, (Commands{"stop currtune", "close currtune"}));
     EXPECT_EQ(StepTo(13, 5), Commands{});

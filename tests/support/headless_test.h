@@ -9,6 +9,13 @@
 #include <variant>
 
 #include "platform/host/headless.h"
+#include "platform/input.h"
+
+// One pass of a loop made up in a test: the pass begun, the cursor and a message taken.
+inline bool TakePass(Screen& screen) {
+    screen.Pass();
+    return TakeLoopMessage();
+}
 
 class HeadlessTest : public ::testing::Test {
 protected:

@@ -44,7 +44,8 @@ protected:
     void RightClick(int i, int j) {
         host.MoveMouse(CellPixel(i) + 5, CellPixel(j) + 5).Hold(2, 5);
         Run([] {
-            TakeLoopMessage("test");
+            Screen screen("test");
+            TakePass(screen);
             ViewRightClickInfo();
             while (KeyDown(2)) host::Get().Idle();
         });
@@ -128,7 +129,8 @@ TEST_F(InfoBoxesTest, ButtonHelpFollowsTheLayout) {
         host.texts.clear();
         host.MoveMouse(x, y).Hold(2, 5);
         Run([] {
-            TakeLoopMessage("test");
+            Screen screen("test");
+            TakePass(screen);
             HudButtonHelp();
             while (KeyDown(2)) host::Get().Idle();
         });

@@ -9,7 +9,6 @@
 #include "events/inn.h"
 #include "hero/carried_items.h"
 #include "hero/derived_stats.h"
-#include "hero/item_instances.h"
 #include "hide.h"
 #include "platform/display.h"
 #include "platform/fonts.h"
@@ -89,10 +88,7 @@ void ClearTimedEffects() {
     for (int16_t* pair : {g.Heroism, g.MagicShield, g.TrueSight, g.AcidShield, g.ColdShield, g.ElectShield,
                           g.FireShield})
         pair[0] = pair[1] = 0;
-    // The bless of amulet 92 lasts while it is worn, the night through: RecalcHero counts a
-    // bless only from the call after it is set, so a cleared one would lose its +1 till then.
-    if (g.BlessTurns != kWhileWorn || !Wears(kAmuletSlot, 92)) g.BlessTurns = 0;
-    g.InvisibleTurns = g.WaterWalkTurns = g.GillsTurns = 0;
+    g.BlessTurns = g.InvisibleTurns = g.WaterWalkTurns = g.GillsTurns = 0;
     g.HeroForm = g.FormTurns = 0;
 }
 

@@ -12,8 +12,8 @@ void RestWithoutFood();
 // 1 when the hero may rest here now; called by the Rest button before its prompt.
 int CheckRestSafety();
 
-// The night ends the running timed effects (the shields of mind and body, the life drain,
-// the combat bonus and the bless of a worn amulet 92 go on).
+// The night ends the running timed effects (the shields of mind and body, the life drain and
+// the combat bonus go on); the recalculation after it gives a worn item's lasting effect back.
 void ClearTimedEffects();
 // The two prompts over the play screen; flipped.
 void DrawSafeRestPrompt();

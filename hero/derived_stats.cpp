@@ -136,21 +136,22 @@ void DeriveImmunities(GameStateRecord& g) {
     if (Tattoo(5)) g.PetrifyImmune = 1;
 }
 
+// A lasting effect of 999 turns belongs to its item and ends when the item comes off; an
+// effect of that kind from another source keeps its turns.
+void HoldWhileWorn(int16_t& turns, bool worn) {
+    if (worn)
+        turns = kWhileWorn;
+    else if (turns == kWhileWorn)
+        turns = 0;
+}
+
 void ApplyWornExtras(GameStateRecord& g) {
     if (Wears(kHelmetSlot, 89)) g.Stats[kPerception] = Store(g.Stats[kPerception] + WornX(kHelmetSlot));
     if (Wears(kHelmetSlot, 147))
         for (int skill : {kStealth, kDisarmTraps, kPickLocks})
             if (g.Skills[skill] > 0) g.Skills[skill] = Store(g.Skills[skill] + WornX(kHelmetSlot));
     if (Wears(kGlovesSlot, 90)) g.Stats[kStrength] = Store(g.Stats[kStrength] + WornY(kGlovesSlot));
-    // A lasting effect of 999 turns belongs to its item and ends when the item comes off.
-    if (Wears(kBootsSlot, 91))
-        g.WaterWalkTurns = kWhileWorn;
-    else if (g.WaterWalkTurns == kWhileWorn)
-        g.WaterWalkTurns = 0;
-    if (Wears(kAmuletSlot, 92))
-        g.BlessTurns = kWhileWorn;
-    else if (g.BlessTurns == kWhileWorn)
-        g.BlessTurns = 0;
+    HoldWhileWorn(g.WaterWalkTurns, Wears(kBootsSlot, 91));
 }
 
 void DeriveDefences(GameStateRecord& g) {
@@ -243,6 +244,8 @@ int IsUnarmed() {
 
 void RecalcHero() {
     GameStateRecord& g = GameState;
+    // Before the statistics that count it, so the amulet's +1 comes and goes with this call.
+    HoldWhileWorn(g.BlessTurns, Wears(kAmuletSlot, 92));
     DeriveStats(g);
     DeriveSaves(g);
     DeriveSkills(g);

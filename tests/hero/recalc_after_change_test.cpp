@@ -2,6 +2,7 @@
 // recalculation would: no bonus outlives its cause and no maximum is left behind.
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "adventure/push_and_travel.h"
@@ -16,6 +17,7 @@
 #include "hero/equipment.h"
 #include "hero/hero_screen.h"
 #include "hero/item_instances.h"
+#include "hero/item_types.h"
 #include "kit/script/script_slots.h"
 #include "script/script_interpreter.h"
 #include "tests/adventure/adventure_test.h"
@@ -44,6 +46,12 @@ protected:
         std::copy(ops.begin(), ops.end(), ScriptTable[0]->Record.Operand[0]);
         Run([] { RunScript(0, 25, 25); });
     }
+    // On the backpack page: the first cell's item and the amulet's trade places, by the cursor.
+    void ChangeAmulet() {
+        for (auto [x, y] : {std::pair{356, 123}, std::pair{90, 100}, std::pair{356, 123}}) ClickAt(x, y);
+        TapKey(27);
+        Run([] { RunHeroScreen(2); });
+    }
 };
 
 TEST_F(RecalcAfterChangeTest, EveryChangeLeavesTheHeroAsAFreshRecalculation) {
@@ -53,7 +61,7 @@ TEST_F(RecalcAfterChangeTest, EveryChangeLeavesTheHeroAsAFreshRecalculation) {
         std::function<void()> change;                 // through its own entry point
     };
     Item(8, 5).ItemArmourBonus = 4;  // a helmet
-    Item(92, 9);                      // the amulet of blessing
+    Item(92, kAmuletType);            // the amulet of blessing
     Item(93, 10);                     // a ring of hit points
     Item(16, 10);                     // a ring of the Body save
     Item(358, 3);                     // a bow and its arrows
@@ -62,6 +70,11 @@ TEST_F(RecalcAfterChangeTest, EveryChangeLeavesTheHeroAsAFreshRecalculation) {
         {"a night ends a blessing", [](GameStateRecord& g) { g.BlessTurns = 10; }, [] { RestRecover(1, 0); }},
         {"a night keeps the blessing of a worn amulet", [](GameStateRecord&) { Wear(kAmuletSlot, 5, 92); },
          [] { RestRecover(1, 0); }},
+        {"the amulet of blessing put on",
+         [](GameStateRecord& g) { g.ItemInstances[5] = {92, 0, 0, 0, 0}, g.Backpack[0][0] = 5; },
+         [this] { ChangeAmulet(); }},
+        {"the amulet of blessing taken off", [](GameStateRecord&) { Wear(kAmuletSlot, 5, 92); },
+         [this] { ChangeAmulet(); }},
         {"a blessing runs out", [](GameStateRecord& g) { g.BlessTurns = 1; }, [] { TickTimedEffects(); }},
         {"a fire shield runs out with a turn", [](GameStateRecord& g) { g.FireShield[0] = 5, g.FireShield[1] = 1; },
          [] { FinishStep(0, 0); }},
@@ -138,8 +151,6 @@ TEST_F(RecalcAfterChangeTest, EveryChangeLeavesTheHeroAsAFreshRecalculation) {
         g.BaseSkills[kStealth] = 4;
         g.HitPoints = g.Energy = 999;
         c.setUp(g);
-        // Twice: the amulet's blessing counts from the call after it is set.
-        RecalcHero();
         RecalcHero();
         c.change();
         const std::vector<int32_t> after = Derived(g);

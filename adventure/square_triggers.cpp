@@ -89,6 +89,8 @@ void TeleportTrap(int16_t x, int16_t y) {
         DrawPlayScreen(1, 1, 0, -1, -1, 0);
         ShowMessage(90, 90, "    A teleport trap!", "");
         PlaySoundEffect("Curse");
+        // The box restores nothing: a box of the teleport (a missing level) stands on the map.
+        DrawPlayScreen(1, 1, 0, -1, -1, 0);
     }
     TeleportHero(w[16], 0, w[17], w[18], 0);
 }
@@ -100,6 +102,7 @@ void RunPitEvent(int16_t x, int16_t y) {
     DrawPlayScreen(1, 1, 0, -1, -1, 1);
     DrawPlayScreen(1, 1, 0, -1, -1, 0);
     RunPitTrap(w[6], w[7], w[8], 1);
+    DrawPlayScreen(1, 1, 0, -1, -1, 0);  // as after the teleport trap's box
     TeleportHero(w[10], w[11], w[12], w[13], 0);
 }
 

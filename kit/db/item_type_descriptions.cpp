@@ -29,6 +29,10 @@ struct DescriptionRule {
     }
 };
 
+// The item-number specials stand below the weapon form's last row (slay type, 335..355) and
+// above the melee weapon line at 377, so a special item re-typed as a weapon keeps them whole.
+constexpr int16_t kSpecialY = 360;
+
 constexpr DescriptionRule kRules[] = {
     {Types(0), {}, 377, "One handed melee weapon. Bonus damage of X (Equip), +Y Combat (equip)."},
     {Types(1), {}, 377, "Two handed melee weapon. Bonus damage of X (Equip), +Y Combat (equip)."},
@@ -173,14 +177,14 @@ constexpr DescriptionRule kRules[] = {
     {kAnyType, {228}, 270, "Xp +X bonus on use."},
     {kAnyType, {203, 204, 205}, 270, "Edible. Has no effect."},
     {kAnyType, {185}, 270, "Use on vampires - has incompetence, vulnerable and silent curse effects!"},
-    {kAnyType, {655}, 350, "Special: +5 to all resistances!"},
-    {kAnyType, {314}, 350, "Special: +25% to mind & body saves!"},
-    {kAnyType, {433}, 350, "Special: +50 hit points!"},
-    {kAnyType, {112}, 350, "Special: +1 dexterity!"},
-    {kAnyType, {113}, 350, "Special: +1 agility!"},
-    {kAnyType, {688}, 350, "Special: +1 to Flag X"},
-    {kAnyType, {689}, 350, "Special: +1 to Flag X"},
-    {kAnyType, {690}, 350, "Special: +1 to user selected stat"},
+    {kAnyType, {655}, kSpecialY, "Special: +5 to all resistances!"},
+    {kAnyType, {314}, kSpecialY, "Special: +25% to mind & body saves!"},
+    {kAnyType, {433}, kSpecialY, "Special: +50 hit points!"},
+    {kAnyType, {112}, kSpecialY, "Special: +1 dexterity!"},
+    {kAnyType, {113}, kSpecialY, "Special: +1 agility!"},
+    {kAnyType, {688}, kSpecialY, "Special: +1 to Flag X"},
+    {kAnyType, {689}, kSpecialY, "Special: +1 to Flag X"},
+    {kAnyType, {690}, kSpecialY, "Special: +1 to user selected stat"},
 };
 
 }  // namespace

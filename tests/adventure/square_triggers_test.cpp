@@ -9,7 +9,9 @@
 #include "data/square_kinds.h"
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
+#include "platform/keys.h"
 #include "tests/adventure/adventure_test.h"
+#include "tests/support/surface_match.h"
 
 namespace {
 
@@ -55,6 +57,28 @@ TEST_F(TriggersTest, TrapsSpringOnceAndTeleportTrapsEveryTime) {
         EXPECT_NE(GameFlag(97), 1);
     }
     EXPECT_EQ(Shown("    A teleport trap!"), 2u);
+}
+
+// The box of a trap or pit is gone when a box of the teleport that follows (a missing level)
+// shows.
+TEST_F(TriggersTest, AMissingLevelsBoxStandsOnTheMapNotOnTheTrapsBox) {
+    const struct {
+        int16_t type;
+        std::initializer_list<std::pair<int, int16_t>> words;
+        int32_t boxX, boxY;
+    } cases[] = {
+        {kTrapEvent, {{5, 7}, {16, 9}, {17, 10}, {18, 11}}, 90, 90},
+        {kPitEvent, {{6, 1}, {7, 1}, {10, 9}, {12, 10}, {13, 11}}, 80, 80},
+    };
+    for (const auto& c : cases) {
+        Put(25, 25, c.type, c.words);
+        host.frames.clear();
+        Keys({kEnter, kEnter});
+        Run([&] { c.type == kTrapEvent ? RunTrapEvent(25, 25) : RunPitEvent(25, 25); });
+        EXPECT_TRUE(BoxShown(host, c.boxX, c.boxY)) << c.type;
+        EXPECT_TRUE(BoxShown(host, 200, 160)) << c.type;
+        EXPECT_FALSE(BoxLeftBeside(host, 200, 160, c.boxX, c.boxY)) << c.type;
+    }
 }
 
 TEST_F(TriggersTest, APitAtItsTopDropsTheHero) {

@@ -265,8 +265,8 @@ TEST_F(ConstructionKitTest, SaveListsOnlyWhatWasWritten) {
     EXPECT_EQ(Shown("File Exists! Overwrite?"), 1u);
     EXPECT_EQ(FieldText(LevelList.LevelListName[0]), "Old name");
     // The overwrite box stands on the editor, not beside the save box.
-    EXPECT_TRUE(BoxShown(200, 150));
-    EXPECT_FALSE(BoxLeftBeside(200, 150, 210, 175));
+    EXPECT_TRUE(BoxShown(host, 200, 150));
+    EXPECT_FALSE(BoxLeftBeside(host, 200, 150, 210, 175));
 
     fs::remove("Mod/LevelData/Level0.dat");
     fs::create_directories("Mod/LevelData/Level0.dat");  // a folder where the file goes

@@ -263,8 +263,8 @@ TEST_F(EditorControlsTest, AnswersStandOnTheEditorNotBesideTheQuestion) {
         c.input();
         RunKit();
         EXPECT_TRUE(TextShownAt(host, c.answer, c.answerX + 30, c.answerY + 40));
-        EXPECT_TRUE(BoxShown(c.answerX, c.answerY));
-        EXPECT_FALSE(BoxLeftBeside(c.answerX, c.answerY, c.questionX, c.questionY));
+        EXPECT_TRUE(BoxShown(host, c.answerX, c.answerY));
+        EXPECT_FALSE(BoxLeftBeside(host, c.answerX, c.answerY, c.questionX, c.questionY));
     }
     KitPreviousLevel = 0;
 }

@@ -2,9 +2,15 @@
 // type, the list pages and the ways out of both modes.
 #include "kit/db/item_editor.h"
 
+#include <algorithm>
+
 #include "data/item_records.h"
 #include "kit/db/item_categories.h"
+#include "platform/display.h"
+#include "platform/fonts.h"
+#include "platform/source_rects.h"
 #include "tests/kit/db_test.h"
+#include "tests/support/surface_match.h"
 
 namespace {
 
@@ -116,6 +122,30 @@ TEST_F(ItemEditorTest, BowsAndCrossbowsHaveNoElementFields) {
     EXPECT_FALSE(TextShown(host, "Element type:"));
     EXPECT_FALSE(TextShown(host, "Slay type:"));
     EXPECT_EQ(ItemTable[643].ItemElement, 0);
+}
+
+// An item's special note shows whole when the item is typed as a weapon: the weapon form's
+// fields leave its place as it is on a page without them.
+TEST_F(ItemEditorTest, ASpecialNoteStandsClearOfTheWeaponForm) {
+    const auto page = [&](int16_t item, int16_t type) {
+        ItemTable[size_t(item)].ItemType = type;
+        host.texts.clear();
+        DrawItemEditor(2, item, 0, 0);
+    };
+    for (int16_t item : {655, 314, 433, 112, 113, 688, 689, 690}) {
+        page(item, 47);  // "???": no field below the type
+        const auto note = std::find_if(host.texts.begin(), host.texts.end(),
+                                       [](const host::TextRecord& t) { return t.text.starts_with("Special: "); });
+        ASSERT_NE(note, host.texts.end()) << item;
+        const Rect area{note->x, note->y, note->x + kSmallAdvance * int32_t(note->text.size()),
+                        note->y + SmallGlyphRect.Height()};
+        const Surface alone = Snapshot(BackSurface);
+        for (int16_t type : {0, 1, 2, 19, 20}) {
+            page(item, type);
+            EXPECT_TRUE(TextShown(host, "Slay type:")) << item << " " << type;
+            EXPECT_TRUE(SameIn(alone, BackSurface, area)) << item << " " << type;
+        }
+    }
 }
 
 TEST_F(ItemEditorTest, TheShortBlockHasNoRightCellsBelowItsFourthRow) {

@@ -178,14 +178,14 @@ const RuleCase kRuleCases[] = {
     {47, 228, 270, "Xp +X bonus on use."},
     {47, 205, 270, "Edible. Has no effect."},
     {47, 185, 270, "Use on vampires - has incompetence, vulnerable and silent curse effects!"},
-    {47, 655, 350, "Special: +5 to all resistances!"},
-    {47, 314, 350, "Special: +25% to mind & body saves!"},
-    {47, 433, 350, "Special: +50 hit points!"},
-    {47, 112, 350, "Special: +1 dexterity!"},
-    {47, 113, 350, "Special: +1 agility!"},
-    {47, 688, 350, "Special: +1 to Flag X"},
-    {47, 689, 350, "Special: +1 to Flag X"},
-    {47, 690, 350, "Special: +1 to user selected stat"},
+    {47, 655, 360, "Special: +5 to all resistances!"},
+    {47, 314, 360, "Special: +25% to mind & body saves!"},
+    {47, 433, 360, "Special: +50 hit points!"},
+    {47, 112, 360, "Special: +1 dexterity!"},
+    {47, 113, 360, "Special: +1 agility!"},
+    {47, 688, 360, "Special: +1 to Flag X"},
+    {47, 689, 360, "Special: +1 to Flag X"},
+    {47, 690, 360, "Special: +1 to user selected stat"},
 };
 
 TEST_F(ItemTypeDescriptionTest, EveryRuleDrawsItsLineForAnItemItNames) {

@@ -57,20 +57,6 @@ protected:
     bool Played(std::string_view effect) const {
         return std::find(host.effects.begin(), host.effects.end(), effect) != host.effects.end();
     }
-    // Whether a kept frame shows the scroll of a box (question or message) at (x, y); the
-    // words and buttons on it cover a little of it.
-    bool BoxShown(int32_t x, int32_t y) const {
-        return std::any_of(host.frames.begin(), host.frames.end(),
-                           [&](const host::Frame& f) { return ShownShare(f, x, y, SmallScroll) > 0.8; });
-    }
-    // Whether a kept frame shows a box at (x, y) with an earlier box at (earlierX, earlierY)
-    // still standing beside it: the screen was not drawn again between the two.
-    bool BoxLeftBeside(int32_t x, int32_t y, int32_t earlierX, int32_t earlierY) const {
-        const Rect box{x, y, x + SmallScrollRect.Width(), y + SmallScrollRect.Height()};
-        return std::any_of(host.frames.begin(), host.frames.end(), [&](const host::Frame& f) {
-            return ShownShare(f, x, y, SmallScroll) > 0.8 && ShownShare(f, earlierX, earlierY, SmallScroll, box) > 0.5;
-        });
-    }
     static int16_t& Bottom(int x, int y) { return CurrentLevel.BottomLayer[x * 50 + y]; }
     static int16_t& Top(int x, int y) { return CurrentLevel.TopLayer[x * 50 + y]; }
     static int16_t& Access(int x, int y) { return CurrentLevel.AccessLayer[x * 50 + y]; }

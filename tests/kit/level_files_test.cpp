@@ -118,8 +118,8 @@ TEST_F(LevelFilesTest, SaveIntoFreeAndUsedEntries) {
     ClickRow(3);
     Keys({'Y', 'N', 27});
     EXPECT_EQ(Save(3), 3);
-    EXPECT_TRUE(BoxShown(200, 150));
-    EXPECT_FALSE(BoxLeftBeside(200, 150, 210, 175));
+    EXPECT_TRUE(BoxShown(host, 200, 150));
+    EXPECT_FALSE(BoxLeftBeside(host, 200, 150, 210, 175));
 }
 
 // Import all never offers entry 129; the level being edited cannot be deleted, another can.

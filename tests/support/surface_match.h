@@ -3,8 +3,10 @@
 
 #include <algorithm>
 
+#include "platform/display.h"
 #include "platform/host/headless.h"
 #include "platform/host/surface.h"
+#include "platform/source_rects.h"
 
 inline bool Shows(const Surface* on, int32_t x, int32_t y, const Surface* picture) {
     if (!on || !picture || x < 0 || y < 0 || x + picture->width > on->width || y + picture->height > on->height)
@@ -58,4 +60,20 @@ inline bool SameIn(const Surface& a, const Surface* b, const Rect& r) {
 
 inline void Clear(Surface* s, uint16_t value = 0) {
     if (s) std::fill(s->pixels.get(), s->pixels.get() + size_t(s->width) * size_t(s->height), value);
+}
+
+// Whether a kept frame shows the scroll of a message box or question at (x, y); the words and
+// buttons on it cover a little of it.
+inline bool BoxShown(const host::Headless& host, int32_t x, int32_t y) {
+    return std::any_of(host.frames.begin(), host.frames.end(),
+                       [&](const host::Frame& f) { return ShownShare(f, x, y, SmallScroll) > 0.8; });
+}
+
+// Whether a kept frame shows a box at (x, y) with an earlier box at (earlierX, earlierY) still
+// standing beside it: the screen was not drawn again between the two.
+inline bool BoxLeftBeside(const host::Headless& host, int32_t x, int32_t y, int32_t earlierX, int32_t earlierY) {
+    const Rect box{x, y, x + SmallScrollRect.Width(), y + SmallScrollRect.Height()};
+    return std::any_of(host.frames.begin(), host.frames.end(), [&](const host::Frame& f) {
+        return ShownShare(f, x, y, SmallScroll) > 0.8 && ShownShare(f, earlierX, earlierY, SmallScroll, box) > 0.5;
+    });
 }

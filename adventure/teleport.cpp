@@ -15,7 +15,11 @@ void TeleportHero(int16_t level, int16_t, int16_t x, int16_t y, int16_t noCheck)
     if (!OnMap(x, y)) return;
     const bool fromWilderness = CurrentLevel.WildernessLevel == 1;
     if (level != GameState.CurrentLevelNumber) {
-        if (!LoadLevel(level, 0, 1)) return;
+        if (!LoadLevel(level, 0, 1)) {
+            // Its box restores nothing: the next one stands on the map, not on it.
+            DrawPlayScreen(1, 1, 0, -1, -1, 0);
+            return;
+        }
         GameState.CurrentLevelNumber = level;
         PopulateEncounters();
         RecalcHero();  // some worn amulets act on their own levels

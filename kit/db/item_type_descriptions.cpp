@@ -29,8 +29,8 @@ struct DescriptionRule {
     }
 };
 
-// The item-number specials stand below the weapon form's last row (slay type, 335..355) and
-// above the melee weapon line at 377, so a special item re-typed as a weapon keeps them whole.
+// The notes of an item number stand below the weapon form's last row (slay type, 335..355)
+// and above the weapon lines at 377, so an item re-typed as a weapon keeps them whole.
 constexpr int16_t kSpecialY = 360;
 
 constexpr DescriptionRule kRules[] = {
@@ -103,12 +103,12 @@ constexpr DescriptionRule kRules[] = {
     {Types(18), {297}, 270, "Turns enemy into a frog. Y Charges."},
     {Types(18), {297}, 282, "Constructs, demons, elementals, plants, robots and Undead are immune."},
     {Types(3, 4, 5, 7, 8), {}, 330, "Physical damage reduction (Worn). X is bonus DR."},
-    {kAnyType, {91}, 342, "Can walk on water when wearing these boots."},
-    {kAnyType, {90}, 342, "Strength bonus of Y."},
-    {kAnyType, {649}, 342, "Acid Resistance of Y."},
-    {kAnyType, {650}, 342, "Cold Resistance of Y."},
-    {kAnyType, {651}, 342, "Electrical Resistance of Y."},
-    {kAnyType, {652}, 342, "Fire Resistance of Y."},
+    {kAnyType, {91}, kSpecialY, "Can walk on water when wearing these boots."},
+    {kAnyType, {90}, kSpecialY, "Strength bonus of Y."},
+    {kAnyType, {649}, kSpecialY, "Acid Resistance of Y."},
+    {kAnyType, {650}, kSpecialY, "Cold Resistance of Y."},
+    {kAnyType, {651}, kSpecialY, "Electrical Resistance of Y."},
+    {kAnyType, {652}, kSpecialY, "Fire Resistance of Y."},
     {kAnyType, {147}, 270, "+ X to Disarm Traps, Pick Locks and Stealth!"},
     {kAnyType, {89}, 270, "+ X to perception!"},
     {kAnyType, {89}, 285, "(Does not actually increase perception stat however)"},
@@ -142,8 +142,9 @@ constexpr DescriptionRule kRules[] = {
     {Types(22), {}, 290, "BASE damage determined by CROSSBOW itself, not the ammo."},
     {Types(21), {}, 320, "Group of Y arrows. Bonus damage of X."},
     {Types(22), {}, 320, "Group of Y bolts. Bonus damage of X."},
-    {Types(19), {}, 340, "Damage TYPE (Phy, Acid, Cold, Elect, Fire) based on arrow."},
-    {Types(20), {}, 340, "Damage TYPE (Phy, Acid, Cold, Elect, Fire) based on bolt."},
+    // On the melee weapons' line: a bow of a new number shows the slay type row at 335..355.
+    {Types(19), {}, 377, "Damage TYPE (Phy, Acid, Cold, Elect, Fire) based on arrow."},
+    {Types(20), {}, 377, "Damage TYPE (Phy, Acid, Cold, Elect, Fire) based on bolt."},
     {kAnyType, {231}, 270, "Gp. Y is number of coins."},
     {kAnyType, {232}, 270, "Food. Y is units of food."},
     {Types(28), {}, 270, "Sell for cash."},

@@ -10,6 +10,7 @@
 #include "hero/derived_stats.h"
 #include "hero/item_instances.h"
 #include "platform/keys.h"
+#include "platform/message_boxes.h"
 #include "tests/adventure/adventure_test.h"
 #include "tests/support/surface_match.h"
 
@@ -73,11 +74,15 @@ TEST_F(TriggersTest, AMissingLevelsBoxStandsOnTheMapNotOnTheTrapsBox) {
     for (const auto& c : cases) {
         Put(25, 25, c.type, c.words);
         host.frames.clear();
-        Keys({kEnter, kEnter});
-        Run([&] { c.type == kTrapEvent ? RunTrapEvent(25, 25) : RunPitEvent(25, 25); });
+        Keys({kEnter, kEnter, kEnter});
+        Run([&] {
+            c.type == kTrapEvent ? RunTrapEvent(25, 25) : RunPitEvent(25, 25);
+            ShowMessage(60, 300, "The next box", "");
+        });
         EXPECT_TRUE(BoxShown(host, c.boxX, c.boxY)) << c.type;
         EXPECT_TRUE(BoxShown(host, 200, 160)) << c.type;
         EXPECT_FALSE(BoxLeftBeside(host, 200, 160, c.boxX, c.boxY)) << c.type;
+        EXPECT_FALSE(BoxLeftBeside(host, 60, 300, 200, 160)) << c.type;
     }
 }
 

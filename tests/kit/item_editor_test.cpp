@@ -124,18 +124,22 @@ TEST_F(ItemEditorTest, BowsAndCrossbowsHaveNoElementFields) {
     EXPECT_EQ(ItemTable[643].ItemElement, 0);
 }
 
-// An item's special note shows whole when the item is typed as a weapon: the weapon form's
+// An item number's note shows whole when the item is typed as a weapon: the weapon form's
 // fields leave its place as it is on a page without them.
-TEST_F(ItemEditorTest, ASpecialNoteStandsClearOfTheWeaponForm) {
+TEST_F(ItemEditorTest, AnItemsNoteStandsClearOfTheWeaponForm) {
     const auto page = [&](int16_t item, int16_t type) {
         ItemTable[size_t(item)].ItemType = type;
         host.texts.clear();
         DrawItemEditor(2, item, 0, 0);
     };
-    for (int16_t item : {655, 314, 433, 112, 113, 688, 689, 690}) {
+    const std::pair<int16_t, std::string_view> notes[] = {
+        {655, "Special: "}, {314, "Special: "}, {433, "Special: "},  {112, "Special: "},     {113, "Special: "},
+        {688, "Special: "}, {689, "Special: "}, {690, "Special: "},  {91, "Can walk"},       {90, "Strength bonus"},
+        {649, "Acid Res"},  {650, "Cold Res"},  {651, "Electrical"}, {652, "Fire Resistance"}};
+    for (const auto& [item, start] : notes) {
         page(item, 47);  // "???": no field below the type
         const auto note = std::find_if(host.texts.begin(), host.texts.end(),
-                                       [](const host::TextRecord& t) { return t.text.starts_with("Special: "); });
+                                       [start](const host::TextRecord& t) { return t.text.starts_with(start); });
         ASSERT_NE(note, host.texts.end()) << item;
         const Rect area{note->x, note->y, note->x + kSmallAdvance * int32_t(note->text.size()),
                         note->y + SmallGlyphRect.Height()};
@@ -145,6 +149,21 @@ TEST_F(ItemEditorTest, ASpecialNoteStandsClearOfTheWeaponForm) {
             EXPECT_TRUE(TextShown(host, "Slay type:")) << item << " " << type;
             EXPECT_TRUE(SameIn(alone, BackSurface, area)) << item << " " << type;
         }
+    }
+}
+
+// A bow or crossbow of a new number shows the slay type row (335..355); its line on the damage
+// type stands below it.
+TEST_F(ItemEditorTest, ABowsDamageTypeLineStandsClearOfTheSlayTypeRow) {
+    for (int16_t type : {19, 20}) {
+        ItemTable[500].ItemType = type;
+        host.texts.clear();
+        DrawItemEditor(2, 500, 0, 0);
+        const auto line = std::find_if(host.texts.begin(), host.texts.end(),
+                                       [](const host::TextRecord& t) { return t.text.starts_with("Damage TYPE"); });
+        ASSERT_NE(line, host.texts.end()) << type;
+        EXPECT_TRUE(TextShown(host, "Slay type:")) << type;
+        EXPECT_GT(line->y, 355) << type;
     }
 }
 

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The game in a real window under Xvfb, driven by hand-made input (xdotool).
-#   rest  1. The title menu at rest: the process's CPU time over 10 s, read from /proc (the
+#   rest  On a machine at rest (by hand; other work on the machine shows in the share):
+#         1. The title menu at rest: the process's CPU time over 10 s, read from /proc (the
 #            target is under 1 % of one core).
 #         2. Frames shown when drawn: the settings screen opened with a click, then its "Idle
 #            thoughts" check box clicked 12 times; each click must show within 0.4 s, with no
 #            further input.
 #   keys  The key cases of scripts/window_cases.sh, each try in a fresh game process on a fresh
-#         player folder; one line per try, PASS or FAIL, and the step that failed.
+#         player folder; one line per try, PASS or FAIL, and the step that failed. test.sh runs
+#         them while the tests load the machine.
 # scripts/window_check.sh [rest] [keys] runs the parts named, both by default. Needs Xvfb,
 # xdotool, a C compiler with the X11 and zlib headers (test.sh installs them) and a Release
 # build with its window_fixture (test.sh builds both). GAME=path picks another build,
@@ -29,7 +31,12 @@ xvfb=""
 pid=""
 status=0
 
-alive() { [ -n "$pid" ] && [ -e "/proc/$pid/status" ] && ! grep -q "^State:[[:space:]]*Z" "/proc/$pid/status" 2>/dev/null; }
+# The game runs (an ended one stays a zombie until it is waited for).
+alive() {
+    local state
+    state=$(awk '/^State:/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
+    [ -n "$pid" ] && [ -n "$state" ] && [ "$state" != Z ]
+}
 
 # Ends the game this script started, if it still runs.
 stop_game() {

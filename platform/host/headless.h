@@ -48,7 +48,7 @@ public:
     // Script steps, run in order as the program polls its input. Key codes are virtual keys;
     // 1 and 2 are the mouse buttons.
     Headless& Press(int32_t key);
-    // Up again once the program has seen it down.
+    // Up again once its press no longer waits: taken, or dropped by the key model.
     Headless& Release(int32_t key);
     Headless& Tap(int32_t key) { return Press(key).Release(key); }
     // Down for n input polls, whether or not the program looks.
@@ -58,7 +58,7 @@ public:
     Headless& QuickTap(int32_t key) { return Burst({{key, true}, {key, false}}); }
     // Presses and releases that come while the program is busy: all of them at its next poll,
     // in order, the clock moving on by each one's afterMs first. A burst that begins with the
-    // release of a key held waits, as Release does, until the program has seen it down.
+    // release of a key held waits, as Release does, until its press no longer waits.
     Headless& Burst(std::vector<KeyEvent> events);
     // Holds the script until the innermost open screen is the one of that name.
     Headless& AwaitScreen(std::string name);

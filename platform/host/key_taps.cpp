@@ -26,7 +26,7 @@ void KeyTaps::OpenScreen() {
         std::erase_if(presses_, [taken](const Press& p) { return p.order < taken || Mouse(p.key); });
         for (Press& p : presses_) p.pass = 0;
     }
-    screens_.push_back({++lastId_});
+    screens_.emplace_back().id = ++lastId_;
     waiting_ = false;
 }
 

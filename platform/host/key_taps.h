@@ -10,19 +10,22 @@
 // 3. Order. A read takes the key's oldest press of its screen, unless an older press of another
 //    key of that screen waits (a click is held back by none).
 // 4. Ageing. When a pass begins and the pass before it took no press, the screen's presses made
-//    before that pass began, of keys it did not read, are dropped.
-// 5. Rest. A loop's rest is skipped while its screen has an unread press (Unread).
-// 6. Held keys and waits. A key reads held while it is down, in the screen that took its press.
-//    A wait for a release ends at the release of the press it took, or at once when the key is
-//    up; it takes that release only, never a press, except a press of another of its keys made
-//    during the wait, which is part of the same hit. A press that is dropped takes its release
-//    with it.
+//    before that pass began, of keys it did not read, are dropped. A press no read wants thus
+//    holds the others back for two idle passes at most, and a loop that takes one press a pass
+//    (a letter, then a Tab only when no letter came) keeps every press in order.
+// 5. Rest. A loop's rest (until input, 10 ms at most) is skipped while its screen has an unread
+//    press (Unread).
+// 6. Held keys and waits. A key reads held while it is down, in the screen that took its press:
+//    a button held from the screen below needs a new press. A wait for a release ends at the
+//    release of the press it took, or at once when the key is up; it takes that release only,
+//    never a press, except a press of another of its keys made during the wait, which is part
+//    of the same hit. A press that is dropped takes its release with it.
 // 7. Clicks, modifiers and the rest. Mouse buttons are keys like the others; while a click waits
 //    unread, the cursor reads where it was made, and a read takes it only there. Shift, Ctrl and
 //    Alt read as at the press taken, and, before a pass takes one, as at the screen's oldest
-//    unread press. Each press is taken once; the system's auto-repeat is not a press; focus lost
-//    means every key up and every unread press dropped; at most kMostPresses wait, and a new one
-//    drops the oldest.
+//    unread press (Ctrl and Q in one burst quit). Each press is taken once; the system's
+//    auto-repeat is not a press; focus lost means every key up and every unread press dropped;
+//    at most kMostPresses wait, and a new one drops the oldest.
 #pragma once
 
 #include <bitset>

@@ -48,7 +48,6 @@ public:
     void OpenScreen();
     void CloseScreen();
     void BeginPass();
-    size_t OpenScreens() const { return screens_.size(); }
 
     // Input as the host receives it; `at` is where a mouse button went down. Times in µs.
     void Down(int32_t key, Point at = {}, uint64_t now = 0);
@@ -73,7 +72,6 @@ public:
     // The innermost screen has a press it has not read.
     bool Unread() const { return !presses_.empty(); }
     bool Pending(int32_t key) const;
-    bool Physical(int32_t key) const { return Valid(key) && keys_[key].down; }
 
 private:
     struct Press {

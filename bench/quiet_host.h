@@ -30,6 +30,7 @@ public:
     void BeginPass() override { inner.BeginPass(); }
     bool KeyDown(int32_t key) override { return inner.KeyDown(key); }
     bool KeyHeld(int32_t key) override { return inner.KeyHeld(key); }
+    bool StrokeDown(int32_t button) override { return inner.StrokeDown(button); }
     void WaitUntilUp(int32_t a, int32_t b, int32_t c) override { inner.WaitUntilUp(a, b, c); }
     host::Point Cursor() override { return inner.Cursor(); }
     bool PeekMessage(host::Message& m) override { return inner.PeekMessage(m); }

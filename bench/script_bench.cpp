@@ -20,6 +20,7 @@ public:
     void BeginPass() override {}
     bool KeyDown(int32_t key) override { return key == 13 && (enterDown_ = !enterDown_); }
     bool KeyHeld(int32_t key) override { return KeyDown(key); }
+    bool StrokeDown(int32_t key) override { return KeyDown(key); }
     void WaitUntilUp(int32_t a, int32_t, int32_t) override {
         while (KeyDown(a)) {
         }

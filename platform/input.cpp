@@ -41,6 +41,8 @@ bool KeyDown(int32_t key) { return key != 0 && host::Get().KeyDown(key); }
 
 bool KeyStillDown(int32_t key) { return key != 0 && host::Get().KeyHeld(key); }
 
+bool StrokeDown(int32_t button) { return button != 0 && host::Get().StrokeDown(button); }
+
 void WaitUntilUp(int32_t a, int32_t b, int32_t c) { host::Get().WaitUntilUp(a, b, c); }
 
 int ButtonClicked(int16_t x, int16_t y, int16_t widthUnits, int16_t hotkey1, int16_t hotkey2, int16_t mouseButton,
@@ -55,7 +57,10 @@ int ButtonClicked(int16_t x, int16_t y, int16_t widthUnits, int16_t hotkey1, int
 
 int AreaClicked(int16_t x, int16_t y, int16_t width, int16_t height, int16_t hotkey, int16_t mouseButton,
                 uint32_t waitRelease, int16_t sound) {
-    const bool hit = (Inside(x, y, width, height) && KeyDown(mouseButton)) || KeyDown(hotkey);
+    // An area that does not wait for the release acts while the button is held: a stroke.
+    const bool hit =
+        (Inside(x, y, width, height) && (waitRelease ? KeyDown(mouseButton) : StrokeDown(mouseButton))) ||
+        KeyDown(hotkey);
     if (!hit) return 0;
     PlayHitSound(sound, true);
     if (waitRelease) WaitUntilUp(hotkey, mouseButton);

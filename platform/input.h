@@ -41,6 +41,9 @@ void LoopPass(Screen& screen, Draw&& draw) {
 bool KeyDown(int32_t key);
 // Down, with its press taken by this screen; takes nothing.
 bool KeyStillDown(int32_t key);
+// A mouse button for an area that acts while it is held, with no wait for its release: as
+// KeyDown, and held since a press made in this screen even when no read took that press.
+bool StrokeDown(int32_t button);
 // Rests until the presses taken of these keys are all released; a press of one of them made
 // while another is down is part of the same hit and waited for too.
 void WaitUntilUp(int32_t a, int32_t b = 0, int32_t c = 0);

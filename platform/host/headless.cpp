@@ -67,9 +67,12 @@ void Headless::DeliverBurst(const std::vector<KeyEvent>& events) {
     for (const KeyEvent& ev : events) {
         nowUs_ += uint64_t{ev.afterMs} * 1000;
         if (ev.key == 0) continue;
+        const int32_t key = ev.key & 0xFF;
         if (ev.down && ev.x >= 0) cursor_ = {ev.x, ev.y};
-        if (ev.down) GoDown(ev.key & 0xFF);
-        else keys_.Up(ev.key & 0xFF);
+        // The virtual clock stands for the window system's, by which a repeat is told from a tap.
+        if (ev.down && keys_.IsDown(key)) keys_.Repeat(key, nowUs_);
+        else if (ev.down) GoDown(key);
+        else keys_.Up(key);
     }
 }
 
@@ -111,7 +114,7 @@ Headless& Headless::Type(std::string_view text) {
     return *this;
 }
 
-void Headless::GoDown(int32_t key) { keys_.Down(key, cursor_); }
+void Headless::GoDown(int32_t key) { keys_.Down(key, cursor_, nowUs_); }
 
 void Headless::ShowFrontIfDue(bool resting) {
     if (const Surface* front = pacer_.FrontDue(nowUs_, resting)) {
@@ -243,6 +246,11 @@ void Headless::BeginPass() {
 bool Headless::KeyDown(int32_t key) {
     Pump(key);
     return keys_.Read(key);
+}
+
+bool Headless::StrokeDown(int32_t button) {
+    Pump(button);
+    return keys_.Stroke(button);
 }
 
 bool Headless::KeyHeld(int32_t key) {

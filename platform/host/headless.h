@@ -57,7 +57,8 @@ public:
     // of a busy loop: the press is held for the next read of that key.
     Headless& QuickTap(int32_t key) { return Burst({{key, true}, {key, false}}); }
     // Presses and releases that come while the program is busy: all of them at its next poll,
-    // in order, the clock moving on by each one's afterMs first. A burst that begins with the
+    // in order, the clock moving on by each one's afterMs first. A press of a key already down
+    // is the system's auto-repeat. A burst that begins with the
     // release of a key held waits, as Release does, until its press no longer waits.
     Headless& Burst(std::vector<KeyEvent> events);
     // Holds the script until the innermost open screen is the one of that name.
@@ -122,6 +123,7 @@ public:
     void BeginPass() override;
     bool KeyDown(int32_t key) override;
     bool KeyHeld(int32_t key) override;
+    bool StrokeDown(int32_t button) override;
     void WaitUntilUp(int32_t a, int32_t b, int32_t c) override;
     Point Cursor() override;
     bool PeekMessage(Message& message) override;

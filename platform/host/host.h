@@ -66,6 +66,9 @@ public:
     virtual bool KeyDown(int32_t virtualKey) = 0;
     // Down with its press taken by this screen; takes nothing.
     virtual bool KeyHeld(int32_t virtualKey) = 0;
+    // KeyDown for an area that acts while a mouse button is held: also down when held since a
+    // press made in this screen that no read took (a paint stroke begun beside the map).
+    virtual bool StrokeDown(int32_t button) = 0;
     // Rests until the presses taken of these keys (0 for none) are released.
     virtual void WaitUntilUp(int32_t a, int32_t b, int32_t c) = 0;
     virtual Point Cursor() = 0;

@@ -60,12 +60,13 @@ void KeyTaps::Down(int32_t key, Point at, uint64_t now) {
     if (!Valid(key) || keys_[key].down) return;
     Key& k = keys_[key];
     k.down = true;
-    k.holder = 0;
+    k.holder = k.madeIn = 0;
     k.pressAt = now;
     if (ModifierBit(key)) return;
     k.order = ++order_;
     if (screens_.empty()) return;
     Screen& s = screens_.back();
+    k.madeIn = s.id;
     if (InWait(key) && WaitHeld()) {
         // Part of the hit being waited for.
         k.holder = s.id;
@@ -81,7 +82,7 @@ void KeyTaps::Up(int32_t key) {
     if (!Valid(key) || !keys_[key].down) return;
     Key& k = keys_[key];
     k.down = false;
-    k.holder = 0;
+    k.holder = k.madeIn = 0;
     for (Press& p : presses_)
         if (p.order == k.order) p.released = true;
 }
@@ -127,6 +128,14 @@ bool KeyTaps::Read(int32_t key) {
     presses_.erase(first);
     Take(s, press);
     return true;
+}
+
+bool KeyTaps::Stroke(int32_t key) {
+    if (Valid(key) && Mouse(key) && !screens_.empty() && !Pending(key)) {
+        Key& k = keys_[key];
+        if (k.down && k.madeIn == screens_.back().id) k.holder = k.madeIn;
+    }
+    return Read(key);
 }
 
 bool KeyTaps::Held(int32_t key) const {

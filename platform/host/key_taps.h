@@ -16,10 +16,13 @@
 // 5. Rest. A loop's rest (until input, 10 ms at most) is skipped while its screen has an unread
 //    press (Unread).
 // 6. Held keys and waits. A key reads held while it is down, in the screen that took its press:
-//    a button held from the screen below needs a new press. A wait for a release ends at the
+//    a button held from the screen below needs a new press. An area that acts while a mouse
+//    button is held, with no wait for its release (Stroke), also takes the button held since a
+//    press made in its own screen that no read took: a paint stroke begun beside the map, where
+//    nothing reads the button, paints once it reaches the map. A wait for a release ends at the
 //    release of the press it took, or at once when the key is up; it takes that release only,
 //    never a press, except a press of another of its keys made during the wait, which is part
-//    of the same hit. A press that is dropped takes its release with it.
+//    of the same hit. A press that is dropped takes its release with it, but for such an area.
 // 7. Clicks, modifiers and the rest. Mouse buttons are keys like the others; while a click waits
 //    unread, the cursor reads where it was made, and a read takes it only there. Shift, Ctrl and
 //    Alt read as at the press taken, and, before a pass takes one, as at the screen's oldest
@@ -62,6 +65,8 @@ public:
     bool Read(int32_t key);
     // Held in this screen; takes nothing.
     bool Held(int32_t key) const;
+    // Read for an area that acts while a mouse button is held (rule 6).
+    bool Stroke(int32_t key);
     // A wait for the release of these keys (0 for none): StillDown until it ends.
     void BeginWait(int32_t a, int32_t b, int32_t c);
     bool StillDown() const { return waiting_ && WaitHeld(); }
@@ -72,6 +77,7 @@ public:
     // The innermost screen has a press it has not read.
     bool Unread() const { return !presses_.empty(); }
     bool Pending(int32_t key) const;
+    bool IsDown(int32_t key) const { return Valid(key) && keys_[key].down; }
 
 private:
     struct Press {
@@ -94,6 +100,7 @@ private:
     struct Key {
         bool down = false;
         uint32_t holder = 0;  // the screen that took the press that is down
+        uint32_t madeIn = 0;  // the screen innermost when that press came
         uint32_t order = 0;   // of that press
         uint64_t pressAt = 0;
     };

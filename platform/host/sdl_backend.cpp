@@ -21,6 +21,9 @@
 #include "sdl_keymap.h"
 #include "surface.h"
 
+// Last: the window system's headers define names such as None and Status as macros.
+#include <SDL2/SDL_syswm.h>
+
 namespace host {
 namespace {
 
@@ -188,6 +191,11 @@ public:
         return keys_.Held(key);
     }
 
+    bool StrokeDown(int32_t button) override {
+        Pump();
+        return keys_.Stroke(button);
+    }
+
     void WaitUntilUp(int32_t a, int32_t b, int32_t c) override {
         keys_.BeginWait(a, b, c);
         for (Pump(); keys_.StillDown(); Pump()) Rest();
@@ -280,7 +288,11 @@ private:
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
         // Ctrl+C in the terminal ends the program as usual instead of becoming a close request.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) return true;
+        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) {
+            // The window system's own events, for the time each key event was made.
+            SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+            return true;
+        }
         failure_ = std::string("no graphical display: ") + SDL_GetError();
         return false;
     }
@@ -326,13 +338,20 @@ private:
             changed_ = true;
             pacer_.InputArrived(now);
             switch (ev.type) {
+                case SDL_SYSWMEVENT:
+                    if (ev.syswm.msg) NoteMadeAt(*ev.syswm.msg);
+                    break;
                 case SDL_KEYDOWN:
                 case SDL_KEYUP: {
                     int32_t vk = VirtualKeyOfScancode(ev.key.keysym.scancode);
                     if (vk <= 0 || vk >= 256) break;
+                    // When the key was pressed, not when the program took it: the repeats of a
+                    // key held while the program was held up all come in one poll, and only
+                    // the time they were made tells them from quick taps.
+                    const uint64_t madeAt = madeKnown_ ? madeUs_ : now;
                     if (ev.type == SDL_KEYUP) keys_.Up(vk);
-                    else if (ev.key.repeat) keys_.Repeat(vk, now);
-                    else keys_.Down(vk, {}, now);
+                    else if (ev.key.repeat) keys_.Repeat(vk, madeAt);
+                    else keys_.Down(vk, {}, madeAt);
                     break;
                 }
                 case SDL_MOUSEBUTTONDOWN:
@@ -379,6 +398,22 @@ private:
         }
     }
 
+    // Under X11 every key and button event carries the server's time of its making (ms, 32 bits),
+    // which comes just before SDL's own event for it; it is carried on here in µs past its wrap.
+    void NoteMadeAt(const SDL_SysWMmsg& msg) {
+        if (msg.subsystem != SDL_SYSWM_X11) return;
+        const XEvent& x = msg.msg.x11.event;
+        uint32_t ms = 0;
+        if (x.type == KeyPress || x.type == KeyRelease) ms = uint32_t(x.xkey.time);
+        else if (x.type == ButtonPress || x.type == ButtonRelease) ms = uint32_t(x.xbutton.time);
+        else return;
+        const int32_t step = int32_t(ms - madeMs_);
+        if (!madeKnown_) madeUs_ = uint64_t{ms} * 1000;
+        else if (step > 0) madeUs_ += uint64_t(step) * 1000;
+        madeKnown_ = true;
+        madeMs_ = ms;
+    }
+
     void SetCursor(int32_t x, int32_t y) {
         cursor_ = {std::clamp(x, 0, kWidth - 1), std::clamp(y, 0, kHeight - 1)};
     }
@@ -396,6 +431,9 @@ private:
     Point cursor_;
     std::deque<Message> queue_;
     bool changed_ = false;
+    bool madeKnown_ = false;
+    uint32_t madeMs_ = 0;
+    uint64_t madeUs_ = 0;
     uint64_t lastPumpUs_ = 0;
     uint64_t lastPresentUs_ = 0;
     Pacer pacer_;

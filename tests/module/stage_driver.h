@@ -50,6 +50,7 @@ public:
     void BeginPass() override { inner_.BeginPass(); }
     bool KeyDown(int32_t key) override { return inner_.KeyDown(key); }
     bool KeyHeld(int32_t key) override { return inner_.KeyHeld(key); }
+    bool StrokeDown(int32_t button) override { return inner_.StrokeDown(button); }
     void WaitUntilUp(int32_t a, int32_t b, int32_t c) override { inner_.WaitUntilUp(a, b, c); }
     host::Point Cursor() override {
         Decide();

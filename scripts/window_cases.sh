@@ -19,6 +19,14 @@
 #   temple         At the temple of a poisoned hero, B (Restore Body) and Y 0.2 s later, the
 #                  mouse untouched: the temple's page is back once the prayer's pauses are over,
 #                  and the save made next (L, Ctrl+F) holds the cure and its 50 gold.
+#   stroke         In the kit, a floor tile picked (T, a click), the left button pressed just
+#                  right of the map's last row and the mouse moved left across it in steps to
+#                  the map's edge: the level saved (F4, Y) holds the tile on all 13 squares.
+#   held-right     The game stopped, Right held down 1.5 s and let go, the game resumed: the
+#                  system's repeats of the key are no presses, the hero walks two squares east
+#                  at most (Ctrl+F saves where he stands).
+#   quick-taps     Nine taps of Right 1 ms apart: the hero walks exactly nine squares east.
+#   capitals       A new hero named by typing AbCdEfGh 1 ms a key: the save holds AbCdEfGh.
 
 full=(0 0 640 480)
 
@@ -85,6 +93,17 @@ enter_trimmed_title_menu() {
     must "nothing was drawn" probe wait-drawn "${full[@]}" 30000 >/dev/null || return 1
     must "the title menu did not settle" settle 600 10 || return 1
     grab title "${full[@]}"
+}
+
+# read_back DATA REQUEST: the fixture's answer about what the game writes, once it is written
+# (5 s at most).
+read_back() {
+    local i
+    for i in $(seq 50); do
+        "$fixture" "$1/vexmoor" "$2" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # Restore Character, slot 1, Load: the play screen.
@@ -260,9 +279,109 @@ case_temple() {
     return 1
 }
 
+case_stroke() {
+    local data
+    data=$(new_folder "stroke-$1" 1 50) && start_game "$data" || { why="the game did not start"; return 1; }
+    enter_trimmed_title_menu || return 1
+    must "Ctrl+U did not open the construction kit" key_changes ctrl+u || return 1
+    must "T did not open the wall tile picker" key_changes t || return 1
+    grab kit "${full[@]}"
+    xdotool mousemove 99 156 click 1  # the Ground grid's second tile
+    must "the click on a tile did not close the picker" leaves_within kit 5000 "${full[@]}" || return 1
+    must "the kit did not settle" settle || return 1
+    # The map's last row: column c's square at x 15 + 32c, y 396, 32 x 32.
+    local c x=440 y=412 waiting=1
+    for c in $(seq 0 12); do grab "cell-$c" $((15 + 32 * c)) 396 32 32; done
+    xdotool mousemove $x $y mousedown 1
+    for c in $(seq 12 -1 0); do
+        while [ $x -gt $((31 + 32 * c)) ]; do
+            x=$((x - 12 > 31 + 32 * c ? x - 12 : 31 + 32 * c))
+            xdotool mousemove $x $y
+            sleep 0.02
+        done
+        # A slow game is waited for at each square; past one left unpainted, the mouse only moves.
+        [ $waiting = 1 ] && ! probe wait-other $((15 + 32 * c)) 396 32 32 "$work/cell-$c" 5000 >/dev/null &&
+            waiting=0 && note="column $c not painted within 5 s of the mouse at its middle"
+    done
+    xdotool mousemove 16 $y
+    sleep 0.1
+    xdotool mouseup 1
+    must "F4 did not ask Save Level0.map?" key_changes F4 || return 1
+    xdotool key y
+    local painted
+    must "Y wrote no level" eval 'painted=$(read_back "$data" painted)' || return 1
+    must "$painted of the row's 13 squares hold the picked tile" [ "$painted" = 13 ]
+}
+
+# east FROM TO: how many squares east of FROM ("x y") TO is, or "off" when not on its row.
+east() {
+    local x0 y0 x1 y1
+    read -r x0 y0 <<<"$1"
+    read -r x1 y1 <<<"$2"
+    if [ "$y0" = "$y1" ]; then echo $((x1 - x0)); else echo off; fi
+}
+
+# walker_in_play NAME TRY: a try's game on the walker's folder, in play; his square in start.
+walker_in_play() {
+    data=$(new_folder "$1-$2" 1 50) && start=$("$fixture" "$data/vexmoor" walker) && start_game "$data" ||
+        { why="the game did not start"; return 1; }
+    enter_trimmed_title_menu || return 1
+    restore_slot_1
+}
+
+# saved_square: the hero's square in the save Ctrl+F makes, once the play screen has settled;
+# the save of the restore is removed first, so that the one read is the new one.
+saved_square() {
+    must "the play screen did not settle after the walk" settle 1000 20 || return 1
+    rm -f "$data/vexmoor/Mod/SaveGames/save0.sav"
+    xdotool key ctrl+f
+    must "Ctrl+F wrote no save" eval 'square=$(read_back "$data" square)'
+}
+
+case_held_right() {
+    local data start square steps
+    walker_in_play held-right "$1" || return 1
+    # A loaded machine: the press, the system's repeats and the release reach the game at once.
+    kill -STOP "$pid"
+    xdotool keydown Right
+    sleep 1.5
+    xdotool keyup Right
+    kill -CONT "$pid"
+    saved_square || return 1
+    steps=$(east "$start" "$square")
+    must "the hero went from $start to $square, not two squares east at most" \
+        eval '[ "$steps" != off ] && [ "$steps" -ge 0 ] && [ "$steps" -le 2 ]'
+}
+
+case_quick_taps() {
+    local data start square steps
+    walker_in_play quick-taps "$1" || return 1
+    xdotool key --delay 1 Right Right Right Right Right Right Right Right Right
+    saved_square || return 1
+    steps=$(east "$start" "$square")
+    must "the hero went from $start to $square, not nine squares east" [ "$steps" = 9 ]
+}
+
+case_capitals() {
+    local data name
+    data=$(new_folder "capitals-$1" 1 50) && "$fixture" "$data/vexmoor" creation && start_game "$data" ||
+        { why="the game did not start"; return 1; }
+    enter_trimmed_title_menu || return 1
+    must "N did not open character creation" key_changes n || return 1
+    must "M did not choose a man" key_changes m || return 1
+    must "N did not leave the statistics" key_changes n || return 1
+    must "N did not leave the skills" key_changes n || return 1
+    xdotool type --delay 1 AbCdEfGh
+    must "the name field did not settle" settle || return 1
+    xdotool key Return
+    must "Return saved no hero" eval 'name=$(read_back "$data" name)' || return 1
+    must "the hero is named $name, not AbCdEfGh" [ "$name" = AbCdEfGh ]
+}
+
 # run_cases: every case of WINDOW_CASES (all by default), its tries one line each.
 run_cases() {
-    local cases=(${WINDOW_CASES:-title-drag kit-drag held-up arrow quit-together temple})
+    local cases=(${WINDOW_CASES:-title-drag kit-drag held-up arrow quit-together temple stroke held-right quick-taps
+        capitals})
     local passed=0 failed=0 name n try start
     mkdir -p "$shots"
     for name in "${cases[@]}"; do

@@ -6,8 +6,18 @@
 //   window_fixture FOLDER archer              a hero in slot 1 with bow and arrows, on a level of
 //                                             his own with a goblin archer that cannot reach him;
 //                                             prints the screen centres of both squares
+//   window_fixture FOLDER walker              a hero in slot 1 on an open level of his own, with
+//                                             room to walk 25 squares east; prints his square
+//   window_fixture FOLDER creation            no points for a new hero to spend: character
+//                                             creation's pages 2 and 3 offer Next step at once
 //   window_fixture FOLDER saved               prints the gold and poison of the save in slot 1
-// The folder is filled from the built module first, as the game fills it at its first start.
+//   window_fixture FOLDER square              prints the hero's square in the save of slot 1
+//   window_fixture FOLDER name                prints the hero's name in the save of slot 1
+//   window_fixture FOLDER painted             prints how many squares of the kit's new level,
+//                                             saved, hold the tile of the stroke case on the
+//                                             window's last row (columns 0..12 of row 12)
+// The folder is filled from the built module first, as the game fills it at its first start;
+// the requests that print from a save or a level only read the folder, beside a running game.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,6 +36,7 @@
 #include "data/monster_records.h"
 #include "data/options.h"
 #include "data/save_slots.h"
+#include "data/skill_bonus.h"
 #include "data/square_kinds.h"
 #include "data/text_field.h"
 #include "frontend/new_character.h"
@@ -33,6 +44,7 @@
 #include "hero/give_item.h"
 #include "hero/item_instances.h"
 #include "kit/level/level_files.h"
+#include "kit/level/tile_pickers.h"
 #include "platform/host/headless.h"
 #include "platform/working_folder.h"
 #include "view/map_view.h"
@@ -40,7 +52,7 @@
 namespace {
 
 constexpr int16_t kTempleEvent = 1252;
-constexpr int16_t kArcherLevel = 9;       // a number the default module leaves free
+constexpr int16_t kOwnLevel = 9;          // a number the default module leaves free
 constexpr int16_t kFlagstones = 329;      // the barrow's floor tile
 constexpr int16_t kStartGold = 500;
 
@@ -134,16 +146,25 @@ void Temple() {
     Fail("no temple with a free square beside it on the start level");
 }
 
-void ArcherLevel(int16_t archerX, int16_t archerY) {
+// A level of open floor, all one zone, as level kOwnLevel.
+void NewOwnLevel(std::string_view zone) {
     NewLevel(kFlagstones);
-    SetFieldText(CurrentLevel.ZoneNames[0], "Archery Range");
+    SetFieldText(CurrentLevel.ZoneNames[0], zone);
+}
+
+void WriteOwnLevel() {
+    if (SaveLevelFile(kOwnLevel, 0) != LevelSave::kWritten) Fail("the level could not be written");
+    ListLevel(kOwnLevel);
+    if (!SaveLevelList()) Fail("the level list could not be written");
+}
+
+void ArcherLevel(int16_t archerX, int16_t archerY) {
+    NewOwnLevel("Archery Range");
     // A chasm around the archer: he sees and shoots across it, and can never walk.
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy)
             if (dx != 0 || dy != 0) CurrentLevel.AccessLayer[(archerX + dx) * 50 + archerY + dy] = kChasmAccess;
-    if (SaveLevelFile(kArcherLevel, 0) != LevelSave::kWritten) Fail("the level could not be written");
-    ListLevel(kArcherLevel);
-    if (!SaveLevelList()) Fail("the level list could not be written");
+    WriteOwnLevel();
 }
 
 void ArcherCase() {
@@ -151,7 +172,7 @@ void ArcherCase() {
     constexpr int16_t kHeroX = 20, kHeroY = 20, kArcherX = 16, kArcherY = 17;
     ArcherLevel(kArcherX, kArcherY);
     NewHero("Bowman");
-    SaveHero(kArcherLevel, kHeroX, kHeroY);
+    SaveHero(kOwnLevel, kHeroX, kHeroY);
     Wear(ItemNamed("Short Bow"), 0, kBowSlot);
     Wear(ItemNamed("Arrows"), 20, kAmmunitionSlot);
     if (!AddMonsterEncounter(Archer(), kArcherX, kArcherY, 3, 0)) Fail("the archer could not be placed");
@@ -163,25 +184,63 @@ void ArcherCase() {
                 centre(kArcherY, originY));
 }
 
-void Saved() {
+void WalkerCase() {
+    // Far from the map's edges: a walk east of 25 squares and more stays on open floor.
+    constexpr int16_t kX = 10, kY = 25;
+    NewOwnLevel("Open Ground");
+    WriteOwnLevel();
+    NewHero("Walker");
+    SaveHero(kOwnLevel, kX, kY);
+    Save();
+    std::printf("%d %d\n", kX, kY);
+}
+
+void NoPointsToSpend() {
+    SkillBonus.NewPcStatPoints = SkillBonus.NewPcSkillPoints = 0;
+    if (!SaveSkillBonusFile()) Fail("SkillBonus.dat could not be written");
+}
+
+const GameStateRecord& SavedState() {
+    static GameStateRecord g;
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(SaveFilePath(0), bytes) || bytes.size() < sizeof(GameStateRecord)) Fail("no save in slot 1");
-    GameStateRecord g;
+    if (!ReadWholeFile(SaveFilePath(0), bytes) || bytes.size() < sizeof g) Fail("no save in slot 1");
     std::memcpy(&g, bytes.data(), sizeof g);
-    std::printf("gold %d poisoned %u\n", int(g.HeroGold), unsigned(g.Poisoned));
+    return g;
+}
+
+// The kit opens on a new level, numbered 0, of the Ground grid's first tile; the stroke case
+// picks the grid's second tile and paints the window's last row, the window at the map's corner.
+void Painted() {
+    constexpr int16_t kKitLevel = 0, kRow = 12, kColumns = 13;
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(LevelFilePath(kKitLevel), bytes)) Fail("no level " + std::to_string(kKitLevel));
+    ReadLevelImage(bytes);
+    const int16_t tile = WallTileGrids[0][1];
+    int painted = 0;
+    for (int x = 0; x < kColumns; ++x) painted += CurrentLevel.BottomLayer[x * 50 + kRow] == tile ? 1 : 0;
+    std::printf("%d\n", painted);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) Fail("usage: window_fixture FOLDER options TRIM DELAY | temple | archer | saved");
+    if (argc < 3)
+        Fail("usage: window_fixture FOLDER options TRIM DELAY | temple | archer | walker | creation | saved | "
+             "square | name | painted");
     const std::string_view what = argv[2];
-    if (what == "saved") {
+    if (what == "saved" || what == "square" || what == "name" || what == "painted") {
         // Read beside a running game: nothing of its folder is written.
         std::error_code ec;
         std::filesystem::current_path(argv[1], ec);
         if (ec) Fail(std::string("cannot enter ") + argv[1]);
-        Saved();
+        if (what == "painted") {
+            Painted();
+            return 0;
+        }
+        const GameStateRecord& g = SavedState();
+        if (what == "saved") std::printf("gold %d poisoned %u\n", int(g.HeroGold), unsigned(g.Poisoned));
+        if (what == "square") std::printf("%d %d\n", int(g.HeroX), int(g.HeroY));
+        if (what == "name") std::printf("%s\n", std::string(FieldText(g.HeroName)).c_str());
         return 0;
     }
     host::Headless headless;
@@ -196,6 +255,10 @@ int main(int argc, char** argv) {
         Temple();
     } else if (what == "archer") {
         ArcherCase();
+    } else if (what == "walker") {
+        WalkerCase();
+    } else if (what == "creation") {
+        NoPointsToSpend();
     } else {
         Fail("unknown request " + std::string(what));
     }

@@ -1,8 +1,8 @@
 # Sourced by play.sh and test.sh: installs the Debian packages the build needs.
 # The game itself:
-GAME_PACKAGES="g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-mixer-dev libfreetype-dev xfonts-base zlib1g-dev"
+GAME_PACKAGES="g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-mixer-dev libx11-dev libfreetype-dev xfonts-base zlib1g-dev"
 # The tests, the benchmarks, the fuzz targets and the real-window check on top (test.sh):
-TEST_PACKAGES="libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev xvfb xdotool libx11-dev"
+TEST_PACKAGES="libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev xvfb xdotool"
 
 missing_packages() {
     local p missing=""

@@ -56,7 +56,7 @@ bool KeyTaps::WaitHeld() const {
     return std::any_of(std::begin(waitKeys_), std::end(waitKeys_), [this](int32_t key) { return Held(key); });
 }
 
-void KeyTaps::Down(int32_t key, Point at, uint64_t now) {
+void KeyTaps::Down(int32_t key, Point at, uint64_t now, std::optional<uint8_t> mods) {
     if (!Valid(key) || keys_[key].down) return;
     Key& k = keys_[key];
     k.down = true;
@@ -75,7 +75,7 @@ void KeyTaps::Down(int32_t key, Point at, uint64_t now) {
         return;
     }
     if (presses_.size() >= kMostPresses) presses_.pop_front();
-    presses_.push_back({k.order, s.pass, int16_t(key), ModsDown(), false, at});
+    presses_.push_back({k.order, s.pass, int16_t(key), mods.value_or(ModsDown()), false, at});
 }
 
 void KeyTaps::Up(int32_t key) {
@@ -87,10 +87,10 @@ void KeyTaps::Up(int32_t key) {
         if (p.order == k.order) p.released = true;
 }
 
-void KeyTaps::Repeat(int32_t key, uint64_t now) {
+void KeyTaps::Repeat(int32_t key, uint64_t now, std::optional<uint8_t> mods) {
     if (!Valid(key) || !keys_[key].down || now >= keys_[key].pressAt + kMergedTapUs) return;
     Up(key);
-    Down(key, {}, now);
+    Down(key, {}, now, mods);
 }
 
 void KeyTaps::Clear() {

@@ -26,15 +26,18 @@
 // 7. Clicks, modifiers and the rest. Mouse buttons are keys like the others; while a click waits
 //    unread, the cursor reads where it was made, and a read takes it only there. Shift, Ctrl and
 //    Alt read as at the press taken, and, before a pass takes one, as at the screen's oldest
-//    unread press (Ctrl and Q in one burst quit). Each press is taken once; the system's
-//    auto-repeat is not a press; focus lost means every key up and every unread press dropped;
-//    at most kMostPresses wait, and a new one drops the oldest.
+//    unread press (Ctrl and Q in one burst quit); "as at a press" is as the window system saw
+//    them when it made that press, where it tells. Each press is taken once; the system's
+//    auto-repeat is not a press, however late it comes (told by when it was made); focus lost
+//    means every key up and every unread press dropped; at most kMostPresses wait, and a new
+//    one drops the oldest.
 #pragma once
 
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <vector>
 
 #include "host.h"
@@ -52,13 +55,15 @@ public:
     void CloseScreen();
     void BeginPass();
 
-    // Input as the host receives it; `at` is where a mouse button went down. Times in µs.
-    void Down(int32_t key, Point at = {}, uint64_t now = 0);
+    // Input as the host receives it; `at` is where a mouse button went down; `now` when the
+    // window system made the event (µs); `mods` Shift, Ctrl and Alt as it saw them then, where
+    // it tells (else as the modifier keys are down here).
+    void Down(int32_t key, Point at = {}, uint64_t now = 0, std::optional<uint8_t> mods = {});
     void Up(int32_t key);
     // The system repeats a key held down. A window system may take a release and a press that
     // come within a millisecond or two for a repeat: one that comes that soon after the key's
     // press is a release and a new press.
-    void Repeat(int32_t key, uint64_t now);
+    void Repeat(int32_t key, uint64_t now, std::optional<uint8_t> mods = {});
     void Clear();
 
     // Down for this read: takes the key's next press, or the key is held.

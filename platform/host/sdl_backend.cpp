@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "folder_lock.h"
@@ -170,8 +171,16 @@ public:
         shown_.Forget();
     }
 
-    void OpenScreen(const char*) override { keys_.OpenScreen(); }
-    void CloseScreen() override { keys_.CloseScreen(); }
+    // Input that reached the program before a screen opens or closes is the screen's below or
+    // the closing one's: it is taken in first, whenever the last poll was.
+    void OpenScreen(const char*) override {
+        PollEvents(NowUs());
+        keys_.OpenScreen();
+    }
+    void CloseScreen() override {
+        PollEvents(NowUs());
+        keys_.CloseScreen();
+    }
 
     void BeginPass() override {
         Pump();
@@ -335,12 +344,13 @@ private:
     void PollEvents(uint64_t now) {
         SDL_Event ev;
         while (SDL_PollEvent(&ev)) {
+            if (ev.type == SDL_SYSWMEVENT) {
+                if (ev.syswm.msg) NoteMade(*ev.syswm.msg);  // for the SDL event that follows
+                continue;
+            }
             changed_ = true;
             pacer_.InputArrived(now);
             switch (ev.type) {
-                case SDL_SYSWMEVENT:
-                    if (ev.syswm.msg) NoteMadeAt(*ev.syswm.msg);
-                    break;
                 case SDL_KEYDOWN:
                 case SDL_KEYUP: {
                     int32_t vk = VirtualKeyOfScancode(ev.key.keysym.scancode);
@@ -350,8 +360,8 @@ private:
                     // the time they were made tells them from quick taps.
                     const uint64_t madeAt = madeKnown_ ? madeUs_ : now;
                     if (ev.type == SDL_KEYUP) keys_.Up(vk);
-                    else if (ev.key.repeat) keys_.Repeat(vk, madeAt);
-                    else keys_.Down(vk, {}, madeAt);
+                    else if (ev.key.repeat) keys_.Repeat(vk, madeAt, pressMods_);
+                    else keys_.Down(vk, {}, madeAt, pressMods_);
                     break;
                 }
                 case SDL_MOUSEBUTTONDOWN:
@@ -384,6 +394,7 @@ private:
                 default:
                     break;
             }
+            pressMods_.reset();
         }
     }
 
@@ -398,15 +409,23 @@ private:
         }
     }
 
-    // Under X11 every key and button event carries the server's time of its making (ms, 32 bits),
-    // which comes just before SDL's own event for it; it is carried on here in µs past its wrap.
-    void NoteMadeAt(const SDL_SysWMmsg& msg) {
+    // Under X11 every key and button event comes first as the window system's own, just before
+    // SDL's event for it, with the server's time of its making (ms, 32 bits; carried on here in
+    // µs past its wrap) and, for a key, the modifiers down then. SDL may drop a release it
+    // takes for the start of an auto-repeat (a Shift let go within 2 ms of its next press,
+    // other keys between), so the modifiers a letter was typed with are the system's.
+    void NoteMade(const SDL_SysWMmsg& msg) {
         if (msg.subsystem != SDL_SYSWM_X11) return;
         const XEvent& x = msg.msg.x11.event;
         uint32_t ms = 0;
         if (x.type == KeyPress || x.type == KeyRelease) ms = uint32_t(x.xkey.time);
         else if (x.type == ButtonPress || x.type == ButtonRelease) ms = uint32_t(x.xbutton.time);
         else return;
+        if (x.type == KeyPress) {
+            const unsigned state = x.xkey.state;
+            pressMods_ = uint8_t(((state & ShiftMask) ? 1 : 0) | ((state & ControlMask) ? 2 : 0) |
+                                 ((state & Mod1Mask) ? 4 : 0));
+        }
         const int32_t step = int32_t(ms - madeMs_);
         if (!madeKnown_) madeUs_ = uint64_t{ms} * 1000;
         else if (step > 0) madeUs_ += uint64_t(step) * 1000;
@@ -432,6 +451,7 @@ private:
     std::deque<Message> queue_;
     bool changed_ = false;
     bool madeKnown_ = false;
+    std::optional<uint8_t> pressMods_;  // as the window system saw them at the key press SDL gives next
     uint32_t madeMs_ = 0;
     uint64_t madeUs_ = 0;
     uint64_t lastPumpUs_ = 0;

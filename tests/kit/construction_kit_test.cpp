@@ -125,6 +125,22 @@ TEST_F(ConstructionKitTest, HeldArrowScrollsToTheEdgeAndDragPaints) {
     for (int x = 0; x <= 5; ++x) EXPECT_EQ(Bottom(x, 1), x >= 1 && x <= 4 ? 0 : 1) << x;
 }
 
+// Strokes begun where nothing reads the button: right of the last row, on the column numbers
+// above column 6 and on the row numbers left of row 9. Each paints every square it then passes.
+TEST_F(ConstructionKitTest, StrokeBegunBesideTheMapPaints) {
+    const struct {
+        int32_t x, y;  // where the button goes down
+        int c, r, dc, dr;  // the first square reached, and the way on
+    } strokes[] = {{440, CellCentreY(12), 12, 12, -1, 0}, {CellCentreX(6), 4, 6, 0, 0, 1}, {4, CellCentreY(9), 0, 9, 1, 0}};
+    for (const auto& s : strokes) {
+        host.MoveMouse(s.x, s.y).Wait(100).Press(1);
+        for (int i = 0; i < 3; ++i) host.Wait(150).MoveMouse(CellCentreX(s.c + i * s.dc), CellCentreY(s.r + i * s.dr));
+        host.Wait(150).Release(1);
+        RunKit();
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(Bottom(s.c + i * s.dc, s.r + i * s.dr), 0) << s.x << ", " << s.y << ": " << i;
+    }
+}
+
 TEST_F(ConstructionKitTest, CtrlFFloodsTheWindowOnly) {
     StartOnLevel3();
     host.MoveMouse(CellCentreX(6), CellCentreY(6)).Wait(150);

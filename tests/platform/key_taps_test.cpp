@@ -9,9 +9,10 @@
 
 namespace {
 
-// 'O' a screen opens, 'C' it closes, 'P' a pass begins, 'D' down (at x, for a button), 'U' up,
-// 'T' the system's repeat at x ms, 'F' focus lost, 'M' taps of the key until 600 came;
-// checks: 'R' a read gives `want`, 'H' held, 'W' a wait for the key begins and StillDown gives
+// 'O' a screen opens, 'C' it closes, 'P' a pass begins, 'D' down (at x, for a button), 'd' down
+// with the modifiers x as the window system saw them, 'U' up, 'T' the system's repeat at x ms,
+// 'F' focus lost, 'M' taps of the key until 600 came;
+// checks: 'R' a read gives `want`, 'S' a stroke's read, 'H' held, 'W' a wait for the key begins and StillDown gives
 // `want` ('E' ends it), 'K' the cursor reads x (the mouse being at 999), 'N' whether a press
 // waits unread.
 struct Step {
@@ -64,6 +65,9 @@ TEST(KeyTapsTest, EveryRuleInTheFlowItIsFor) {
           {'W', kEnter, false}, {'E'}, {'R', kSpace, true}, {'U', kSpace}, {'D', kEnter}, {'R', kEnter, true}, {'W', kEnter, true},
           {'D', 1, false, 9}, {'U', kEnter}, {'W', kEnter, true}, {'U', 1}, {'W', kEnter, false}, {'E'},
           {'R', 1, false}}},
+        {"a stroke begun where nothing reads the button takes it once its press is gone, in its screen only",
+         {{'O'}, {'P'}, {'D', 1, false, 5}, {'P'}, {'P'}, {'N', 0, false}, {'R', 1, false}, {'S', 1, true},
+          {'R', 1, true}, {'O'}, {'P'}, {'S', 1, false}, {'C'}, {'U', 1}, {'S', 1, false}}},
         {"a wait ends at once for a key whose press it did not take",
          {{'O'}, {'D', kEnter}, {'O'}, {'P'}, {'W', kEnter, false}, {'E'}}},
         {"while a click waits, the cursor reads where it was made, and a read takes it only there",
@@ -72,6 +76,9 @@ TEST(KeyTapsTest, EveryRuleInTheFlowItIsFor) {
         {"Ctrl and Q in one burst: Ctrl reads as at Q's press, before and after",
          {{'O'}, {'P'}, {'D', kCtrl}, {'D', kQ}, {'U', kQ}, {'U', kCtrl}, {'D', kN}, {'U', kN}, {'R', kCtrl, true},
           {'R', kQ, true}, {'R', kCtrl, true}, {'P'}, {'R', kCtrl, false}, {'R', kN, true}}},
+        {"a letter reads Shift as the window system saw it at its press, though Shift's release was lost",
+         {{'O'}, {'P'}, {'D', kShift}, {'d', kQ, false, 1}, {'U', kQ}, {'d', kN, false, 0}, {'R', kQ, true},
+          {'R', kShift, true}, {'P'}, {'R', kN, true}, {'R', kShift, false}}},
         {"focus lost: every key up, every press gone",
          {{'O'}, {'P'}, {'D', kRight}, {'R', kRight, true}, {'D', kZ}, {'F'}, {'R', kRight, false},
           {'N', 0, false}}},
@@ -92,6 +99,7 @@ TEST(KeyTapsTest, EveryRuleInTheFlowItIsFor) {
                 case 'C': keys.CloseScreen(); break;
                 case 'P': keys.BeginPass(); break;
                 case 'D': keys.Down(s.key, {s.x, 0}, at); break;
+                case 'd': keys.Down(s.key, {}, 0, uint8_t(s.x)); break;
                 case 'U': keys.Up(s.key); break;
                 case 'T': keys.Repeat(s.key, at); break;
                 case 'F': keys.Clear(); break;
@@ -99,6 +107,7 @@ TEST(KeyTapsTest, EveryRuleInTheFlowItIsFor) {
                     for (int n = 0; n < 600; ++n) keys.Down(s.key), keys.Up(s.key);
                     break;
                 case 'R': EXPECT_EQ(keys.Read(s.key), s.want) << c.name << ", step " << i; break;
+                case 'S': EXPECT_EQ(keys.Stroke(s.key), s.want) << c.name << ", step " << i; break;
                 case 'H': EXPECT_EQ(keys.Held(s.key), s.want) << c.name << ", step " << i; break;
                 case 'W':
                     keys.BeginWait(s.key, kSpace, 1);

@@ -18,6 +18,7 @@
 #include "frontend/final_score.h"
 #include "frontend/settings.h"
 #include "frontend/title.h"
+#include "kit/events/event_editor.h"
 #include "kit/level/construction_kit.h"
 #include "kit/level/search_utility.h"
 #include "kit/level/zone_names_editor.h"
@@ -32,14 +33,17 @@ namespace {
 
 class StrayKeyTest;
 
-// A key, a text typed, or a click at (x, y); a key the program ends on is left down.
+// A key, a text typed, or a click at (x, y); a key the program ends on is left down; a key
+// held long enough for the system to repeat it that often.
 struct In {
     int32_t key = 0;
     const char* text = nullptr;
     int32_t x = -1, y = -1;
     bool leftDown = false;
+    int repeats = 0;
 };
 In Click(int32_t x, int32_t y) { return {1, nullptr, x, y}; }
+In HeldWithRepeats(int32_t key) { return {key, nullptr, -1, -1, false, 20}; }
 constexpr In kEscEnds{kEsc, nullptr, -1, -1, true};
 In Text(const char* text) { return {0, text}; }
 using Ins = std::vector<In>;
@@ -57,6 +61,8 @@ struct StrayRow {
     // ahead); otherwise the loop opens after the screen that read `open` has closed, and its
     // keys come in one batch of their own.
     bool typedAhead = true;
+    // Held up only: made on the screen under the loop just after `open`, in the same batch.
+    In alsoBefore{};
 };
 
 void PrintTo(const StrayRow& row, std::ostream* os) { *os << row.name; }
@@ -78,8 +84,17 @@ public:
     void CtrlKey(int key) { host.Wait(20).Press(kCtrl).Wait(5).Tap(key).Release(kCtrl); }
     // Down and up again between two reads, a moment after the loop opened.
     void Stray(int key) { host.Wait(100).QuickTap(key); }
+    // The press, the system's repeats (the first half a second on, then every 33 ms) and the
+    // release.
+    static std::vector<host::KeyEvent> Repeated(const In& in) {
+        std::vector<host::KeyEvent> events = {{in.key, true, 5}};
+        for (int i = 0; i < in.repeats; ++i) events.push_back({in.key, true, i == 0 ? 500u : 33u});
+        events.push_back({in.key, false, 33});
+        return events;
+    }
     void Give(const In& in) {
-        if (in.text) host.Type(in.text);
+        if (in.repeats) host.Wait(100).Burst(Repeated(in));
+        else if (in.text) host.Type(in.text);
         else if (in.x >= 0) ClickAt(in.x, in.y);
         else if (in.leftDown) host.Wait(100).Press(in.key);
         else TapKey(in.key);
@@ -91,6 +106,12 @@ public:
     void Batch(const Ins& ins) {
         std::vector<host::KeyEvent> events;
         for (const In& in : ins) {
+            if (in.key == 0 && !in.text) continue;
+            if (in.repeats) {
+                const std::vector<host::KeyEvent> repeated = Repeated(in);
+                events.insert(events.end(), repeated.begin(), repeated.end());
+                continue;
+            }
             if (in.text) {
                 const std::vector<host::KeyEvent> typed = host::Headless::Typing(in.text, 5);
                 events.insert(events.end(), typed.begin(), typed.end());
@@ -181,6 +202,13 @@ void JournalLeft(StrayKeyTest& t) {
 bool AwardsShownOnce(StrayKeyTest& t) { return t.Count("Awards and Honours") == 1 && QuitProgram == 1; }
 bool SteppedRight(StrayKeyTest&) { return GameState.HeroX == 26 && QuitProgram == 1; }
 void Play(StrayKeyTest&) { AdventureLoop(); }
+// A wilderness encounter's dialog: its Ground tile at (140, 350), its dressing tiles at 330, 380, 430.
+void WildernessCombat(StrayKeyTest& t) { t.Put(5, 5, 256); }
+void EventEditor(StrayKeyTest&) {
+    uint32_t clipboardValid = 0;
+    RunEventEditor(5, 5, clipboardValid);
+}
+bool NoTileChosen(StrayKeyTest&) { return EventAt(5, 5) && EventAt(5, 5)->Word[5] == 0 && EventAt(5, 5)->Word[6] == 0; }
 void Program(StrayKeyTest&) { AppMain(); }
 void Kit(StrayKeyTest&) { RunConstructionKit(); }
 void Settings(StrayKeyTest&) { RunSettings(); }
@@ -240,6 +268,12 @@ const StrayRow kRows[] = {
     {"HelpPageAfterH", Title, {'H'}, 'H', {{'B'}}, {{kEsc}}, Program, HelpOnce},
     {"JournalAfterQ", InPlay, {'Q'}, 'Q', {{'A'}, {'D'}}, {}, Play, AwardsShownOnce},
     {"AdventureAfterEsc", JournalLeft, {'D'}, kEsc, {{kRight}}, {}, Play, SteppedRight, false},
+    {"AdventureRightHeldWithRepeats", JournalLeft, {'D'}, kEsc, {HeldWithRepeats(kRight)}, {}, Play, SteppedRight, false},
+    // Held up, the click on a dressing tile made with the one that opened the Ground picker is
+    // the dialog's, and gone with it: the picker chooses nothing until Esc leaves it (Esc comes
+    // after the batch, as in the same pass it would cancel a choice made).
+    {"WallTilePickerAfterN", WildernessCombat, Click(155, 365), 'N', {}, {{kEsc}, {kEsc}}, EventEditor, NoTileChosen,
+     true, Click(395, 365)},
 };
 
 TEST_P(StrayKeyTest, TakesItsOwnKeysAndIsLeft) {
@@ -258,7 +292,7 @@ TEST_P(StrayKeyTest, TakesItsKeysFromOneBatch) {
     const StrayRow& row = GetParam();
     row.reach(*this);
     Ins batch = row.own;
-    if (row.typedAhead) batch.insert(batch.begin(), row.open);
+    if (row.typedAhead) batch.insert(batch.begin(), {row.open, row.alsoBefore});
     else Give(row.open);
     Batch(batch);
     if (!row.after.empty() || row.run == Play) host.Wait(3000);  // the batch taken, as a person waits to see it

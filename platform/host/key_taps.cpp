@@ -6,9 +6,9 @@ namespace host {
 
 uint8_t KeyTaps::ModifierBit(int32_t key) {
     switch (key) {
-        case 16: case 160: case 161: return 1;  // Shift
-        case 17: case 162: case 163: return 2;  // Ctrl
-        case 18: case 164: case 165: return 4;  // Alt
+        case 16: case 160: case 161: return kShiftMod;
+        case 17: case 162: case 163: return kCtrlMod;
+        case 18: case 164: case 165: return kAltMod;
         default: return 0;
     }
 }

@@ -47,6 +47,8 @@ namespace host {
 class KeyTaps {
 public:
     static constexpr size_t kMostPresses = 512;
+    // The modifiers of a press.
+    static constexpr uint8_t kShiftMod = 1, kCtrlMod = 2, kAltMod = 4;
     // Below this, a repeat of a key held is not the system's auto-repeat (which waits longer).
     static constexpr uint64_t kMergedTapUs = 100'000;
 

@@ -423,8 +423,9 @@ private:
         else return;
         if (x.type == KeyPress) {
             const unsigned state = x.xkey.state;
-            pressMods_ = uint8_t(((state & ShiftMask) ? 1 : 0) | ((state & ControlMask) ? 2 : 0) |
-                                 ((state & Mod1Mask) ? 4 : 0));
+            pressMods_ = uint8_t(((state & ShiftMask) ? KeyTaps::kShiftMod : 0) |
+                                 ((state & ControlMask) ? KeyTaps::kCtrlMod : 0) |
+                                 ((state & Mod1Mask) ? KeyTaps::kAltMod : 0));
         }
         const int32_t step = int32_t(ms - madeMs_);
         if (!madeKnown_) madeUs_ = uint64_t{ms} * 1000;

@@ -77,7 +77,7 @@ TEST(KeyTapsTest, EveryRuleInTheFlowItIsFor) {
          {{'O'}, {'P'}, {'D', kCtrl}, {'D', kQ}, {'U', kQ}, {'U', kCtrl}, {'D', kN}, {'U', kN}, {'R', kCtrl, true},
           {'R', kQ, true}, {'R', kCtrl, true}, {'P'}, {'R', kCtrl, false}, {'R', kN, true}}},
         {"a letter reads Shift as the window system saw it at its press, though Shift's release was lost",
-         {{'O'}, {'P'}, {'D', kShift}, {'d', kQ, false, 1}, {'U', kQ}, {'d', kN, false, 0}, {'R', kQ, true},
+         {{'O'}, {'P'}, {'D', kShift}, {'d', kQ, false, host::KeyTaps::kShiftMod}, {'U', kQ}, {'d', kN, false, 0}, {'R', kQ, true},
           {'R', kShift, true}, {'P'}, {'R', kN, true}, {'R', kShift, false}}},
         {"focus lost: every key up, every press gone",
          {{'O'}, {'P'}, {'D', kRight}, {'R', kRight, true}, {'D', kZ}, {'F'}, {'R', kRight, false},

@@ -19,14 +19,13 @@
 #include <vector>
 
 #include "platform/host/key_taps.h"
+#include "platform/keys.h"
 
 namespace fuzz {
 namespace key_model {
 
-constexpr int32_t kClick = 1, kRightButton = 2, kTab = 9, kEnter = 13, kShift = 16, kCtrl = 17, kEsc = 27,
-                  kSpace = 32, kArrow = 39;
-constexpr int32_t kKeys[] = {'A', 'B', 'N', 'Y', 'Q', 'D', 'O', 'S', 'T', 'P', '1', '2',
-                             '3', kEnter, kEsc, kTab, kSpace, kArrow, kShift, kCtrl, kClick, kRightButton};
+constexpr int32_t kKeys[] = {'A', 'B', 'N', 'Y', 'Q', 'D', 'O', 'S', 'T', 'P', '1', '2', '3', kEnter,
+                             kEsc, kTab, kSpace, kRight, kShift, kCtrl, kLeftButton, kRightButton};
 constexpr host::Point kPlaces[] = {{100, 100}, {300, 300}, {500, 50}};  // button A, button B, nothing
 constexpr host::Point kA = kPlaces[0], kB = kPlaces[1];
 
@@ -35,7 +34,7 @@ struct Ended {};
 
 inline bool Same(host::Point a, host::Point b) { return a.x == b.x && a.y == b.y; }
 inline uint8_t ModBit(int32_t key) { return key == kShift ? 1 : key == kCtrl ? 2 : 0; }
-inline bool Mouse(int32_t key) { return key == kClick || key == kRightButton; }
+inline bool Mouse(int32_t key) { return key == kLeftButton || key == kRightButton; }
 
 class World {
 public:
@@ -306,8 +305,8 @@ inline bool Key(World& w, int32_t key) {
     return true;
 }
 inline bool Button(World& w, host::Point at, int32_t hotkey1, int32_t hotkey2) {
-    if (!(Same(w.CursorNow(), at) && w.Read(kClick)) && !w.Read(hotkey1) && !w.Read(hotkey2)) return false;
-    w.Wait(hotkey1, hotkey2, kClick);
+    if (!(Same(w.CursorNow(), at) && w.Read(kLeftButton)) && !w.Read(hotkey1) && !w.Read(hotkey2)) return false;
+    w.Wait(hotkey1, hotkey2, kLeftButton);
     return true;
 }
 
@@ -324,7 +323,7 @@ inline bool YesBox(World& w) {
 inline void StepBox(World& w) {
     Open screen(w, kEnter);
     do w.Pass();
-    while (!Key(w, kArrow) && !Key(w, kEnter));
+    while (!Key(w, kRight) && !Key(w, kEnter));
 }
 inline void EndQuotes(World& w) {
     Open screen(w, kEsc);
@@ -380,7 +379,7 @@ inline void Play(World& w) {
         if (Same(w.CursorNow(), kB) && w.Read(kRightButton)) {
             while (w.Held(kRightButton)) w.Pause(1);
         }
-        if (w.Read(kArrow)) {
+        if (w.Read(kRight)) {
             w.Pause(3);
             if (++steps % 2 == 1) StepBox(w);
         }

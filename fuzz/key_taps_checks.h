@@ -1,15 +1,16 @@
 // The key model under loops shaped like the game's: a menu whose hotkeys open the others, a
-// number entry, a text entry, pages, a play screen and a Yes box, then the end quotes. Any
-// stream of presses, releases, taps, clicks on two buttons and off them, auto-repeat, focus loss
-// and floods comes at any read, inside waits and pauses too. The harness logs which screen was
-// innermost when each press came and what each screen took, and checks every answer of the model
-// against that log: a screen takes its presses in the order typed (a click out of turn), and
-// only those made while it was innermost or typed ahead into it after the last press taken
-// below; a key is refused only while an older press waits, a click is taken just where it was
-// made; a held key reads down only in the screen that took it; a wait ends once its keys are up
-// and takes no press; modifiers read as at the press taken; no rest while a press waits; a press
-// read in every pass is taken within the presses ahead of it plus two passes; every drop has its
-// cause. Shared by the fuzz target and the corpus test.
+// number entry, a text entry, pages, a play screen with an area that paints while the left
+// button is held, and a Yes box, then the end quotes. Any stream of presses, releases, taps,
+// clicks on two buttons and off them, auto-repeat, focus loss and floods comes at any read,
+// inside waits and pauses too. The harness logs which screen was innermost when each press came
+// and what each screen took, and checks every answer of the model against that log: a screen
+// takes its presses in the order typed (a click out of turn), and only those made while it was
+// innermost or typed ahead into it after the last press taken below; a key is refused only while
+// an older press waits, a click is taken just where it was made; a held key reads down only in
+// the screen that took it, or, in a stroke, in the one it went down in untaken; a wait ends once
+// its keys are up and takes no press; modifiers read as at the press taken; no rest while a
+// press waits; a press read in every pass is taken within the presses ahead of it plus two
+// passes; every drop has its cause. Shared by the fuzz target and the corpus test.
 #pragma once
 
 #include <algorithm>
@@ -88,10 +89,11 @@ public:
         cursorRead_ = true;
         return cursor_;
     }
-    bool Read(int32_t key) {
+    // A stroke: an area that acts while the button is held, with no wait for its release.
+    bool Read(int32_t key, bool stroke = false) {
         if (key == 0) return false;
         Deliver();
-        const bool got = keys_.Read(key);
+        const bool got = stroke ? keys_.Stroke(key) : keys_.Read(key);
         Screen& s = Top();
         if (const uint8_t bit = ModBit(key)) {
             const uint8_t mods = s.tookMods ? s.mods : !unread_.empty() ? unread_.front().mods : ModsDown();
@@ -101,6 +103,8 @@ public:
         s.read.set(size_t(key));
         const auto first = std::find_if(unread_.begin(), unread_.end(), [key](const Press& p) { return p.key == key; });
         if (first == unread_.end()) {
+            // A stroke takes the button held since a press made in this screen that no read took.
+            if (stroke && down_[key] && madeIn_[key] == s.id) holder_[key] = s.id;
             if (got != (down_[key] && holder_[key] == s.id)) throw Fault{};
             return got;
         }
@@ -188,6 +192,7 @@ private:
     void Came(int32_t key) {
         if (ModBit(key)) return;
         current_[key] = ++lastPress_;
+        madeIn_[key] = screens_.empty() ? 0 : Top().id;
         if (screens_.empty()) return;
         Screen& s = Top();
         if (waiting_ && std::find(std::begin(waitKeys_), std::end(waitKeys_), key) != std::end(waitKeys_) &&
@@ -275,6 +280,7 @@ private:
     bool down_[256] = {};
     uint32_t holder_[256] = {};
     uint32_t current_[256] = {};
+    uint32_t madeIn_[256] = {};  // of the press that is down
     uint64_t pressAt_[256] = {};
     uint32_t lastPress_ = 0, lastScreen_ = 0;
     uint64_t now_ = 0;
@@ -360,7 +366,8 @@ inline void Pages(World& w) {
     }
 }
 // An arrow held walks; each step animates while input comes, and every other one opens a box
-// mid-pass, which the arrow held does not close.
+// mid-pass, which the arrow held does not close. The left button held over A paints without
+// waiting for its release, as the kit's map does.
 inline void Play(World& w) {
     Open screen(w, kEsc);
     int steps = 0;
@@ -370,6 +377,7 @@ inline void Play(World& w) {
         if (w.Read(kCtrl) && Key(w, 'Q')) return;
         if (!w.Read(kCtrl) && Key(w, 'B')) YesBox(w);
         if (Key(w, kEsc)) return;
+        if (Same(w.CursorNow(), kA) && w.Read(kLeftButton, true)) w.Pause(1);
         if (Same(w.CursorNow(), kB) && w.Read(kRightButton))
             while (w.Held(kRightButton)) w.Pause(1);
         if (w.Read(kRight)) {

@@ -1,14 +1,16 @@
 // The key model under loops shaped like the game's: a menu whose hotkeys open the others, a
-// number entry, a text entry, pages, a play screen and a Yes box, then the end quotes. Any
-// stream of presses, releases, taps, clicks at two places, auto-repeat, focus loss and floods
-// comes at any read, inside waits and pauses too. The harness keeps its own log (which screen
-// was innermost when each press came, what each pass read and took) and checks every answer
-// of the model against it: a read takes the oldest press of its screen unless an older one
-// waits, a held key reads down only in the screen that took it, a wait ends once its keys are
-// up and takes no press, a click acts only where it was made, modifiers read as at the press
-// taken, no rest while a press waits, a press a screen reads in every pass is taken within the
-// presses ahead of it plus two passes, and every drop has its cause. Shared by the fuzz target
-// and the corpus test.
+// number entry, a text entry, pages, a play screen with an area that paints while the left
+// button is held, and a Yes box, then the end quotes. Any stream of presses, releases, taps,
+// clicks on two buttons and off them, auto-repeat, focus loss and floods comes at any read,
+// inside waits and pauses too. The harness logs which screen was innermost when each press came
+// and what each screen took, and checks every answer of the model against that log: a screen
+// takes its presses in the order typed (a click out of turn), and only those made while it was
+// innermost or typed ahead into it after the last press taken below; a key is refused only while
+// an older press waits, a click is taken just where it was made; a held key reads down only in
+// the screen that took it, or, in a stroke, in the one it went down in untaken; a wait ends once
+// its keys are up and takes no press; modifiers read as at the press taken; no rest while a
+// press waits; a press read in every pass is taken within the presses ahead of it plus two
+// passes; every drop has its cause. Shared by the fuzz target and the corpus test.
 #pragma once
 
 #include <algorithm>
@@ -19,14 +21,13 @@
 #include <vector>
 
 #include "platform/host/key_taps.h"
+#include "platform/keys.h"
 
 namespace fuzz {
 namespace key_model {
 
-constexpr int32_t kClick = 1, kRightButton = 2, kTab = 9, kEnter = 13, kShift = 16, kCtrl = 17, kEsc = 27,
-                  kSpace = 32, kArrow = 39;
-constexpr int32_t kKeys[] = {'A', 'B', 'N', 'Y', 'Q', 'D', 'O', 'S', 'T', 'P', '1', '2',
-                             '3', kEnter, kEsc, kTab, kSpace, kArrow, kShift, kCtrl, kClick, kRightButton};
+constexpr int32_t kKeys[] = {'A', 'B', 'N', 'Y', 'Q', 'D', 'O', 'S', 'T', 'P', '1', '2', '3', kEnter,
+                             kEsc, kTab, kSpace, kRight, kShift, kCtrl, kLeftButton, kRightButton};
 constexpr host::Point kPlaces[] = {{100, 100}, {300, 300}, {500, 50}};  // button A, button B, nothing
 constexpr host::Point kA = kPlaces[0], kB = kPlaces[1];
 
@@ -35,7 +36,7 @@ struct Ended {};
 
 inline bool Same(host::Point a, host::Point b) { return a.x == b.x && a.y == b.y; }
 inline uint8_t ModBit(int32_t key) { return key == kShift ? 1 : key == kCtrl ? 2 : 0; }
-inline bool Mouse(int32_t key) { return key == kClick || key == kRightButton; }
+inline bool Mouse(int32_t key) { return key == kLeftButton || key == kRightButton; }
 
 class World {
 public:
@@ -43,14 +44,12 @@ public:
 
     // What the loops call, as the game's loops call the host.
     void Open(int32_t leaveKey) {
+        Screen opened{++lastScreen_, leaveKey};
         if (!screens_.empty()) {
-            const uint32_t taken = Top().lastTaken;
-            std::erase_if(unread_, [taken](const Press& p) { return Mouse(p.key) || p.id < taken; });
+            opened.typedAfter = Top().lastTaken;
+            std::erase_if(unread_, [&opened](const Press& p) { return Mouse(p.key) || p.id < opened.typedAfter; });
             for (size_t i = 0; i < unread_.size(); ++i) unread_[i].Transfer(i);
         }
-        Screen opened;
-        opened.id = ++lastScreen_;
-        opened.leaveKey = leaveKey;
         screens_.push_back(opened);
         waiting_ = false;
         keys_.OpenScreen();
@@ -90,10 +89,11 @@ public:
         cursorRead_ = true;
         return cursor_;
     }
-    bool Read(int32_t key) {
+    // A stroke: an area that acts while the button is held, with no wait for its release.
+    bool Read(int32_t key, bool stroke = false) {
         if (key == 0) return false;
         Deliver();
-        const bool got = keys_.Read(key);
+        const bool got = stroke ? keys_.Stroke(key) : keys_.Read(key);
         Screen& s = Top();
         if (const uint8_t bit = ModBit(key)) {
             const uint8_t mods = s.tookMods ? s.mods : !unread_.empty() ? unread_.front().mods : ModsDown();
@@ -101,18 +101,28 @@ public:
             return got;
         }
         s.read.set(size_t(key));
-        const bool held = down_[key] && holder_[key] == s.id;
         const auto first = std::find_if(unread_.begin(), unread_.end(), [key](const Press& p) { return p.key == key; });
-        const bool takes = first != unread_.end() &&
-                           (Mouse(key) ? !cursorRead_ || Same(first->at, cursor_) : first == unread_.begin());
-        if (got != (held || takes)) throw Fault{};
-        if (!takes) return got;
+        if (first == unread_.end()) {
+            // A stroke takes the button held since a press made in this screen that no read took.
+            if (stroke && down_[key] && madeIn_[key] == s.id) holder_[key] = s.id;
+            if (got != (down_[key] && holder_[key] == s.id)) throw Fault{};
+            return got;
+        }
+        // A click reads only where it was made; a key is refused only while an older press waits.
+        const bool there = !cursorRead_ || Same(first->at, cursor_);
+        if (Mouse(key) ? got != there : !got && first == unread_.begin()) throw Fault{};
+        if (!got) return false;
+        // Taken in the order typed (a click out of turn), and only by the screen innermost when it
+        // came or one it was typed ahead into, after the last press taken below.
         const Press p = *first;
+        if (p.id < s.inOrder) throw Fault{};
+        for (size_t k = screens_.size() - 1; screens_[k].id != p.madeIn; --k)
+            if (k == 0 || p.id <= screens_[k].typedAfter) throw Fault{};
+        if (!Mouse(key)) s.inOrder = p.id;
         unread_.erase(first);
-        s.took = true;
+        s.took = s.tookMods = true;
         s.outOfTurn = s.outOfTurn || Mouse(key);
         s.lastTaken = p.id;
-        s.tookMods = true;
         s.mods = p.mods;
         if (!p.released && current_[key] == p.id) holder_[key] = s.id;
         if (p.id == finalPress_) throw Ended{};
@@ -128,19 +138,16 @@ public:
         waitKeys_[0] = a, waitKeys_[1] = b, waitKeys_[2] = c;
         waiting_ = true;
         keys_.BeginWait(a, b, c);
-        for (;;) {
+        for (bool still = true; still;) {
             Deliver();
-            const bool still = keys_.StillDown();
+            still = keys_.StillDown();
             if (still != WaitHeld()) throw Fault{};
-            if (!still) break;
         }
         keys_.EndWait();
         waiting_ = false;
     }
     // A pause or an animation inside a pass: input comes, nothing reads it.
-    void Pause(int polls) {
-        for (int i = 0; i < polls; ++i) Deliver();
-    }
+    void Pause(int polls) { for (int i = 0; i < polls; ++i) Deliver(); }
     host::Point CursorNow() const { return cursor_; }
 
 private:
@@ -150,26 +157,22 @@ private:
         host::Point at;
         uint8_t mods;
         uint32_t made;  // the pass of its screen when it came, 0 when typed ahead
-        bool released = false;
+        uint32_t madeIn;  // the screen innermost when it came
         size_t ahead = 0;  // presses before it when it came
+        bool released = false;
         uint32_t passes = 0;  // passes since then that took no click, its key read in each
         bool everyPass = true;
-        void Transfer(size_t index) {
-            made = 0;
-            ahead = index;
-            passes = 0;
-            everyPass = true;
-        }
+        void Transfer(size_t index) { made = 0, ahead = index, passes = 0, everyPass = true; }
     };
     struct Screen {
         uint32_t id;
         int32_t leaveKey;
-        uint32_t pass = 0;
-        uint32_t lastTaken = 0;
+        uint32_t pass = 0, lastTaken = 0, inOrder = 0;  // inOrder: the last key press taken
+        uint32_t typedAfter = 0;  // the last press the screen below had taken when this one opened
         bool took = false, tookMods = false;
         bool outOfTurn = false;  // a click taken, or a press taken by a wait: no ageing, no turn for the rest
         uint8_t mods = 0;
-        std::bitset<256> read;
+        std::bitset<256> read{};
     };
 
     Screen& Top() { return screens_.back(); }
@@ -189,6 +192,7 @@ private:
     void Came(int32_t key) {
         if (ModBit(key)) return;
         current_[key] = ++lastPress_;
+        madeIn_[key] = screens_.empty() ? 0 : Top().id;
         if (screens_.empty()) return;
         Screen& s = Top();
         if (waiting_ && std::find(std::begin(waitKeys_), std::end(waitKeys_), key) != std::end(waitKeys_) &&
@@ -199,7 +203,7 @@ private:
             return;
         }
         if (unread_.size() >= host::KeyTaps::kMostPresses) unread_.erase(unread_.begin());
-        unread_.push_back({lastPress_, key, mouse_, ModsDown(), s.pass, false, unread_.size()});
+        unread_.push_back({lastPress_, key, mouse_, ModsDown(), s.pass, s.id, unread_.size()});
     }
     void Gone(int32_t key) {
         down_[key] = false;
@@ -243,9 +247,7 @@ private:
             case 2: Release(key); break;
             case 3: Press1(key), Release(key); break;
             case 4: mouse_ = kPlaces[index % 3]; break;
-            case 5:
-                if (!Mouse(key)) Repeat(key);
-                break;
+            case 5: if (!Mouse(key)) Repeat(key); break;
             case 6: now_ += uint64_t(e) * 1000; break;
             default:
                 if (index == 0) LoseFocus();
@@ -262,13 +264,11 @@ private:
             for (int32_t k = 0; k < 256; ++k) Release(k);
         }
         if (screens_.empty()) throw Ended{};
-        const bool pending = std::any_of(unread_.begin(), unread_.end(), [this](const Press& p) { return p.id == finalPress_; });
-        if (pending) return;
+        if (std::any_of(unread_.begin(), unread_.end(), [this](const Press& p) { return p.id == finalPress_; })) return;
         if (++finalTries_ > 16) throw Ended{};
         finalPasses_ = 0;
         const int32_t key = Top().leaveKey;
-        Press1(key);
-        Release(key);
+        Press1(key), Release(key);
         finalPress_ = current_[key];
     }
 
@@ -280,17 +280,16 @@ private:
     bool down_[256] = {};
     uint32_t holder_[256] = {};
     uint32_t current_[256] = {};
+    uint32_t madeIn_[256] = {};  // of the press that is down
     uint64_t pressAt_[256] = {};
     uint32_t lastPress_ = 0, lastScreen_ = 0;
     uint64_t now_ = 0;
     host::Point mouse_ = kPlaces[2], cursor_;
-    bool cursorRead_ = false;
-    bool waiting_ = false;
+    bool cursorRead_ = false, waiting_ = false;
     int32_t waitKeys_[3] = {};
     bool finishing_ = false;
     uint32_t finalPress_ = 0;
-    int finalTries_ = 0;
-    int finalPasses_ = 0;
+    int finalTries_ = 0, finalPasses_ = 0;
 };
 
 // The loops, in the shape of the game's.
@@ -306,8 +305,8 @@ inline bool Key(World& w, int32_t key) {
     return true;
 }
 inline bool Button(World& w, host::Point at, int32_t hotkey1, int32_t hotkey2) {
-    if (!(Same(w.CursorNow(), at) && w.Read(kClick)) && !w.Read(hotkey1) && !w.Read(hotkey2)) return false;
-    w.Wait(hotkey1, hotkey2, kClick);
+    if (!(Same(w.CursorNow(), at) && w.Read(kLeftButton)) && !w.Read(hotkey1) && !w.Read(hotkey2)) return false;
+    w.Wait(hotkey1, hotkey2, kLeftButton);
     return true;
 }
 
@@ -324,7 +323,7 @@ inline bool YesBox(World& w) {
 inline void StepBox(World& w) {
     Open screen(w, kEnter);
     do w.Pass();
-    while (!Key(w, kArrow) && !Key(w, kEnter));
+    while (!Key(w, kRight) && !Key(w, kEnter));
 }
 inline void EndQuotes(World& w) {
     Open screen(w, kEsc);
@@ -367,7 +366,8 @@ inline void Pages(World& w) {
     }
 }
 // An arrow held walks; each step animates while input comes, and every other one opens a box
-// mid-pass, which the arrow held does not close.
+// mid-pass, which the arrow held does not close. The left button held over A paints without
+// waiting for its release, as the kit's map does.
 inline void Play(World& w) {
     Open screen(w, kEsc);
     int steps = 0;
@@ -377,10 +377,10 @@ inline void Play(World& w) {
         if (w.Read(kCtrl) && Key(w, 'Q')) return;
         if (!w.Read(kCtrl) && Key(w, 'B')) YesBox(w);
         if (Key(w, kEsc)) return;
-        if (Same(w.CursorNow(), kB) && w.Read(kRightButton)) {
+        if (Same(w.CursorNow(), kA) && w.Read(kLeftButton, true)) w.Pause(1);
+        if (Same(w.CursorNow(), kB) && w.Read(kRightButton))
             while (w.Held(kRightButton)) w.Pause(1);
-        }
-        if (w.Read(kArrow)) {
+        if (w.Read(kRight)) {
             w.Pause(3);
             if (++steps % 2 == 1) StepBox(w);
         }

@@ -1,8 +1,9 @@
 // The key model: which screen a press belongs to and which read takes it. Every loop that reads
 // keys or the mouse is a screen, open from before it draws until it returns; screens nest, and
 // the innermost one is the one that reads. The rules, all of them:
-// 1. Owner. A press belongs to the innermost open screen when the host receives it; a press
-//    while no screen is open is dropped.
+// 1. Owner. A press belongs to the innermost open screen when the host receives it (a back end
+//    takes in all that has reached it before a screen opens or closes); a press while no screen
+//    is open is dropped.
 // 2. Open and close. When a screen opens, the key presses of the screen under it made after the
 //    last press that screen took become the new screen's (typed ahead: Q and Y typed together
 //    quit); its other unread presses, and all its unread clicks, are dropped. When a screen

@@ -58,8 +58,8 @@ public:
     Headless& QuickTap(int32_t key) { return Burst({{key, true}, {key, false}}); }
     // Presses and releases that come while the program is busy: all of them at its next poll,
     // in order, the clock moving on by each one's afterMs first. A press of a key already down
-    // is the system's auto-repeat. A burst that begins with the
-    // release of a key held waits, as Release does, until its press no longer waits.
+    // is the system's auto-repeat. A burst that begins with the release of a key held waits, as
+    // Release does, until its press no longer waits.
     Headless& Burst(std::vector<KeyEvent> events);
     // Holds the script until the innermost open screen is the one of that name.
     Headless& AwaitScreen(std::string name);
